@@ -1,0 +1,36 @@
+#pragma once
+// The program-wide state in one place: the parameter image, the decoded device, the languages and the
+// flags that the parameter page, the loader and the timer share. One instance, reached through Ws();
+// tests start from a clean state with ResetWorkspace().
+//
+// Each area keeps its own fields in its own block below.
+
+#include <cstdint>
+#include <string>
+
+#include "core/data_set/par_image.h"
+#include "core/device/device.h"
+
+namespace tessalin {
+
+struct Workspace {
+    // ---- image and device
+    ParImageBuffer ParImage;
+    TDevice Device;
+
+    // ---- languages: DeviceLanguage 0..6 (Deutsch, English, Français, Italiano, Svenska, Español,
+    // Português) selects device texts; UiLanguage 0 German, 1 English selects the tool's own texts.
+    int DeviceLanguage = 0;
+    int UiLanguage = 0;
+
+    // ---- data set
+    std::string FrontFileName;
+    std::string PurgonFileName;
+    bool Modified = false;
+    int32_t LoadError = 0;
+};
+
+Workspace& Ws();
+void ResetWorkspace();
+
+}  // namespace tessalin
