@@ -1,11 +1,32 @@
+// tessalin-cli: headless access to the core of Tessalin 3000.
 #include <cstdio>
-#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cli/command.h"
+
+using namespace tessalin::cli;
+
+static void PrintUsage(std::FILE* out) {
+    std::fputs("usage: tessalin-cli COMMAND [ARGS]...   (tessalin-cli COMMAND --help for details)\n\ncommands:\n", out);
+    for (const auto& [name, command] : Commands()) std::fprintf(out, "  %-8s %s\n", name.c_str(), command.summary.c_str());
+}
 
 int main(int argc, char** argv) {
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0) {
-        std::puts("usage: tessalin-cli COMMAND [ARGS]...");
-        return argc < 2 ? 2 : 0;
+    if (argc < 2) {
+        PrintUsage(stderr);
+        return kExitUsage;
     }
-    std::fprintf(stderr, "tessalin-cli: unknown command '%s'\n", argv[1]);
-    return 2;
+    const std::string name = argv[1];
+    if (name == "--help" || name == "help") {
+        PrintUsage(stdout);
+        return kExitOk;
+    }
+    auto it = Commands().find(name);
+    if (it == Commands().end()) {
+        std::fprintf(stderr, "tessalin-cli: unknown command '%s'\n", name.c_str());
+        PrintUsage(stderr);
+        return kExitUsage;
+    }
+    return it->second.run(std::vector<std::string>(argv + 2, argv + argc));
 }
