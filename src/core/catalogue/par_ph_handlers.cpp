@@ -9,7 +9,9 @@
 #include <string>
 
 #include "core/catalogue/par_ph.h"
+#include "core/catalogue/events.h"
 #include "core/catalogue/par_ph_pending.h"
+#include "core/catalogue/rules.h"
 #include "core/catalogue/par_ph_texts.h"
 #include "core/workspace.h"
 
@@ -103,38 +105,18 @@ constexpr float kNominalSlopeDefault = 59.2f;
 
 // ---- image access for the module of CurrentParam ------------------------------------------------
 
-long long Offset(Location at, bool setB) { return ParamOffset(at, Ws().CurrentParam.slot, setB); }
-long long ReadOffset(Location at) { return Offset(at, Ws().ActiveParamSet); }
+long long ReadOffset(Location at) { return ParamOffset(at, Ws().CurrentParam.slot, Ws().ActiveParamSet); }
 
 int Byte(Location at) { return Ws().ParImage.u8(ReadOffset(at)); }
 float Float(Location at) { return Ws().ParImage.f32(ReadOffset(at)); }
 
-// Writes a value at its set-A place and 0x2000 above it, whatever the active set.
-template <typename Write>
-void WriteBothSets(Location at, Write write) {
-    const long long offset = Offset(at, false);
-    if (offset == 0) return;  // no place for this slot
-    write(offset);
-    write(offset + 0x2000);
-}
-
-void PutByte(Location at, int value) {
-    WriteBothSets(at, [&](long long o) { Ws().ParImage.setU8(o, static_cast<uint8_t>(value)); });
-}
-void PutU16(Location at, int value) {
-    WriteBothSets(at, [&](long long o) { Ws().ParImage.setU16(o, static_cast<uint16_t>(value)); });
-}
-void PutU32(Location at, uint32_t value) {
-    WriteBothSets(at, [&](long long o) { Ws().ParImage.setU32(o, value); });
-}
-void PutFloat(Location at, double value) {
-    WriteBothSets(at, [&](long long o) { Ws().ParImage.setF32(o, static_cast<float>(value)); });
-}
-// Writes a float into the active set only, as a row without the both-sets flag is written.
-void PutFloatActiveSet(Location at, double value) {
-    const long long offset = ReadOffset(at);
-    if (offset != 0) Ws().ParImage.setF32(offset, static_cast<float>(value));
-}
+// Dependent values are written into both parameter sets, as the rows that show them are.
+void PutByte(Location at, int value) { SetDefault(at, kPfUInt8, value, true); }
+void PutU16(Location at, int value) { SetDefault(at, kPfUInt16, value, true); }
+void PutU32(Location at, uint32_t value) { SetDefault(at, kPfUInt32, value, true); }
+void PutFloat(Location at, double value) { SetDefault(at, 0, value, true); }
+// A float of a row without the both-sets flag: the active set only.
+void PutFloatActiveSet(Location at, double value) { SetDefault(at, 0, value); }
 
 // ---- conditions ---------------------------------------------------------------------------------
 

@@ -1,12 +1,10 @@
 #pragma once
-// TEMPORARY: declarations of the feature predicates and the default handler that the pH family uses,
+// TEMPORARY: declarations of the feature predicates that the pH family uses,
 // until their own headers are on this branch.
 
 #include "core/catalogue/tables.h"
 
 namespace tessalin {
-
-bool DefaultHandler(int event, TEvParRec& rec);
 
 bool Always();
 bool SwMajor5();

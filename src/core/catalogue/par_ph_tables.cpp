@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 
+#include "core/catalogue/events.h"
 #include "core/catalogue/par_ph.h"
 #include "core/catalogue/par_ph_handlers.h"
 #include "core/catalogue/par_ph_texts.h"

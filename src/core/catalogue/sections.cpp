@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "core/catalogue/par_ph.h"
 #include "core/range_error.h"
 
 namespace tessalin {
@@ -102,6 +103,8 @@ long long ParamOffset(const Location& location, uint8_t slot, bool setB) {
 
 std::span<const uint8_t> DefaultRecord(Section section) {
     // Families that provide factory defaults register them here; the others give zeros.
+    if (section == Section::PH_SET) return PhSetDefaultRecord();
+    if (section == Section::PH_FIX) return PhFixDefaultRecord();
     static const std::vector<uint8_t> zeros(4096, 0);
     return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
 }
