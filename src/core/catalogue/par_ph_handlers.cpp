@@ -254,7 +254,7 @@ void SensorTypeChanged() {
 // Every commit of calibration data marks the slot as calibrated now, whether or not the value changed.
 void CalibrationStamp() {
     PutByte(kCalState, kCalibrated);
-    PutU32(kCalTime, DeviceSecondsNow());
+    PutU32(kCalTime, static_cast<uint32_t>(DeviceSecondsNow()));
     const int type = Sensor();
     const double refDefault = type == kPfaudlerDiff ? 30000000.0 : type == kGlassElDiff ? 120000000.0 : 0.0;
     PutFloat(kCalRefDefault, refDefault);

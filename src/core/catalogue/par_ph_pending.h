@@ -36,6 +36,6 @@ bool Not18BrandFrom9();
 bool Not18BrandBefore9();
 bool Is18From8();
 bool InterfaceChannelDigital(int selector);
-uint32_t DeviceSecondsNow();
+int32_t DeviceSecondsNow();
 
 }  // namespace tessalin
