@@ -1,6 +1,7 @@
 #pragma once
 // Decoding the device from the parameter image. Ws().ParImage is the single source: whoever changes the
-// hardware in the image decodes again. Nothing else writes Ws().Device, apart from ClearDevice for "Neu".
+// hardware in the image decodes again rather than editing Ws().Device. Callers set Device.Origin;
+// ClearDevice empties the record for "Neu".
 
 namespace tessalin {
 
