@@ -7,13 +7,15 @@
 #include <span>
 #include <string_view>
 
+#include "core/catalogue/tables.h"
+
 namespace tessalin {
 
 struct CalcBlockRow {
-    uint8_t blockType;                 // 128 pH, 129 conductivity, 130 oxygen, 131 CO2; 0 for the "none" row
-    std::array<uint8_t, 3> classAt;    // measurement class required in [I], [II], [III]; 0 = slot not involved
-    bool (*available)();               // whether the row may be used at all
-    std::string_view name;             // "Calc pH, pH" etc.; empty for the "none" row
+    uint8_t blockType;              // 128 pH, 129 conductivity, 130 oxygen, 131 CO2; 0 for the "none" row
+    std::array<uint8_t, 3> classAt; // measurement class required in [I], [II], [III]; 0 = slot not involved
+    Predicate available;            // whether the row may be used at all
+    std::string_view name;          // "Calc pH, pH" etc.; empty for the "none" row
 };
 
 // The 13 rows: row 0 "none" (never available), then per block type the pairs ([I],[II]), ([I],[III]),

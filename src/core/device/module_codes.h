@@ -9,10 +9,12 @@
 #include <span>
 #include <string_view>
 
+#include "core/catalogue/tables.h"
+
 namespace tessalin {
 
-// Device languages: 0 Deutsch, 1 English, 2 Français, 3 Italiano, 4 Svenska, 5 Español, 6 Português.
-inline constexpr int kDeviceLanguageCount = 7;
+// One text per device language (kDeviceLanguageCount: Deutsch, English, Français, Italiano, Svenska,
+// Español, Português).
 using DeviceTexts = std::array<std::string_view, kDeviceLanguageCount>;
 
 // Hardware identity byte of "no module".
