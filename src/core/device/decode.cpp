@@ -286,9 +286,8 @@ constexpr CodeMapping kDigitalSensorMap[] = {{5, 192},  {6, 193},  {19, 190}, {2
                                              {31, 171}, {32, 172}, {33, 173}, {34, 174}, {35, 176}, {36, 175}};
 constexpr CodeMapping kOpticalMap[] = {{40, 211}};
 
-std::span<const CodeMapping> MappingFor(int s) {
-    if (SoftwareBefore9()) return kBefore9Map;
-    const uint8_t attach = Ws().ParImage.u8(AttachAt(s));
+std::span<const CodeMapping> MappingFor(uint8_t attach, bool from9) {
+    if (!from9) return kBefore9Map;
     if (IsIModuleAttach(attach)) return kIModuleMap;
     if (attach == kFamilyDigitalSensor) return kDigitalSensorMap;
     if (attach == kFamilyOptical) return kOpticalMap;
@@ -297,15 +296,19 @@ std::span<const CodeMapping> MappingFor(int s) {
 
 }  // namespace
 
+uint8_t RemappedCode(uint8_t stored, uint8_t attach, bool from9) {
+    const auto mapping = MappingFor(attach, from9);
+    const auto it = std::find_if(mapping.begin(), mapping.end(), [&](const CodeMapping& m) { return m.stored == stored; });
+    return it == mapping.end() ? stored : it->used;
+}
+
 void RemapInterfaceModules(int s) {
     CheckIndex("slot", s, 3);
     TIdInfo_h& slot = Ws().Device.Slot[static_cast<std::size_t>(s)];
     if (!ReachedThroughInterface(slot.HwId)) return;
-    const auto mapping = MappingFor(s);
-    const auto it = std::find_if(mapping.begin(), mapping.end(),
-                                 [&](const CodeMapping& m) { return m.stored == slot.Code; });
-    if (it == mapping.end()) return;
-    slot.Code = it->used;
+    const uint8_t used = RemappedCode(slot.Code, Ws().ParImage.u8(AttachAt(s)), !SoftwareBefore9());
+    if (used == slot.Code) return;
+    slot.Code = used;
     slot.HwId = HwIdOfCode(slot.Code);
 }
 

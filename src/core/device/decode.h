@@ -3,6 +3,8 @@
 // hardware in the image decodes again rather than editing Ws().Device. Callers set Device.Origin;
 // ClearDevice empties the record for "Neu".
 
+#include <cstdint>
+
 namespace tessalin {
 
 // Fills Ws().Device from Ws().ParImage: front unit, base unit, I-module, the three slots (with interface
@@ -20,6 +22,10 @@ void DecodeDevice(bool fromFile);
 // applies depends on the software version and, from version 9 on, on the slot's attach byte (61 + s). The
 // image keeps the stored codes. s outside 0..2 is a RangeError.
 void RemapInterfaceModules(int s);
+
+// The code the tool uses for a stored slot code reached through an interface, given the slot's attach byte
+// and whether the software is version 9 or later; codes without a mapping stay as they are.
+uint8_t RemappedCode(uint8_t stored, uint8_t attach, bool from9);
 
 // Empties the device model for "Neu": every record back to its empty state (no component codes, identity
 // states unknown, brand 0, no Purgon type code) and Origin 0.
