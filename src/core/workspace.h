@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/data_set/par_image.h"
+#include "core/catalogue/tables.h"
 #include "core/device/device.h"
 
 namespace tessalin {
@@ -34,6 +35,14 @@ struct Workspace {
     std::string PurgonFileName;
     bool Modified = false;
     int32_t LoadError = 0;
+
+    // ---- page context: which parameter set is shown, where handlers and the codec are working, and the
+    // requests that the action timer carries out on its next tick.
+    bool ActiveParamSet = false;  // false set A, true set B
+    TParamRef CurrentParam;
+    TTabPtrRec CurrentPage;
+    bool PageRebuildRequest = false;
+    bool PageClearRequest = false;
 };
 
 Workspace& Ws();
