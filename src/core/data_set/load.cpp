@@ -86,6 +86,17 @@ LoadResult LoadDataSet(const std::string& frontPath, const std::string& purgonPa
     return result;
 }
 
+void NewDataSet() {
+    Workspace& ws = Ws();
+    // WIRE-DECODE: ClearDevice() replaces this once the device decoder is available.
+    ws.Device = TDevice{};
+    ws.ParImage.clear();
+    ws.FrontFileName.clear();
+    ws.PurgonFileName.clear();
+    ws.Modified = false;
+    ws.ActiveParamSet = false;
+}
+
 const char* LoadErrorMeaning(int32_t code) {
     switch (code) {
         case kLoadOk: return "loaded";

@@ -30,6 +30,10 @@ LoadResult ReadImageFile(const std::string& path, ImageKind kind, ParImageBuffer
 // cleared. Sets and returns LoadError.
 LoadResult LoadDataSet(const std::string& frontPath, const std::string& purgonPath);
 
+// "Neu": an empty data set. The device is cleared, the whole image zeroed, the file names emptied,
+// Modified cleared and parameter set A selected.
+void NewDataSet();
+
 // A short English description of a LoadError code.
 const char* LoadErrorMeaning(int32_t code);
 
