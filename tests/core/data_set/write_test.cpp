@@ -22,6 +22,13 @@ using test::ImageBuilder;
 using test::ReadWholeFile;
 using test::TempDir;
 
+// A data set whose Purgon controller has its carrier module, so that the Purgon image stays present.
+ImageBuilder WithPurgon() {
+    ImageBuilder b;
+    b.slot(0, 4, 0, 1).record(0, {.hwId = 112, .swVersion = 0x12, .hwVersion = 1, .brandByte = 0, .serial = 7});
+    return b.purgon();
+}
+
 class WriteDataSetTest : public ::testing::Test {
 protected:
     void SetUp() override { ResetWorkspace(); }
@@ -37,11 +44,9 @@ protected:
 };
 
 TEST_F(WriteDataSetTest, LoadSaveLoadGivesTheSameBytes) {
-    const auto [front, purgon] = ImageBuilder()
+    const auto [front, purgon] = WithPurgon()
                                      .frontSerial(123456)
-                                     .slot(0, 4, 0, 1)
                                      .setByte(0x3C10, 0xAB)  // bytes no one interprets pass unchanged
-                                     .purgon()
                                      .setByte(16384 + 4000, 0xCD)
                                      .writeFiles(dir);
     ASSERT_TRUE(LoadDataSet(front, purgon).ok());
@@ -63,7 +68,7 @@ TEST_F(WriteDataSetTest, LoadSaveLoadGivesTheSameBytes) {
 }
 
 TEST_F(WriteDataSetTest, ChangedByteGetsFreshChecksums) {
-    const auto [front, purgon] = ImageBuilder().purgon().writeFiles(dir);
+    const auto [front, purgon] = WithPurgon().writeFiles(dir);
     ASSERT_TRUE(LoadDataSet(front, purgon).ok());
     const uint16_t oldFront = StoredCrc(Ws().ParImage, 0), oldPurgon = StoredCrc(Ws().ParImage, 16384);
     Ws().ParImage.setU8(0x0900, 42);
