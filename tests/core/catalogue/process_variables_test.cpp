@@ -289,6 +289,9 @@ TEST(ProcessVariableConditions, DeviceAndParameterSet) {
     const ProcessVariableRow& volume = FindRow(PvEdition::UpTo8, 10, "Vol%");
     DeviceSetup('8').slot(0, 10, 1).options(1u << 12).byte(Section::OXY_SET, 178, 0, 2).install();
     EXPECT_FALSE(ProcessVariableConditionHolds(volume, 0)) << "not with option bit 12";
+    // The measuring medium decides, not the sensor guard byte beside it.
+    DeviceSetup('8').slot(0, 10, 1).byte(Section::OXY_SET, 177, 0, 2).byte(Section::OXY_SET, 178, 0, 1).install();
+    EXPECT_FALSE(ProcessVariableConditionHolds(volume, 0));
 
     // The byte of the active set decides.
     const ProcessVariableRow& manual = FindRow(PvEdition::UpTo8, 3, "man °C");
