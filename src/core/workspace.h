@@ -29,6 +29,11 @@ struct Workspace {
     int DeviceLanguage = 0;
     int UiLanguage = 0;
 
+    // ---- data set files: the recent files of the "Datei" menu (most recent first, each the FRONT path or
+    // "FRONT / PURGON"), and the name the Purgon save dialog holds from its last use.
+    std::array<std::string, 4> RecentFiles;
+    std::string PurgonSaveName;
+
     // ---- data set
     std::string FrontFileName;
     std::string PurgonFileName;

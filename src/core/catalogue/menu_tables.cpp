@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 #include "core/catalogue/par_ph.h"
 
@@ -78,16 +79,22 @@ constexpr auto kModuleTypes = [] {
     return types;
 }();
 
+std::map<int, MenuTable>& Overrides() {
+    static std::map<int, MenuTable> overrides;
+    return overrides;
+}
+
 }  // namespace
 
 std::optional<MenuTable> MenuTableOf(int moduleType) {
+    if (auto it = Overrides().find(moduleType); it != Overrides().end()) return it->second;
     const auto* it = std::lower_bound(std::begin(kTypeMenus), std::end(kTypeMenus), moduleType,
                                       [](const TypeMenu& m, int type) { return m.moduleType < type; });
     if (it == std::end(kTypeMenus) || it->moduleType != moduleType) return std::nullopt;
     return it->menu();
 }
 
-MenuTable ProbeMenu() { return ProbeMenuTable(); }
+MenuTable ProbeMenu() { return *MenuTableOf(153); }
 
 std::span<const TMenuEntry> MenuEntries(const MenuTable& table) {
     if (table.entries == nullptr || table.end < 0) return {};
@@ -102,5 +109,11 @@ std::span<const TParamEntry> ParamEntries(const TMenuEntry& entry) {
 const TParamEntry* FirstParam(const TMenuEntry& entry) { return entry.params; }
 
 std::span<const int> MenuModuleTypes() { return kModuleTypes; }
+
+ScopedMenuOverride::ScopedMenuOverride(int moduleType, MenuTable table) : moduleType_(moduleType) {
+    Overrides()[moduleType] = table;
+}
+
+ScopedMenuOverride::~ScopedMenuOverride() { Overrides().erase(moduleType_); }
 
 }  // namespace tessalin

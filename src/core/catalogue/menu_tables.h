@@ -39,4 +39,17 @@ const TParamEntry* FirstParam(const TMenuEntry& entry);
 // Every module type that has a menu table, in ascending order.
 std::span<const int> MenuModuleTypes();
 
+// Gives a module type another menu table while the object lives, for tests of the tree and the page that
+// need a small menu of their own. Type 153 also replaces the probe controller's menu.
+class ScopedMenuOverride {
+public:
+    ScopedMenuOverride(int moduleType, MenuTable table);
+    ~ScopedMenuOverride();
+    ScopedMenuOverride(const ScopedMenuOverride&) = delete;
+    ScopedMenuOverride& operator=(const ScopedMenuOverride&) = delete;
+
+private:
+    int moduleType_;
+};
+
 }  // namespace tessalin
