@@ -8,11 +8,14 @@
 #include <initializer_list>
 #include <string>
 
-#include "core/catalogue/par_ph.h"
+#include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
-#include "core/catalogue/par_ph_pending.h"
-#include "core/catalogue/rules.h"
+#include "core/catalogue/formatters.h"
+#include "core/catalogue/par_ph.h"
 #include "core/catalogue/par_ph_texts.h"
+#include "core/catalogue/rules.h"
+#include "core/catalogue/texts.h"
+#include "core/device/predicates.h"
 #include "core/workspace.h"
 
 namespace tessalin::ph {
@@ -105,10 +108,8 @@ constexpr float kNominalSlopeDefault = 59.2f;
 
 // ---- image access for the module of CurrentParam ------------------------------------------------
 
-long long ReadOffset(Location at) { return ParamOffset(at, Ws().CurrentParam.slot, Ws().ActiveParamSet); }
-
-int Byte(Location at) { return Ws().ParImage.u8(ReadOffset(at)); }
-float Float(Location at) { return Ws().ParImage.f32(ReadOffset(at)); }
+int Byte(Location at) { return ParamByte(at); }
+double Float(Location at) { return ReadEncoded(ParamOffsetHere(at), Encoding::Float); }
 
 // Dependent values are written into both parameter sets, as the rows that show them are.
 void PutByte(Location at, int value) { SetDefault(at, kPfUInt8, value, true); }
@@ -159,8 +160,6 @@ bool OnCommit(int event, TEvParRec& rec, Rule rule) {
     rule();
     return true;
 }
-
-const char* Name(const TextRecord& texts) { return texts.s[2 * Ws().DeviceLanguage]; }
 
 // ---- monitoring limits --------------------------------------------------------------------------
 
@@ -277,8 +276,8 @@ void CalibrationStamp() {
 
 // A nominal value of the user buffer table: thousandths of pH, shown with two decimals, at least four
 // characters wide.
-std::string BufferValue(long long offset) {
-    const double value = Ws().ParImage.i16(offset) / 1000.0;
+std::string BufferValue(Location at) {
+    const double value = ReadEncoded(ParamOffsetHere(at), Encoding::Int16) / 1000.0;
     char buffer[32];
     const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2).ptr;
     std::string text(buffer, end);
@@ -509,7 +508,7 @@ bool RowAdaptiveCalTimer(int e, TEvParRec& r) { return Shown(e, r, SwFrom6() || 
 
 bool RowToleranceHeading(int e, TEvParRec& r) {
     if (e != kEvHeading) return DefaultHandler(e, r);
-    r.text = std::string(Name(kTxtToleranceHeading1)) + "\r\n" + Name(kTxtToleranceHeading2);
+    r.text = EntryName(&kTxtToleranceHeading1) + "\r\n" + EntryName(&kTxtToleranceHeading2);
     r.number = 2;
     return true;
 }
@@ -555,10 +554,10 @@ namespace tessalin {
 
 std::string PhBufferSetHeading(int setCode) {
     using namespace ph;
-    if (setCode >= 1 && setCode <= static_cast<int>(kTxtBufferSets.size())) return Name(kTxtBufferSets[setCode - 1]);
+    if (setCode >= 1 && setCode <= static_cast<int>(kTxtBufferSets.size())) return EntryName(&kTxtBufferSets[setCode - 1]);
     if (setCode != 33) return {};
-    std::string text = Name(kTxtBufferTable);
-    for (uint16_t at : {0, 42, 84}) text += " " + BufferValue(ReadOffset(At(Section::BUF_FIX, at)));
+    std::string text = EntryName(&kTxtBufferTable);
+    for (uint16_t at : {0, 42, 84}) text += " " + BufferValue(At(Section::BUF_FIX, at));
     return text;
 }
 

@@ -3,13 +3,12 @@
 
 #include <array>
 #include <bit>
-#include <cmath>
 
 #include "core/catalogue/events.h"
 #include "core/catalogue/par_ph.h"
 #include "core/catalogue/par_ph_handlers.h"
 #include "core/catalogue/par_ph_texts.h"
-#include "core/catalogue/par_ph_pending.h"
+#include "core/device/predicates.h"
 #include "core/range_error.h"
 
 namespace tessalin {

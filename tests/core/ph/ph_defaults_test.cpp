@@ -79,7 +79,7 @@ TEST(PhDefaults, UnnamedBytesAreZero) {
     const auto set = PhSetDefaultRecord();
     const auto fix = PhFixDefaultRecord();
     for (uint16_t offset : {0, 7, 10, 72, 111, 240, 385}) EXPECT_EQ(set[offset], 0) << "PH-SET +" << offset;
-    for (uint16_t offset : {0, 12, 102, 114, 134, 139, 221}) EXPECT_EQ(fix[offset], 0) << "PH-FIX +" << offset;
+    for (uint16_t offset : {0, 12, 102, 114, 134, 139, 212}) EXPECT_EQ(fix[offset], 0) << "PH-FIX +" << offset;
 }
 
 TEST(PhDefaults, SectionLookupGivesTheFamilyRecords) {
