@@ -18,6 +18,23 @@
 
 namespace tessalin::test {
 
+constexpr Location Set(uint16_t offset) { return At(Section::PH_SET, offset); }
+constexpr Location Fix(uint16_t offset) { return At(Section::PH_FIX, offset); }
+
+// ---- image access in slot I (set A, and both sets where written)
+inline long long Offset(Location at, bool setB = false) { return ParamOffset(at, 0, setB); }
+inline void SetByte(Location at, uint8_t value) {
+    Ws().ParImage.setU8(Offset(at), value);
+    Ws().ParImage.setU8(Offset(at) + 0x2000, value);
+}
+inline void SetFloat(Location at, float value) {
+    Ws().ParImage.setF32(Offset(at), value);
+    Ws().ParImage.setF32(Offset(at) + 0x2000, value);
+}
+inline int Byte(Location at, bool setB = false) { return Ws().ParImage.u8(Offset(at, setB)); }
+inline float Float(Location at, bool setB = false) { return Ws().ParImage.f32(Offset(at, setB)); }
+inline int U16(Location at, bool setB = false) { return Ws().ParImage.u16(Offset(at, setB)); }
+
 struct PhDevice {
     int moduleType = 3;
     char major = '7';
@@ -55,27 +72,13 @@ protected:
         Ws().CurrentParam.position = kPosSlot1;
     }
 
-    // ---- image access in slot I
-    static long long Offset(Location at, bool setB = false) { return ParamOffset(at, 0, setB); }
-    static void SetByte(Location at, uint8_t value) {
-        Ws().ParImage.setU8(Offset(at), value);
-        Ws().ParImage.setU8(Offset(at) + 0x2000, value);
-    }
-    static void SetFloat(Location at, float value) {
-        Ws().ParImage.setF32(Offset(at), value);
-        Ws().ParImage.setF32(Offset(at) + 0x2000, value);
-    }
-    static int Byte(Location at, bool setB = false) { return Ws().ParImage.u8(Offset(at, setB)); }
-    static float Float(Location at, bool setB = false) { return Ws().ParImage.f32(Offset(at, setB)); }
-    static int U16(Location at, bool setB = false) { return Ws().ParImage.u16(Offset(at, setB)); }
-
     // ---- tree: the MenuPH entries shown as nodes of the slot module
     std::set<int> VisibleEntries() {
         BuildDeviceTree();
         std::set<int> shown;
         for (int node : NodesInOrder()) {
             const int record = Ws().Tree.nodes[node].record;
-            if (record < 0) continue;
+            if (record < 0 || Ws().Tree.nodes[node].level == 0) continue;  // component nodes
             const TMenuEntry* entry = Ws().Tree.records[record].entry;
             if (entry >= MenuPH && entry < MenuPH + kMenuPHEnd) shown.insert(static_cast<int>(entry - MenuPH));
         }
@@ -86,8 +89,8 @@ protected:
     PageModel OpenPage(int index) {
         BuildDeviceTree();
         for (int node : NodesInOrder()) {
-            const int record = Ws().Tree.nodes[node].record;
-            if (record >= 0 && Ws().Tree.records[record].entry == &MenuPH[index]) {
+            const TreeNode& n = Ws().Tree.nodes[node];
+            if (n.level > 0 && n.record >= 0 && Ws().Tree.records[n.record].entry == &MenuPH[index]) {
                 DeviceTreeChange(node);
                 return BuildFormpage();
             }
@@ -127,7 +130,5 @@ private:
     }
 };
 
-constexpr Location Set(uint16_t offset) { return At(Section::PH_SET, offset); }
-constexpr Location Fix(uint16_t offset) { return At(Section::PH_FIX, offset); }
 
 }  // namespace tessalin::test

@@ -11,8 +11,8 @@ constexpr uint32_t kOptPhSen = 1u << 11;
 
 // Expects a float in set A and its copy 0x2000 above.
 void ExpectBoth(Location at, float value) {
-    EXPECT_FLOAT_EQ(PhFixture::Float(at, false), value) << SectionOf(at.section).name << " +" << at.offset;
-    EXPECT_FLOAT_EQ(Ws().ParImage.f32(PhFixture::Offset(at) + 0x2000), value)
+    EXPECT_FLOAT_EQ(Float(at, false), value) << SectionOf(at.section).name << " +" << at.offset;
+    EXPECT_FLOAT_EQ(Ws().ParImage.f32(Offset(at) + 0x2000), value)
         << SectionOf(at.section).name << " +" << at.offset << " (set B)";
 }
 
