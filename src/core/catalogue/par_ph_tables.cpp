@@ -474,7 +474,7 @@ constexpr uint32_t kTop = kMfFirstLevel;
 
 #define MENU(...) MakeEntry(MenuRow{__VA_ARGS__})
 
-const TMenuEntry MenuPH[] = {
+constinit const TMenuEntry MenuPH[] = {
     MENU(1, DefaultHandler, kTxtCalibrationData, 1, kTop | kMfGreenTitle, 0x0100),      // 0
     MENU(1, DefaultHandler, kTxtInputFilter, 2, kTop, 0x0200),                          // 1
     MENU(1, DefaultHandler, kTxtSensorData, 3, kTop, 0x0400),                           // 2

@@ -201,13 +201,22 @@ TEST_F(PhFixture, BufferHeadingDescribesTheChosenSet) {
     }
 }
 
-TEST_F(PhFixture, ToleranceBandHeadingHasTwoLines) {
+TEST_F(PhFixture, ToleranceBandHeadingHasTwoLinesInEveryLanguage) {
     MakeDevice({3, '7', 1u << 5});
-    Ws().DeviceLanguage = 1;
-    const PageModel page = OpenPage(32);
-    ASSERT_NE(page.find(0), nullptr);
-    EXPECT_EQ(page.find(0)->label, "Calibration data taken over when\r\ndeviation within the tolerance band");
-    EXPECT_EQ(page.find(0)->headingLines, 2);
+    for (int language = 0; language < kDeviceLanguageCount; ++language) {
+        Ws().DeviceLanguage = language;
+        const PageModel page = OpenPage(32);
+        ASSERT_NE(page.find(0), nullptr);
+        const std::string& heading = page.find(0)->label;
+        const std::size_t lineBreak = heading.find("\r\n");
+        ASSERT_NE(lineBreak, std::string::npos) << language;
+        EXPECT_GT(lineBreak, 0u) << language;
+        EXPECT_GT(heading.size(), lineBreak + 2) << language;
+        EXPECT_EQ(page.find(0)->headingLines, 2);
+        if (language == 1) {
+            EXPECT_EQ(heading, "Calibration data taken over when\r\ndeviation within the tolerance band");
+        }
+    }
 }
 
 TEST_F(PhFixture, TtmEntryIsShownWithFourDigitsAndNoDecimals) {

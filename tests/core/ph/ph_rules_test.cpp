@@ -233,10 +233,11 @@ TEST_P(PhMonitoringDefaults, WriteTheItemDefaults) {
     for (long long o : {a, a + 0x2000}) {
         const bool expectWritten = o == a || c.bothSets;
         float value = c.width == 1 ? Ws().ParImage.u8(o) : c.width == 2 ? Ws().ParImage.u16(o) : Ws().ParImage.f32(o);
-        if (expectWritten)
+        if (expectWritten) {
             EXPECT_FLOAT_EQ(value, c.expected) << (o == a ? "set A" : "set B");
-        else
+        } else {
             EXPECT_EQ(Ws().ParImage.u8(o), 0xEE) << "set B untouched";
+        }
     }
 }
 
