@@ -16,9 +16,7 @@ namespace tessalin {
 
 namespace {
 
-// Pieces are single lines with tabs expanded; a lone "&" underlines the next character, "&&" is one "&".
-constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignBottom | Qt::TextSingleLine | Qt::TextExpandTabs |
-                           Qt::TextShowMnemonic | Qt::TextIncludeTrailingSpaces | Qt::TextDontClip;
+constexpr int kTabWidth = 8;
 constexpr int kListStep = 12;
 constexpr int kBandSteps = 64;
 const QColor kFocusFrameColor(0x80, 0x80, 0x80);
@@ -33,6 +31,30 @@ int PointSizeOf(int size) {
         case 5: return 16;
         default: return size;
     }
+}
+
+// A text piece as it is shown: a lone "&" is dropped and underlines the character after it, "&&" is
+// one "&", a tab becomes blanks up to the next multiple of eight characters.
+struct ShownText {
+    QString text;
+    int mnemonic = -1;  // index of the underlined character
+};
+
+ShownText Shown(const QString& piece) {
+    ShownText shown;
+    for (int i = 0; i < piece.size(); ++i) {
+        QChar c = piece[i];
+        if (c == '&') {
+            if (++i >= piece.size()) break;
+            c = piece[i];
+            if (c != '&' && shown.mnemonic < 0) shown.mnemonic = static_cast<int>(shown.text.size());
+        }
+        if (c == '\t')
+            shown.text += QString(kTabWidth - shown.text.size() % kTabWidth, ' ');
+        else
+            shown.text += c;
+    }
+    return shown;
 }
 
 }  // namespace
@@ -103,10 +125,10 @@ private:
             const std::size_t space = text_.find(' ', pos);
             if (space < stop) stop = space + 1;
         }
-        const QString piece = QString::fromUtf8(DecodePieceEntities(text_.substr(pos, stop - pos)));
+        ShownText shown = Shown(QString::fromUtf8(DecodePieceEntities(text_.substr(pos, stop - pos))));
         const QFontMetrics metrics = Metrics();
         const int height = metrics.height() + std::max(0, metrics.leading());
-        int width = st_.hidden ? 0 : metrics.size(kTextFlags, piece).width();
+        int width = st_.hidden ? 0 : metrics.horizontalAdvance(shown.text);
 
         if (!painting_) {
             if (x_ + width > right_) {
@@ -119,41 +141,45 @@ private:
             if (st_.superscript) m_.supHeight = std::max(m_.supHeight, height / 4);
             m_.height = std::max(m_.height, height);
         } else if (!st_.hidden) {
-            QString shown = piece;
             if (m_.dropRest && stop == end && x_ + width > right_) {
                 width = std::max(0, right_ - x_);
-                shown = metrics.elidedText(piece, Qt::ElideRight, width, Qt::TextShowMnemonic);
+                const QString elided = metrics.elidedText(shown.text, Qt::ElideRight, width);
+                if (shown.mnemonic >= static_cast<int>(elided.size()) - 1) shown.mnemonic = -1;
+                shown.text = elided;
             }
             if (drawing_) DrawText(shown, width, height);
             const QPoint& p = o_.point;
             if (st_.inAnchor && p.x() >= x_ && p.x() <= x_ + width && p.y() >= box_->top) anchorHitOnLine_ = true;
         }
         x_ += width;
-        trailingSpace_ = (!st_.hidden && piece.endsWith(' ')) ? metrics.horizontalAdvance(' ') : 0;
+        trailingSpace_ = (!st_.hidden && shown.text.endsWith(' ')) ? metrics.horizontalAdvance(' ') : 0;
         consumed_ = true;
         return stop;
     }
 
-    void DrawText(const QString& shown, int width, int height) {
+    void DrawText(const ShownText& shown, int width, int height) {
         QPainter& painter = l_.painter_;
+        const QFontMetrics metrics = Metrics();
         const int bottom = TextBottom();
-        const QRect rect(x_, bottom - height, width, height);
-        if (st_.background) painter.fillRect(rect, *st_.background);
+        if (st_.background) painter.fillRect(QRect(x_, bottom - height, width, height), *st_.background);
         painter.setFont(st_.font);
-        auto draw = [&](const QRect& r, const QColor& color) {
-            painter.setPen(color);
-            if (st_.angle == 0) {
-                painter.drawText(r, kTextFlags, shown);
-                return;
-            }
+        auto draw = [&](int x, int baseline, const QColor& color) {
             painter.save();
-            painter.translate(r.left(), r.bottom() + 1);
-            painter.rotate(-st_.angle);
-            painter.drawText(QRect(0, -r.height(), r.width(), r.height()), kTextFlags, shown);
+            painter.translate(x, baseline);
+            if (st_.angle != 0) painter.rotate(-st_.angle);
+            painter.setPen(color);
+            painter.drawText(QPoint(0, 0), shown.text);
+            if (shown.mnemonic >= 0) {
+                const int left = metrics.horizontalAdvance(shown.text.left(shown.mnemonic));
+                const int charWidth = metrics.horizontalAdvance(shown.text.at(shown.mnemonic));
+                painter.fillRect(QRect(left, metrics.underlinePos(), charWidth, std::max(1, metrics.lineWidth())),
+                                 color);
+            }
             painter.restore();
         };
-        if (st_.shadow) draw(rect.translated(o_.shadowOffset, o_.shadowOffset), o_.shadowColor);
-        draw(rect, st_.textColor);
+        const int baseline = bottom - metrics.descent();
+        if (st_.shadow) draw(x_ + o_.shadowOffset, baseline + o_.shadowOffset, o_.shadowColor);
+        draw(x_, baseline, st_.textColor);
         if (st_.errorMark && width > 0) {
             // Zigzag of 2-pixel steps, 2 pixels high, starting at an even x.
             QPolygon zigzag;
@@ -240,8 +266,7 @@ private:
             painter.setFont(st_.font);
             painter.setPen(st_.textColor);
             const QString bullet = level % 2 == 1 ? QString(QChar(0x2022)) : QString("o");
-            const int height = Metrics().height();
-            painter.drawText(QRect(bulletX, TextBottom() - height, kListStep, height), kTextFlags, bullet);
+            painter.drawText(QPoint(bulletX, TextBottom() - Metrics().descent()), bullet);
         }
         x_ = std::max(x_, bulletX + kListStep);
         trailingSpace_ = 0;
@@ -442,7 +467,7 @@ private:
                 break;
             case MarkupTag::Indent:
                 if (const auto x = ParseMarkupInt(TagAttribute(tag, "x").value_or("")); on && x) {
-                    x_ = std::max(x_, l_.work_.left() + *x);
+                    x_ = std::max(x_, l_.whole_.left() + *x);
                     trailingSpace_ = 0;
                 }
                 break;
