@@ -343,6 +343,21 @@ TEST(DrawMarkup, MarksAndBackgrounds) {
     MarkupCanvas rule;
     rule.Draw("a<hr>b");
     EXPECT_EQ(rule.Image().pixelColor(200, LineHeight()), QColor(Qt::black));
+
+    MarkupCanvas body;
+    body.Draw("<body bgcolor=\"#00FF00\">x");
+    EXPECT_EQ(body.Image().pixelColor(300, 100), QColor(0, 0xFF, 0));
+}
+
+TEST(DrawMarkup, BlinkTextOnlyWhenSelected) {
+    MarkupCanvas unselected;  // drawn in the surface's background, white on white
+    unselected.Draw("<bl>hidden</bl>");
+    EXPECT_TRUE(unselected.Ink(IsDark).isNull());
+    MarkupDrawOptions options;
+    options.selected = true;
+    MarkupCanvas selected;
+    selected.Draw("<bl>shown</bl>", options);
+    EXPECT_FALSE(selected.Ink(IsDark).isNull());
 }
 
 TEST(DrawMarkup, SystemColoursComeFromThePaletteWhenDrawn) {
