@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QWidget>
 
 #include "core/markup/markup_color.h"
 #include "markup_canvas.h"
+#include "support/image_builder.h"
 
 namespace tessalin {
 namespace {
@@ -423,6 +425,49 @@ TEST(DrawMarkup, NamedPicturesAndPicturesInAnchors) {
     EXPECT_TRUE(hit.hit);
     EXPECT_EQ(hit.href, "pic");
     EXPECT_EQ(hit.anchorNumber, 1);
+}
+
+TEST(DrawMarkup, PicturesFollowTheDevicePixelRatio) {
+    // A list of 22 x 16 logical pixels whose pictures carry twice the resolution.
+    QPixmap sharp(44, 32);
+    sharp.fill(Qt::red);
+    sharp.setDevicePixelRatio(2);
+    MarkupImageList list(QSize(22, 16));
+    list.Add(sharp);
+    MarkupDrawOptions options;
+    options.imageList = &list;
+
+    QImage image(200, 80, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setDevicePixelRatio(2);
+    QPainter painter(&image);
+    MarkupDrawResult result;
+    DrawMarkup(painter, "<img src=\"idx:0\">", QRect(0, 0, 100, 40), options, result);
+    painter.end();
+    EXPECT_EQ(result.width, 22);
+    EXPECT_EQ(result.height, 16);
+    QRect red;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (IsRed(image.pixelColor(x, y))) red |= QRect(x, y, 1, 1);
+    EXPECT_EQ(red, QRect(2, 0, 44, 32));  // device pixels
+}
+
+TEST(DrawMarkup, AddressedPicturesAreLoadedOnceAndKept) {
+    test::TempDir dir;
+    const QString file = QString::fromStdString(dir.file("logo.png"));
+    QImage logo(12, 7, QImage::Format_RGB32);
+    logo.fill(Qt::red);
+    ASSERT_TRUE(logo.save(file));
+
+    MarkupPictureCache cache;
+    MarkupDrawOptions options;
+    options.pictureCache = &cache;
+    const std::string markup = "<img src=\"file://" + file.toStdString() + "\">";
+    EXPECT_EQ(MarkupCanvas().Draw(markup, options).width, 12);
+    QFile::remove(file);
+    EXPECT_EQ(MarkupCanvas().Draw(markup, options).width, 12);  // from the cache
+    EXPECT_EQ(MarkupCanvas().Draw("<img src=\"file:///nowhere/none.png\">", options).width, 0);
 }
 
 }  // namespace
