@@ -100,7 +100,7 @@ public:
             if (outcome == Outcome::EndLine) break;
         }
         if (st_.inAnchor) CloseAnchorPart(false);
-        if (!painting_) m_.width = std::max(0, (m_.dropRest ? right_ : x_) - lineLeft_ - trailingSpace_);
+        if (!painting_) m_.width = std::max(0, m_.dropRest ? right_ - lineLeft_ : x_ - lineLeft_ - trailingSpace_);
         return pos;
     }
 
@@ -194,13 +194,13 @@ private:
     // Picture or control: `size` wide and high, placed with its top at the line's top.
     bool PlaceBox(QSize size) {
         if (!painting_) {
-            if (hasContent() && x_ + size.width() > right_) return false;
+            if (HasContent() && x_ + size.width() > right_) return false;
             m_.height = std::max(m_.height, size.height());
         }
         return true;
     }
 
-    bool hasContent() const { return x_ > lineLeft_; }
+    bool HasContent() const { return x_ > lineLeft_; }
 
     bool StrictlyInside(const QRect& rect) const {
         const QPoint& p = o_.point;
@@ -321,7 +321,7 @@ private:
                 hit_->anchorRect = band;
             }
         }
-        if (drawing_ && focused) {
+        if (drawing_ && focused && (closing || x_ > anchorStart_)) {
             QPainter& painter = l_.painter_;
             const int bottom = TextBottom();
             const int top = bottom - Metrics().height();
@@ -381,8 +381,8 @@ private:
     }
 
     void Body(std::string_view tag) {
-        const std::optional<QColor> color =
-            TagAttribute(tag, "bgcolor") ? std::optional<QColor>(Color(*TagAttribute(tag, "bgcolor"))) : std::nullopt;
+        std::optional<QColor> color;
+        if (const auto bgcolor = TagAttribute(tag, "bgcolor")) color = Color(*bgcolor);
         if (drawing_) {
             QPainter& painter = l_.painter_;
             if (const auto name = TagAttribute(tag, "background")) {

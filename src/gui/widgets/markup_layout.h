@@ -95,8 +95,6 @@ public:
     // Height of "gh" in `font`: the height of an empty line.
     int TextHeight(const QFont& font) const;
 
-    const QRect& Work() const { return work_; }
-
 private:
     friend class LineRun;
 

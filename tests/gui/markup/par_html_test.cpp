@@ -232,6 +232,39 @@ TEST(DrawMarkup, AnchorsAreNumberedAndHitTested) {
     EXPECT_EQ(result.anchorNumber, 2);
 }
 
+TEST(DrawMarkup, AnAnchorWrappedOverLinesIsHitOnEachLine) {
+    MarkupDrawOptions options;
+    options.wordWrap = true;
+    options.noPaint = true;
+    const QRect narrow(0, 0, 70, 120);
+    const int line = LineHeight();
+    options.point = QPoint(10, 2 * line - 4);
+    const MarkupDrawResult result = MarkupCanvas().Draw("see <a href=\"w\">wrapped anchor text</a>", options, narrow);
+    EXPECT_TRUE(result.hit);
+    EXPECT_EQ(result.href, "w");
+    EXPECT_EQ(result.anchorNumber, 1);
+    EXPECT_EQ(result.anchorRect.top(), line);
+    EXPECT_EQ(result.anchorRect.left(), 1);
+
+    // Focused, its first part gets a dotted rectangle and its last part the grey frame.
+    options = {};
+    options.wordWrap = true;
+    options.focusAnchor = 0;
+    MarkupCanvas canvas;
+    canvas.Draw("see <a href=\"w\">wrapped anchor</a>", options, narrow);
+    const QRect frame = canvas.Ink([](QColor c) { return c == QColor(0x80, 0x80, 0x80); });
+    EXPECT_GE(frame.top(), line);
+    auto isBlue = [](QColor c) { return c.blue() > 150 && c.red() < 150 && c.green() < 150; };
+    int dots = 0;  // top edge of the dotted rectangle, one pixel above the second line's text band
+    for (int x = 0; x < 70; ++x) dots += isBlue(canvas.Image().pixelColor(x, line - 1)) ? 1 : 0;
+    EXPECT_GT(dots, 5);
+    // The anchor's empty part at the end of the first line gets no rectangle.
+    const int seeRight = 1 + MarkupCanvas().Metrics().horizontalAdvance("see");
+    for (int y = 0; y < line - 1; ++y)
+        for (int x = seeRight + 1; x < 70; ++x)
+            ASSERT_EQ(canvas.Image().pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+}
+
 TEST(DrawMarkup, AnchorColoursAndFocusFrame) {
     const std::string markup = "<a href=\"x1\">first</a> and <a href=\"x2\">second</a>";
     const QFontMetrics metrics = MarkupCanvas().Metrics();
