@@ -97,9 +97,9 @@ bool DrawMarkup(QPainter& painter, std::string_view markup, const QRect& rect, c
             LineHit hit;
             layout.PaintLine(text, pos, end, style, metrics, box, hit);
             const int textBottom = box.bottom - metrics.textOffset;
+            const bool onText = textBottom - emptyHeight < point.y() && point.y() < textBottom;
             const bool confirmed =
-                hit.kind == LineHit::Kind::Direct ||
-                (hit.kind == LineHit::Kind::AnchorText && textBottom - emptyHeight < point.y() && point.y() < textBottom);
+                hit.kind == LineHit::Kind::Direct || (hit.kind == LineHit::Kind::AnchorText && onText);
             if (confirmed) {
                 result.hit = true;
                 result.href = hit.href;
