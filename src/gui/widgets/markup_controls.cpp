@@ -62,7 +62,7 @@ MarkupControl ParseControl(std::string_view tag, const QFont& font, const Markup
 void DrawControl(QPainter& painter, const MarkupControl& control, const QRect& box, bool pushed, const QFont& font,
                  const MarkupDrawOptions& options) {
     QStyle* style = StyleOf(options);
-    QWidget* widget = options.widget;
+    const QWidget* widget = options.widget;
     const QPalette palette = widget ? widget->palette() : QApplication::palette();
     const QStyle::State state = QStyle::State_Enabled | (pushed ? QStyle::State_Sunken : QStyle::State_Raised);
 

@@ -1,15 +1,15 @@
 #include "gui/widgets/markup_delegate.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QPainter>
 #include <QStyle>
-#include <limits>
 
 namespace tessalin {
 
 namespace {
 
-// Width to lay an item out in when measuring it: its line is never cut.
+// Room to lay an item out in when measuring it: its line is never cut.
 constexpr int kUnboundedWidth = 100000;
 
 }  // namespace
@@ -18,7 +18,7 @@ MarkupItemDelegate::MarkupItemDelegate(QObject* parent) : QStyledItemDelegate(pa
 
 MarkupDrawOptions MarkupItemDelegate::DrawOptions(const QStyleOptionViewItem& option) const {
     MarkupDrawOptions options;
-    options.widget = const_cast<QWidget*>(option.widget);
+    options.widget = option.widget;
     options.imageList = imageList_;
     options.selected = option.state.testFlag(QStyle::State_Selected);
     return options;
@@ -51,8 +51,7 @@ void MarkupItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     MarkupDrawOptions options = DrawOptions(item);
     MarkupDrawResult measured;
     options.measureOnly = true;
-    DrawMarkup(*painter, markup, QRect(textRect.left(), 0, textRect.width(), std::numeric_limits<short>::max()),
-               options, measured);
+    DrawMarkup(*painter, markup, QRect(textRect.left(), 0, textRect.width(), kUnboundedWidth), options, measured);
     const int top = textRect.top() + std::max(0, (textRect.height() - measured.height) / 2);
     options.measureOnly = false;
     MarkupDrawResult drawn;

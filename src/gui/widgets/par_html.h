@@ -54,7 +54,7 @@ private:
 
 struct MarkupDrawOptions {
     int lineSpacing = 0;                                // pixels added to each line's height
-    QWidget* widget = nullptr;                          // style and palette for embedded controls
+    const QWidget* widget = nullptr;                    // style and palette for embedded controls
     const QHash<QString, QPixmap>* pictures = nullptr;  // picture container: src without ":"
     MarkupPictureCache* pictureCache = nullptr;         // src containing "://"
     QColor shadowColor = QColor(0x80, 0x80, 0x80);
