@@ -7,15 +7,7 @@
 #include "core/catalogue/value_types.h"
 #include "core/workspace.h"
 
-namespace tessalin {
-
-// Until the process-variable catalogue is linked in, outputs and displays resolve through this stand-in:
-// variable n of any module has the value type 41 + n (the real catalogue replaces it).
-__attribute__((weak)) uint8_t ProcessVariableValueType(int moduleType, int variableNumber) {
-    return moduleType == 0 ? 0 : static_cast<uint8_t>(41 + variableNumber);
-}
-
-namespace test {
+namespace tessalin::test {
 namespace {
 
 // Every module type a value can meet, shown or referred to.
@@ -199,5 +191,4 @@ TEST_F(ValueTypeTest, EveryTypeFormatsForEveryModuleType) {
 }
 
 }  // namespace
-}  // namespace test
-}  // namespace tessalin
+}  // namespace tessalin::test
