@@ -94,6 +94,22 @@ TEST_F(ValueTypeTest, OxygenUnitsFollowModuleAndVersion) {
     }
 }
 
+// Corrections are shown as precisely as the value itself, though several oxygen alternatives share a unit.
+TEST_F(ValueTypeTest, CheckPicksTheApplyingAlternativeOfAUnitText) {
+    version('9', '0');
+    use(number(At(Section::OXY_SET, 40), 41, kPfOwnLimits), 21);  // %Air with 3 decimals
+    entry_.upper = 5;
+    TICheckValue c;
+    c.input = "7";
+    c.unit = "%Air";
+    EXPECT_FALSE(CheckNumber(c));
+    EXPECT_EQ(c.result, kCheckAbove);
+    EXPECT_EQ(c.corrected, "5");
+    c.input = "1.23456";
+    EXPECT_TRUE(CheckNumber(c));
+    EXPECT_EQ(c.corrected, "1.235");
+}
+
 // Type 43 (mg/l): auto-ranging between µg/l and mg/l where the module offers both.
 TEST_F(ValueTypeTest, OxygenConcentrationAutoRanges) {
     use(number(At(Section::OXY_SET, 40), 43), 26);
