@@ -230,10 +230,14 @@ std::vector<OfferedItem> Configurator::offered() const {
 }
 
 Outcome Configurator::addCode(int code) {
-    for (int i = 0; i < kCatalogueRows; ++i)
-        if (kModuleCatalogue[i].code == code && isOffered(i)) return add(i);
-    if (!CatalogueIndexOf(code)) return {false, "module type " + std::to_string(code) + " is not in the catalogue"};
-    return {false, "module type " + std::to_string(code) + " is not offered in this configuration"};
+    std::optional<int> first;
+    for (int i = 0; i < kCatalogueRows; ++i) {
+        if (kModuleCatalogue[i].code != code) continue;
+        if (isOffered(i)) return add(i);
+        if (!first) first = i;
+    }
+    if (!first) return {false, "module type " + std::to_string(code) + " is not in the catalogue"};
+    return add(*first);
 }
 
 Outcome Configurator::add(int rowIndex) {
@@ -580,6 +584,10 @@ void Configurator::redecode() {
     std::swap(Ws().ParImage, image_);
     std::swap(Ws().Device, device_);
     Ws().Device.Origin = kOriginTool;
+    // As the loader does, the I-module is found anew; only its identity state is kept.
+    const int32_t iModuleIdState = Ws().Device.IModule.IdState;
+    Ws().Device.IModule = TIdInfo_h{};
+    Ws().Device.IModule.IdState = iModuleIdState;
     DecodeDevice(false);
     std::swap(Ws().ParImage, image_);
     std::swap(Ws().Device, device_);
