@@ -5,6 +5,7 @@
 //
 // Each area keeps its own fields in its own block below.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -23,6 +24,11 @@ struct Workspace {
     // Português) selects device texts; UiLanguage 0 German, 1 English selects the tool's own texts.
     int DeviceLanguage = 0;
     int UiLanguage = 0;
+
+    // ---- data set files: the recent files of the "Datei" menu (most recent first, each the FRONT path or
+    // "FRONT / PURGON"), and the name the Purgon save dialog holds from its last use.
+    std::array<std::string, 4> RecentFiles;
+    std::string PurgonSaveName;
 
     // ---- data set
     std::string FrontFileName;
