@@ -64,7 +64,8 @@ int RunNew(const std::vector<std::string>& argv) {
     }
     char major = 'A';
     if (auto sw = args.value("sw")) {
-        if (sw->size() != 1 || !((*sw)[0] >= '5' && (*sw)[0] <= '9') && (*sw)[0] != 'A')
+        const bool known = sw->size() == 1 && (((*sw)[0] >= '5' && (*sw)[0] <= '9') || (*sw)[0] == 'A');
+        if (!known)
             return UsageError("new", "--sw is one of 5, 6, 7, 8, 9, A");
         major = (*sw)[0];
     }
