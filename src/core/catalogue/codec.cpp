@@ -57,6 +57,19 @@ double UnitUpperLimit(int digits, int decimals, float factor) {
     return (kPow10[static_cast<std::size_t>(digits)] - 1 + kFraction[static_cast<std::size_t>(decimals)]) * factor;
 }
 
+// The alternative whose unit text is `unit`, preferring one that applies (several alternatives of the
+// oxygen types share a text and differ in decimals); the first alternative when none matches.
+const UnitAlternative* PickUnit(TMwzArray units, const std::string& unit, const ValueTypeContext& context) {
+    if (units.size() == 1) return &units.front();
+    const UnitAlternative* anyMatch = nullptr;
+    for (const UnitAlternative& alternative : units) {
+        if (UnitText(alternative) != unit) continue;
+        if (UnitApplies(alternative, context)) return &alternative;
+        if (anyMatch == nullptr) anyMatch = &alternative;
+    }
+    return anyMatch ? anyMatch : &units.front();
+}
+
 template <typename T>
 T Saturate(float value, double lowest, double highest) {
     const double v = std::trunc(static_cast<double>(value));
@@ -249,13 +262,7 @@ bool CheckNumber(TICheckValue& check) {
     const TMwzArray units = type.units;
     const bool formatFromHandler = (entry->flags & kPfFormatFromHandler) != 0;
 
-    const UnitAlternative* picked = &units.front();
-    if (units.size() > 1)
-        for (const UnitAlternative& unit : units)
-            if (UnitText(unit) == check.unit) {
-                picked = &unit;
-                break;
-            }
+    const UnitAlternative* picked = PickUnit(units, check.unit, resolved.context);
     check.factor = picked->factor;
     const NumberFormat format = EntryFormat(*entry, *picked);
 

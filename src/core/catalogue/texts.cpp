@@ -94,8 +94,6 @@ std::string LanguageText(std::span<const char* const, kDeviceLanguageCount> text
     return s ? s : "";
 }
 
-std::string VariableName(std::span<const char* const, kDeviceLanguageCount> names) { return LanguageText(names); }
-
 std::string CatalogTextToPlain(std::string_view text) {
     std::string s = ReplaceNoCase(text, "<BR>", "\r\n");
     s = ReplaceNoCase(s, "<HR>", "\r\n");

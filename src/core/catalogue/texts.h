@@ -24,8 +24,6 @@ std::string EntryList(const TextRecord* record);
 
 // The string of the device language from a seven-language set ("" when absent).
 std::string LanguageText(std::span<const char* const, kDeviceLanguageCount> texts);
-// The name of a process-variable row in the device language.
-std::string VariableName(std::span<const char* const, kDeviceLanguageCount> names);
 
 // Catalogue text -> plain text: <BR> and <HR> (any case) become CR LF, <z>..</z> and <Z>..</Z> sections
 // are cut out, every other tag is removed, leading blanks go. Malformed markup ends the conversion

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/catalogue/process_variable_types.h"
+#include "core/device/components.h"
 #include "core/device/predicates.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
@@ -330,7 +331,7 @@ const DependentValueType* FindDependentValueType(uint8_t valueTypeByte) {
 int ApplyResolver(DependentResolver resolver, uint8_t selector) {
     switch (resolver) {
         case DependentResolver::ProcessVariable: {
-            const int module = ModuleTypeAtPosition(SelectedPosition(selector));
+            const int module = ComponentCode(SelectedPosition(selector));
             return module == 0 ? 0 : ProcessVariableValueType(module, selector & 0x0F);
         }
         case DependentResolver::Direct:
@@ -351,18 +352,6 @@ int ApplyResolver(DependentResolver resolver, uint8_t selector) {
     return 0;
 }
 
-int ModuleTypeAtPosition(int position) {
-    const TDevice& d = Ws().Device;
-    switch (position) {
-        case kPosBase: return d.Base.Code;
-        case kPosFront: return d.Front.Code;
-        case kPosIModule: return d.IModule.Code;
-        case kPosSlot1: case kPosSlot2: case kPosSlot3: return d.Slot[position - kPosSlot1].Code;
-        case kPosCalc1: case kPosCalc2: return d.CalcBlock[position - kPosCalc1].Code;
-        default: return 0;
-    }
-}
-
 ResolvedValueType ResolveValueType(uint8_t valueTypeByte) {
     const Workspace& ws = Ws();
     ResolvedValueType resolved;
@@ -373,7 +362,7 @@ ResolvedValueType ResolveValueType(uint8_t valueTypeByte) {
         const uint8_t selector = ws.ParImage.u8(offset);
         index = ApplyResolver(dependent->resolver, selector);
         if (dependent->resolver == DependentResolver::ProcessVariable)
-            resolved.context.referredModule = ModuleTypeAtPosition(SelectedPosition(selector));
+            resolved.context.referredModule = ComponentCode(SelectedPosition(selector));
     }
     if (index > 0 && index < kValueTypeCount) resolved.type = &kValueTypes[static_cast<std::size_t>(index)];
     return resolved;

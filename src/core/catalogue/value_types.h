@@ -94,10 +94,6 @@ const DependentValueType* FindDependentValueType(uint8_t valueTypeByte);
 // The index a resolver gives for a selector byte (0 = none).
 int ApplyResolver(DependentResolver resolver, uint8_t selector);
 
-// The module type at a component position (1 base, 2 front, 3 I-module, 4..6 slots, 8..9 calculation
-// blocks); 0 when nothing is there.
-int ModuleTypeAtPosition(int position);
-
 // Resolves a value-type byte with CurrentParam (its slot for the selector, its module type as the module
 // shown) and the device.
 ResolvedValueType ResolveValueType(uint8_t valueTypeByte);

@@ -1,6 +1,7 @@
 #include "core/device/predicates.h"
 
 #include "core/catalogue/codec.h"
+#include "core/device/module_codes.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 
@@ -42,6 +43,12 @@ uint8_t ModuleWorkByte() {
     const int position = CtxPosition();
     if (position < kPosSlot1) throw RangeError("work byte position", position, kImageSize - kWorkBase);
     return WorkByte(position);
+}
+
+// Reached through a digital-sensor module or the optical-oxygen module.
+bool ReachedDigitally(int code) {
+    const uint8_t family = InterfaceFamily(static_cast<uint8_t>(code));
+    return family == kFamilyDigitalSensor || family == kFamilyOptical;
 }
 
 bool IModuleIs(int code) { return Ws().Device.IModule.Code == code; }
@@ -151,6 +158,12 @@ bool CtxOxyAny() { return OneOf(CtxCode(), {7, 10, 11, 20, 21, 26, 31, 40, 161, 
 bool CtxPhGroupA() { return CtxIs12() || CtxIs4() || CtxIs19(); }
 bool CtxPhGroupB() { return CtxIs3() || CtxIs12() || CtxIs13() || CtxIs4(); }
 bool CtxOxyVolume() { return !OptO2Bier() && (CtxIs10() || CtxIs11() || CtxOxyB()); }
+bool CtxNotDigital() {
+    const int code = CtxCode();
+    if (code == 151 || code == 152) return !InterfaceChannelDigital(1);
+    return !ReachedDigitally(code);
+}
+bool CtxDigital() { return OneOf(CtxCode(), {20, 21, 26}) || ReachedDigitally(CtxCode()); }
 bool Not18Brand() { return CtxIsNot18() && (Front().Brand == 0 || Front().Brand == 2); }
 bool Not18BrandFrom7() { return Not18Brand() && SwFrom7(); }
 bool Not18BrandFrom8() { return Not18Brand() && SwFrom8(); }

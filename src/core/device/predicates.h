@@ -112,6 +112,10 @@ bool CtxOxyAny();
 bool CtxPhGroupA();
 bool CtxPhGroupB();
 bool CtxOxyVolume();
+// For codes 151 and 152 (oxygen behind an I-module channel): the channel has no digital sensor; for every
+// other code: the module is not reached through a digital-sensor or optical module.
+bool CtxNotDigital();
+bool CtxDigital();
 bool Not18Brand();
 bool Not18BrandFrom7();
 bool Not18BrandFrom8();

@@ -5,17 +5,10 @@
 #include "codec_fixture.h"
 #include "core/catalogue/process_variable_types.h"
 #include "core/catalogue/value_types.h"
+#include "core/device/components.h"
 #include "core/workspace.h"
 
-namespace tessalin {
-
-// Until the process-variable catalogue is linked in, outputs and displays resolve through this stand-in:
-// variable n of any module has the value type 41 + n (the real catalogue replaces it).
-__attribute__((weak)) uint8_t ProcessVariableValueType(int moduleType, int variableNumber) {
-    return moduleType == 0 ? 0 : static_cast<uint8_t>(41 + variableNumber);
-}
-
-namespace test {
+namespace tessalin::test {
 namespace {
 
 // Every module type a value can meet, shown or referred to.
@@ -75,7 +68,10 @@ TEST(ValueTypeTable, ResolversOfTheDependentTypes) {
     for (const Case& c : cases) EXPECT_EQ(ApplyResolver(c.resolver, c.selector), c.index) << int(c.selector);
 }
 
-using ValueTypeTest = CodecTest;
+class ValueTypeTest : public CodecTest {
+protected:
+    static TDevice& Device() { return Ws().Device; }
+};
 
 // Type 41 (%Air) in an oxygen module: decimals follow the module type and the software version.
 TEST_F(ValueTypeTest, OxygenUnitsFollowModuleAndVersion) {
@@ -96,6 +92,22 @@ TEST_F(ValueTypeTest, OxygenUnitsFollowModuleAndVersion) {
         ASSERT_TRUE(ReadNumber(p));
         EXPECT_EQ(p.text, c.text) << c.module << " " << c.major;
     }
+}
+
+// Corrections are shown as precisely as the value itself, though several oxygen alternatives share a unit.
+TEST_F(ValueTypeTest, CheckPicksTheApplyingAlternativeOfAUnitText) {
+    version('9', '0');
+    use(number(At(Section::OXY_SET, 40), 41, kPfOwnLimits), 21);  // %Air with 3 decimals
+    entry_.upper = 5;
+    TICheckValue c;
+    c.input = "7";
+    c.unit = "%Air";
+    EXPECT_FALSE(CheckNumber(c));
+    EXPECT_EQ(c.result, kCheckAbove);
+    EXPECT_EQ(c.corrected, "5");
+    c.input = "1.23456";
+    EXPECT_TRUE(CheckNumber(c));
+    EXPECT_EQ(c.corrected, "1.235");
 }
 
 // Type 43 (mg/l): auto-ranging between µg/l and mg/l where the module offers both.
@@ -159,15 +171,26 @@ TEST_F(ValueTypeTest, PhUnitSelectorPicksTheType) {
     EXPECT_FALSE(ReadNumber(p));
 }
 
-// Every value type 1..99 and every dependent type reads, formats, checks and writes back for every module
-// type it can meet, on an old and a new software version.
+// What a number row shows can be typed back into it.
+void ExpectShownTextChecks(const std::string& what) {
+    TIPretSingle p;
+    ASSERT_TRUE(ReadNumber(p)) << what;
+    ASSERT_NE(p.text, "NaN") << what;
+    TICheckValue c;
+    c.input = p.text;
+    c.unit = p.unitIndex >= 0 ? p.units[static_cast<std::size_t>(p.unitIndex)].text : "";
+    CheckNumber(c);
+    EXPECT_NE(c.result, kCheckNotANumber) << what << ": " << p.text;
+}
+
+// Every value type 1..99 reads, formats, checks and writes back for every module type it can be shown
+// in, on an old and a new software version.
 TEST_F(ValueTypeTest, EveryTypeFormatsForEveryModuleType) {
     const Location where = At(Section::SYS_SET, 100);  // a place for every module type
     const long long offset = 0x0100 + 100;
     for (char major : {'6', '9'}) {
         version(major, '0');
         for (int module : kModuleTypes) {
-            Ws().Device.Slot[0].Code = static_cast<uint8_t>(module);
             for (int type = 1; type < 100; ++type) {
                 use(number(where, static_cast<uint8_t>(type)), module, 0);
                 Ws().ParImage.setF32(offset, 0.0f);
@@ -181,23 +204,55 @@ TEST_F(ValueTypeTest, EveryTypeFormatsForEveryModuleType) {
                 WriteNumber(c);
                 EXPECT_EQ(Ws().ParImage.f32(offset), 0.0f);
             }
-            for (const DependentValueType& d : DependentValueTypes()) {
-                use(number(where, d.valueTypeByte), module, 0);
-                for (int selector = 0; selector < 256; ++selector) {
-                    Ws().ParImage.setU8(ParamOffsetHere(d.selector), static_cast<uint8_t>(selector));
-                    const ResolvedValueType r = ResolveValueType(d.valueTypeByte);
-                    Ws().ParImage.setF32(offset, 1.5f);
-                    TIPretSingle p;
-                    EXPECT_EQ(ReadNumber(p), static_cast<bool>(r));
-                    if (r) {
-                        EXPECT_NE(p.text, "NaN") << int(d.valueTypeByte) << " " << selector;
-                    }
-                }
-            }
         }
     }
 }
 
+// A process-variable type shown on an output page resolves for every variable of every module type the
+// selector can point to, in both catalogue editions.
+TEST_F(ValueTypeTest, ProcessVariableTypesResolveForEveryModuleType) {
+    Device().Base.Code = 1;
+    Device().Front.Code = 2;
+    Device().CalcBlock[0].Code = 129;
+    Device().CalcBlock[1].Code = 130;
+    use(number(At(Section::OUT_SET, 12), 196), 8, 0);
+    const int positions[] = {1, 2, 5, 8, 9};
+    for (char major : {'6', '9'}) {
+        version(major, '0');
+        for (int module : kModuleTypes) {
+            Device().Slot[1].Code = static_cast<uint8_t>(module);
+            for (int position : positions)
+                for (int variable = 0; variable < 16; ++variable) {
+                    const auto selector = static_cast<uint8_t>(position << 4 | variable);
+                    Ws().ParImage.setU8(0x0808, selector);
+                    Ws().ParImage.setF32(0x080C, 1.5f);
+                    const ResolvedValueType r = ResolveValueType(196);
+                    const int expected = ProcessVariableValueType(ComponentCode(position), variable);
+                    ASSERT_EQ(static_cast<bool>(r), expected > 0 && expected < 100) << int(selector);
+                    if (r) ExpectShownTextChecks("module " + std::to_string(module) + " selector " + std::to_string(selector));
+                }
+        }
+    }
+}
+
+// Each of the 25 dependent types reads its selector from its own place and resolves through it.
+TEST_F(ValueTypeTest, EveryDependentTypeReadsItsSelector) {
+    Device().Slot[0].Code = 7;  // oxygen module: variable 0 is %Air
+    for (const DependentValueType& d : DependentValueTypes()) {
+        use(number(At(Section::SYS_SET, 100), d.valueTypeByte), 7, 0);
+        const long long selectorAt = ParamOffsetHere(d.selector);
+        ASSERT_NE(selectorAt, 0) << int(d.valueTypeByte);
+        uint8_t valid = 0x40;  // slot I, variable 0
+        if (d.resolver == DependentResolver::Direct) valid = 41;
+        if (d.resolver == DependentResolver::PhUnits) valid = 2;
+        if (d.resolver == DependentResolver::PhPressure) valid = 94;
+        if (d.resolver == DependentResolver::PhCo2) valid = 89;
+        Ws().ParImage.setU8(selectorAt, valid);
+        ExpectShownTextChecks("type " + std::to_string(d.valueTypeByte));
+        Ws().ParImage.setU8(selectorAt, 0x64);  // an empty slot III, or no such index
+        EXPECT_FALSE(ResolveValueType(d.valueTypeByte)) << int(d.valueTypeByte);
+    }
+}
+
 }  // namespace
-}  // namespace test
-}  // namespace tessalin
+}  // namespace tessalin::test

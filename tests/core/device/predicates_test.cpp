@@ -1,17 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "core/catalogue/codec.h"
-#include "core/catalogue/process_variable_types.h"
 #include "core/device/predicates.h"
 #include "core/workspace.h"
 
 namespace tessalin {
-
-// The predicates reach the image through the value codec, which resolves process-variable value types
-// through the process-variable catalogue; none of these tests asks for one, so a stand-in links until the
-// catalogue is part of the build (the real one takes precedence).
-__attribute__((weak)) uint8_t ProcessVariableValueType(int, int) { return 0; }
-
 namespace {
 
 class PredicateTest : public ::testing::Test {
@@ -256,6 +249,29 @@ TEST_F(PredicateTest, InterfaceChannelDigitalAgainstInterfaceItem) {
     EXPECT_FALSE(InterfaceChannelDigital(2));
     Ws().Device.Slot[1].AttachCode = 0;
     EXPECT_FALSE(InterfaceChannelDigital(0));
+}
+
+TEST_F(PredicateTest, DigitalSensorsByInterfaceFamilyOrChannel) {
+    struct Case {
+        int code;
+        bool notDigital, digital;
+    };
+    const Case cases[] = {
+        {3, true, false},   {20, true, true},    {170, false, true}, {193, false, true},
+        {211, false, true}, {160, true, false},  {29, true, false},
+    };
+    for (const Case& c : cases) {
+        ctx(c.code, 4);
+        EXPECT_EQ(CtxNotDigital(), c.notDigital) << c.code;
+        EXPECT_EQ(CtxDigital(), c.digital) << c.code;
+    }
+    // Oxygen behind an I-module channel: digital exactly when the channel carries a digital sensor.
+    Ws().Device.Slot[0].AttachCode = 24;
+    ctx(151, 4);
+    interfaceMode(6, 0);
+    EXPECT_FALSE(CtxNotDigital());
+    interfaceMode(2, 0);
+    EXPECT_TRUE(CtxNotDigital());
 }
 
 }  // namespace
