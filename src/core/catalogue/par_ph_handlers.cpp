@@ -548,6 +548,53 @@ bool RowLimitsRh(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(146)) == kVa
 bool RowLimitsTemp(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(163)) == kVariableLimits); }
 bool RowLimitsMv(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(180)) == kVariableLimits); }
 
+// ---- rows of the digital pH sensors -------------------------------------------------------------
+
+namespace {
+
+constexpr Location kIsfetPointMonitoring = Set(221);
+constexpr Location kIsfetPointNominal = Set(222);
+constexpr Location kIsfetPointMin = Set(226);
+constexpr Location kIsfetPointMax = Set(230);
+
+// Reference and glass electrode of a digital sensor (values stored as the rows store them).
+void DigitalRefDefaults() {
+    if (Individual(kRefMonitoring)) return;
+    PutFloat(kRefNominal, 1000);
+    PutFloat(kRefMin, 600);
+    PutFloat(kRefMax, 100500);
+}
+
+void DigitalGlassDefaults() {
+    if (Individual(kGlassMonitoring)) return;
+    PutFloat(kGlassNominal, 280000000);
+    PutFloat(kGlassMin, 20000000);
+    PutFloat(kGlassMax, 999000000);
+}
+
+}  // namespace
+
+bool RowDigitalRefMonitoring(int e, TEvParRec& r) { return OnCommit(e, r, DigitalRefDefaults); }
+bool RowDigitalRefValue(int e, TEvParRec& r) {
+    if (e == kEvRowEditable) return Individual(kRefMonitoring);
+    return OnCommit(e, r, DigitalRefDefaults);
+}
+bool RowDigitalGlassMonitoring(int e, TEvParRec& r) { return OnCommit(e, r, DigitalGlassDefaults); }
+bool RowDigitalGlassValue(int e, TEvParRec& r) {
+    if (e == kEvRowEditable) return Individual(kGlassMonitoring);
+    return OnCommit(e, r, DigitalGlassDefaults);
+}
+
+bool RowIsfetPointMonitoring(int e, TEvParRec& r) {
+    return OnCommit(e, r, [] {
+        if (Individual(kIsfetPointMonitoring)) return;
+        PutFloat(kIsfetPointNominal, 0);
+        PutFloat(kIsfetPointMin, -500);
+        PutFloat(kIsfetPointMax, 500);
+    });
+}
+bool RowIsfetPointValue(int e, TEvParRec& r) { return Editable(e, r, Individual(kIsfetPointMonitoring)); }
+
 }  // namespace tessalin::ph
 
 namespace tessalin {

@@ -108,4 +108,16 @@ bool RowLimitsRh(int event, TEvParRec& rec);    // PH-SET +146 (rH value, CO2 co
 bool RowLimitsTemp(int event, TEvParRec& rec);  // PH-SET +163
 bool RowLimitsMv(int event, TEvParRec& rec);    // PH-SET +180
 
+// ---- rows of the digital pH sensors that follow this family's rules
+// Quellix Ref el / Glass el of a digital sensor: the Monitoring row, and the nominal and limit rows
+// (editable while Individual); a commit of any of them writes the sensor defaults unless Individual.
+bool RowDigitalRefMonitoring(int event, TEvParRec& rec);
+bool RowDigitalRefValue(int event, TEvParRec& rec);
+bool RowDigitalGlassMonitoring(int event, TEvParRec& rec);
+bool RowDigitalGlassValue(int event, TEvParRec& rec);
+// ISFET working point: Auto writes nominal 0 and limits -500..500 mV; the values are editable while
+// Individual.
+bool RowIsfetPointMonitoring(int event, TEvParRec& rec);
+bool RowIsfetPointValue(int event, TEvParRec& rec);
+
 }  // namespace tessalin::ph
