@@ -53,6 +53,10 @@ struct Workspace {
     DeviceTreeState Tree;
     std::array<TParamRef, kFormpageRowCount> FormpageRows{};
     bool TreeRebuildRequest = false;
+
+    // ---- value codec: the decimal separator of shown numbers (the GUI sets it from the user's locale;
+    // typed numbers accept '.' and ',' alike).
+    char DecimalSeparator = '.';
 };
 
 Workspace& Ws();
