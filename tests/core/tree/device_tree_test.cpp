@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "core/catalogue/menu_tables.h"
+#include "core/device/decode.h"
 #include "core/device/designations.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
+#include "support/image_builder.h"
 
 namespace tessalin {
 namespace {
@@ -347,6 +349,37 @@ TEST_F(DeviceTreeTest, MoreThanAThousandRecordsIsARangeError) {
     ScopedMenuOverride ph{3, MenuTable{"Big", big.data(), 399}};
     for (int s = 0; s < 3; ++s) PutSlot(s, 3, static_cast<uint8_t>(1 << s));
     EXPECT_THROW(BuildDeviceTree(), RangeError);
+}
+
+TEST_F(DeviceTreeTest, RedecodeKeepsTheSelectedEntry) {
+    ScopedMenuOverride ph4{4, MenuTable{"TestPH", kMenu, kMenuEnd}};
+    ScopedMenuOverride cond{5, MenuTable{"TestCond", kMenu, kMenuEnd}};
+    test::ImageBuilder b;
+    b.base(1).slot(0, 4, 0, 1).record(0, {.hwId = 8, .swVersion = 0x12, .hwVersion = 1, .brandByte = 0, .serial = 1});
+    test::InstallImage(b.build());
+    Ws().Device = TDevice{};
+    Ws().Device.Origin = kOriginFile;
+    DecodeDevice(true);
+    for (const char* path : {"2/0/0", "2/0"}) {
+        ASSERT_TRUE(BuildDeviceTree());
+        DeviceTreeChange(Node(path));
+        const TMenuEntry* entry = Ws().CurrentPage.entry;
+        // A rule puts a second module into slot [II]; the components before slot [I] are unchanged.
+        test::ImageBuilder changed = b;
+        changed.slot(1, 5, 1, 2).record(1, {.hwId = 8, .swVersion = 0x12, .hwVersion = 1, .brandByte = 0, .serial = 2});
+        test::InstallImage(changed.build());
+        Ws().PageRebuildRequest = false;
+        RedecodeKeepSelection();
+        EXPECT_EQ(Ws().Device.Origin, kOriginTool);
+        EXPECT_EQ(Ws().Device.Slot[1].Code, 5);
+        EXPECT_EQ(Ws().Tree.roots.size(), 4u);
+        ASSERT_GE(Ws().Tree.selected, 0);
+        EXPECT_EQ(NodePath(Ws().Tree.selected), path);
+        EXPECT_EQ(Ws().CurrentPage.entry, entry);
+        EXPECT_TRUE(Ws().PageRebuildRequest);
+        test::InstallImage(b.build());
+        DecodeDevice(false);
+    }
 }
 
 TEST_F(DeviceTreeTest, PathsLeadBackToTheirNodes) {
