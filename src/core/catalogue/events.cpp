@@ -1,10 +1,15 @@
 #include "core/catalogue/events.h"
 
+#include "core/catalogue/process_variables.h"
+#include "core/workspace.h"
+
 namespace tessalin {
 
 bool DefaultHandler(int event, TEvParRec& rec) {
-    (void)event;
-    (void)rec;
+    if (event == kEvChoiceList) {
+        const TParamEntry* entry = Ws().CurrentParam.param;
+        rec.text = ProcessVariableList(entry ? static_cast<uint32_t>(entry->arg) : 0);
+    }
     return true;
 }
 

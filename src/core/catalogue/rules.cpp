@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/catalogue/formatters.h"
 #include "core/workspace.h"
 
 namespace tessalin {
@@ -57,6 +58,10 @@ void SetDefault(const TParamEntry& entry, double value) {
     if (encoding != 0 && entry.scale < std::size(kScale))
         value = static_cast<float>(value * kScale[entry.scale]);
     SetDefault(entry.location, encoding, value, (entry.flags & kPfBothSets) != 0);
+}
+
+void StampNow(const Location& location, bool bothSets) {
+    SetDefault(location, kPfUInt32, static_cast<double>(static_cast<uint32_t>(DeviceSecondsNow())), bothSets);
 }
 
 void RequestTreeRebuild() { Ws().TreeRebuildRequest = true; }

@@ -24,6 +24,10 @@ void SetDefault(const Location& location, uint32_t encoding, double value, bool 
 // decimal scale, both sets when the entry has the both-sets flag.
 void SetDefault(const TParamEntry& entry, double value);
 
+// Writes the device time stamp (seconds since 1 January 2000, local time) at a location of the current
+// module as 32-bit unsigned; with bothSets at the set-A place and 0x2000 above.
+void StampNow(const Location& location, bool bothSets = false);
+
 // Asks the action timer to rebuild the device tree once the current event is over.
 void RequestTreeRebuild();
 

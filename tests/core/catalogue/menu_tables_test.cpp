@@ -4,6 +4,8 @@
 
 #include "core/catalogue/events.h"
 #include "core/catalogue/menu_tables.h"
+#include "core/catalogue/process_variables.h"
+#include "core/workspace.h"
 
 namespace tessalin {
 namespace {
@@ -63,6 +65,21 @@ TEST(Handlers, UnansweredEventsFallToTheDefault) {
     // A menu entry without a handler (the end entry) is never shown.
     TMenuEntry end{.level = -1};
     EXPECT_FALSE(AskMenu(end, kEvMenuVisible, rec));
+}
+
+TEST(Handlers, TheDefaultListIsTheProcessVariableListOfTheRowsClassMask) {
+    ResetWorkspace();
+    TDevice& d = Ws().Device;
+    d.Origin = kOriginFile;
+    d.Front.Code = 2;
+    d.Front.SwMajor = '9';
+    d.Base.Code = 1;
+    const TParamEntry row{.arg = static_cast<int32_t>(kPvOutput | kPvWithOff), .kind = kKindChoice};
+    Ws().CurrentParam.param = &row;
+    TEvParRec rec;
+    EXPECT_TRUE(DefaultHandler(kEvChoiceList, rec));
+    EXPECT_EQ(rec.text, ProcessVariableList(kPvOutput | kPvWithOff));
+    EXPECT_TRUE(rec.text.starts_with("0|"));
 }
 
 TEST(ParamEntries, CoverZeroToLastParamAndFoldersAreEmpty) {

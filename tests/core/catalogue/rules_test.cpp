@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/catalogue/formatters.h"
 #include "core/catalogue/rules.h"
 #include "core/workspace.h"
 
@@ -53,6 +54,15 @@ TEST_F(RulesTest, SetDefaultOfAnEntryUsesItsScaleEncodingAndBothSetsFlag) {
     SetDefault(entry, -1.25);
     EXPECT_EQ(Ws().ParImage.i16(0x0C00 + 20), -125);
     EXPECT_EQ(Ws().ParImage.i16(0x0C00 + 20 + 0x2000), -125);
+}
+
+TEST_F(RulesTest, StampNowWritesTheDeviceSecondsExactly) {
+    const uint32_t before = static_cast<uint32_t>(DeviceSecondsNow());
+    StampNow(At(Section::PH_FIX, 102), true);
+    const uint32_t stamped = Ws().ParImage.u32(0x0F20 + 102);
+    EXPECT_GE(stamped, before);
+    EXPECT_LE(stamped, static_cast<uint32_t>(DeviceSecondsNow()));
+    EXPECT_EQ(Ws().ParImage.u32(0x0F20 + 102 + 0x2000), stamped);
 }
 
 TEST_F(RulesTest, AWriteOutsideTheImageIsARangeError) {
