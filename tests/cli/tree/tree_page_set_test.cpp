@@ -79,10 +79,12 @@ TEST_F(TreePageSetCli, TreeListsEveryNodeWithItsPath) {
     }
     EXPECT_NE(run.out.find("<Z>4,1</Z>"), std::string::npos);
     EXPECT_NE(run.out.find("\"module\": 4, \"position\": 4, \"slot\": 0, \"entry\": 0}"), std::string::npos);
+    EXPECT_NE(run.out.find("\"level\": 1, \"markup\": "), std::string::npos);
 
     const CliRun text = RunCli({"tree", files_.first});
     ASSERT_EQ(text.exitCode, 0);
     EXPECT_NE(text.out.find(PhPath() + "/0\t  "), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("(level 1, module 4, position 4, slot 0, entry 0)"), std::string::npos) << text.out;
 }
 
 TEST_F(TreePageSetCli, PageShowsTitleAndRows) {
