@@ -1,5 +1,7 @@
 #include "core/catalogue/process_variables.h"
 
+#include "core/catalogue/texts.h"
+
 #include <array>
 
 #include "core/catalogue/process_variable_types.h"
@@ -69,12 +71,6 @@ bool CalcByte(const ProcessVariableRow& row, int index, bool mustBeOne) {
     return mustBeOne ? value == 1 : value != 0;
 }
 
-const char* LanguageText(const VariableNames& names) {
-    const int language = Ws().DeviceLanguage;
-    CheckIndex("device language", language, kDeviceLanguageCount);
-    return names[language];
-}
-
 // Appends the items of the component at a position index to a list under construction.
 void AppendPosition(std::string& list, uint32_t mask, int index) {
     const uint8_t moduleType = ModuleTypeAtIndex(index);
@@ -96,7 +92,7 @@ void AppendPosition(std::string& list, uint32_t mask, int index) {
 std::string BuildList(uint32_t mask, int first, int last) {
     std::string list;
     if (mask & kPvWithOff) {
-        list = std::string("0|") + LanguageText(kOffText);
+        list = "0|" + LanguageText(kOffText);
         mask &= ~kPvWithOff;
     }
     for (int index = first; index < last; ++index) AppendPosition(list, mask, index);
