@@ -148,6 +148,7 @@ void TZandorForm::CreateMenus() {
     connect(Neu1_, &QAction::triggered, this, &TZandorForm::Neu1Click);
     connect(AddItem(datei, "Datei_Open", "Öffnen..."), &QAction::triggered, this, &TZandorForm::Datei_OpenClick);
     Datei_Save_ = AddItem(datei, "Datei_Save", "Speichern");
+    Datei_Save_->setEnabled(false);  // follows Modified, which starts false
     connect(Datei_Save_, &QAction::triggered, this, &TZandorForm::Datei_SaveClick);
     connect(AddItem(datei, "Datei_SaveAs", "Speichern unter..."), &QAction::triggered, this,
             &TZandorForm::Datei_SaveAsClick);
@@ -222,6 +223,7 @@ void TZandorForm::CreateToolBar() {
     button("NewButton", kImageNew, &TZandorForm::Neu1Click);
     button("OpenButton", kImageOpen, &TZandorForm::Datei_OpenClick);
     SaveButton_ = button("SaveButton", kImageSave, &TZandorForm::Datei_SaveClick);
+    SaveButton_->setEnabled(false);
     bar->addSeparator();
     button("CardButton", kImageCard, &TZandorForm::Speicherkarte1Click);
     bar->addSeparator();
