@@ -381,7 +381,9 @@ void TZandorForm::SpracheVtrClick(QAction* item) {
     item->setChecked(true);
     const int tag = item->data().toInt();
     Ws().UiLanguage = tag == 0 ? 0 : 1;
-    statusPanel0_->setText(QString(item->text()).remove(item->text().indexOf('&'), item->text().contains('&') ? 1 : 0));
+    QString name = item->text();
+    if (const int amp = static_cast<int>(name.indexOf('&')); amp >= 0) name.remove(amp, 1);
+    statusPanel0_->setText(name);
     Relabel();
     Ws().DeviceLanguage = tag;
     ShowDeviceDescription();
@@ -400,7 +402,6 @@ void TZandorForm::Relabel() {
             if (auto* action = qobject_cast<QAction*>(target)) {
                 if (hasCaption) action->setText(caption);
                 if (hasHint) action->setStatusTip(hint);
-                action->setVisible(true);
             } else if (auto* menu = qobject_cast<QMenu*>(target)) {
                 if (hasCaption) menu->setTitle(caption);
             } else if (auto* button = qobject_cast<QAbstractButton*>(target)) {
@@ -415,7 +416,8 @@ void TZandorForm::Relabel() {
             }
         }
     }
-    findChild<QAction*>("N6")->setVisible(true);
+    // The web items stay hidden until the texts are set.
+    for (const char* name : {"MorvaneHomepage1", "Bedienungsanleitung1", "N6"}) findChild<QAction*>(name)->setVisible(true);
 
     saveDialog_.Title = Pick(texts::SaveDialogTitle);
     saveDialog_.Filter = Pick(texts::SaveDialogFilter);
@@ -472,7 +474,14 @@ void TZandorForm::Gertebeschreibung1Click() {
     ShowDeviceDescription();
 }
 
-void TZandorForm::Gertekonfigurationndern1Click() { Gertebeschreibung1Click(); }
+void TZandorForm::Gertekonfigurationndern1Click() {
+    Gertebeschreibung1Click();
+    RunConfigurator();
+}
+
+const ParamPageFrame& TZandorForm::TargetPage() const {
+    return childForm_->isVisible() ? childForm_->Page() : page_;
+}
 
 void TZandorForm::MorvaneHomepage1Click() { QDesktopServices::openUrl(QUrl(kHomepageUrl)); }
 

@@ -55,6 +55,8 @@ public:
     TLoadForm& LoadForm() const { return *loadForm_; }
     TCardForm& CardForm() const { return *cardForm_; }
     const ParamPageFrame& Page() const { return page_; }
+    // Where a page is built or cleared: the sub-page dialog while it is shown, else the main window.
+    const ParamPageFrame& TargetPage() const;
 
     int ActionRequest() const { return actionRequest_; }
     void SetActionRequest(int request) { actionRequest_ = request; }
@@ -128,6 +130,7 @@ private:
     void LoadNamedDataSet();
     void RebuildDeviceTree();
     void ShowDeviceDescription();
+    void RunConfigurator();
     void ServicePageRequests();
     void FilesDropped(const QStringList& paths);
 

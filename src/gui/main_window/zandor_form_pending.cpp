@@ -16,6 +16,7 @@ void TZandorForm::BankButtonClick() {}
 void TZandorForm::LoadNamedDataSet() {}
 void TZandorForm::RebuildDeviceTree() {}
 void TZandorForm::ShowDeviceDescription() {}
+void TZandorForm::RunConfigurator() {}
 void TZandorForm::ServicePageRequests() {}
 void TZandorForm::FilesDropped(const QStringList&) {}
 
