@@ -303,7 +303,7 @@ void TZandorForm::ReadSettings() {
     Ws().DeviceLanguage = s.Language2;
     cardDrive_ = s.CardDrive;
     cardForm_->SetCardDrive(cardDrive_);
-    exportPath_ = s.ExportPath;
+    exportPdfDialog_.InitialDir = s.ExportPath;
     su_ = s.su;
     ShowRecentFiles(s.Files);
 }
@@ -320,7 +320,7 @@ void TZandorForm::WriteSettings() {
     s.Language2 = Ws().DeviceLanguage;
     s.CardDrive = cardDrive_;
     s.Files = RecentFiles();
-    s.ExportPath = exportPath_;
+    s.ExportPath = exportPdfDialog_.InitialDir;
     WriteMainSettings(s);
     WriteOpenDir(loadForm_->OpenFrontDialog().InitialDir);
 }

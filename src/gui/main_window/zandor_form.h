@@ -65,6 +65,8 @@ public:
     const FileDialogSpec& SaveDialog() const { return saveDialog_; }
     const FileDialogSpec& SaveDialogU() const { return saveDialogU_; }
     const FileDialogSpec& ExportPDFDialog() const { return exportPdfDialog_; }
+    // The folder the PDF export dialog starts in next time (kept as the setting "ExportPath").
+    void SetExportPath(const QString& dir) { exportPdfDialog_.InitialDir = dir; }
 
     // Expert switch "su": no save question.
     bool ExpertMode() const { return su_; }
@@ -165,7 +167,6 @@ private:
     int treeX_ = 295;
     int hwConfY_ = 200;
     QString cardDrive_;
-    QString exportPath_;
     int wheelRemainder_ = 0;
 };
 

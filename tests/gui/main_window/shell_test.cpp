@@ -272,6 +272,7 @@ TEST_F(MainWindowTest, SettingsWrittenOnCloseAreReadOnTheNextStart) {
     form_->ShowRecentFiles({"/d/one/BACKUP01.PAR / /d/one/BACKUP02.PAR", "/d/two/X&Y.SET", "", ""});
     prompter_.FileResults.push_back({true, "/d/three/BACKUP01.PAR", 1});
     form_->LoadForm().BrowseFront();
+    form_->SetExportPath("/d/pdf");
     EXPECT_TRUE(form_->close());
     Stop();
 
@@ -296,6 +297,7 @@ TEST_F(MainWindowTest, SettingsWrittenOnCloseAreReadOnTheNextStart) {
     EXPECT_TRUE(Find<QAction>("N5")->isVisible());
     EXPECT_EQ(form_->LoadForm().OpenFrontDialog().InitialDir, "/d/three");
     EXPECT_EQ(form_->LoadForm().OpenPurgonDialog().InitialDir, "/d/three");
+    EXPECT_EQ(form_->ExportPDFDialog().InitialDir, "/d/pdf");
 }
 
 TEST_F(MainWindowTest, CloseAsksFirstWhenTheDataSetChanged) {
