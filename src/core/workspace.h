@@ -5,10 +5,12 @@
 //
 // Each area keeps its own fields in its own block below.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
 #include "core/data_set/par_image.h"
+#include "core/catalogue/tables.h"
 #include "core/device/device.h"
 
 namespace tessalin {
@@ -23,11 +25,24 @@ struct Workspace {
     int DeviceLanguage = 0;
     int UiLanguage = 0;
 
+    // ---- data set files: the recent files of the "Datei" menu (most recent first, each the FRONT path or
+    // "FRONT / PURGON"), and the name the Purgon save dialog holds from its last use.
+    std::array<std::string, 4> RecentFiles;
+    std::string PurgonSaveName;
+
     // ---- data set
     std::string FrontFileName;
     std::string PurgonFileName;
     bool Modified = false;
     int32_t LoadError = 0;
+
+    // ---- page context: which parameter set is shown, where handlers and the codec are working, and the
+    // requests that the action timer carries out on its next tick.
+    bool ActiveParamSet = false;  // false set A, true set B
+    TParamRef CurrentParam;
+    TTabPtrRec CurrentPage;
+    bool PageRebuildRequest = false;
+    bool PageClearRequest = false;
 };
 
 Workspace& Ws();

@@ -1,0 +1,189 @@
+#include "core/catalogue/process_variables.h"
+
+#include <array>
+
+#include "core/catalogue/process_variable_types.h"
+#include "core/catalogue/process_variables_data.h"
+#include "core/catalogue/sections.h"
+#include "core/range_error.h"
+#include "core/workspace.h"
+
+namespace tessalin {
+
+namespace {
+
+// The "Off" item that heads a list of process variables where a choice may be switched off.
+constexpr VariableNames kOffText = {"Aus", "Off", "Arrêt", "Spento", "Från", "Apagado", "Desligado"};
+
+constexpr const char* kEmptyList = "0|(x)";
+
+// The listed components: position code and position index, in list order (slots I..III, calculation
+// blocks 1 and 2, base unit, front unit). The index is what the row conditions are asked with.
+struct ListedPosition {
+    int code;
+    int index;
+};
+constexpr std::array<ListedPosition, 7> kListOrder{{{4, 0}, {5, 1}, {6, 2}, {8, 3}, {9, 4}, {1, 5}, {2, 6}}};
+
+constexpr int kPositionIndexCount = 7;
+constexpr uint8_t kNoSlot = 255;
+
+char SwMajor() { return Ws().Device.Front.SwMajor; }
+
+// The slot number under which a position's values lie: 0..2 slots, 3..4 calculation blocks, none for
+// the base and front units.
+uint8_t SlotOfIndex(int index) { return index < 5 ? static_cast<uint8_t>(index) : kNoSlot; }
+
+uint8_t ModuleTypeAtIndex(int index) {
+    const TDevice& d = Ws().Device;
+    if (index < 3) return d.Slot[index].Code;
+    if (index < 5) return d.CalcBlock[index - 3].Code;
+    return index == 5 ? d.Base.Code : d.Front.Code;
+}
+
+uint8_t SlotMaskAtIndex(int index) {
+    const TDevice& d = Ws().Device;
+    if (index < 3) return d.Slot[index].SlotMask;
+    if (index < 5) return d.CalcBlock[index - 3].SlotMask;
+    return 0;  // base and front carry no slot prefix
+}
+
+// "[I] ", "[II] ", "[III] " for the slots in the mask.
+std::string SlotPrefix(uint8_t mask) {
+    std::string prefix;
+    if (mask & 1) prefix += "[I] ";
+    if (mask & 2) prefix += "[II] ";
+    if (mask & 4) prefix += "[III] ";
+    return prefix;
+}
+
+// One byte of the module at a position index, in the active parameter set.
+uint8_t ByteAt(Section section, uint16_t offset, int index) {
+    return Ws().ParImage.u8(ParamOffset(At(section, offset), SlotOfIndex(index), Ws().ActiveParamSet));
+}
+
+Section CalcSetSection(uint8_t blockType) {
+    switch (blockType) {
+        case 128: return Section::CALCPH_SET;
+        case 129: return Section::CALCCOND_SET;
+        case 130: return Section::CALCOXY_SET;
+        case 131: return Section::CALCCO2_SET;
+        default: return Section::None;
+    }
+}
+
+bool CanMeasureGasVolume(uint8_t moduleType) {
+    switch (moduleType) {
+        case 10: case 11: case 20: case 21: case 26: case 151: case 152: return true;
+        default: return false;
+    }
+}
+
+bool CalcByte(const ProcessVariableRow& row, int index, bool mustBeOne) {
+    const Section section = CalcSetSection(ModuleTypeAtIndex(index));
+    if (section == Section::None) return false;
+    const uint8_t value = ByteAt(section, row.conditionArg, index);
+    return mustBeOne ? value == 1 : value != 0;
+}
+
+const char* LanguageText(const VariableNames& names) {
+    const int language = Ws().DeviceLanguage;
+    CheckIndex("device language", language, kDeviceLanguageCount);
+    return names[language];
+}
+
+// Appends the items of one position to a list under construction.
+void AppendPosition(std::string& list, uint32_t mask, const ListedPosition& position) {
+    const uint8_t moduleType = ModuleTypeAtIndex(position.index);
+    if (moduleType == 0) return;
+    const std::string prefix = SlotPrefix(SlotMaskAtIndex(position.index));
+    for (const ProcessVariableRow& row : ProcessVariableRows(CurrentPvEdition())) {
+        if (row.moduleType != moduleType || (row.classMask & mask) == 0) continue;
+        if (!ProcessVariableConditionHolds(row, position.index)) continue;
+        if (!list.empty()) list += '|';
+        list += std::to_string(position.code * 16 + row.variable);
+        list += '|';
+        list += prefix;
+        list += VariableName(row);
+    }
+}
+
+// Builds a list over the given positions: the "Off" item first when asked, "0|(x)" when nothing is left.
+template <typename Positions>
+std::string BuildList(uint32_t mask, const Positions& positions) {
+    std::string list;
+    if (mask & kPvWithOff) {
+        list = std::string("0|") + LanguageText(kOffText);
+        mask &= ~kPvWithOff;
+    }
+    for (const ListedPosition& position : positions) AppendPosition(list, mask, position);
+    return list.empty() ? kEmptyList : list;
+}
+
+}  // namespace
+
+std::span<const ProcessVariableRow> ProcessVariableRows(PvEdition edition) {
+    return edition == PvEdition::From9 ? pv::EditionFrom9() : pv::EditionUpTo8();
+}
+
+PvEdition CurrentPvEdition() { return SwMajor() > '8' ? PvEdition::From9 : PvEdition::UpTo8; }
+
+bool ProcessVariableConditionHolds(const ProcessVariableRow& row, int positionIndex) {
+    CheckIndex("process-variable position", positionIndex, kPositionIndexCount);
+    const int i = positionIndex;
+    switch (row.condition) {
+        case PvCondition::Always: return true;
+        case PvCondition::Never: return false;
+        case PvCondition::SwBefore8: return SwMajor() < '8';
+        case PvCondition::SwFrom8: return SwMajor() > '7';
+        case PvCondition::SwFrom7: return SwMajor() > '6';
+        case PvCondition::OxyVolumeConcentration: {
+            // The "Measure in" byte (+178) decides gas measurement, as it does for the oxygen pages.
+            const bool o2Bier = (Ws().Device.Front.Options >> 12) & 1;
+            if (o2Bier || !CanMeasureGasVolume(ModuleTypeAtIndex(i))) return false;
+            const uint8_t medium = ByteAt(Section::OXY_SET, 178, i);
+            return medium == 2 || medium == 3;
+        }
+        case PvCondition::PhManualTemp: return ByteAt(Section::PH_SET, 11, i) == 2;
+        case PvCondition::PhSecondValue: return SwMajor() > '6' && ByteAt(Section::PH_SET, 40, i) != 1;
+        case PvCondition::PhLifetimeMatrix: return ByteAt(Section::PH_SET, 288, i) == 1;
+        case PvCondition::PhLifetimeDli: return ByteAt(Section::PH_SET, 288, i) == 2;
+        case PvCondition::CondConcentration: return ByteAt(Section::COND_SET, 21, i) == 1;
+        case PvCondition::CondManualTemp: return ByteAt(Section::COND_SET, 32, i) == 2;
+        case PvCondition::CondSecondValue: return SwMajor() > '6' && ByteAt(Section::COND_SET, 9, i) != 1;
+        case PvCondition::CondIConcentration: return ByteAt(Section::CONDI_SET, 21, i) == 1;
+        case PvCondition::CondIManualTemp: return ByteAt(Section::CONDI_SET, 25, i) == 2;
+        case PvCondition::CondISecondValue: return SwMajor() > '6' && ByteAt(Section::CONDI_SET, 9, i) != 1;
+        case PvCondition::OxyUnitGroup1: return ByteAt(Section::OXY_SET, 178, i) == 1;
+        case PvCondition::OxyUnitGroup2: return ByteAt(Section::OXY_SET, 178, i) == 2;
+        case PvCondition::OxyUnitGroup3: return ByteAt(Section::OXY_SET, 178, i) == 3;
+        case PvCondition::OutI3InUse: return ByteAt(Section::OUT_SET, 8, i) != 0;
+        case PvCondition::OutI4InUse: return ByteAt(Section::OUT_SET, 128, i) != 0;
+        case PvCondition::AnalogControllerInUse: return ByteAt(Section::PID_SET, 9, i) != 0;
+        case PvCondition::DigitalControllerInUse: return ByteAt(Section::PID_SET, 35, i) != 0;
+        case PvCondition::OutI1InUse: return ByteAt(Section::SYS_SET, 65, i) != 0;
+        case PvCondition::OutI2InUse: return ByteAt(Section::SYS_SET, 185, i) != 0;
+        case PvCondition::CalcValueInUse: return CalcByte(row, i, false);
+        case PvCondition::CalcValueIsOne: return CalcByte(row, i, true);
+        case PvCondition::NewHardware: return i < 3 && Ws().Device.Slot[i].SwVersion > 31;
+    }
+    return false;
+}
+
+std::string VariableName(const ProcessVariableRow& row) { return LanguageText(row.names); }
+
+std::string ProcessVariableList(uint32_t mask) { return BuildList(mask, kListOrder); }
+
+std::string ProcessVariableListAt(uint32_t mask, int positionCode) {
+    for (const ListedPosition& position : kListOrder)
+        if (position.code == positionCode) return BuildList(mask, std::array<ListedPosition, 1>{position});
+    return BuildList(mask, std::array<ListedPosition, 0>{});
+}
+
+uint8_t ProcessVariableValueType(int moduleType, int variableNumber) {
+    for (const ProcessVariableRow& row : ProcessVariableRows(CurrentPvEdition()))
+        if (row.moduleType == moduleType && row.variable == variableNumber) return row.valueType;
+    return 0;
+}
+
+}  // namespace tessalin

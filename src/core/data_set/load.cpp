@@ -1,0 +1,112 @@
+#include "core/data_set/load.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "core/data_set/image_checks.h"
+#include "core/data_set/recent_files.h"
+#include "core/workspace.h"
+
+namespace tessalin {
+
+namespace {
+
+// Reads up to `want` bytes from `fd` into `out`; returns the count, or -1 with errno set.
+long long ReadUpTo(int fd, uint8_t* out, std::size_t want) {
+    std::size_t got = 0;
+    while (got < want) {
+        const ssize_t n = ::read(fd, out + got, want - got);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return -1;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    return static_cast<long long>(got);
+}
+
+LoadResult Refused(int32_t code, const std::string& path, std::string reason = {}) {
+    return LoadResult{code, path, std::move(reason)};
+}
+
+// Decodes the device from the image that has just been loaded, with the from-file flag set.
+void DecodeLoadedDevice() {
+    // WIRE-DECODE: DecodeDevice(true) is called here once the device decoder is available.
+}
+
+}  // namespace
+
+LoadResult ReadImageFile(const std::string& path, ImageKind kind, ParImageBuffer& image) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return Refused(kLoadCannotOpen, path, std::strerror(errno));
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return Refused(kLoadCannotOpen, path, std::strerror(EISDIR));
+    }
+    uint8_t buffer[kFrontSize];  // large enough for either image
+    const std::size_t size = ImageSizeOf(kind);
+    const long long got = ReadUpTo(fd, buffer, size);
+    const int readErrno = errno;
+    ::close(fd);
+    if (got < 0) return Refused(kLoadCannotOpen, path, std::strerror(readErrno));
+
+    const std::size_t bytesRead = static_cast<std::size_t>(got);
+    image.writeBytes(ImageStart(kind), std::span<const uint8_t>(buffer, bytesRead));
+    const int32_t code = CheckImage(image, kind, bytesRead);
+    return code == kLoadOk ? LoadResult{} : Refused(code, path);
+}
+
+LoadResult LoadDataSet(const std::string& frontPath, const std::string& purgonPath) {
+    Workspace& ws = Ws();
+    ws.ActiveParamSet = false;
+
+    ParImageBuffer scratch = ws.ParImage;
+    scratch.setU8(ImageStart(ImageKind::Front) + 2, 0);
+    scratch.setU8(ImageStart(ImageKind::Purgon) + 2, 0);
+
+    LoadResult result = ReadImageFile(frontPath, ImageKind::Front, scratch);
+    if (result.ok() && !purgonPath.empty()) result = ReadImageFile(purgonPath, ImageKind::Purgon, scratch);
+    ws.LoadError = result.code;
+    if (!result.ok()) return result;
+
+    ws.ParImage = scratch;
+    ws.FrontFileName = frontPath;
+    ws.PurgonFileName = purgonPath;
+    ws.Device.IModule.Code = 0;
+    ws.Device.Origin = kOriginFile;
+    DecodeLoadedDevice();
+    UpdateRecentFiles();
+    ws.Modified = false;
+    return result;
+}
+
+void NewDataSet() {
+    Workspace& ws = Ws();
+    // WIRE-DECODE: ClearDevice() replaces this once the device decoder is available.
+    ws.Device = TDevice{};
+    ws.ParImage.clear();
+    ws.FrontFileName.clear();
+    ws.PurgonFileName.clear();
+    ws.Modified = false;
+    ws.ActiveParamSet = false;
+}
+
+const char* LoadErrorMeaning(int32_t code) {
+    switch (code) {
+        case kLoadOk: return "loaded";
+        case kLoadShortFile: return "the file is shorter than its image (16384 bytes FRONT, 9100 bytes Purgon)";
+        case kLoadChecksum: return "checksum mismatch";
+        case kLoadBadVariantOrVersion: return "variant byte is not 'B' or 'P', or the software version is below 5";
+        case kLoadCannotOpen: return "the file cannot be opened for reading";
+        case kLoadForeignVariant: return "file variant of another device software";
+        default: return "unknown load error";
+    }
+}
+
+}  // namespace tessalin
