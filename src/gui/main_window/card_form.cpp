@@ -43,11 +43,11 @@ TCardForm::TCardForm(QWidget* parent)
 QString TCardForm::ChosenDrive() const { return drives_->currentText(); }
 
 void TCardForm::Prepare() {
-    setWindowTitle(QString::fromUtf8(card_texts::Caption));
-    label_->setText(QString::fromUtf8(card_texts::DriveLabel));
-    open_->setText(QString::fromUtf8(card_texts::Open));
-    save_->setText(QString::fromUtf8(card_texts::Save));
-    cancel_->setText(QString::fromUtf8(card_texts::Cancel));
+    setWindowTitle(Pick(DataSetText::CardCaption));
+    label_->setText(Pick(DataSetText::CardDriveLabel));
+    open_->setText(Pick(DataSetText::CardOpen));
+    save_->setText(Pick(DataSetText::CardSave));
+    cancel_->setText(Pick(DataSetText::CardCancel));
 
     drives_->clear();
     for (const std::string& mount : mountSource_()) drives_->addItem(QString::fromStdString(mount));

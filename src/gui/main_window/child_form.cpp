@@ -37,7 +37,7 @@ TChildForm::TChildForm(QWidget* parent) : QDialog(parent) {
     ok->setObjectName("OKButton");
     ok->setGeometry(76, 8, 115, 25);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(Pick(texts::LoadCancel), bar);
+    auto* cancel = new QPushButton(Pick(DataSetText::LoadCancel), bar);
     cancel->setObjectName("CancelButton");
     cancel->setGeometry(240, 8, 115, 25);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -47,7 +47,7 @@ TChildForm::TChildForm(QWidget* parent) : QDialog(parent) {
 
 void TChildForm::showEvent(QShowEvent* event) {
     setWindowTitle(QString::fromUtf8(kProductName));
-    findChild<QPushButton*>("CancelButton")->setText(Pick(texts::LoadCancel));
+    findChild<QPushButton*>("CancelButton")->setText(Pick(DataSetText::LoadCancel));
     QDialog::showEvent(event);
 }
 

@@ -13,11 +13,6 @@
 
 namespace tessalin::gui {
 
-namespace {
-constexpr const char* kFrontProposal = "BACKUP01.PAR";
-constexpr const char* kPurgonProposal = "BACKUP02.PAR";
-}  // namespace
-
 TLoadForm::TLoadForm(Prompter& prompter, QWidget* parent)
     : QDialog(parent),
       prompter_(prompter),
@@ -25,7 +20,7 @@ TLoadForm::TLoadForm(Prompter& prompter, QWidget* parent)
       purgonLabel_(new QLabel(this)),
       explanation1_(new QLabel(this)),
       explanation2_(new QLabel(this)),
-      editFront_(new QLineEdit(QString::fromUtf8(kFrontProposal), this)),
+      editFront_(new QLineEdit(QString::fromUtf8(kCardFrontFile), this)),
       editPurgon_(new QLineEdit(this)),
       browseFront_(new QPushButton(this)),
       browsePurgon_(new QPushButton(this)),
@@ -87,8 +82,8 @@ void TLoadForm::SetFiles(const QString& front, const QString& purgon) {
 
 FileDialogSpec TLoadForm::OpenDialog(const QString& designation, const char* proposedName, const QString& dir) const {
     FileDialogSpec spec;
-    spec.Title = Pick(texts::OpenDialogTitleStart) + designation + Pick(texts::OpenDialogTitleEnd);
-    spec.Filter = familyDesignation_ + Pick(texts::OpenDialogFilterTail);
+    spec.Title = Pick(DataSetText::OpenTitlePrefix) + designation + Pick(DataSetText::OpenTitleSuffix);
+    spec.Filter = familyDesignation_ + Pick(DataSetText::OpenFilterSuffix);
     spec.FilterIndex = 1;
     spec.InitialDir = dir;
     spec.FileName = QString::fromUtf8(proposedName);
@@ -97,10 +92,10 @@ FileDialogSpec TLoadForm::OpenDialog(const QString& designation, const char* pro
     return spec;
 }
 
-FileDialogSpec TLoadForm::OpenFrontDialog() const { return OpenDialog(frontDesignation_, kFrontProposal, frontDir_); }
+FileDialogSpec TLoadForm::OpenFrontDialog() const { return OpenDialog(frontDesignation_, kCardFrontFile, frontDir_); }
 
 FileDialogSpec TLoadForm::OpenPurgonDialog() const {
-    return OpenDialog(purgonDesignation_, kPurgonProposal, purgonDir_);
+    return OpenDialog(purgonDesignation_, kCardPurgonFile, purgonDir_);
 }
 
 void TLoadForm::Browse(bool front) {
@@ -116,15 +111,15 @@ void TLoadForm::BrowseFront() { Browse(true); }
 void TLoadForm::BrowsePurgon() { Browse(false); }
 
 void TLoadForm::ApplyTexts() {
-    setWindowTitle(Pick(texts::LoadCaption));
-    frontLabel_->setText(Pick(texts::LoadFrontLabel));
-    purgonLabel_->setText(Pick(texts::LoadPurgonLabel));
-    browseFront_->setText(Pick(texts::LoadBrowse));
-    browsePurgon_->setText(Pick(texts::LoadBrowse));
-    explanation1_->setText(Pick(texts::LoadExplanation1));
-    explanation2_->setText(Pick(texts::LoadExplanation2));
-    open_->setText(Pick(texts::LoadOpen));
-    cancel_->setText(Pick(texts::LoadCancel));
+    setWindowTitle(Pick(DataSetText::LoadCaption));
+    frontLabel_->setText(Pick(DataSetText::LoadFrontLabel));
+    purgonLabel_->setText(Pick(DataSetText::LoadPurgonLabel));
+    browseFront_->setText(Pick(DataSetText::LoadBrowse));
+    browsePurgon_->setText(Pick(DataSetText::LoadBrowse));
+    explanation1_->setText(Pick(DataSetText::LoadExplanation1));
+    explanation2_->setText(Pick(DataSetText::LoadExplanation2));
+    open_->setText(Pick(DataSetText::LoadOpen));
+    cancel_->setText(Pick(DataSetText::LoadCancel));
 }
 
 void TLoadForm::showEvent(QShowEvent* event) {

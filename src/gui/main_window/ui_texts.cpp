@@ -8,6 +8,8 @@ namespace tessalin::gui {
 
 QString Pick(const TextPair& pair) { return QString::fromUtf8(Ws().UiLanguage == 0 ? pair.de : pair.en); }
 
+QString Pick(DataSetText id) { return QString::fromUtf8(Tr(id, Ws().UiLanguage)); }
+
 const CaptionRow kMainCaptions[] = {
     {"NewButton,Neu1", {"Neu", "New"}, {"leeren Datensatz erstellen", "new empty data record"}},
     {"OpenButton,Datei_Open",

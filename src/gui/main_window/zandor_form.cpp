@@ -26,6 +26,7 @@
 #include <QUrl>
 #include <QWheelEvent>
 
+#include "core/data_set/recent_files.h"
 #include "core/workspace.h"
 #include "gui/main_window/card_form.h"
 #include "gui/main_window/child_form.h"
@@ -62,17 +63,6 @@ constexpr LanguageItem kLanguageItems[] = {
 };
 
 constexpr const char* kRecentNames[4] = {"N1Dateialt1", "N2Dateialt1", "N3Dateialt1", "N4Dateialt1"};
-
-QString FileNameOf(const QString& path) { return QFileInfo(path).fileName(); }
-
-// The menu caption of a recent-file entry: the file names of its FRONT and Purgon paths.
-QString RecentCaption(const QString& entry) {
-    const QString separator = " / ";
-    const int at = static_cast<int>(entry.indexOf(separator));
-    QString caption = at < 0 ? FileNameOf(entry)
-                             : FileNameOf(entry.left(at)) + separator + FileNameOf(entry.mid(at + separator.size()));
-    return caption.replace('&', "&&");
-}
 
 // A hint that is a file path: a drive path ("C:\…") or an absolute path ("/…").
 bool IsFilePathHint(const QString& hint) {
@@ -305,7 +295,8 @@ void TZandorForm::ReadSettings() {
     cardForm_->SetCardDrive(cardDrive_);
     exportPdfDialog_.InitialDir = s.ExportPath;
     su_ = s.su;
-    ShowRecentFiles(s.Files);
+    for (std::size_t i = 0; i < s.Files.size(); ++i) Ws().RecentFiles[i] = s.Files[i].toStdString();
+    ShowRecentFiles();
 }
 
 void TZandorForm::WriteSettings() {
@@ -319,7 +310,7 @@ void TZandorForm::WriteSettings() {
     s.HWConfY = hwConfY_;
     s.Language2 = Ws().DeviceLanguage;
     s.CardDrive = cardDrive_;
-    s.Files = RecentFiles();
+    for (std::size_t i = 0; i < s.Files.size(); ++i) s.Files[i] = QString::fromStdString(Ws().RecentFiles[i]);
     s.ExportPath = exportPdfDialog_.InitialDir;
     WriteMainSettings(s);
     WriteOpenDir(loadForm_->OpenFrontDialog().InitialDir);
@@ -327,31 +318,18 @@ void TZandorForm::WriteSettings() {
 
 // ---- recent files, caption, hints --------------------------------------------------------------
 
-std::array<QString, 4> TZandorForm::RecentFiles() const {
-    std::array<QString, 4> entries;
-    for (int i = 0; i < 4; ++i) entries[i] = recentItems_[i]->statusTip();
-    return entries;
-}
-
-void TZandorForm::ShowRecentFiles(const std::array<QString, 4>& entries) {
+void TZandorForm::ShowRecentFiles() {
     N5_->setVisible(true);
-    for (int i = 0; i < 4; ++i) {
-        recentItems_[i]->setStatusTip(entries[i]);
-        recentItems_[i]->setText(RecentCaption(entries[i]));
-        recentItems_[i]->setVisible(!entries[i].isEmpty());
+    for (std::size_t i = 0; i < recentItems_.size(); ++i) {
+        const std::string& entry = Ws().RecentFiles[i];
+        recentItems_[i]->setStatusTip(QString::fromStdString(entry));
+        // A "&" in a file name is shown as it is, not taken as a shortcut mark.
+        recentItems_[i]->setText(QString::fromStdString(RecentCaption(entry)).replace('&', "&&"));
+        recentItems_[i]->setVisible(!entry.empty());
     }
 }
 
-void TZandorForm::UpdateCaption() {
-    const Workspace& ws = Ws();
-    QString caption = QString::fromUtf8(kProductName);
-    if (!ws.FrontFileName.empty()) {
-        caption += " - " + FileNameOf(QString::fromStdString(ws.FrontFileName));
-        if (!ws.PurgonFileName.empty()) caption += " / " + FileNameOf(QString::fromStdString(ws.PurgonFileName));
-        if (ws.Modified) caption += " *";
-    }
-    setWindowTitle(caption);
-}
+void TZandorForm::UpdateCaption() { setWindowTitle(QString::fromStdString(CaptionText())); }
 
 void TZandorForm::ApplicationHint(const QString& hint) {
     statusPanel1_->setText(IsFilePathHint(hint) ? QString() : " " + hint);
@@ -364,7 +342,7 @@ void TZandorForm::ShowParamSetImage(int index) {
 
 bool TZandorForm::QuerySaveChanges() {
     if (!Ws().Modified || su_) return true;
-    switch (prompter_.Message(this, QString::fromUtf8(kProductName), Pick(texts::SaveChangesQuestion),
+    switch (prompter_.Message(this, QString::fromUtf8(kProductName), Pick(DataSetText::SaveChangesQuestion),
                               MessageIcon::Question, MessageButtons::YesNoCancel)) {
         case MessageAnswer::Yes:
             Datei_SaveClick();
@@ -419,10 +397,10 @@ void TZandorForm::Relabel() {
     // The web items stay hidden until the texts are set.
     for (const char* name : {"MorvaneHomepage1", "Bedienungsanleitung1", "N6"}) findChild<QAction*>(name)->setVisible(true);
 
-    saveDialog_.Title = Pick(texts::SaveDialogTitle);
-    saveDialog_.Filter = Pick(texts::SaveDialogFilter);
-    saveDialogU_.Title = Pick(texts::SaveDialogUTitle);
-    saveDialogU_.Filter = Pick(texts::SaveDialogUFilter);
+    saveDialog_.Title = Pick(DataSetText::SaveTitle);
+    saveDialog_.Filter = Pick(DataSetText::SaveFilter);
+    saveDialogU_.Title = Pick(DataSetText::SavePurgonTitle);
+    saveDialogU_.Filter = Pick(DataSetText::SavePurgonFilter);
     exportPdfDialog_.Title = Pick(texts::ExportPdfTitle);
     exportPdfDialog_.Filter = Pick(texts::ExportPdfFilter);
     for (FileDialogSpec* spec : {&saveDialog_, &saveDialogU_}) spec->DefaultExt = "par";

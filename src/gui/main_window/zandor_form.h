@@ -74,11 +74,9 @@ public:
     int HWConfY() const { return hwConfY_; }
     void SetHWConfY(int height) { hwConfY_ = height; }
 
-    // The recent-file entries, most recent first, kept as the hints of the four menu items.
-    std::array<QString, 4> RecentFiles() const;
-    // Puts the entries into the four items: the separator shows, each item shows its entry's file
-    // names and is visible when the entry is not empty.
-    void ShowRecentFiles(const std::array<QString, 4>& entries);
+    // Puts the recent files of the workspace into the four items: the separator shows, each item
+    // shows its entry's file names, carries the entry as its hint and is visible when it is not empty.
+    void ShowRecentFiles();
 
     // Asked before anything replaces the data set: false when the user cancels.
     bool QuerySaveChanges();

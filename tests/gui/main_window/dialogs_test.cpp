@@ -8,7 +8,6 @@
 #include "gui/main_window/card_form.h"
 #include "gui/main_window/load_form.h"
 #include "gui/main_window/removable_mounts.h"
-#include "gui/main_window/ui_texts.h"
 #include "main_window_fixture.h"
 
 namespace tessalin::gui::test {

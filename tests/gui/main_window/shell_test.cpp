@@ -172,7 +172,8 @@ TEST_F(MainWindowTest, HintsGoToStatusPanelExceptFilePaths) {
     QCoreApplication::sendEvent(Find<QToolButton>("OpenButton"), &enter);
     EXPECT_EQ(panel->text(), " Gerätekonfiguration aus Datei laden");
     // recent-file items carry paths as hints: the panel stays empty
-    form_->ShowRecentFiles({"/data/BACKUP01.PAR", "", "", ""});
+    Ws().RecentFiles = {"/data/BACKUP01.PAR", "", "", ""};
+    form_->ShowRecentFiles();
     Find<QAction>("N1Dateialt1")->showStatusText(form_->menuBar());
     EXPECT_EQ(panel->text(), "");
     form_->ApplicationHint("E:\\BACKUP\\BACKUP01.PAR");
@@ -269,7 +270,8 @@ TEST_F(MainWindowTest, SettingsWrittenOnCloseAreReadOnTheNextStart) {
     form_->move(140, 90);
     form_->resize(1000, 700);
     Find<QAction>("SchwedischVtr")->trigger();
-    form_->ShowRecentFiles({"/d/one/BACKUP01.PAR / /d/one/BACKUP02.PAR", "/d/two/X&Y.SET", "", ""});
+    Ws().RecentFiles = {"/d/one/BACKUP01.PAR / /d/one/BACKUP02.PAR", "/d/two/X&Y.SET", "", ""};
+    form_->ShowRecentFiles();
     prompter_.FileResults.push_back({true, "/d/three/BACKUP01.PAR", 1});
     form_->LoadForm().BrowseFront();
     form_->SetExportPath("/d/pdf");
@@ -289,7 +291,8 @@ TEST_F(MainWindowTest, SettingsWrittenOnCloseAreReadOnTheNextStart) {
     EXPECT_EQ(form_->size(), QSize(1000, 700));
     EXPECT_TRUE(Find<QAction>("SchwedischVtr")->isChecked());
     EXPECT_EQ(Ws().UiLanguage, 1);
-    EXPECT_EQ(form_->RecentFiles()[0], "/d/one/BACKUP01.PAR / /d/one/BACKUP02.PAR");
+    EXPECT_EQ(Ws().RecentFiles[0], "/d/one/BACKUP01.PAR / /d/one/BACKUP02.PAR");
+    EXPECT_EQ(Find<QAction>("N1Dateialt1")->statusTip(), "/d/one/BACKUP01.PAR / /d/one/BACKUP02.PAR");
     EXPECT_EQ(Find<QAction>("N1Dateialt1")->text(), "BACKUP01.PAR / BACKUP02.PAR");
     EXPECT_EQ(Find<QAction>("N2Dateialt1")->text(), "X&&Y.SET");
     EXPECT_TRUE(Find<QAction>("N2Dateialt1")->isVisible());
