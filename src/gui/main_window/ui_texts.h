@@ -14,6 +14,9 @@ QString Pick(const TextPair& pair);
 // A text of the data-set commands and dialogs in the current user-interface language.
 QString Pick(DataSetText id);
 
+// The application's title, the caption of messages that are not tied to one window.
+inline constexpr const char* kApplicationTitle = "Tessalin 3000 - Configuration- and Documentation Tool";
+
 // One row of the relabelling table: the objects (comma-separated objectNames) that take this caption
 // and hint. A null text leaves that property as it is.
 struct CaptionRow {

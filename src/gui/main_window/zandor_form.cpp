@@ -26,6 +26,9 @@
 #include <QUrl>
 #include <QWheelEvent>
 
+#include "core/data_set/drop.h"
+#include "core/data_set/image_checks.h"
+#include "core/data_set/load.h"
 #include "core/data_set/recent_files.h"
 #include "core/workspace.h"
 #include "gui/main_window/card_form.h"
@@ -111,11 +114,7 @@ TZandorForm::TZandorForm(Prompter& prompter, TZandorInfoForm& infoForm, const QS
     const int language = ws.DeviceLanguage >= 0 && ws.DeviceLanguage < items.size() ? ws.DeviceLanguage : 0;
     SpracheVtrClick(items[language]);
 
-    if (!arguments.isEmpty()) {
-        ws.FrontFileName = arguments[0].toStdString();
-        if (arguments.size() > 1) ws.PurgonFileName = arguments[1].toStdString();
-        actionRequest_ = kLoadRequest;
-    }
+    if (!arguments.isEmpty()) RequestLoad(arguments[0], arguments.size() > 1 ? arguments[1] : QString());
 
     qApp->installEventFilter(this);
     AktionsTimer_->start();
@@ -424,10 +423,41 @@ void TZandorForm::AktionsTimerTimer() {
     ServicePageRequests();
 }
 
+void TZandorForm::RequestLoad(const QString& front, const QString& purgon) {
+    pendingFront_ = front;
+    pendingPurgon_ = purgon;
+    actionRequest_ = kLoadRequest;
+}
+
 void TZandorForm::LoadRequestedDataSet() {
     if (!QuerySaveChanges()) return;
-    loadForm_->SetFiles(QString::fromStdString(Ws().FrontFileName), QString::fromStdString(Ws().PurgonFileName));
-    LoadNamedDataSet();
+    loadForm_->SetFiles(pendingFront_, pendingPurgon_);
+    LoadFiles(pendingFront_, pendingPurgon_);
+}
+
+void TZandorForm::LoadFiles(const QString& front, const QString& purgon) {
+    // The page's controls show the image that is about to be replaced.
+    TargetPage().ClearFormpage();
+    Ws().PageClearRequest = false;
+    const LoadResult result = LoadDataSet(front.toStdString(), purgon.toStdString());
+    ShowParamSetImage(kImageParamSetA);
+    if (result.code == kLoadForeignVariant) {
+        prompter_.Message(this, QString::fromUtf8(kApplicationTitle), Pick(DataSetText::ForeignVariant),
+                          MessageIcon::Error, MessageButtons::Ok);
+    }
+    if (!result.ok()) return;
+    ShowRecentFiles();
+    UpdateCaption();
+    Gertebeschreibung1Click();
+    RebuildDeviceTree();
+}
+
+void TZandorForm::FilesDropped(const QStringList& paths) {
+    std::vector<std::string> files;
+    for (const QString& path : paths) files.push_back(path.toStdString());
+    if (const std::optional<DataSetPaths> set = DataSetFromDroppedFiles(files)) {
+        RequestLoad(QString::fromStdString(set->front), QString::fromStdString(set->purgon));
+    }
 }
 
 // ---- commands --------------------------------------------------------------------------------
@@ -435,9 +465,44 @@ void TZandorForm::LoadRequestedDataSet() {
 void TZandorForm::Datei_OpenClick() {
     if (!QuerySaveChanges()) return;
     if (prompter_.Exec(*loadForm_) != QDialog::Accepted) return;
-    Ws().FrontFileName = loadForm_->FrontFile().toStdString();
-    Ws().PurgonFileName = loadForm_->PurgonFile().toStdString();
-    LoadNamedDataSet();
+    LoadFiles(loadForm_->FrontFile(), loadForm_->PurgonFile());
+}
+
+void TZandorForm::RecentFileClick(int index) {
+    if (!QuerySaveChanges()) return;
+    const DataSetPaths paths = SplitRecentEntry(Ws().RecentFiles.at(static_cast<std::size_t>(index)));
+    const QString front = QString::fromStdString(paths.front);
+    const QString purgon = QString::fromStdString(paths.purgon);
+    loadForm_->SetFiles(front, purgon);
+    LoadFiles(front, purgon);
+}
+
+void TZandorForm::Neu1Click() {
+    if (!QuerySaveChanges()) return;
+    TargetPage().ClearFormpage();
+    NewDataSet();
+    UpdateCaption();
+    ShowParamSetImage(kImageParamSetA);
+    RebuildDeviceTree();
+    MainPageControl_->setCurrentIndex(kPageDescription);
+}
+
+void TZandorForm::BankButtonClick() {
+    Workspace& ws = Ws();
+    ws.ActiveParamSet = !ws.ActiveParamSet;
+    ShowParamSetImage(ws.ActiveParamSet ? kImageParamSetB : kImageParamSetA);
+    ws.PageRebuildRequest = true;
+}
+
+void TZandorForm::ServicePageRequests() {
+    Workspace& ws = Ws();
+    if (ws.PageRebuildRequest) {
+        BuildCurrentPage(TargetPage());
+        ws.PageRebuildRequest = false;
+    } else if (ws.PageClearRequest) {
+        TargetPage().ClearFormpage();
+        ws.PageClearRequest = false;
+    }
 }
 
 void TZandorForm::Speicherkarte1Click() {

@@ -60,6 +60,8 @@ public:
 
     int ActionRequest() const { return actionRequest_; }
     void SetActionRequest(int request) { actionRequest_ = request; }
+    // Names a data set for the next timer tick to load (command line, dropped files).
+    void RequestLoad(const QString& front, const QString& purgon);
 
     // The file dialogs of the main window as the language switch has set them.
     const FileDialogSpec& SaveDialog() const { return saveDialog_; }
@@ -125,14 +127,17 @@ private:
     // Scrolls the parameter page by whole wheel notches; false when the pointer is over the tree.
     bool HandleWheel(QWheelEvent* wheel);
 
-    // Work that the data-set, tree, page and description modules carry out.
     void LoadRequestedDataSet();
-    void LoadNamedDataSet();
+    // Loads the data set and shows the outcome: the variant message, or the new data set.
+    void LoadFiles(const QString& front, const QString& purgon);
+    void FilesDropped(const QStringList& paths);
+
+    // Work that the tree, page, description, configurator and documentation modules carry out.
     void RebuildDeviceTree();
     void ShowDeviceDescription();
     void RunConfigurator();
     void ServicePageRequests();
-    void FilesDropped(const QStringList& paths);
+    void BuildCurrentPage(const ParamPageFrame& target);
 
     Prompter& prompter_;
     TZandorInfoForm& infoForm_;
@@ -161,6 +166,8 @@ private:
     FileDialogSpec exportPdfDialog_;
 
     int actionRequest_ = kNoAction;
+    QString pendingFront_;
+    QString pendingPurgon_;
     bool su_ = false;
     int treeX_ = 295;
     int hwConfY_ = 200;

@@ -242,27 +242,6 @@ TEST_F(MainWindowTest, TimerKeepsSaveAndCaptionInStepWithModified) {
     EXPECT_EQ(form_->windowTitle(), "Tessalin 3000");
 }
 
-TEST_F(MainWindowTest, CommandLineNamesTheDataSetForTheFirstTick) {
-    struct Case {
-        QStringList arguments;
-        const char* front;
-        const char* purgon;
-    };
-    for (const Case& c : {Case{{"/d/A.PAR"}, "/d/A.PAR", ""}, Case{{"/d/A.PAR", "/d/B.PAR"}, "/d/A.PAR", "/d/B.PAR"}}) {
-        Start(c.arguments);
-        EXPECT_EQ(form_->ActionRequest(), TZandorForm::kLoadRequest);
-        EXPECT_EQ(Ws().FrontFileName, c.front);
-        EXPECT_EQ(Ws().PurgonFileName, c.purgon);
-        form_->AktionsTimerTimer();
-        EXPECT_EQ(form_->ActionRequest(), TZandorForm::kNoAction);
-        EXPECT_EQ(form_->LoadForm().FrontFile(), c.front);
-        EXPECT_EQ(form_->LoadForm().PurgonFile(), c.purgon);
-        Stop();
-    }
-    Start();
-    EXPECT_EQ(form_->ActionRequest(), TZandorForm::kNoAction);
-}
-
 TEST_F(MainWindowTest, SettingsWrittenOnCloseAreReadOnTheNextStart) {
     Start();
     EXPECT_EQ(form_->pos(), QPoint(20, 12));
@@ -334,27 +313,6 @@ TEST_F(MainWindowTest, ExpertSwitchSkipsTheSaveQuestion) {
     Ws().Modified = true;
     EXPECT_TRUE(form_->QuerySaveChanges());
     EXPECT_TRUE(prompter_.Messages.empty());
-}
-
-TEST_F(MainWindowTest, OpenTakesBothFieldsOfTheLoadDialog) {
-    Start();
-    prompter_.OnExec = [](QDialog& dialog) {
-        auto& load = static_cast<TLoadForm&>(dialog);
-        load.SetFiles("/d/F.PAR", "/d/P.PAR");
-        return int(QDialog::Accepted);
-    };
-    Find<QAction>("Datei_Open")->trigger();
-    EXPECT_EQ(prompter_.ExecutedDialogs, std::vector<QString>{"TLoadForm"});
-    EXPECT_EQ(Ws().FrontFileName, "/d/F.PAR");
-    EXPECT_EQ(Ws().PurgonFileName, "/d/P.PAR");
-
-    // with changed data and Cancel in the save question the dialog is not even shown
-    Ws().Modified = true;
-    Ws().FrontFileName = "/d/OLD.PAR";
-    prompter_.ExecutedDialogs.clear();
-    Find<QToolButton>("OpenButton")->click();
-    EXPECT_TRUE(prompter_.ExecutedDialogs.empty());
-    EXPECT_EQ(Ws().FrontFileName, "/d/OLD.PAR");
 }
 
 TEST_F(MainWindowTest, ExpandOpensTheSelectedBranchCompletely) {
