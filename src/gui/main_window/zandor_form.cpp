@@ -30,6 +30,7 @@
 #include "core/data_set/image_checks.h"
 #include "core/data_set/load.h"
 #include "core/data_set/recent_files.h"
+#include "core/data_set/save_decisions.h"
 #include "core/workspace.h"
 #include "gui/main_window/card_form.h"
 #include "gui/main_window/child_form.h"
@@ -339,18 +340,6 @@ void TZandorForm::ShowParamSetImage(int index) {
     page_.SetHeaderImage(index);
 }
 
-bool TZandorForm::QuerySaveChanges() {
-    if (!Ws().Modified || su_) return true;
-    switch (prompter_.Message(this, QString::fromUtf8(kProductName), Pick(DataSetText::SaveChangesQuestion),
-                              MessageIcon::Question, MessageButtons::YesNoCancel)) {
-        case MessageAnswer::Yes:
-            Datei_SaveClick();
-            // Go on only when the data really went to disk; a cancelled or failed save keeps them.
-            return !Ws().Modified;
-        case MessageAnswer::No: return true;
-        default: return false;
-    }
-}
 
 // ---- languages -------------------------------------------------------------------------------
 
@@ -439,13 +428,18 @@ void TZandorForm::LoadFiles(const QString& front, const QString& purgon) {
     // The page's controls show the image that is about to be replaced.
     TargetPage().ClearFormpage();
     Ws().PageClearRequest = false;
-    const LoadResult result = LoadDataSet(front.toStdString(), purgon.toStdString());
+    CommandResult result;
+    result.load = LoadDataSet(front.toStdString(), purgon.toStdString());
     ShowParamSetImage(kImageParamSetA);
-    if (result.code == kLoadForeignVariant) {
-        prompter_.Message(this, QString::fromUtf8(kApplicationTitle), Pick(DataSetText::ForeignVariant),
-                          MessageIcon::Error, MessageButtons::Ok);
+    if (result.load.ok()) {
+        ShowLoadedDataSet();
+    } else {
+        result.outcome = CommandOutcome::LoadRefused;
+        ShowCommandResult(result);
     }
-    if (!result.ok()) return;
+}
+
+void TZandorForm::ShowLoadedDataSet() {
     ShowRecentFiles();
     UpdateCaption();
     Gertebeschreibung1Click();
@@ -505,12 +499,6 @@ void TZandorForm::ServicePageRequests() {
     }
 }
 
-void TZandorForm::Speicherkarte1Click() {
-    const int choice = prompter_.Exec(*cardForm_);
-    if (choice != TCardForm::kOpen && choice != TCardForm::kSave) return;
-    cardDrive_ = cardForm_->ChosenDrive();
-    cardForm_->SetCardDrive(cardDrive_);
-}
 
 void TZandorForm::Gertebeschreibung1Click() {
     MainPageControl_->setCurrentIndex(kPageDescription);

@@ -23,6 +23,11 @@ class QTimer;
 class QToolButton;
 class QTreeWidget;
 
+namespace tessalin {
+struct CommandResult;
+struct SaveContext;
+}  // namespace tessalin
+
 namespace tessalin::gui {
 
 class TCardForm;
@@ -130,6 +135,11 @@ private:
     void LoadRequestedDataSet();
     // Loads the data set and shows the outcome: the variant message, or the new data set.
     void LoadFiles(const QString& front, const QString& purgon);
+    // After a successful load: empty page, recent files, caption, description page, tree.
+    void ShowLoadedDataSet();
+    // The main window's side of a data-set command: its message, the recent files and the caption.
+    void ShowCommandResult(const CommandResult& result);
+    SaveContext CurrentSaveContext() const;
     void FilesDropped(const QStringList& paths);
 
     // Work that the tree, page, description, configurator and documentation modules carry out.

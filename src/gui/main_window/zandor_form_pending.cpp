@@ -1,12 +1,10 @@
-// The main window's hooks into the modules that are wired in next: the data-set writer and the
-// memory card, the device tree, the device description, the parameter page builder, the configurator
-// and the documentation. Until then these commands do nothing.
+// The main window's hooks into the modules that are wired in next: the device tree, the device
+// description, the parameter page builder, the configurator and the documentation. Until then these
+// commands do nothing.
 #include "gui/main_window/zandor_form.h"
 
 namespace tessalin::gui {
 
-void TZandorForm::Datei_SaveClick() {}
-void TZandorForm::Datei_SaveAsClick() {}
 void TZandorForm::Drucken1Click() {}
 void TZandorForm::ExportPDFClick() {}
 void TZandorForm::ExportExcel1Click() {}
