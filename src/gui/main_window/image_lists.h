@@ -19,6 +19,7 @@ inline constexpr int kImageExcel = 6;
 inline constexpr int kImageConfigurator = 7;
 inline constexpr int kImageParamSetA = 25;
 inline constexpr int kImageParamSetB = 26;
+inline constexpr int kLastHtmlImage = 10;
 
 QPixmap BilderEnabled(int index);
 QPixmap HtmlImage(int index);

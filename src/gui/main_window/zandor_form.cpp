@@ -38,6 +38,7 @@
 #include "gui/main_window/info_form.h"
 #include "gui/main_window/load_form.h"
 #include "gui/main_window/ui_texts.h"
+#include "gui/widgets/markup_delegate.h"
 
 namespace tessalin::gui {
 
@@ -51,6 +52,7 @@ constexpr int kToolButtonHeight = 26;
 constexpr int kStatusPanel0Width = 100;
 constexpr int kTreeMinWidth = 150;
 constexpr int kTreeIndent = 19;
+constexpr int kTreeItemHeight = 18;
 constexpr int kPageMinSize = 300;
 constexpr int kParamImageSectionWidth = 32;
 constexpr int kWheelNotch = 120;
@@ -235,7 +237,14 @@ void TZandorForm::CreateCentre() {
     DeviceTree_->setMinimumWidth(kTreeMinWidth);
     DeviceTree_->setIndentation(kTreeIndent);
     DeviceTree_->setUniformRowHeights(true);
-    DeviceTree_->setIconSize(QSize(22, 18));
+    HTMLImageList_ = std::make_unique<MarkupImageList>(QSize(22, 18));
+    for (int index = 0; index <= kLastHtmlImage; ++index) HTMLImageList_->Add(HtmlImage(index));
+    auto* delegate = new MarkupItemDelegate(DeviceTree_);
+    delegate->SetImageList(HTMLImageList_.get());
+    delegate->SetMinimumItemHeight(kTreeItemHeight);
+    DeviceTree_->setItemDelegate(delegate);
+    connect(DeviceTree_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* item) { DeviceTreeSelected(item); });
     DeviceTree_->setContextMenuPolicy(Qt::CustomContextMenu);
     auto* popup = new QMenu(DeviceTree_);
     popup->setObjectName("TreePopupMenu");
@@ -398,7 +407,9 @@ void TZandorForm::Relabel() {
 // ---- action timer ----------------------------------------------------------------------------
 
 void TZandorForm::AktionsTimerTimer() {
-    const int request = std::exchange(actionRequest_, kNoAction);
+    int request = std::exchange(actionRequest_, kNoAction);
+    // Rules of the catalogue ask for a tree rebuild through the workspace.
+    if (std::exchange(Ws().TreeRebuildRequest, false) && request == kNoAction) request = kTreeRequest;
     if (request == kLoadRequest) {
         LoadRequestedDataSet();
     } else if (request == kTreeRequest) {

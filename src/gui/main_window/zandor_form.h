@@ -8,6 +8,9 @@
 #include <QStringList>
 
 #include <array>
+#include <memory>
+
+#include "gui/widgets/par_html.h"
 
 #include "gui/main_window/param_page_frame.h"
 #include "gui/main_window/prompter.h"
@@ -22,6 +25,7 @@ class QTabWidget;
 class QTimer;
 class QToolButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace tessalin {
 struct CommandResult;
@@ -142,8 +146,15 @@ private:
     SaveContext CurrentSaveContext() const;
     void FilesDropped(const QStringList& paths);
 
-    // Work that the tree, page, description, configurator and documentation modules carry out.
+    // The device tree: full rebuild from the device, the view filled from the tree's nodes, and a
+    // selection forwarded to the tree, whose answer decides the page shown.
     void RebuildDeviceTree();
+    void FillDeviceTree();
+    void DeviceTreeSelected(QTreeWidgetItem* item);
+    void ShowTreeTab();
+
+    // Work that the page, description, configurator and documentation modules carry out.
+    void ShowTerminalPlan();
     void ShowDeviceDescription();
     void RunConfigurator();
     void ServicePageRequests();
@@ -160,6 +171,7 @@ private:
     QToolButton* SaveButton_ = nullptr;
     QToolButton* BankButton_ = nullptr;
     QTreeWidget* DeviceTree_ = nullptr;
+    std::unique_ptr<MarkupImageList> HTMLImageList_;
     QSplitter* MainSplitter_ = nullptr;
     QTabWidget* MainPageControl_ = nullptr;
     ParamPageFrame page_;

@@ -1,5 +1,5 @@
-// The main window's hooks into the modules that are wired in next: the device tree, the device
-// description, the parameter page builder, the configurator and the documentation. Until then these
+// The main window's hooks into the modules that are wired in next: the device description, the
+// terminal plan, the parameter page builder, the configurator and the documentation. Until then these
 // commands do nothing.
 #include "gui/main_window/zandor_form.h"
 
@@ -8,7 +8,7 @@ namespace tessalin::gui {
 void TZandorForm::Drucken1Click() {}
 void TZandorForm::ExportPDFClick() {}
 void TZandorForm::ExportExcel1Click() {}
-void TZandorForm::RebuildDeviceTree() {}
+void TZandorForm::ShowTerminalPlan() {}
 void TZandorForm::ShowDeviceDescription() {}
 void TZandorForm::RunConfigurator() {}
 void TZandorForm::BuildCurrentPage(const ParamPageFrame&) {}

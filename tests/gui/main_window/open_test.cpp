@@ -7,8 +7,10 @@
 #include <QMimeData>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QUrl>
 
+#include "core/tree/device_tree.h"
 #include "gui/main_window/load_form.h"
 #include "main_window_fixture.h"
 #include "support/image_builder.h"
@@ -72,6 +74,40 @@ TEST_F(OpenTest, OpenThroughTheDialogShowsTheDataSet) {
     form_->AktionsTimerTimer();
     EXPECT_EQ(form_->windowTitle(), "Tessalin 3000 - BACKUP01.PAR / BACKUP02.PAR *");
     EXPECT_TRUE(Find<QToolButton>("SaveButton")->isEnabled());
+}
+
+// The view shows exactly the tree model's nodes, with the model's selection.
+void ExpectTreeShowsModel(QTreeWidget* tree) {
+    const DeviceTreeState& model = Ws().Tree;
+    ASSERT_EQ(tree->topLevelItemCount(), static_cast<int>(model.roots.size()));
+    int shown = 0;
+    for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
+        const int node = (*it)->data(0, Qt::UserRole).toInt();
+        EXPECT_EQ((*it)->text(0).toStdString(), model.nodes.at(static_cast<std::size_t>(node)).text);
+        ++shown;
+    }
+    EXPECT_EQ(shown, static_cast<int>(NodesInOrder().size()));
+    if (model.selected >= 0) {
+        ASSERT_NE(tree->currentItem(), nullptr);
+        EXPECT_EQ(tree->currentItem()->data(0, Qt::UserRole).toInt(), model.selected);
+    }
+}
+
+TEST_F(OpenTest, TreeFollowsTheModelThroughLoadLanguageAndNew) {
+    Start();
+    auto* tree = Find<QTreeWidget>("DeviceTree");
+    const auto set = WriteSet("tree", ImageBuilder().base(1));
+    AnswerLoadDialog(set.first, "");
+    Find<QAction>("Datei_Open")->trigger();
+    ExpectTreeShowsModel(tree);
+    EXPECT_EQ(Find<QTabWidget>("MainPageControl")->currentIndex(), static_cast<int>(Ws().Tree.activeTab));
+
+    Find<QAction>("EnglischVtr")->trigger();
+    ExpectTreeShowsModel(tree);
+
+    Find<QAction>("Neu1")->trigger();
+    EXPECT_EQ(tree->topLevelItemCount(), 0);
+    EXPECT_EQ(Find<QTabWidget>("MainPageControl")->currentIndex(), TZandorForm::kPageDescription);
 }
 
 TEST_F(OpenTest, CancelInTheSaveQuestionKeepsTheDataSet) {
