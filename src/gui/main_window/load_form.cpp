@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/device/designations.h"
+#include "core/workspace.h"
 #include "gui/main_window/settings.h"
 #include "gui/main_window/ui_texts.h"
 
@@ -66,12 +68,6 @@ TLoadForm::TLoadForm(Prompter& prompter, QWidget* parent)
     ApplyTexts();
 }
 
-void TLoadForm::SetDesignations(const QString& front, const QString& purgon, const QString& family) {
-    frontDesignation_ = front;
-    purgonDesignation_ = purgon;
-    familyDesignation_ = family;
-}
-
 QString TLoadForm::FrontFile() const { return editFront_->text(); }
 QString TLoadForm::PurgonFile() const { return editPurgon_->text(); }
 
@@ -83,7 +79,7 @@ void TLoadForm::SetFiles(const QString& front, const QString& purgon) {
 FileDialogSpec TLoadForm::OpenDialog(const QString& designation, const char* proposedName, const QString& dir) const {
     FileDialogSpec spec;
     spec.Title = Pick(DataSetText::OpenTitlePrefix) + designation + Pick(DataSetText::OpenTitleSuffix);
-    spec.Filter = familyDesignation_ + Pick(DataSetText::OpenFilterSuffix);
+    spec.Filter = QString::fromStdString(FamilyDesignation()) + Pick(DataSetText::OpenFilterSuffix);
     spec.FilterIndex = 1;
     spec.InitialDir = dir;
     spec.FileName = QString::fromUtf8(proposedName);
@@ -92,10 +88,15 @@ FileDialogSpec TLoadForm::OpenDialog(const QString& designation, const char* pro
     return spec;
 }
 
-FileDialogSpec TLoadForm::OpenFrontDialog() const { return OpenDialog(frontDesignation_, kCardFrontFile, frontDir_); }
+// The dialogs name the loaded device's front unit (the standard one while no device is loaded) and the
+// Purgon controller as sold under the brand of slot [I].
+FileDialogSpec TLoadForm::OpenFrontDialog() const {
+    const uint8_t front = Ws().Device.Front.Code != 0 ? Ws().Device.Front.Code : uint8_t{2};
+    return OpenDialog(QString::fromStdString(ModuleName(kPosFront, front)), kCardFrontFile, frontDir_);
+}
 
 FileDialogSpec TLoadForm::OpenPurgonDialog() const {
-    return OpenDialog(purgonDesignation_, kCardPurgonFile, purgonDir_);
+    return OpenDialog(QString::fromStdString(ModuleName(kPosSlot1, 79)), kCardPurgonFile, purgonDir_);
 }
 
 void TLoadForm::Browse(bool front) {

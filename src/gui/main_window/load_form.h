@@ -20,7 +20,6 @@ public:
 
     // The designations in the dialog titles and filters: the front unit's, the Purgon
     // controller's and the device family's of the current brand.
-    void SetDesignations(const QString& front, const QString& purgon, const QString& family);
 
     QString FrontFile() const;
     QString PurgonFile() const;
@@ -46,9 +45,6 @@ private:
     void Browse(bool front);
 
     Prompter& prompter_;
-    QString frontDesignation_;
-    QString purgonDesignation_;
-    QString familyDesignation_;
     QString frontDir_;
     QString purgonDir_;
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "core/device/designations.h"
 #include "gui/main_window/card_form.h"
 #include "gui/main_window/load_form.h"
 #include "gui/main_window/removable_mounts.h"
@@ -123,10 +124,14 @@ TEST_F(LoadFormTest, BrowseDialogsProposeTheCardNamesAndShareTheFolder) {
     TestSettings().setValue("OpenDir", "/start");
     ScriptedPrompter prompter;
     TLoadForm form(prompter);
-    form.SetDesignations("FRONT-X", "PURGON-Y", "FAMILY");
+    Ws().Device.Front.Code = 17;
+    Ws().Device.Front.ExMark = "X";
+    const QString frontName = QString::fromStdString(ModuleName(kPosFront, 17));
+    const QString family = QString::fromStdString(FamilyDesignation());
+    ASSERT_TRUE(frontName.contains("X"));
     const FileDialogSpec front = form.OpenFrontDialog();
-    EXPECT_EQ(front.Title, "Konfigurationsdatei FRONT-X öffnen");
-    EXPECT_EQ(front.Filter, "FAMILY Datensatz (*.par,*.set)|*.par;*.set|Konfiguration (*.par)|*.par|"
+    EXPECT_EQ(front.Title, "Konfigurationsdatei " + frontName + " öffnen");
+    EXPECT_EQ(front.Filter, family + " Datensatz (*.par,*.set)|*.par;*.set|Konfiguration (*.par)|*.par|"
                             "Parametersatz (*.set)|*.set|Alle Dateien (*.*)|*.*");
     EXPECT_EQ(front.FileName, "BACKUP01.PAR");
     EXPECT_EQ(front.InitialDir, "/start");
@@ -134,8 +139,8 @@ TEST_F(LoadFormTest, BrowseDialogsProposeTheCardNamesAndShareTheFolder) {
     EXPECT_TRUE(front.MustExist);
     Ws().UiLanguage = 1;
     const FileDialogSpec purgon = form.OpenPurgonDialog();
-    EXPECT_EQ(purgon.Title, "Open Configuration File PURGON-Y");
-    EXPECT_TRUE(purgon.Filter.startsWith("FAMILY Data Set (*.par,*.set)|*.par;*.set|Configuration"));
+    EXPECT_EQ(purgon.Title, "Open Configuration File " + QString::fromStdString(ModuleName(kPosSlot1, 79)));
+    EXPECT_TRUE(purgon.Filter.startsWith(family + " Data Set (*.par,*.set)|*.par;*.set|Configuration"));
     EXPECT_EQ(purgon.FileName, "BACKUP02.PAR");
 
     // a cancelled dialog changes nothing; a chosen Purgon file fills its field and moves both folders
