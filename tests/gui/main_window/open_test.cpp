@@ -96,14 +96,21 @@ void ExpectTreeShowsModel(QTreeWidget* tree) {
 TEST_F(OpenTest, TreeFollowsTheModelThroughLoadLanguageAndNew) {
     Start();
     auto* tree = Find<QTreeWidget>("DeviceTree");
-    const auto set = WriteSet("tree", ImageBuilder().base(1));
+    // A pH module in slot [I], whose menus the tree shows in the device language.
+    const auto set = WriteSet("tree", ImageBuilder().base(1).slot(0, 3, 0, 1).record(0, {8, 0x12, 1, 0, 7}));
     AnswerLoadDialog(set.first, "");
     Find<QAction>("Datei_Open")->trigger();
     ExpectTreeShowsModel(tree);
     EXPECT_EQ(Find<QTabWidget>("MainPageControl")->currentIndex(), static_cast<int>(Ws().Tree.activeTab));
+    auto treeHas = [tree](const QString& text) {
+        return !tree->findItems(text, Qt::MatchContains | Qt::MatchRecursive).isEmpty();
+    };
+    EXPECT_TRUE(treeHas("Kalibrierdaten"));
 
     Find<QAction>("EnglischVtr")->trigger();
     ExpectTreeShowsModel(tree);
+    EXPECT_TRUE(treeHas("Calibration data"));
+    EXPECT_FALSE(treeHas("Kalibrierdaten"));
 
     Find<QAction>("Neu1")->trigger();
     EXPECT_EQ(tree->topLevelItemCount(), 0);
