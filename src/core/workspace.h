@@ -43,6 +43,10 @@ struct Workspace {
     TTabPtrRec CurrentPage;
     bool PageRebuildRequest = false;
     bool PageClearRequest = false;
+
+    // ---- value codec: the decimal separator of shown numbers (the GUI sets it from the user's locale;
+    // typed numbers accept '.' and ',' alike).
+    char DecimalSeparator = '.';
 };
 
 Workspace& Ws();

@@ -5,6 +5,8 @@
 #include "core/catalogue/process_variable_types.h"
 #include "core/catalogue/process_variables_data.h"
 #include "core/catalogue/sections.h"
+#include "core/device/components.h"
+#include "core/device/format.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 
@@ -17,15 +19,10 @@ constexpr VariableNames kOffText = {"Aus", "Off", "Arrêt", "Spento", "Från", "
 
 constexpr const char* kEmptyList = "0|(x)";
 
-// The listed components: position code and position index, in list order (slots I..III, calculation
-// blocks 1 and 2, base unit, front unit). The index is what the row conditions are asked with.
-struct ListedPosition {
-    int code;
-    int index;
-};
-constexpr std::array<ListedPosition, 7> kListOrder{{{4, 0}, {5, 1}, {6, 2}, {8, 3}, {9, 4}, {1, 5}, {2, 6}}};
-
-constexpr int kPositionIndexCount = 7;
+// The position code of each position index. Index order is also list order: slots I..III, calculation
+// blocks 1 and 2, base unit, front unit. The index is what the row conditions are asked with.
+constexpr std::array<int, 7> kPositionCodeOfIndex{4, 5, 6, 8, 9, 1, 2};
+constexpr int kPositionIndexCount = static_cast<int>(kPositionCodeOfIndex.size());
 constexpr uint8_t kNoSlot = 255;
 
 char SwMajor() { return Ws().Device.Front.SwMajor; }
@@ -34,27 +31,14 @@ char SwMajor() { return Ws().Device.Front.SwMajor; }
 // the base and front units.
 uint8_t SlotOfIndex(int index) { return index < 5 ? static_cast<uint8_t>(index) : kNoSlot; }
 
-uint8_t ModuleTypeAtIndex(int index) {
-    const TDevice& d = Ws().Device;
-    if (index < 3) return d.Slot[index].Code;
-    if (index < 5) return d.CalcBlock[index - 3].Code;
-    return index == 5 ? d.Base.Code : d.Front.Code;
-}
+uint8_t ModuleTypeAtIndex(int index) { return ComponentCode(kPositionCodeOfIndex[index]); }
 
+// The slots a component occupies; the base and front units carry no slot prefix.
 uint8_t SlotMaskAtIndex(int index) {
     const TDevice& d = Ws().Device;
     if (index < 3) return d.Slot[index].SlotMask;
     if (index < 5) return d.CalcBlock[index - 3].SlotMask;
-    return 0;  // base and front carry no slot prefix
-}
-
-// "[I] ", "[II] ", "[III] " for the slots in the mask.
-std::string SlotPrefix(uint8_t mask) {
-    std::string prefix;
-    if (mask & 1) prefix += "[I] ";
-    if (mask & 2) prefix += "[II] ";
-    if (mask & 4) prefix += "[III] ";
-    return prefix;
+    return 0;
 }
 
 // One byte of the module at a position index, in the active parameter set.
@@ -92,31 +76,31 @@ const char* LanguageText(const VariableNames& names) {
     return names[language];
 }
 
-// Appends the items of one position to a list under construction.
-void AppendPosition(std::string& list, uint32_t mask, const ListedPosition& position) {
-    const uint8_t moduleType = ModuleTypeAtIndex(position.index);
+// Appends the items of the component at a position index to a list under construction.
+void AppendPosition(std::string& list, uint32_t mask, int index) {
+    const uint8_t moduleType = ModuleTypeAtIndex(index);
     if (moduleType == 0) return;
-    const std::string prefix = SlotPrefix(SlotMaskAtIndex(position.index));
+    const std::string prefix = FormatSlotMask(SlotMaskAtIndex(index));
     for (const ProcessVariableRow& row : ProcessVariableRows(CurrentPvEdition())) {
         if (row.moduleType != moduleType || (row.classMask & mask) == 0) continue;
-        if (!ProcessVariableConditionHolds(row, position.index)) continue;
+        if (!ProcessVariableConditionHolds(row, index)) continue;
         if (!list.empty()) list += '|';
-        list += std::to_string(position.code * 16 + row.variable);
+        list += std::to_string(kPositionCodeOfIndex[index] * 16 + row.variable);
         list += '|';
         list += prefix;
         list += VariableName(row);
     }
 }
 
-// Builds a list over the given positions: the "Off" item first when asked, "0|(x)" when nothing is left.
-template <typename Positions>
-std::string BuildList(uint32_t mask, const Positions& positions) {
+// Builds a list over the position indices [first, last): the "Off" item first when asked, "0|(x)" when
+// nothing is left.
+std::string BuildList(uint32_t mask, int first, int last) {
     std::string list;
     if (mask & kPvWithOff) {
         list = std::string("0|") + LanguageText(kOffText);
         mask &= ~kPvWithOff;
     }
-    for (const ListedPosition& position : positions) AppendPosition(list, mask, position);
+    for (int index = first; index < last; ++index) AppendPosition(list, mask, index);
     return list.empty() ? kEmptyList : list;
 }
 
@@ -172,12 +156,12 @@ bool ProcessVariableConditionHolds(const ProcessVariableRow& row, int positionIn
 
 std::string VariableName(const ProcessVariableRow& row) { return LanguageText(row.names); }
 
-std::string ProcessVariableList(uint32_t mask) { return BuildList(mask, kListOrder); }
+std::string ProcessVariableList(uint32_t mask) { return BuildList(mask, 0, kPositionIndexCount); }
 
 std::string ProcessVariableListAt(uint32_t mask, int positionCode) {
-    for (const ListedPosition& position : kListOrder)
-        if (position.code == positionCode) return BuildList(mask, std::array<ListedPosition, 1>{position});
-    return BuildList(mask, std::array<ListedPosition, 0>{});
+    for (int index = 0; index < kPositionIndexCount; ++index)
+        if (kPositionCodeOfIndex[index] == positionCode) return BuildList(mask, index, index + 1);
+    return BuildList(mask, 0, 0);  // no listed component there
 }
 
 uint8_t ProcessVariableValueType(int moduleType, int variableNumber) {

@@ -100,10 +100,29 @@ long long ParamOffset(const Location& location, uint8_t slot, bool setB) {
     return offset;
 }
 
+namespace {
+
+// BUF-FIX of a factory-fresh front unit: the I-module block runs one analog pH sensor (mode 2, sensor
+// kind 0, analog technology), and each slot's digital sensor is a pH sensor of the first kind (family 6,
+// kind 0).
+std::vector<uint8_t> BufFixDefaults() {
+    std::vector<uint8_t> record(SectionOf(Section::BUF_FIX).size, 0);
+    record[212] = 2;
+    record[227] = 1;
+    for (int s = 0; s < 3; ++s) record[340 + 2 * s] = 6;
+    return record;
+}
+
+}  // namespace
+
 std::span<const uint8_t> DefaultRecord(Section section) {
-    // Families that provide factory defaults register them here; the others give zeros.
+    // Families that provide factory defaults give them here; the others give zeros.
+    static const std::vector<uint8_t> bufFix = BufFixDefaults();
     static const std::vector<uint8_t> zeros(4096, 0);
-    return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
+    switch (section) {
+        case Section::BUF_FIX: return bufFix;
+        default: return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
+    }
 }
 
 }  // namespace tessalin

@@ -9,6 +9,7 @@
 
 #include "core/data_set/image_checks.h"
 #include "core/data_set/recent_files.h"
+#include "core/device/decode.h"
 #include "core/workspace.h"
 
 namespace tessalin {
@@ -32,11 +33,6 @@ long long ReadUpTo(int fd, uint8_t* out, std::size_t want) {
 
 LoadResult Refused(int32_t code, const std::string& path, std::string reason = {}) {
     return LoadResult{code, path, std::move(reason)};
-}
-
-// Decodes the device from the image that has just been loaded, with the from-file flag set.
-void DecodeLoadedDevice() {
-    // WIRE-DECODE: DecodeDevice(true) is called here once the device decoder is available.
 }
 
 }  // namespace
@@ -80,7 +76,7 @@ LoadResult LoadDataSet(const std::string& frontPath, const std::string& purgonPa
     ws.PurgonFileName = purgonPath;
     ws.Device.IModule.Code = 0;
     ws.Device.Origin = kOriginFile;
-    DecodeLoadedDevice();
+    DecodeDevice(true);
     UpdateRecentFiles();
     ws.Modified = false;
     return result;
@@ -88,8 +84,7 @@ LoadResult LoadDataSet(const std::string& frontPath, const std::string& purgonPa
 
 void NewDataSet() {
     Workspace& ws = Ws();
-    // WIRE-DECODE: ClearDevice() replaces this once the device decoder is available.
-    ws.Device = TDevice{};
+    ClearDevice();
     ws.ParImage.clear();
     ws.FrontFileName.clear();
     ws.PurgonFileName.clear();

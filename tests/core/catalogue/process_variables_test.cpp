@@ -7,6 +7,7 @@
 #include "core/catalogue/process_variable_types.h"
 #include "core/catalogue/process_variables.h"
 #include "core/catalogue/sections.h"
+#include "core/device/decode.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 #include "support/image_builder.h"
@@ -14,30 +15,27 @@
 namespace tessalin {
 namespace {
 
-// A device for the list tests: an image of the given software version with chosen parameter bytes,
-// and the decoded device fields that the lists read, set by hand.
+// A device for the list tests: an image of the given software version with modules, calculation blocks,
+// options and chosen parameter bytes, decoded into the device model.
 class DeviceSetup {
 public:
-    explicit DeviceSetup(char major) : major_(major) { image_.version(major, '0'); }
+    explicit DeviceSetup(char major) { image_.version(major, '0'); }
 
     DeviceSetup& slot(int s, uint8_t code, uint8_t slotMask, uint8_t swVersion = 0x11) {
         image_.slot(s, code, static_cast<uint8_t>(s), slotMask);
-        slots_[s] = {code, slotMask, swVersion};
+        image_.record(s, test::IdentityRecord{0, swVersion, 1, 0, 1234567});
         return *this;
     }
     DeviceSetup& calcBlock(int c, uint8_t code, uint8_t slotMask) {
         image_.calcBlock(c, code, static_cast<uint8_t>(c), slotMask);
-        calc_[c] = {code, slotMask, 0};
         return *this;
     }
     DeviceSetup& base(uint8_t code) {
         image_.base(code);
-        baseCode_ = code;
         return *this;
     }
     DeviceSetup& options(uint32_t word) {
         image_.options(word);
-        options_ = word;
         return *this;
     }
     // A byte of the module in slot number `slot` (255 for the units), in set A or set B.
@@ -49,35 +47,12 @@ public:
     void install() const {
         ResetWorkspace();
         test::InstallImage(image_.build());
-        TDevice& d = Ws().Device;
-        d.Front.Code = 2;
-        d.Front.SwMajor = major_;
-        d.Front.SwMinor = '0';
-        d.Front.Options = options_;
-        d.Base.Code = baseCode_;
-        for (int s = 0; s < 3; ++s) {
-            d.Slot[s].Code = slots_[s].code;
-            d.Slot[s].SlotMask = slots_[s].mask;
-            d.Slot[s].SwVersion = slots_[s].swVersion;
-        }
-        for (int c = 0; c < 2; ++c) {
-            d.CalcBlock[c].Code = calc_[c].code;
-            d.CalcBlock[c].SlotMask = calc_[c].mask;
-        }
+        Ws().Device.Origin = kOriginFile;
+        DecodeDevice(true);
     }
 
 private:
-    struct Component {
-        uint8_t code = 0;
-        uint8_t mask = 0;
-        uint8_t swVersion = 0;
-    };
-    char major_;
     test::ImageBuilder image_;
-    Component slots_[3];
-    Component calc_[2];
-    uint8_t baseCode_ = 0;
-    uint32_t options_ = 0;
 };
 
 const ProcessVariableRow& FindRow(PvEdition edition, int moduleType, const std::string& englishName) {
@@ -148,32 +123,34 @@ TEST(ProcessVariableCatalogue, RowsAreWellFormedInBothEditions) {
 
 TEST(ProcessVariableList, OrderPrefixesAndOffItem) {
     DeviceSetup('8')
-        .slot(0, 5, 0x01)    // conductivity in [I]
-        .slot(1, 3, 0x02)    // pH in [II]
+        .slot(0, 3, 0x01)    // pH in [I]
+        .slot(1, 12, 0x02)   // pH in [II]
+        .slot(2, 5, 0x04)    // conductivity in [III]
         .calcBlock(0, 128, 0x03)
         .base(1)
-        .byte(Section::COND_SET, 9, 0, 1)   // no second conductivity
-        .byte(Section::PH_SET, 40, 1, 1)    // no second pH value
+        .byte(Section::PH_SET, 40, 0, 1)    // no second pH values
+        .byte(Section::PH_SET, 40, 1, 1)
+        .byte(Section::COND_SET, 9, 2, 1)   // no second conductivity
         .byte(Section::CALCPH_SET, 8, 3, 1) // pH difference in use
         .byte(Section::SYS_SET, 65, 255, 1) // output I1 in use
         .install();
     Ws().DeviceLanguage = 1;
     EXPECT_EQ(ProcessVariableList(kPvFieldbus | kPvWithOff),
-              "0|Off|64|[I] S/cm|66|[I] °C|68|[I] g/kg|69|[I] Ohm*cm"
+              "0|Off|64|[I] pH|65|[I] ORP|66|[I] °C|68|[I] mV|69|[I] rH"
               "|80|[II] pH|81|[II] ORP|82|[II] °C|84|[II] mV|85|[II] rH"
+              "|96|[III] S/cm|98|[III] °C|100|[III] g/kg|101|[III] Ohm*cm"
               "|128|[I] [II] pH Diff");
     // Base and front carry no prefix and come last, base first.
     const std::string display = ProcessVariableList(kPvDisplay);
     EXPECT_EQ(display.substr(display.find("|16|")), "|16|Outp I1|32|Time|33|Date");
-    EXPECT_EQ(display.rfind("64|[I] S/cm|", 0), 0u) << "no Off item without the Off bit";
+    EXPECT_EQ(display.rfind("64|[I] pH|", 0), 0u) << "no Off item without the Off bit";
 
     Ws().DeviceLanguage = 0;
     EXPECT_EQ(ProcessVariableListAt(kPvDisplay | kPvWithOff, 1), "0|Aus|16|Ausg I1");
 }
 
 TEST(ProcessVariableList, EmptyAndOffOnly) {
-    DeviceSetup('9').install();
-    Ws().Device.Front.Code = 0;  // no device at all
+    ResetWorkspace();  // no device at all
     EXPECT_EQ(ProcessVariableList(kPvOutput), "0|(x)");
     EXPECT_EQ(ProcessVariableList(kPvOutput | kPvWithOff), "0|Aus");
 
@@ -276,9 +253,15 @@ TEST(ProcessVariableConditions, HoldOrNotByTheModuleAtThePosition) {
         SCOPED_TRACE(c.what);
         DeviceSetup device(c.major);
         const uint8_t slotNumber = c.slot < 5 ? static_cast<uint8_t>(c.slot) : 255;
-        if (c.slot < 3) device.slot(c.slot, c.moduleType, static_cast<uint8_t>(1 << c.slot));
-        else if (c.slot < 5) device.calcBlock(c.slot - 3, c.moduleType, 0x03);
-        else device.base(c.moduleType);
+        if (c.slot < 3) {
+            device.slot(c.slot, c.moduleType, static_cast<uint8_t>(1 << c.slot));
+        } else if (c.slot < 5) {
+            // A block needs two modules of its kind: conductivity, oxygen or CO2 in [I] and [II].
+            const uint8_t partner = c.moduleType == 129 ? 5 : c.moduleType == 130 ? 10 : 18;
+            device.slot(0, partner, 0x01).slot(1, partner, 0x02).calcBlock(c.slot - 3, c.moduleType, 0x03);
+        } else {
+            device.base(c.moduleType);
+        }
         device.byte(c.section, c.offset, slotNumber, c.value).install();
         const ProcessVariableRow& row = FindRow(c.edition, c.moduleType, c.row);
         EXPECT_EQ(ProcessVariableConditionHolds(row, c.slot), c.expected);
@@ -304,7 +287,7 @@ TEST(ProcessVariableConditions, DeviceAndParameterSet) {
     const ProcessVariableRow& currentInput = FindRow(PvEdition::From9, 20, "I-Inp");
     DeviceSetup('9').slot(2, 20, 4, 0x32).install();
     EXPECT_TRUE(ProcessVariableConditionHolds(currentInput, 2));
-    Ws().Device.Slot[2].SwVersion = 0x1F;
+    DeviceSetup('9').slot(2, 20, 4, 0x1F).install();
     EXPECT_FALSE(ProcessVariableConditionHolds(currentInput, 2));
 
     EXPECT_FALSE(ProcessVariableConditionHolds(FindRow(PvEdition::From9, 211, "Zero"), 0));

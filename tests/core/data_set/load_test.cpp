@@ -134,7 +134,7 @@ TEST_F(LoadDataSetTest, RefusedFileLeavesTheCurrentDataSetAsItWas) {
 
 TEST_F(LoadDataSetTest, SuccessfulLoadTakesOverTheDataSet) {
     Workspace& ws = Ws();
-    const auto [front, purgon] = ImageBuilder().purgon().setByte(16384 + 700, 0x33).writeFiles(dir);
+    const auto [front, purgon] = ImageBuilder().frontSerial(99).purgon().setByte(16384 + 700, 0x33).writeFiles(dir);
     ws.ActiveParamSet = true;
     ws.Modified = true;
     ASSERT_TRUE(LoadDataSet(front, purgon).ok());
@@ -144,6 +144,7 @@ TEST_F(LoadDataSetTest, SuccessfulLoadTakesOverTheDataSet) {
     EXPECT_FALSE(ws.Modified);
     EXPECT_FALSE(ws.ActiveParamSet);
     EXPECT_EQ(ws.Device.Origin, kOriginFile);
+    EXPECT_EQ(ws.Device.Front.SerialNo, 99u);  // the device is decoded from the new image
     EXPECT_EQ(ws.RecentFiles[0], front + " / " + purgon);
 
     // A data set without a Purgon file marks the Purgon image absent.

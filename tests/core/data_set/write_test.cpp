@@ -92,6 +92,15 @@ TEST_F(WriteDataSetTest, WithoutPurgonPathOnlyTheFrontIsWritten) {
     EXPECT_EQ(Ws().PurgonFileName, "");
 }
 
+TEST_F(WriteDataSetTest, LinkIsWrittenThrough) {
+    test::InstallImage(ImageBuilder().build());
+    const std::string real = OldFile("real.par");
+    fs::create_symlink(real, dir.file("link.par"));
+    ASSERT_TRUE(WriteDataSet(dir.file("link.par"), "").ok);
+    EXPECT_TRUE(fs::is_symlink(dir.file("link.par")));
+    EXPECT_EQ(ReadWholeFile(real).size(), kFrontSize);
+}
+
 TEST_F(WriteDataSetTest, FailedWriteKeepsOldFilesAndModified) {
     test::InstallImage(ImageBuilder().purgon().build());
     fs::create_directory(dir.file("folder.par"));

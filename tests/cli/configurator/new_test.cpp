@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "../data_set/run_cli.h"
+#include "core/data_set/load.h"
+#include "core/workspace.h"
+
+namespace tessalin::test {
+namespace {
+
+TEST(CliNew, WritesADataSetThatLoadsWithItsModules) {
+    TempDir dir;
+    const std::string front = dir.file("BACKUP01.PAR"), purgon = dir.file("BACKUP02.PAR");
+    const CliRun run = RunCli({"new", "-o", front, purgon, "--front", "2", "--sw", "9", "--base", "1", "--module",
+                               "4", "--module", "5", "--purgon", "79", "--option", "optLPAR"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ReadWholeFile(front).size(), 16384u);
+    EXPECT_EQ(ReadWholeFile(purgon).size(), 9100u);
+
+    ResetWorkspace();
+    ASSERT_EQ(LoadDataSet(front, purgon).code, 0);
+    const TDevice& device = Ws().Device;
+    EXPECT_EQ(device.Front.Code, 2);
+    EXPECT_EQ(device.Front.SwMajor, '9');
+    EXPECT_EQ(device.Base.Code, 1);
+    EXPECT_EQ(device.Slot[0].Code, 4);
+    EXPECT_EQ(device.Slot[1].Code, 5);
+    EXPECT_EQ(device.Purgon.TypeCode, 79);
+    EXPECT_TRUE(device.Front.Options & (1u << 18));
+}
+
+TEST(CliNew, RefusesWhatTheConfiguratorWouldNotOffer) {
+    TempDir dir;
+    struct Case {
+        std::vector<std::string> extra;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {{"--module", "3", "--module", "5", "--module", "8", "--module", "9"}, "slot [III] is occupied"},
+        {{"--module", "3", "--module", "5", "--module", "28"}, "slot [II] is occupied"},
+        {{"--module", "29"}, "base unit 50"},
+        {{"--module", "3", "--purgon", "79"}, "carrier"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"new", "-o", dir.file("F.PAR"), "--front", "2", "--base", "1"};
+        if (std::find(c.extra.begin(), c.extra.end(), "--purgon") != c.extra.end()) args.push_back(dir.file("P.PAR"));
+        args.insert(args.end(), c.extra.begin(), c.extra.end());
+        // -o takes the PURGON path as the positional argument after FRONT.
+        const CliRun run = RunCli(args);
+        EXPECT_EQ(run.exitCode, 1) << c.reason;
+        EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
+    }
+    EXPECT_TRUE(ReadWholeFile(dir.file("F.PAR")).empty());
+}
+
+TEST(CliNew, UsageErrors) {
+    EXPECT_EQ(RunCli({"new", "--front", "2", "--base", "1"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"new", "-o", "/tmp/x.par", "--front", "2", "--base", "1", "--sw", "4"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"new", "-o", "/tmp/x.par", "--front", "2", "--base", "1", "--purgon", "79"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"new", "--help"}).exitCode, 0);
+}
+
+}  // namespace
+}  // namespace tessalin::test

@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "core/catalogue/formatters.h"
+#include "core/catalogue/number_text.h"
+#include "core/workspace.h"
+
+namespace tessalin {
+namespace {
+
+TEST(NumberText, FormatsFixedAndGeneral) {
+    EXPECT_EQ(FormatFixed(2.5, 0), "3");  // half away from zero, as the device shows it
+    EXPECT_EQ(FormatFixed(-0.04, 1), "0.0");
+    EXPECT_EQ(FormatFixed(12.345, 2, ','), "12,35");
+    EXPECT_EQ(FormatGeneral(50, 4, 3), "50");
+    EXPECT_EQ(FormatGeneral(0.4, 4, 3), "0.4");
+    EXPECT_EQ(FormatGeneral(9.9991, 4, 3, ','), "9,999");
+    EXPECT_EQ(FormatGeneral(123456, 4, 1), "1.235E+05");
+    EXPECT_EQ(FormatGeneral(0.0001, 4, 3), "0");
+}
+
+TEST(PracticalSalinity, Pss78) {
+    EXPECT_NEAR(PracticalSalinity(42914, 15), 35.0, 1e-4);  // the reference seawater
+    EXPECT_NEAR(PracticalSalinity(53065, 25), 35.0, 0.005);  // seawater at 25 °C
+    EXPECT_NEAR(PracticalSalinity(21457, 15), 16.286, 1e-3);  // half the reference conductivity
+    EXPECT_EQ(PracticalSalinity(0, 20), 0);
+    EXPECT_EQ(PracticalSalinity(-5, 20), 0);
+    EXPECT_EQ(PracticalSalinity(0.5, 0), 0);  // nearly pure cold water: the formula goes negative
+}
+
+TEST(DeviceTime, SecondsSince2000LocalTime) {
+    const char* old = std::getenv("TZ");
+    const std::string saved = old ? old : "";
+    setenv("TZ", "Europe/Berlin", 1);
+    tzset();
+    // 2000-01-02 00:00 in Berlin (1999-01-01 23:00 UTC) is one day after the device's epoch.
+    EXPECT_EQ(DeviceSecondsAt(946767600), 86400);
+    // Summer time does not shift the count: 2000-07-01 12:00 local is 10:00 UTC.
+    EXPECT_EQ(DeviceSecondsAt(962445600), (182 * 24 + 12) * 3600);
+    if (old)
+        setenv("TZ", saved.c_str(), 1);
+    else
+        unsetenv("TZ");
+    tzset();
+    EXPECT_GT(DeviceSecondsNow(), 0);
+}
+
+TEST(TimeOfDay, HourAndMinuteBytesClampedOnReading) {
+    ResetWorkspace();
+    Ws().ParImage.setU8(0x7000, 75);
+    Ws().ParImage.setU8(0x7001, 30);
+    const TimeOfDay t = ReadTimeOfDay(0x7000);
+    EXPECT_EQ(t.hour, 23);
+    EXPECT_EQ(t.minute, 59);
+    WriteTimeOfDay(0x0150, {7, 45}, true);
+    EXPECT_EQ(Ws().ParImage.u8(0x0150), 45);
+    EXPECT_EQ(Ws().ParImage.u8(0x0151), 7);
+    EXPECT_EQ(Ws().ParImage.u8(0x2151), 7);
+    ResetWorkspace();
+}
+
+}  // namespace
+}  // namespace tessalin

@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "core/configurator/configurator.h"
+#include "core/device/decode.h"
+#include "core/workspace.h"
+#include "support/image_builder.h"
+
+namespace tessalin::configurator {
+namespace {
+
+std::vector<int> OfferedCodes(const Configurator& c) {
+    std::vector<int> codes;
+    for (const OfferedItem& item : c.offered()) codes.push_back(kModuleCatalogue[item.row].code);
+    return codes;
+}
+
+// Decodes the configurator's working image from scratch and checks that the working device record
+// describes it: codes, record indexes, slot masks, attach codes, the I-module and the Purgon controller.
+void ExpectConsistent(const Configurator& c) {
+    const TDevice working = c.device();
+    ResetWorkspace();
+    Ws().ParImage = c.image();
+    Ws().Device.Origin = kOriginTool;
+    DecodeDevice(true);
+    const TDevice& decoded = Ws().Device;
+    EXPECT_EQ(decoded.Front.Code, working.Front.Code);
+    EXPECT_EQ(decoded.Front.SwMajor, working.Front.SwMajor);
+    EXPECT_EQ(decoded.Front.Options, working.Front.Options);
+    EXPECT_EQ(decoded.Base.Code, working.Base.Code);
+    EXPECT_EQ(decoded.IModule.Code, working.IModule.Code);
+    EXPECT_EQ(decoded.IModule.SlotMask, working.IModule.SlotMask);
+    for (int s = 0; s < 3; ++s) {
+        EXPECT_EQ(decoded.Slot[s].Code, working.Slot[s].Code) << "slot " << s;
+        if (working.Slot[s].Code == 0) continue;
+        EXPECT_EQ(decoded.Slot[s].RecIndex, working.Slot[s].RecIndex) << "slot " << s;
+        EXPECT_EQ(decoded.Slot[s].SlotMask, working.Slot[s].SlotMask) << "slot " << s;
+        EXPECT_EQ(decoded.Slot[s].AttachCode, working.Slot[s].AttachCode) << "slot " << s;
+        EXPECT_EQ(decoded.Slot[s].HwId, working.Slot[s].HwId) << "slot " << s;
+    }
+    EXPECT_EQ(decoded.Purgon.TypeCode, working.Purgon.TypeCode);
+    if (working.Purgon.TypeCode != 0) {
+        EXPECT_EQ(decoded.Purgon.SlotMask, working.Purgon.SlotMask);
+    }
+}
+
+class ConfiguratorTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetWorkspace(); }
+
+    // A new configuration: standard front, base, at the given software version.
+    Configurator NewDevice(char major, int base = 1) {
+        Configurator c;
+        EXPECT_TRUE(c.addCode(2).ok);
+        c.setVersion(major);
+        EXPECT_TRUE(c.addCode(base).ok);
+        return c;
+    }
+};
+
+TEST_F(ConfiguratorTest, OfferedListFollowsTheState) {
+    Configurator c;
+    EXPECT_EQ(c.state(), ListState::NoFront);
+    EXPECT_EQ(OfferedCodes(c), (std::vector<int>{2, 17}));
+    EXPECT_EQ(c.listBackground(), (Rgb{210, 237, 210}));
+
+    ASSERT_TRUE(c.addCode(2).ok);
+    EXPECT_EQ(c.state(), ListState::NoBase);
+    EXPECT_EQ(OfferedCodes(c), (std::vector<int>{1, 50}));
+
+    ASSERT_TRUE(c.addCode(1).ok);
+    EXPECT_EQ(c.state(), ListState::Modules);
+    // Software A.2, standard front: every module row in catalogue order; no CO2 (never offered), no LDO
+    // (needs base 50), no Purgon controller (needs a carrier), no sub-types, no blocks.
+    EXPECT_EQ(OfferedCodes(c), (std::vector<int>{3, 12, 13, 19, 4, 5, 6, 10, 11, 20, 21, 26, 28, 27, 8, 14, 23, 9}));
+
+    Configurator variant;
+    ASSERT_TRUE(variant.addCode(17).ok);
+    EXPECT_EQ(OfferedCodes(variant), (std::vector<int>{15, 16}));
+    ASSERT_TRUE(variant.addCode(15).ok);
+    const auto codes = OfferedCodes(variant);
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), 3), 0);   // standard-only pH module
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), 24), 1);  // the variant's I-module
+    EXPECT_EQ(std::count(codes.begin(), codes.end(), 28), 0);
+}
+
+TEST_F(ConfiguratorTest, VersionDecidesTheOffer) {
+    Configurator v5 = NewDevice('5');
+    auto codes = OfferedCodes(v5);
+    EXPECT_NE(std::find(codes.begin(), codes.end(), 7), codes.end());
+    EXPECT_EQ(std::find(codes.begin(), codes.end(), 19), codes.end());
+    EXPECT_EQ(std::find(codes.begin(), codes.end(), 28), codes.end());
+    EXPECT_FALSE(v5.addCode(19).ok);
+}
+
+TEST_F(ConfiguratorTest, SlotThreeFullOffersNothing) {
+    Configurator c = NewDevice('9');
+    for (int code : {3, 5, 8}) ASSERT_TRUE(c.addCode(code).ok);
+    EXPECT_EQ(c.state(), ListState::SlotsFull);
+    EXPECT_TRUE(c.offered().empty());
+    EXPECT_FALSE(c.listBackground().has_value());
+    const Outcome refused = c.addCode(9);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_NE(refused.reason.find("[III]"), std::string::npos);
+    ExpectConsistent(c);
+}
+
+TEST_F(ConfiguratorTest, IModuleNeedsSlotTwoFree) {
+    Configurator c = NewDevice('9');
+    ASSERT_TRUE(c.addCode(3).ok);
+    ASSERT_TRUE(c.addCode(5).ok);
+    const Outcome refused = c.addCode(28);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_NE(refused.reason.find("[II]"), std::string::npos);
+
+    Configurator free = NewDevice('9');
+    ASSERT_TRUE(free.addCode(3).ok);
+    ASSERT_TRUE(free.addCode(28).ok);
+    EXPECT_EQ(free.device().IModule.Code, 28);
+    EXPECT_EQ(free.device().Slot[1].Code, 180);  // default block: one analog pH sensor
+    EXPECT_EQ(free.device().Slot[2].Code, 25);   // second channel inactive
+    EXPECT_EQ(free.device().IModule.SlotMask, 6);
+    ExpectConsistent(free);
+}
+
+TEST_F(ConfiguratorTest, IModuleBeforeVersionNine) {
+    Configurator c = NewDevice('8');
+    ASSERT_TRUE(c.addCode(28).ok);
+    EXPECT_EQ(c.device().Slot[0].Code, 150);
+    EXPECT_EQ(c.device().Slot[1].Code, 25);
+    EXPECT_EQ(c.device().IModule.SlotMask, 3);
+    ExpectConsistent(c);
+}
+
+TEST_F(ConfiguratorTest, LdoOnlyWithBase50AndSlotThreeFree) {
+    Configurator base1 = NewDevice('A', 1);
+    EXPECT_FALSE(base1.addCode(29).ok);
+
+    Configurator base50 = NewDevice('A', 50);
+    ASSERT_TRUE(base50.addCode(3).ok);
+    ASSERT_TRUE(base50.addCode(29).ok);
+    EXPECT_EQ(base50.device().Slot[1].Code, 211);
+    EXPECT_EQ(base50.device().Slot[1].AttachCode, 29);
+    EXPECT_FALSE(base50.addCode(29).ok);  // one LDO module at most
+    ExpectConsistent(base50);
+}
+
+TEST_F(ConfiguratorTest, DigitalSensorModuleAndPurgonController) {
+    Configurator c = NewDevice('9');
+    ASSERT_TRUE(c.addCode(27).ok);
+    EXPECT_EQ(c.device().Slot[0].Code, 170);
+    EXPECT_FALSE(c.addCode(79).ok);  // no carrier yet
+    ASSERT_TRUE(c.addCode(4).ok);
+    ASSERT_TRUE(c.addCode(79).ok);
+    EXPECT_EQ(c.device().Purgon.TypeCode, 79);
+    EXPECT_EQ(c.device().Purgon.SlotMask, 2);
+    EXPECT_FALSE(c.addCode(80).ok);  // one controller at most
+    ExpectConsistent(c);
+
+    ASSERT_TRUE(c.remove(kPosPurgonNode).ok);
+    EXPECT_EQ(c.device().Purgon.TypeCode, 0);
+    ExpectConsistent(c);
+}
+
+TEST_F(ConfiguratorTest, ModulesReuseTheirChannelWithItsParameters) {
+    Configurator c = NewDevice('9');
+    ASSERT_TRUE(c.addCode(3).ok);
+    ASSERT_TRUE(c.addCode(5).ok);
+    EXPECT_EQ(c.device().Slot[0].RecIndex, 0);
+    EXPECT_EQ(c.device().Slot[1].RecIndex, 1);
+    ASSERT_TRUE(c.remove(kPosSlot1).ok);  // the conductivity module moves up, keeping channel 1
+    EXPECT_EQ(c.device().Slot[0].Code, 5);
+    EXPECT_EQ(c.device().Slot[0].RecIndex, 1);
+    EXPECT_EQ(c.device().Slot[0].SlotMask, 1);
+    EXPECT_EQ(c.device().Slot[1].Code, 0);
+    ASSERT_TRUE(c.addCode(3).ok);          // the pH module finds its old channel again
+    EXPECT_EQ(c.device().Slot[1].RecIndex, 0);
+    ExpectConsistent(c);
+}
+
+TEST_F(ConfiguratorTest, MovingAndItsEnabling) {
+    Configurator c = NewDevice('9');
+    for (int code : {3, 5, 8}) ASSERT_TRUE(c.addCode(code).ok);
+    EXPECT_EQ(c.enabling(kPosSlot1), (Enabling{true, false, true}));
+    EXPECT_EQ(c.enabling(kPosSlot2), (Enabling{true, true, true}));
+    EXPECT_EQ(c.enabling(kPosSlot3), (Enabling{true, true, false}));
+    EXPECT_EQ(c.enabling(kPosFront), (Enabling{}));
+
+    ASSERT_TRUE(c.moveDown(kPosSlot1).ok);
+    EXPECT_EQ(c.device().Slot[0].Code, 5);
+    EXPECT_EQ(c.device().Slot[1].Code, 3);
+    ExpectConsistent(c);
+    ASSERT_TRUE(c.moveUp(kPosSlot3).ok);
+    EXPECT_EQ(c.device().Slot[1].Code, 8);
+    EXPECT_EQ(c.device().Slot[2].Code, 3);
+    EXPECT_FALSE(c.moveUp(kPosSlot1).ok);
+    ExpectConsistent(c);
+}
+
+TEST_F(ConfiguratorTest, IModuleMovesAsAPairAndLeavesAsAPair) {
+    Configurator c = NewDevice('9');
+    ASSERT_TRUE(c.addCode(28).ok);
+    ASSERT_TRUE(c.addCode(5).ok);
+    EXPECT_EQ(c.enabling(kPosSlot2).up, false);  // second slot of the I-module
+    ASSERT_TRUE(c.moveDown(kPosSlot1).ok);
+    EXPECT_EQ(c.device().Slot[0].Code, 5);
+    EXPECT_EQ(c.device().Slot[1].Code, 180);
+    EXPECT_EQ(c.device().Slot[2].Code, 25);
+    EXPECT_EQ(c.device().IModule.SlotMask, 6);
+    ExpectConsistent(c);
+
+    ASSERT_TRUE(c.remove(kPosSlot2).ok);
+    EXPECT_EQ(c.device().Slot[0].Code, 5);
+    EXPECT_EQ(c.device().Slot[1].Code, 0);
+    EXPECT_EQ(c.device().IModule.Code, 0);
+    ExpectConsistent(c);
+}
+
+TEST_F(ConfiguratorTest, VersionChangeClearsSlotsOnlyForAnotherMajor) {
+    Configurator c = NewDevice('A');
+    ASSERT_TRUE(c.addCode(4).ok);
+    ASSERT_TRUE(c.addCode(79).ok);
+    c.setVersion('A');
+    EXPECT_EQ(c.device().Slot[0].Code, 4);
+    EXPECT_EQ(c.device().Purgon.TypeCode, 79);
+    c.setVersion('6');
+    EXPECT_EQ(c.device().Front.SwMajor, '6');
+    EXPECT_EQ(c.image().u8(4), 'x');
+    for (int s = 0; s < 3; ++s) EXPECT_EQ(c.device().Slot[s].Code, 0);
+    EXPECT_EQ(c.device().Purgon.TypeCode, 0);
+    EXPECT_EQ(c.device().Base.Code, 1);
+    ExpectConsistent(c);
+}
+
+TEST_F(ConfiguratorTest, OptionsSetAndClearBits) {
+    Configurator c = NewDevice('A');
+    EXPECT_EQ(c.device().Front.Options, (1u << 3) | (1u << 10) | (1u << 11));
+    ASSERT_TRUE(c.setOption("optLPAR", true).ok);
+    ASSERT_TRUE(c.setOption("optADAP", false).ok);
+    EXPECT_EQ(c.image().u32(8224), (1u << 18) | (1u << 10) | (1u << 11));
+    EXPECT_FALSE(c.setOption("optNOPE", true).ok);
+    EXPECT_FALSE(OptionOffered(*OptionByKey("optADAP"), c.device().Front));
+    EXPECT_TRUE(OptionOffered(*OptionByKey("optISFET"), c.device().Front));
+}
+
+TEST_F(ConfiguratorTest, CommitReplacesTheProgramsDataSetAndCancelLeavesIt) {
+    test::InstallImage(test::ImageBuilder().version('9', '1').base(1).slot(0, 3, 0, 1)
+                           .record(0, {8, 0x12, 1, 0, 4711}).build());
+    Ws().Device.Origin = kOriginFile;
+    DecodeDevice(true);
+    const ParImageBuffer before = Ws().ParImage;
+    const TDevice deviceBefore = Ws().Device;
+    {
+        Configurator cancelled;
+        ASSERT_TRUE(cancelled.addCode(5).ok);
+    }
+    EXPECT_TRUE(Ws().ParImage == before);
+    EXPECT_EQ(Ws().Device, deviceBefore);
+    EXPECT_FALSE(Ws().Modified);
+
+    Configurator c;
+    EXPECT_EQ(c.device().Slot[0].IdState, deviceBefore.Slot[0].IdState);
+    ASSERT_TRUE(c.addCode(5).ok);
+    EXPECT_EQ(c.device().Slot[1].IdState, 0);  // a new module has no identity from a device file
+    c.commit();
+    EXPECT_EQ(Ws().Device.Origin, kOriginTool);
+    EXPECT_EQ(Ws().Device.Slot[1].Code, 5);
+    EXPECT_TRUE(Ws().Modified);
+}
+
+}  // namespace
+}  // namespace tessalin::configurator
