@@ -6,14 +6,18 @@
 // Each area keeps its own fields in its own block below.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "core/data_set/par_image.h"
 #include "core/catalogue/tables.h"
 #include "core/device/device.h"
+#include "core/tree/tree_state.h"
 
 namespace tessalin {
+
+inline constexpr std::size_t kFormpageRowCount = 100;
 
 struct Workspace {
     // ---- image and device
@@ -43,6 +47,12 @@ struct Workspace {
     TTabPtrRec CurrentPage;
     bool PageRebuildRequest = false;
     bool PageClearRequest = false;
+
+    // ---- device tree and parameter page: the tree's nodes and node records, the row contexts of the
+    // shown page (indexed by row number), and the request to rebuild the whole tree on the next tick.
+    DeviceTreeState Tree;
+    std::array<TParamRef, kFormpageRowCount> FormpageRows{};
+    bool TreeRebuildRequest = false;
 
     // ---- value codec: the decimal separator of shown numbers (the GUI sets it from the user's locale;
     // typed numbers accept '.' and ',' alike).

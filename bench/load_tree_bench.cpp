@@ -1,0 +1,137 @@
+// Loading a data set with three modules and a Purgon image, decoding it and building the device tree,
+// beside the floor of reading the same two files and computing their checksums; and the page model of the
+// largest page of the catalogue. The ratio of the first two is printed after the runs.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/catalogue/menu_tables.h"
+#include "core/data_set/checksum.h"
+#include "core/data_set/load.h"
+#include "core/page/formpage.h"
+#include "core/tree/device_tree.h"
+#include "core/workspace.h"
+#include "support/image_builder.h"
+
+namespace {
+
+using namespace tessalin;
+
+struct DataSetFiles {
+    test::TempDir dir;
+    std::pair<std::string, std::string> paths;
+
+    DataSetFiles() {
+        test::ImageBuilder b;
+        b.base(1);
+        const uint8_t codes[3] = {4, 5, 8};  // pH, conductivity, output module
+        const uint8_t hwIds[3] = {8, 8, 8};
+        for (int s = 0; s < 3; ++s) {
+            b.slot(s, codes[s], static_cast<uint8_t>(s), static_cast<uint8_t>(1 << s));
+            b.record(s, {.hwId = hwIds[s], .swVersion = 0x12, .hwVersion = 1, .brandByte = 0, .serial = 1234});
+        }
+        b.purgon();
+        paths = b.writeFiles(dir);
+    }
+};
+
+const DataSetFiles& Files() {
+    static DataSetFiles files;
+    return files;
+}
+
+std::vector<uint8_t> ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void BM_ReadAndChecksumFloor(benchmark::State& state) {
+    const auto& [front, purgon] = Files().paths;
+    for (auto _ : state) {
+        const std::vector<uint8_t> f = ReadFile(front);
+        const std::vector<uint8_t> p = ReadFile(purgon);
+        uint16_t crc = Crc16Kermit(std::span(f).subspan(2)) ^ Crc16Kermit(std::span(p).subspan(2));
+        benchmark::DoNotOptimize(crc);
+    }
+}
+BENCHMARK(BM_ReadAndChecksumFloor);
+
+void BM_LoadDecodeTree(benchmark::State& state) {
+    const auto& [front, purgon] = Files().paths;
+    for (auto _ : state) {
+        ResetWorkspace();
+        const LoadResult loaded = LoadDataSet(front, purgon);
+        if (!loaded.ok()) {
+            state.SkipWithError("data set refused");
+            break;
+        }
+        benchmark::DoNotOptimize(BuildDeviceTree());
+    }
+    state.counters["nodes"] = static_cast<double>(Ws().Tree.nodes.size());
+}
+BENCHMARK(BM_LoadDecodeTree);
+
+// The menu entry with the most parameter rows of every table in this build.
+struct LargestPage {
+    int type = 0;
+    const TMenuEntry* entry = nullptr;
+};
+
+LargestPage FindLargestPage() {
+    LargestPage best;
+    for (int type : MenuModuleTypes())
+        for (const TMenuEntry& entry : MenuEntries(*MenuTableOf(type)))
+            if (best.entry == nullptr || entry.lastParam > best.entry->lastParam) best = {type, &entry};
+    return best;
+}
+
+void BM_LargestPageModel(benchmark::State& state) {
+    const auto& [front, purgon] = Files().paths;
+    ResetWorkspace();
+    if (!LoadDataSet(front, purgon).ok()) {
+        state.SkipWithError("data set refused");
+        return;
+    }
+    const LargestPage largest = FindLargestPage();
+    const TTabPtrRec page{largest.type, 0, kPosSlot1, largest.entry, largest.entry->params, largest.entry->lastParam,
+                          "page"};
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        Ws().CurrentPage = page;
+        rows = BuildFormpage().rows.size();
+        benchmark::DoNotOptimize(rows);
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+    state.counters["table_rows"] = largest.entry->lastParam + 1;
+}
+BENCHMARK(BM_LargestPageModel);
+
+// Keeps the real time per iteration of every run by name, for the ratio.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            if (!run.error_occurred) times[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> times;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const auto floor = reporter.times.find("BM_ReadAndChecksumFloor");
+    const auto tree = reporter.times.find("BM_LoadDecodeTree");
+    if (floor != reporter.times.end() && tree != reporter.times.end() && floor->second > 0)
+        std::printf("load + decode + tree / read + checksum floor: %.2f\n", tree->second / floor->second);
+    benchmark::Shutdown();
+    return 0;
+}

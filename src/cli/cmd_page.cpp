@@ -1,0 +1,104 @@
+// tessalin-cli page: the parameter page of a tree node as a user would see it.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/command.h"
+#include "cli/tree_session.h"
+
+namespace tessalin::cli {
+namespace {
+
+constexpr const char* kHelp =
+    "usage: tessalin-cli page FRONT [PURGON] --node PATH [--set A|B] [--lang N] [--json]\n"
+    "Prints the page of the tree node at PATH (as printed by 'tree'): its title and, per shown row, its\n"
+    "number, kind, label, value, unit and unit list, choice items with the selected one, enabled state\n"
+    "and heading text. --set selects the parameter set (default A).\n";
+
+std::string JsonStrings(const std::vector<std::string>& list) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < list.size(); ++i) out += (i ? ", " : "") + JsonString(list[i]);
+    return out + "]";
+}
+
+std::string RowJson(const PageRow& row) {
+    std::string out = "{\"row\": " + std::to_string(row.row) + ", \"kind\": " + JsonString(KindName(row));
+    if (row.heading) {
+        out += ", \"heading\": " + JsonString(row.label) + ", \"lines\": " + std::to_string(row.headingLines);
+        if (row.kind == kKindNumber) out += ", \"label\": " + JsonString(row.valueLabel);
+    } else {
+        out += ", \"label\": " + JsonString(row.label);
+    }
+    out += ", \"value\": " + JsonString(ShownValue(row));
+    out += ", \"unit\": " + JsonString(row.unitIndex >= 0 && row.unitIndex < static_cast<int>(row.units.size())
+                                           ? row.units[row.unitIndex]
+                                           : "");
+    out += ", \"units\": " + JsonStrings(row.units);
+    out += ", \"items\": [";
+    for (std::size_t i = 0; i < row.items.size(); ++i)
+        out += std::string(i ? ", " : "") + "{\"code\": " + std::to_string(row.items[i].code) +
+               ", \"text\": " + JsonString(row.items[i].text) + "}";
+    out += "], \"selected\": " + std::to_string(row.selected);
+    out += ", \"enabled\": " + std::string(row.enabled && row.active ? "true" : "false");
+    std::vector<std::string> captions;
+    for (const PageButton& b : row.buttons) captions.push_back(b.caption);
+    if (!captions.empty()) out += ", \"buttons\": " + JsonStrings(captions);
+    return out + "}";
+}
+
+std::string RowText(const PageRow& row) {
+    std::string line = (row.row < 10 ? " " : "") + std::to_string(row.row) + "  " + KindName(row) + "  ";
+    if (row.heading) {
+        line += "== " + row.label + " ==";
+        if (row.kind == kKindNumber) line += "  " + row.valueLabel + ": " + row.value;
+    } else {
+        line += row.label + ": " + ShownValue(row);
+    }
+    if (row.unitIndex >= 0 && row.unitIndex < static_cast<int>(row.units.size())) line += " " + row.units[row.unitIndex];
+    if (row.units.size() > 1) {
+        line += "  [units:";
+        for (const std::string& u : row.units) line += " " + u;
+        line += "]";
+    }
+    if (!row.items.empty()) {
+        line += "  [";
+        for (std::size_t i = 0; i < row.items.size(); ++i)
+            line += (i ? " | " : "") + std::to_string(row.items[i].code) + " " + row.items[i].text +
+                    (static_cast<int>(i) == row.selected ? " *" : "");
+        line += "]";
+    }
+    for (const PageButton& b : row.buttons) line += "  <" + b.caption + ">";
+    if (!row.heading && !(row.enabled && row.active)) line += "  (disabled)";
+    return line + "\n";
+}
+
+int Run(const std::vector<std::string>& argv) {
+    Args args(argv, {"lang", "node", "set"}, {"json"});
+    if (!args.ok()) return UsageError("page", args.error());
+    if (args.has("help")) {
+        std::fputs(kHelp, stdout);
+        return kExitOk;
+    }
+    if (const int code = OpenDataSetTree("page", args, args.positional().size()); code != kExitOk) return code;
+    PageModel page;
+    if (const int code = OpenNodePage("page", args, page); code != kExitOk) return code;
+
+    std::string out;
+    if (args.has("json")) {
+        out = "{\"title\": " + JsonString(page.title) + ", \"rows\": [";
+        for (std::size_t i = 0; i < page.rows.size(); ++i) out += std::string(i ? "," : "") + "\n  " + RowJson(page.rows[i]);
+        out += "\n], \"error\": " + JsonString(page.error) + "}\n";
+    } else {
+        out = "Title: " + page.title + "\n";
+        for (const PageRow& row : page.rows) out += RowText(row);
+        if (!page.error.empty()) out += "row " + std::to_string(page.errorRow) + ": " + page.error + "\n";
+    }
+    std::fputs(out.c_str(), stdout);
+    if (!page.error.empty()) std::fprintf(stderr, "tessalin-cli page: %s\n", page.error.c_str());
+    return kExitOk;
+}
+
+const CommandRegistration registration("page", "print the parameter page of a tree node", Run);
+
+}  // namespace
+}  // namespace tessalin::cli

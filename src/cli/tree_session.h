@@ -1,0 +1,27 @@
+#pragma once
+// What the tree, page and set commands share: loading a data set in a device language, building the
+// device tree, opening the page of a node, and describing rows.
+
+#include <string>
+
+#include "cli/command.h"
+#include "core/page/formpage.h"
+
+namespace tessalin::cli {
+
+// Loads FRONT [PURGON] (the first two positional arguments) with the device language of --lang (the
+// user-interface language follows it: German for Deutsch, English otherwise) and builds the device tree.
+// Returns kExitOk, or the exit code after a message on standard error (refused data set, unknown module).
+int OpenDataSetTree(const std::string& command, const Args& args, std::size_t positionalCount);
+
+// Selects the node at an index path in parameter set --set (A or B) and builds its page. Returns kExitOk,
+// or kExitUsage after a message when the path or the set is not valid.
+int OpenNodePage(const std::string& command, const Args& args, PageModel& page);
+
+// "heading", "text", "choice", "number", "slider", "buttons", "time", "matrix", "choice+buttons", "picture".
+std::string KindName(const PageRow& row);
+
+// The text a row shows as its value: the number, the field, the chosen item's text, the position, the time.
+std::string ShownValue(const PageRow& row);
+
+}  // namespace tessalin::cli

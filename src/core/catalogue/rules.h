@@ -1,0 +1,34 @@
+#pragma once
+// Operations that handlers use to change the image beyond the committed value: writing defaults,
+// stamping the device time, and asking for a rebuild of the device tree.
+//
+// Locations are resolved with the slot of CurrentParam and ActiveParamSet.
+
+#include <cstdint>
+
+#include "core/catalogue/sections.h"
+#include "core/catalogue/tables.h"
+
+namespace tessalin {
+
+// Stores `value` at an image offset in an encoding of the flag word (one of kPfInt8, kPfUInt8, kPfInt16,
+// kPfUInt16, kPfInt32, kPfUInt32; none = 32-bit float). Integers are truncated toward zero and saturate at
+// the limits of their width (int32 at -2147483647..2147483647, unsigned values below zero give 0).
+void StoreEncoded(long long offset, uint32_t encoding, double value);
+
+// Writes `value` (already in stored units) at a location of the current module; with bothSets at the
+// set-A place and 0x2000 above, whatever the active set.
+void SetDefault(const Location& location, uint32_t encoding, double value, bool bothSets = false);
+
+// Writes a value in base units at the entry's location, as the entry stores it: its integer encoding and
+// decimal scale, both sets when the entry has the both-sets flag.
+void SetDefault(const TParamEntry& entry, double value);
+
+// Writes the device time stamp (seconds since 1 January 2000, local time) at a location of the current
+// module as 32-bit unsigned; with bothSets at the set-A place and 0x2000 above.
+void StampNow(const Location& location, bool bothSets = false);
+
+// Asks the action timer to rebuild the device tree once the current event is over.
+void RequestTreeRebuild();
+
+}  // namespace tessalin

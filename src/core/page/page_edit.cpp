@@ -1,0 +1,268 @@
+#include "core/page/page_edit.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "core/catalogue/codec.h"
+#include "core/catalogue/fixed_text.h"
+#include "core/catalogue/texts.h"
+#include "core/catalogue/charsets.h"
+#include "core/page/row_values.h"
+#include "core/range_error.h"
+#include "core/tree/device_tree.h"
+#include "core/workspace.h"
+
+namespace tessalin {
+
+namespace {
+
+// The row's context made current and its shown row; nullptr when the row has no entry or is not shown.
+PageRow* ShownRow(PageModel& page, int row) {
+    if (MakeRowCurrent(row) == nullptr) return nullptr;
+    return page.find(row);
+}
+
+// Only what typing into the field could have produced: the set's characters (blank as the device blank,
+// capitals where the set says so), at most the field's length.
+std::string FilteredText(const PageRow& row, const std::string& text) {
+    std::string out;
+    std::size_t count = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const char32_t key = NextCodePoint(text, pos);
+        if (key == kBackspace) continue;
+        if (auto accepted = FilterTypedChar(row.charSet, key, count, static_cast<std::size_t>(row.maxLength))) {
+            AppendUtf8(out, *accepted);
+            ++count;
+        }
+    }
+    return out;
+}
+
+void RequestPageRebuild(FollowUp& follow) {
+    Ws().PageRebuildRequest = true;
+    follow.rebuildPage = true;
+}
+
+void RebuildBranchFor(FollowUp& follow) {
+    RebuildBranch();
+    follow.rebuildBranch = true;
+}
+
+std::string CurrentUnitText(const PageRow& row) {
+    if (row.unitIndex >= 0 && row.unitIndex < static_cast<int>(row.units.size())) return row.units[row.unitIndex];
+    return row.label;
+}
+
+TICheckValue Check(const PageRow& row, const std::string& text, bool& accepted) {
+    TICheckValue check;
+    check.input = text;
+    check.unit = CurrentUnitText(row);
+    accepted = CheckNumber(check);
+    return check;
+}
+
+}  // namespace
+
+FollowUp CommitText(PageModel& page, int row, const std::string& text) {
+    FollowUp follow;
+    PageRow* shown = ShownRow(page, row);
+    if (shown == nullptr || shown->kind != kKindText || !shown->active) return follow;
+    const TParamEntry& entry = *Ws().CurrentParam.param;
+    Ws().Modified = true;
+    const long long offset = CurrentValueOffset();
+    const auto length = static_cast<std::size_t>(shown->maxLength);
+    WriteFixedText(offset, length, FilteredText(*shown, text));
+    shown->value = ReadFixedText(offset, length);
+    AskCurrent(kEvCommitted);
+    if (entry.flags & kPfRebuildBranch) RebuildBranchFor(follow);
+    if (entry.flags & kPfRebuildPage) RequestPageRebuild(follow);
+    return follow;
+}
+
+bool RenameNodeFromText(int row, const std::string& text) {
+    const TParamEntry* entry = MakeRowCurrent(row);
+    DeviceTreeState& tree = Ws().Tree;
+    if (entry == nullptr || !(entry->flags & kPfRenameNode) || tree.selected < 0) return false;
+    tree.nodes[tree.selected].text = text;
+    return true;
+}
+
+FollowUp CommitChoice(PageModel& page, int row, int itemIndex) {
+    FollowUp follow;
+    PageRow* shown = ShownRow(page, row);
+    if (shown == nullptr || !shown->active || (shown->kind != kKindChoice && shown->kind != kKindChoiceButtons))
+        return follow;
+    const TParamEntry& entry = *Ws().CurrentParam.param;
+    Ws().Modified = true;
+    if (itemIndex == shown->selected) return follow;
+    CheckIndex("choice item", itemIndex, shown->items.size());
+    shown->selected = itemIndex;
+    const auto code = static_cast<uint8_t>(shown->items[itemIndex].code);
+    if (entry.flags & kPfBothSets)
+        WriteU8BothSets(ParamOffset(entry.location, Ws().CurrentParam.slot, false), code);
+    else
+        WriteU8(CurrentValueOffset(), code);
+    AskCurrent(kEvCommitted);
+    if (entry.flags & kPfRefreshRows) {
+        RefreshDependentRows(page, row);
+        follow.refreshRows = true;
+    }
+    if (entry.flags & kPfRebuildPage) RequestPageRebuild(follow);
+    if (entry.flags & kPfRebuildBranch) RebuildBranchFor(follow);
+    if (entry.flags & kPfRebuildTree) {
+        BuildDeviceTree();
+        follow.rebuildTree = true;
+    }
+    return follow;
+}
+
+NumberOutcome CommitNumber(PageModel& page, int row, const std::string& text, bool leaving) {
+    NumberOutcome out;
+    out.text = text;
+    PageRow* shown = ShownRow(page, row);
+    if (shown == nullptr || shown->heading || shown->kind != kKindNumber) return out;
+    const TParamEntry& entry = *Ws().CurrentParam.param;
+    Ws().Modified = true;
+
+    bool accepted = false;
+    TICheckValue check = Check(*shown, text, accepted);
+    out.result = check.result;
+    if (accepted) {
+        out.colour = EditColour::White;
+    } else if (!leaving || check.result == kCheckNotANumber || check.result == kCheckAccepted) {
+        // Typing: nothing is stored until the text is a valid number. Leaving: a non-number stays.
+        out.colour = EditColour::Red;
+        out.beep = leaving;
+        shown->value = out.text;
+        shown->colour = out.colour;
+        return out;
+    } else {
+        out.colour = check.result == kCheckDecimals ? EditColour::Yellow : EditColour::Lime;
+        out.text = check.corrected;
+        check = Check(*shown, out.text, accepted);
+    }
+    WriteNumber(check);
+    out.stored = true;
+    shown->value = out.text;
+    shown->colour = out.colour;
+    AskCurrent(kEvCommitted);
+    if (entry.flags & kPfRefreshRows) {
+        RefreshDependentRows(page, row);
+        out.followUp.refreshRows = true;
+    }
+    if (entry.flags & kPfRefreshLabels) {
+        RefreshRowLabels(page, row);
+        out.followUp.refreshLabels = true;
+    }
+    return out;
+}
+
+NumberOutcome ChangeUnit(PageModel& page, int row, int unitIndex, bool leaving) {
+    PageRow* shown = ShownRow(page, row);
+    if (shown == nullptr || shown->kind != kKindNumber || shown->heading) return NumberOutcome{};
+    CheckIndex("unit", unitIndex, shown->units.size());
+    shown->unitIndex = unitIndex;
+    return CommitNumber(page, row, shown->value, leaving);
+}
+
+void CommitSlider(PageModel& page, int row, int position) {
+    PageRow* shown = ShownRow(page, row);
+    if (shown == nullptr || shown->kind != kKindSlider) return;
+    Ws().Modified = true;
+    shown->position = std::clamp(position, std::min(shown->minimum, shown->maximum),
+                                 std::max(shown->minimum, shown->maximum));
+    shown->value = std::to_string(shown->position);
+    WriteU8(CurrentValueOffset(), static_cast<uint8_t>(shown->position));
+}
+
+void CommitTime(PageModel& page, int row, int hour, int minute) {
+    PageRow* shown = ShownRow(page, row);
+    if (shown == nullptr || shown->kind != kKindTime || !shown->active) return;
+    Ws().Modified = true;
+    shown->hour = std::clamp(hour, 0, 23);
+    shown->minute = std::clamp(minute, 0, 59);
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d:%02d", shown->hour, shown->minute);
+    shown->value = text;
+    const long long offset = CurrentValueOffset();
+    WriteU8(offset, static_cast<uint8_t>(shown->minute));
+    WriteU8(offset + 1, static_cast<uint8_t>(shown->hour));
+}
+
+ButtonOutcome PressButton(PageModel& page, int row, int button, bool onSubPage) {
+    ButtonOutcome out;
+    if (onSubPage || ShownRow(page, row) == nullptr) return out;
+    TEvParRec pressed;
+    pressed.number = button;
+    if (AskCurrent(kEvButtonPressed, pressed)) RequestPageRebuild(out.followUp);
+    TEvParRec sub;
+    sub.object = nullptr;
+    sub.number = button;
+    if (AskCurrent(kEvButtonSubPage, sub) && sub.object != nullptr) {
+        out.subPage = static_cast<const TMenuEntry*>(sub.object);
+        return out;
+    }
+    if (!Ws().PageRebuildRequest) {
+        RefreshButtons(page);
+        out.followUp.refreshButtons = true;
+    }
+    return out;
+}
+
+void RefreshButtons(PageModel& page) {
+    for (PageRow& shown : page.rows) {
+        if (shown.buttons.empty() || MakeRowCurrent(shown.row) == nullptr) continue;
+        for (PageButton& b : shown.buttons) {
+            TEvParRec rec;
+            rec.number = b.number;
+            b.enabled = AskCurrent(kEvButtonEnabled, rec);
+        }
+    }
+}
+
+void ClickMatrixCell(PageModel& page, int row, int matrixRow, int column, bool checked) {
+    PageRow* shown = ShownRow(page, row);
+    if (shown == nullptr || shown->kind != kKindMatrix) return;
+    CheckIndex("matrix row", matrixRow, shown->cells.size());
+    CheckIndex("matrix column", column, shown->cells[matrixRow].size());
+    Ws().Modified = true;
+    TEvParRec rec;
+    rec.object = &page;
+    rec.number = (column << 24) | (matrixRow << 16) | (checked ? 1 : 0);
+    AskCurrent(kEvMatrixClick, rec);
+    shown->cells[matrixRow][column] = checked ? kCellOn : kCellOff;
+}
+
+void RefreshDependentRows(PageModel& page, int row) {
+    for (auto it = page.rows.rbegin(); it != page.rows.rend(); ++it) {
+        PageRow& other = *it;
+        if (other.row == row) continue;
+        const TParamEntry* entry = MakeRowCurrent(other.row);
+        if (entry == nullptr) continue;
+        if (other.kind == kKindNumber) {
+            ReadNumberInto(other);
+            // A heading's value stays read-only.
+            if (!other.heading) other.enabled = AskCurrent(kEvRowEditable);
+        } else if (!other.heading && (other.kind == kKindChoice || other.kind == kKindChoiceButtons)) {
+            ReadChoice(*entry, other);
+        }
+    }
+    MakeRowCurrent(row);
+}
+
+void RefreshRowLabels(PageModel& page, int row) {
+    const PageRow* changed = page.find(row);
+    const bool hasEdit = changed != nullptr && (changed->kind == kKindNumber || (changed->kind == kKindText && !changed->heading));
+    if (hasEdit) {
+        for (PageRow& other : page.rows) {
+            if (other.kind != kKindText && other.kind != kKindNumber) continue;
+            const TParamEntry* entry = MakeRowCurrent(other.row);
+            if (entry == nullptr || !(entry->flags & kPfLabelFromHandler)) continue;
+            (other.heading ? other.valueLabel : other.label) = RowLabel(*entry);
+        }
+    }
+    MakeRowCurrent(row);
+}
+
+}  // namespace tessalin

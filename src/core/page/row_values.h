@@ -1,0 +1,35 @@
+#pragma once
+// The pieces of a row that building and refreshing the page share: making a row current, where its value
+// lies, and reading its label, choice items, number and buttons through its handler and the codec.
+
+#include <string>
+
+#include "core/page/formpage.h"
+
+namespace tessalin {
+
+// Copies row context r of FormpageRows to CurrentParam; returns its entry (nullptr: the row has none).
+// A row number outside 0..99 is a RangeError.
+const TParamEntry* MakeRowCurrent(int row);
+
+// The image offset of the current row's value in the active set.
+long long CurrentValueOffset();
+
+// Asks the current row's handler.
+bool AskCurrent(int event);
+bool AskCurrent(int event, TEvParRec& rec);
+
+// The name label: the handler's (event 9) with flag 19, else the entry's name in the device language.
+std::string RowLabel(const TParamEntry& entry);
+
+// The choice items of the current row (the handler's list with flag 16, else the entry's), with the
+// stored code selected; enabled by event 5 when there are items, inactive when there are none.
+void ReadChoice(const TParamEntry& entry, PageRow& row);
+
+// The number of the current row: text, units and chosen unit.
+void ReadNumberInto(PageRow& row);
+
+// The buttons of the current row: count (event 32), glyph (34), caption (33) and hint (36) of each.
+void ReadButtons(PageRow& row);
+
+}  // namespace tessalin

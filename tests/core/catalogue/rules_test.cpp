@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include "core/catalogue/formatters.h"
+#include "core/catalogue/rules.h"
+#include "core/workspace.h"
+
+namespace tessalin {
+namespace {
+
+class RulesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetWorkspace();
+        Ws().CurrentParam.slot = 1;
+    }
+};
+
+TEST_F(RulesTest, StoreEncodedTruncatesAndSaturates) {
+    const struct {
+        uint32_t encoding;
+        double value;
+        uint32_t stored;  // raw little-endian bytes read back as u32 (width masked)
+        int width;
+    } cases[] = {
+        {kPfInt8, 200, 127, 1},         {kPfInt8, -3.9, 0xFD, 1},          {kPfUInt8, -3, 0, 1},
+        {kPfUInt8, 300, 255, 1},        {kPfUInt16, -3, 0, 2},             {kPfInt16, -40000, 0x8000, 2},
+        {kPfUInt16, 1234.9, 1234, 2},   {kPfInt32, -5e12, 0x80000001u, 4}, {kPfUInt32, 5e12, 0xFFFFFFFFu, 4},
+    };
+    for (const auto& c : cases) {
+        Ws().ParImage.clear();
+        StoreEncoded(0x7000, c.encoding, c.value);
+        const uint32_t mask = c.width == 4 ? 0xFFFFFFFFu : (1u << (8 * c.width)) - 1;
+        EXPECT_EQ(Ws().ParImage.u32(0x7000) & mask, c.stored) << c.encoding << " " << c.value;
+    }
+    StoreEncoded(0x7010, 0, 2.5);
+    EXPECT_FLOAT_EQ(Ws().ParImage.f32(0x7010), 2.5f);
+}
+
+TEST_F(RulesTest, SetDefaultAddressesTheCurrentSlotAndSet) {
+    Ws().ActiveParamSet = true;
+    SetDefault(At(Section::PH_SET, 11), kPfUInt8, 2);
+    EXPECT_EQ(Ws().ParImage.u8(0x0C00 + 11 + 0x2000), 2);
+    EXPECT_EQ(Ws().ParImage.u8(0x0C00 + 11), 0);
+
+    // Both sets: the set-A place and 0x2000 above, whatever set is active.
+    SetDefault(At(Section::PH_FIX, 134), kPfUInt8, 4, true);
+    EXPECT_EQ(Ws().ParImage.u8(0x0F20 + 134), 4);
+    EXPECT_EQ(Ws().ParImage.u8(0x0F20 + 134 + 0x2000), 4);
+}
+
+TEST_F(RulesTest, SetDefaultOfAnEntryUsesItsScaleEncodingAndBothSetsFlag) {
+    const TParamEntry entry{.location = At(Section::PH_SET, 20), .flags = kPfBothSets | kPfInt16, .scale = 2};
+    Ws().ActiveParamSet = true;
+    SetDefault(entry, -1.25);
+    EXPECT_EQ(Ws().ParImage.i16(0x0C00 + 20), -125);
+    EXPECT_EQ(Ws().ParImage.i16(0x0C00 + 20 + 0x2000), -125);
+}
+
+TEST_F(RulesTest, StampNowWritesTheDeviceSecondsExactly) {
+    const uint32_t before = static_cast<uint32_t>(DeviceSecondsNow());
+    StampNow(At(Section::PH_FIX, 102), true);
+    const uint32_t stamped = Ws().ParImage.u32(0x0F20 + 102);
+    EXPECT_GE(stamped, before);
+    EXPECT_LE(stamped, static_cast<uint32_t>(DeviceSecondsNow()));
+    EXPECT_EQ(Ws().ParImage.u32(0x0F20 + 102 + 0x2000), stamped);
+}
+
+TEST_F(RulesTest, AWriteOutsideTheImageIsARangeError) {
+    EXPECT_THROW(StoreEncoded(0x7FFE, kPfUInt32, 1), RangeError);
+    EXPECT_EQ(Ws().ParImage.u16(0x7FFE), 0);
+}
+
+TEST_F(RulesTest, RequestTreeRebuildSetsTheRequest) {
+    EXPECT_FALSE(Ws().TreeRebuildRequest);
+    RequestTreeRebuild();
+    EXPECT_TRUE(Ws().TreeRebuildRequest);
+}
+
+}  // namespace
+}  // namespace tessalin
