@@ -100,12 +100,6 @@ void FormPage::Rebuild() {
     if (!model_.error.empty()) ShowTableError();
 }
 
-int FormPage::SwitchParamSet() {
-    const int image = ::tessalin::SwitchParamSet();
-    frame_.SetHeaderImage(image);
-    return image;
-}
-
 void FormPage::ShowTableError() {
     prompter_.Message(Panel(), QString::fromUtf8(kProductName), QString::fromStdString(model_.error),
                       MessageIcon::Error, MessageButtons::Ok);

@@ -34,10 +34,6 @@ public:
     // Frees all controls of the panel.
     void Clear();
 
-    // The parameter set button: shows the other set (the page is rebuilt by the timer); returns the
-    // picture index of the set now shown (25 set A, 26 set B) for the button.
-    int SwitchParamSet();
-
     QWidget* Panel() const { return frame_.Formpage; }
     const PageModel& Model() const { return model_; }
     // The page of the open sub-page dialog, or none.
