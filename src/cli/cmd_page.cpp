@@ -49,7 +49,7 @@ std::string RowJson(const PageRow& row) {
 std::string RowText(const PageRow& row) {
     std::string line = (row.row < 10 ? " " : "") + std::to_string(row.row) + "  " + KindName(row) + "  ";
     if (row.heading) {
-        line += "== " + row.label + " ==";
+        line += row.headingLines == 0 ? std::string("--------") : "== " + row.label + " ==";
         if (row.kind == kKindNumber) line += "  " + row.valueLabel + ": " + row.value;
     } else {
         line += row.label + ": " + ShownValue(row);

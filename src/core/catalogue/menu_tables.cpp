@@ -4,6 +4,8 @@
 #include <array>
 #include <map>
 
+#include "core/catalogue/par_ph.h"
+
 namespace tessalin {
 
 namespace {
@@ -19,7 +21,7 @@ constexpr MenuTable Empty(std::string_view name) { return MenuTable{name, kNoEnt
 MenuTable BaseMenu() { return Empty("MenuBase"); }
 MenuTable FrontMenu() { return Empty("MenuFront"); }
 MenuTable RadioMenu() { return Empty("MenuRadio"); }
-MenuTable PhMenu() { return Empty("MenuPH"); }
+MenuTable PhMenu() { return MenuTable{"MenuPH", MenuPH, kMenuPHEnd}; }
 MenuTable DigPhMenu() { return Empty("MenuDigPH"); }
 MenuTable DigPhOrpMenu() { return Empty("MenuDigPHORP"); }
 MenuTable DigPh12Menu() { return Empty("MenuDigPH12"); }

@@ -1,5 +1,7 @@
 #include "core/catalogue/process_variables.h"
 
+#include "core/catalogue/texts.h"
+
 #include <array>
 
 #include "core/catalogue/process_variable_types.h"
@@ -7,6 +9,7 @@
 #include "core/catalogue/sections.h"
 #include "core/device/components.h"
 #include "core/device/format.h"
+#include "core/device/predicates.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 
@@ -24,8 +27,6 @@ constexpr const char* kEmptyList = "0|(x)";
 constexpr std::array<int, 7> kPositionCodeOfIndex{4, 5, 6, 8, 9, 1, 2};
 constexpr int kPositionIndexCount = static_cast<int>(kPositionCodeOfIndex.size());
 constexpr uint8_t kNoSlot = 255;
-
-char SwMajor() { return Ws().Device.Front.SwMajor; }
 
 // The slot number under which a position's values lie: 0..2 slots, 3..4 calculation blocks, none for
 // the base and front units.
@@ -70,12 +71,6 @@ bool CalcByte(const ProcessVariableRow& row, int index, bool mustBeOne) {
     return mustBeOne ? value == 1 : value != 0;
 }
 
-const char* LanguageText(const VariableNames& names) {
-    const int language = Ws().DeviceLanguage;
-    CheckIndex("device language", language, kDeviceLanguageCount);
-    return names[language];
-}
-
 // Appends the items of the component at a position index to a list under construction.
 void AppendPosition(std::string& list, uint32_t mask, int index) {
     const uint8_t moduleType = ModuleTypeAtIndex(index);
@@ -97,7 +92,7 @@ void AppendPosition(std::string& list, uint32_t mask, int index) {
 std::string BuildList(uint32_t mask, int first, int last) {
     std::string list;
     if (mask & kPvWithOff) {
-        list = std::string("0|") + LanguageText(kOffText);
+        list = "0|" + LanguageText(kOffText);
         mask &= ~kPvWithOff;
     }
     for (int index = first; index < last; ++index) AppendPosition(list, mask, index);
@@ -110,7 +105,7 @@ std::span<const ProcessVariableRow> ProcessVariableRows(PvEdition edition) {
     return edition == PvEdition::From9 ? pv::EditionFrom9() : pv::EditionUpTo8();
 }
 
-PvEdition CurrentPvEdition() { return SwMajor() > '8' ? PvEdition::From9 : PvEdition::UpTo8; }
+PvEdition CurrentPvEdition() { return SwFrom9() ? PvEdition::From9 : PvEdition::UpTo8; }
 
 bool ProcessVariableConditionHolds(const ProcessVariableRow& row, int positionIndex) {
     CheckIndex("process-variable position", positionIndex, kPositionIndexCount);
@@ -118,26 +113,25 @@ bool ProcessVariableConditionHolds(const ProcessVariableRow& row, int positionIn
     switch (row.condition) {
         case PvCondition::Always: return true;
         case PvCondition::Never: return false;
-        case PvCondition::SwBefore8: return SwMajor() < '8';
-        case PvCondition::SwFrom8: return SwMajor() > '7';
-        case PvCondition::SwFrom7: return SwMajor() > '6';
+        case PvCondition::SwBefore8: return SwBefore8();
+        case PvCondition::SwFrom8: return SwFrom8();
+        case PvCondition::SwFrom7: return SwFrom7();
         case PvCondition::OxyVolumeConcentration: {
             // The "Measure in" byte (+178) decides gas measurement, as it does for the oxygen pages.
-            const bool o2Bier = (Ws().Device.Front.Options >> 12) & 1;
-            if (o2Bier || !CanMeasureGasVolume(ModuleTypeAtIndex(i))) return false;
+            if (OptO2Bier() || !CanMeasureGasVolume(ModuleTypeAtIndex(i))) return false;
             const uint8_t medium = ByteAt(Section::OXY_SET, 178, i);
             return medium == 2 || medium == 3;
         }
         case PvCondition::PhManualTemp: return ByteAt(Section::PH_SET, 11, i) == 2;
-        case PvCondition::PhSecondValue: return SwMajor() > '6' && ByteAt(Section::PH_SET, 40, i) != 1;
+        case PvCondition::PhSecondValue: return SwFrom7() && ByteAt(Section::PH_SET, 40, i) != 1;
         case PvCondition::PhLifetimeMatrix: return ByteAt(Section::PH_SET, 288, i) == 1;
         case PvCondition::PhLifetimeDli: return ByteAt(Section::PH_SET, 288, i) == 2;
         case PvCondition::CondConcentration: return ByteAt(Section::COND_SET, 21, i) == 1;
         case PvCondition::CondManualTemp: return ByteAt(Section::COND_SET, 32, i) == 2;
-        case PvCondition::CondSecondValue: return SwMajor() > '6' && ByteAt(Section::COND_SET, 9, i) != 1;
+        case PvCondition::CondSecondValue: return SwFrom7() && ByteAt(Section::COND_SET, 9, i) != 1;
         case PvCondition::CondIConcentration: return ByteAt(Section::CONDI_SET, 21, i) == 1;
         case PvCondition::CondIManualTemp: return ByteAt(Section::CONDI_SET, 25, i) == 2;
-        case PvCondition::CondISecondValue: return SwMajor() > '6' && ByteAt(Section::CONDI_SET, 9, i) != 1;
+        case PvCondition::CondISecondValue: return SwFrom7() && ByteAt(Section::CONDI_SET, 9, i) != 1;
         case PvCondition::OxyUnitGroup1: return ByteAt(Section::OXY_SET, 178, i) == 1;
         case PvCondition::OxyUnitGroup2: return ByteAt(Section::OXY_SET, 178, i) == 2;
         case PvCondition::OxyUnitGroup3: return ByteAt(Section::OXY_SET, 178, i) == 3;

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core/catalogue/tables.h"
+#include "core/catalogue/texts.h"
 
 namespace tessalin {
 
@@ -59,7 +60,7 @@ enum class PvCondition : uint8_t {
 };
 
 // A process-variable name: one string per device language.
-using VariableNames = std::array<const char*, kDeviceLanguageCount>;
+using VariableNames = LanguageTexts;
 
 struct ProcessVariableRow {
     uint8_t moduleType = 0;

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "core/catalogue/par_ph.h"
 #include "core/range_error.h"
 
 namespace tessalin {
@@ -121,6 +122,8 @@ std::span<const uint8_t> DefaultRecord(Section section) {
     static const std::vector<uint8_t> zeros(4096, 0);
     switch (section) {
         case Section::BUF_FIX: return bufFix;
+        case Section::PH_SET: return PhSetDefaultRecord();
+        case Section::PH_FIX: return PhFixDefaultRecord();
         default: return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
     }
 }

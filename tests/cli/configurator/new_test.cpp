@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "../data_set/run_cli.h"
+#include "support/run_cli.h"
 #include "core/data_set/load.h"
 #include "core/workspace.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "run_cli.h"
+#include "support/run_cli.h"
 #include "support/image_builder.h"
 
 namespace tessalin {

@@ -3,7 +3,7 @@
 #include "core/data_set/load.h"
 #include "core/device/designations.h"
 #include "core/workspace.h"
-#include "run_cli.h"
+#include "support/run_cli.h"
 #include "support/image_builder.h"
 
 namespace tessalin {

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "core/catalogue/process_variables.h"
 #include "core/page/sub_page.h"
 
 namespace tessalin::test {
@@ -182,6 +183,29 @@ TEST_F(PageTest, InactiveRows) {
 
     EXPECT_FALSE(CommitText(page, 0, "XY").rebuildPage);
     EXPECT_EQ(gLog.count(0, kEvCommitted), 0);
+}
+
+TEST_F(PageTest, ARowLeftToTheDefaultHandlerListsTheProcessVariablesOfItsClassMask) {
+    const TParamEntry rows[] = {
+        {.arg = static_cast<int32_t>(kPvOutput | kPvWithOff), .location = At(Section::PH_SET, 11),
+         .flags = kPfUInt8 | kPfListFromHandler, .kind = kKindChoice, .handler = DefaultHandler, .texts = &kPick},
+    };
+    Ws().CurrentPage.params = rows;
+    Ws().CurrentPage.lastParam = 0;
+    Ws().ParImage.setU8(kSlot1Set + 11, 0);
+    const PageModel page = BuildFormpage();
+    ASSERT_EQ(page.rows.size(), 1u);
+    const PageRow& row = page.rows[0];
+    Ws().CurrentParam.param = &rows[0];
+    const std::vector<ChoiceItem> expected = ParseChoiceList(ProcessVariableList(kPvOutput | kPvWithOff));
+    ASSERT_GE(expected.size(), 2u);
+    EXPECT_EQ(ItemTexts(row), [&] {
+        std::vector<std::string> out;
+        for (const ChoiceItem& item : expected) out.push_back(item.text + "=" + std::to_string(item.code));
+        return out;
+    }());
+    EXPECT_EQ(row.selected, 0);  // code 0: "Off"
+    EXPECT_TRUE(row.enabled);
 }
 
 TEST_F(PageTest, MoreThanAHundredRowsIsARangeError) {

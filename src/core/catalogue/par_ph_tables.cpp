@@ -1,0 +1,540 @@
+// Menu and parameter tables of the pH family, with the factory default of every row beside it; the
+// PH-SET and PH-FIX default records are built from those defaults at compile time.
+
+#include <array>
+#include <bit>
+
+#include "core/catalogue/events.h"
+#include "core/catalogue/par_ph.h"
+#include "core/catalogue/par_ph_handlers.h"
+#include "core/catalogue/par_ph_texts.h"
+#include "core/device/predicates.h"
+#include "core/range_error.h"
+
+namespace tessalin {
+
+namespace {
+
+using namespace ph;
+
+// ---- row builders ----------------------------------------------------------------------------------
+
+// A parameter entry together with the value a factory-fresh device holds there.
+struct Row {
+    TParamEntry entry;
+    bool hasDefault = false;
+    double value = 0;
+};
+
+struct Limits {
+    bool own = false;
+    float lower = 0;
+    float upper = 0;
+};
+constexpr Limits kNoLimits{};
+constexpr Limits Own(float lower, float upper) { return {true, lower, upper}; }
+
+constexpr uint32_t kFloat = 0;
+constexpr uint32_t kU16 = kPfUInt16;
+constexpr uint32_t kI16 = kPfInt16;
+constexpr uint32_t kBoth = kPfBothSets;
+
+constexpr int32_t kNoPicture = -1;
+constexpr int32_t kSensorTextArg = 6 | (10 << 8);  // character set 6, 10 characters
+
+constexpr Row Separator() {
+    return {TParamEntry{.arg = kNoPicture, .flags = kPfHeading, .kind = kKindHeading, .handler = DefaultHandler}};
+}
+
+constexpr Row HandlerHeading(Handler handler, const TextRecord* texts) {
+    return {TParamEntry{.arg = kNoPicture, .flags = kPfHeadingFromHandler, .kind = kKindHeading,
+                        .handler = handler, .texts = texts}};
+}
+
+constexpr Row Text(Location at, Handler handler, const TextRecord& texts) {
+    return {TParamEntry{.arg = kSensorTextArg, .location = at, .kind = kKindText, .valueType = 5,
+                        .handler = handler, .texts = &texts}};
+}
+
+constexpr Row List(Location at, int value, uint32_t flags, Handler handler, const TextRecord& texts,
+                   const Predicate* items = nullptr) {
+    const uint32_t itemFlag = items != nullptr ? kPfItemConditions : 0u;
+    return {TParamEntry{.location = at, .flags = flags | itemFlag | kPfUInt8, .kind = kKindChoice,
+                        .handler = handler, .texts = &texts, .itemConditions = items},
+            true, static_cast<double>(value)};
+}
+
+constexpr Row Number(Location at, uint32_t encoding, double value, uint8_t valueType, Limits limits,
+                     uint32_t flags, Handler handler, const TextRecord& texts, uint8_t scale = 0) {
+    const uint32_t limitFlag = limits.own ? kPfOwnLimits : 0u;
+    return {TParamEntry{.location = at, .flags = flags | encoding | limitFlag, .kind = kKindNumber,
+                        .valueType = valueType, .scale = scale, .lower = limits.lower, .upper = limits.upper,
+                        .handler = handler, .texts = &texts},
+            true, value};
+}
+
+// A number whose place lies outside the default records' named bytes (its default is 0).
+constexpr Row NumberWithoutDefault(Location at, uint32_t encoding, uint8_t valueType, uint32_t flags,
+                                   Handler handler, const TextRecord& texts, uint8_t scale = 0) {
+    Row row = Number(at, encoding, 0, valueType, kNoLimits, flags, handler, texts, scale);
+    row.hasDefault = false;
+    return row;
+}
+
+template <std::size_t N>
+constexpr std::array<TParamEntry, N> Entries(const Row (&rows)[N]) {
+    std::array<TParamEntry, N> entries{};
+    for (std::size_t i = 0; i < N; ++i) entries[i] = rows[i].entry;
+    return entries;
+}
+
+constexpr Location Set(uint16_t offset) { return At(Section::PH_SET, offset); }
+constexpr Location Fix(uint16_t offset) { return At(Section::PH_FIX, offset); }
+
+// ---- item conditions -------------------------------------------------------------------------------
+
+constexpr Predicate kSensorTypeItems[] = {CtxIsNot13, CtxPhGroupA, CtxIs13, CtxIs13, CtxIs13, SwMajor5};
+constexpr Predicate kTempProbeItemsA[] = {Always, Always, CtxIs12, Always};
+constexpr Predicate kTempProbeItemsB[] = {Always, Always, Always, Always, CtxIs19};
+constexpr Predicate kOperatingTimeItems[] = {Always, SwFrom8, Always};
+constexpr Predicate kBufferItems[] = {
+    Not18BrandBefore9, Not18BrandFrom9, CtxIsNot18,      CtxIsNot18,      CtxIsNot18,      CtxIsNot18,
+    CtxIsNot18,        Not18Brand,      Not18BrandFrom7, Not18BrandFrom7, Not18BrandFrom7, Not18BrandFrom8,
+    Is18From8,         Not18BrandFrom8, Not18BrandFrom8, OptPuff};
+
+// ---- parameter tables ------------------------------------------------------------------------------
+
+constexpr Row kP1[] = {
+    Text(Fix(114), RowCalStamp, kTxtSensorModel),
+    Text(Fix(124), RowCalStamp, kTxtSerialNo),
+    Separator(),
+    Number(Fix(13), kFloat, 7, 29, Own(0, 14), kBoth, RowCalStamp, kTxtZero),
+    Number(Fix(17), kFloat, 58, 32, Own(32, 61), kBoth, RowCalStamp, kTxtSlope),
+    Number(Fix(21), kFloat, 0, 21, Own(-1000, 1000), kBoth, RowCalStampIsothermPotential, kTxtIsothermPotential),
+    Number(Fix(45), kFloat, 0, 20, Own(0, 14), kBoth, RowCalStampIsothermalPoint, kTxtIsothermalPoint),
+    Number(Fix(41), kFloat, 0, 21, Own(-1800, 1800), kBoth, RowCalStampIsfetZero, kTxtIsfetZero),
+};
+
+constexpr Row kP2[] = {
+    List(Set(8), 2, 0, RowPhTypeOnly, kTxtPulseSuppression),
+    List(Set(8), 2, kBoth, RowCo2Only, kTxtPulseSuppressionCo2),
+    Number(Set(197), kI16, 10, 80, kNoLimits, 0, RowCo2Only, kTxtInputFilter),
+};
+
+constexpr Row kP3[] = {
+    List(Set(58), 1, kBoth | kPfRebuildBranch, RowSensorType, kTxtSensorType, kSensorTypeItems),
+    List(Fix(49), 1, kBoth, RowSensorMonitoring, kTxtSensorMonitoring),
+    List(Fix(213), 2, kBoth | kPfRefreshRows, RowElectrolyteSpecs, kTxtElectrolyteSpecs),
+    Number(Fix(214), kFloat, 0.05, 92, Own(0, 9.999f), kBoth, RowElectrolyteValue, kTxtElectrolyteConc),
+    Number(Fix(218), kFloat, 28, 93, Own(0, 99.99f), kBoth, RowElectrolyteValue, kTxtElectrolyteSalinity),
+    List(Set(22), 1, 0, DefaultHandler, kTxtQuellora),
+};
+
+constexpr Row kP4[] = {
+    List(Set(9), 2, kBoth, RowTempProbeA, kTxtTempProbe, kTempProbeItemsA),
+    List(Set(9), 2, kBoth, RowTempProbeB, kTxtTempProbeB, kTempProbeItemsB),
+    List(Set(11), 2, kPfRefreshRows, RowTempSelector, kTxtMeasuringTemp),
+    Number(Set(12), kFloat, 25, 10, Own(-50, 250), 0, RowManualMeasTemp, kTxtManual),
+    List(Set(16), 2, kPfRefreshRows, RowTempSelector, kTxtCalTemp),
+    Number(Set(17), kFloat, 25, 10, Own(-50, 250), 0, RowManualCalTemp, kTxtManual),
+};
+
+constexpr Row kP5[] = {
+    List(Fix(177), 2, kBoth | kPfRefreshRows, RowSlopeMonitoring, kTxtMonitoringAutoInd),
+    Number(Set(63), kFloat, 59.2, 32, Own(20, 59.2f), kBoth | kPfRefreshRows, RowSlopeNominal, kTxtNominal),
+    Number(Fix(50), kFloat, 53.3, 32, Own(20, 61), kBoth, RowSlopeLimit, kTxtMin),
+    Number(Fix(54), kFloat, 61, 32, Own(20, 61), kBoth, RowSlopeLimit, kTxtMax),
+    List(Fix(58), 3, kBoth, DefaultHandler, kTxtMessage),
+};
+
+constexpr Row kP6[] = {
+    List(Fix(178), 2, kBoth | kPfRefreshRows, RowZeroMonitoring, kTxtMonitoringAutoInd),
+    Number(Set(59), kFloat, 7, 20, Own(0, 14), kBoth | kPfRefreshRows, RowZeroNominal, kTxtNominal),
+    Number(Fix(59), kFloat, 6, 20, Own(-2, 16), kBoth, RowZeroLimit, kTxtMin),
+    Number(Fix(63), kFloat, 8, 20, Own(-2, 16), kBoth, RowZeroLimit, kTxtMax),
+    List(Fix(67), 3, kBoth, DefaultHandler, kTxtMessage),
+};
+
+constexpr Row kP7[] = {
+    List(Fix(179), 2, kBoth | kPfRefreshRows, RowRefMonitoring, kTxtMonitoringAutoInd),
+    Number(Fix(68), kFloat, 5000, 23, Own(0, 200000), kBoth | kPfRefreshRows, RowRefNominal, kTxtNominal),
+    Number(Fix(72), kFloat, 3125, 23, Own(0, 200000), kBoth, RowRefLimit, kTxtMin),
+    Number(Fix(76), kFloat, 100000, 23, Own(0, 2e6f), kBoth, RowRefLimit, kTxtMax),
+    List(Fix(80), 1, kBoth, DefaultHandler, kTxtMessage),
+};
+
+constexpr Row kP8[] = {
+    List(Fix(179), 2, kBoth | kPfRefreshRows, RowRefMonitoring, kTxtMonitoringAutoInd),
+    Number(Fix(68), kFloat, 5000, 63, Own(0, 2e8f), kBoth | kPfRefreshRows, RowRefNominal, kTxtNominal),
+    Number(Fix(72), kFloat, 3125, 63, Own(0, 2e8f), kBoth, RowRefLimit, kTxtMin),
+    Number(Fix(76), kFloat, 100000, 63, Own(0, 2e9f), kBoth, RowRefLimit, kTxtMax),
+    List(Fix(80), 1, kBoth, DefaultHandler, kTxtMessage),
+};
+
+constexpr Row kP9[] = {
+    List(Fix(180), 2, kBoth | kPfRefreshRows, RowGlassMonitoring, kTxtMonitoringAutoInd),
+    Number(Fix(81), kFloat, 1e8, 24, Own(1e7f, 1e9f), kBoth | kPfRefreshRows, RowGlassNominal, kTxtNominal),
+    Number(Fix(85), kFloat, 2.86e7, 24, Own(1e7f, 1e9f), kBoth, RowGlassLimit, kTxtMin),
+    Number(Fix(89), kFloat, 3.5e8, 24, Own(1e7f, 2e9f), kBoth, RowGlassLimit, kTxtMax),
+    List(Fix(93), 1, kBoth, DefaultHandler, kTxtMessage),
+};
+
+constexpr Row kP10[] = {
+    List(Fix(181), 2, kBoth | kPfRefreshRows, RowResponseMonitoring, kTxtMonitoringAutoInd),
+    Number(Fix(94), kU16, 80, 8, Own(0, 999.9f), kBoth, RowResponseMax, kTxtMax),
+    List(Fix(96), 1, kBoth, DefaultHandler, kTxtMessage),
+};
+
+constexpr Row kP11[] = {
+    List(Fix(182), 2, kBoth | kPfRefreshRows, RowCalcheckMonitoring, kTxtMonitoringAutoInd),
+    Number(Fix(97), kFloat, 3.2, 20, Own(-2, 16), kBoth, RowCalcheckMax, kTxtMeasDistanceMax),
+    List(Fix(101), 1, kBoth, DefaultHandler, kTxtMessage),
+};
+
+constexpr Row kP12[] = {
+    List(Set(288), 1, kBoth | kPfRebuildBranch, RowMode, kTxtMode),
+};
+
+constexpr Row kP13[] = {
+    List(Set(210), 2, kPfRefreshRows, RowTempMonitoring, kTxtMonitoringAutoInd),
+    Number(Set(211), kFloat, -20, 10, Own(-30, 250), 0, RowTempLimit, kTxtMin),
+    Number(Set(215), kFloat, 150, 10, Own(-30, 250), 0, RowTempLimit, kTxtMax),
+    List(Set(219), 3, kBoth, DefaultHandler, kTxtMessage),
+};
+
+constexpr Row kP14[] = {
+    List(Set(289), 1, kBoth | kPfRefreshRows, RowTtmMonitoring, kTxtMonitoringOffAutoInd),
+    Number(Set(290), kU16, 760, 9, Own(0, 9999), kBoth | kPfFormatFromHandler, RowTtmEntry, kTxtTtmEntry),
+};
+
+constexpr Row kP15[] = {
+    List(Fix(184), 2, kPfRefreshRows, RowDliMonitoring, kTxtMonitoringOffAuto),
+    List(Fix(186), 3, 0, DefaultHandler, kTxtMessage),
+};
+
+constexpr Row kP16[] = {
+    List(Fix(205), 2, kBoth | kPfRefreshRows, RowLeakageMonitoring, kTxtMonitoringAutoInd),
+    Number(Fix(206), kU16, 1000, 86, Own(0, 9.99f), kBoth, RowLeakageMax, kTxtMax, 2),
+    List(Fix(208), 3, kBoth, DefaultHandler, kTxtMessage),
+};
+
+constexpr Row kP17[] = {
+    List(Fix(184), 2, kBoth | kPfRefreshRows, RowWearMonitoring, kTxtMonitoringOffAutoInd),
+    List(Fix(185), 2, kBoth, RowWearQuality, kTxtMeasurementQuality),
+    List(Fix(186), 3, kBoth, DefaultHandler, kTxtMessage),
+};
+
+constexpr Row kP18[] = {
+    List(Fix(201), 1, kBoth | kPfRefreshRows, DefaultHandler, kTxtMonitoringOffAutoInd, kOperatingTimeItems),
+    Number(Fix(202), kU16, 760, 85, Own(0, 9999), kBoth, RowOperatingTimeMax, kTxtMaxOperatingTime),
+    List(Fix(204), 3, kBoth, DefaultHandler, kTxtMessage),
+};
+
+constexpr Row kP19[] = {
+    List(Fix(189), 1, kBoth | kPfRefreshRows, DefaultHandler, kTxtMonitoringOffInd),
+    Number(Fix(190), kU16, 0, 7, Own(0, 999), kBoth, RowCipMax, kTxtMaxCycles),
+    List(Fix(192), 3, kBoth, DefaultHandler, kTxtMessage),
+};
+
+constexpr Row kP20[] = {
+    List(Fix(193), 1, kBoth | kPfRefreshRows, DefaultHandler, kTxtMonitoringOffInd),
+    Number(Fix(194), kU16, 0, 7, Own(0, 999), kBoth, RowSipMax, kTxtMaxCycles),
+    List(Fix(196), 3, kBoth, DefaultHandler, kTxtMessage),
+};
+
+constexpr Row kP21[] = {
+    List(Fix(197), 1, kBoth | kPfRefreshRows, DefaultHandler, kTxtMonitoringOffInd),
+    Number(Fix(198), kU16, 0, 7, Own(0, 999), kBoth, RowAutoclavingMax, kTxtMaxCycles),
+    List(Fix(200), 3, kBoth, DefaultHandler, kTxtMessage),
+};
+
+constexpr Row kP22[] = {
+    List(Set(206), 1, kBoth | kPfRefreshRows, DefaultHandler, kTxtMonitoringOffInd),
+    Number(Set(207), kU16, 999, 7, Own(0, 999), kBoth, RowMembraneMax, kTxtMaxChanges),
+    List(Set(209), 3, kBoth, DefaultHandler, kTxtMessage),
+};
+
+constexpr Row kP23[] = {
+    List(Set(21), 15, kPfRebuildPage, DefaultHandler, kTxtTarimexBuffer, kBufferItems),
+    HandlerHeading(RowBufferHeading, nullptr),
+    List(Set(23), 2, 0, RowDriftControl, kTxtDriftControl),
+    List(Set(220), 89, 0, RowCo2Only, kTxtProductCalibration),
+};
+
+constexpr Row kP24[] = {
+    List(Fix(183), 1, kBoth | kPfRefreshRows, RowCalTimerMonitoring, kTxtMonitoringOffAutoInd),
+    Number(Set(68), kFloat, 168, 9, Own(0, 9999), 0, RowCalTimerValue, kTxtCalTimer),
+    List(Set(67), 2, 0, RowAdaptiveCalTimer, kTxtAdaptiveCalTimer),
+};
+
+constexpr Row kP25[] = {
+    List(Fix(183), 1, kBoth | kPfRefreshRows, RowCalTimerMonitoring, kTxtMonitoringOffAutoInd),
+    Number(Set(68), kFloat, 168, 9, Own(0, 9999), 0, RowCalTimerValue, kTxtAct),
+};
+
+constexpr Row kP26[] = {
+    HandlerHeading(RowToleranceHeading, &kTxtToleranceHeading1),
+    List(Set(24), 2, 0, DefaultHandler, kTxtToleranceCheck),
+    Number(Set(25), kFloat, 0.2, 20, Own(-2, 2), 0, DefaultHandler, kTxtToleranceZero),
+    Number(Set(29), kFloat, 2, 32, Own(-5, 5), 0, DefaultHandler, kTxtToleranceSlope),
+};
+
+constexpr Row kP27[] = {
+    Number(Set(50), kU16, 10, 80, Own(0, 999), 0, DefaultHandler, kTxtTestingPeriod),
+    Number(Set(54), kFloat, 10, 22, Own(0, 9999), 0, DefaultHandler, kTxtTestDifference),
+};
+
+constexpr Row kP28[] = {
+    List(Set(199), 51, kPfRebuildPage, DefaultHandler, kTxtPressureUnit),
+    Number(Set(200), kFloat, 1013, 215, kNoLimits, kPfLimitsFromHandler, RowProcessPressure, kTxtProcessPressure),
+};
+
+constexpr Row TcRow(int i) {
+    return NumberWithoutDefault(Set(static_cast<uint16_t>(72 + 2 * i)), kI16, 27, 0, RowTcTable, kTxtTcTable[i], 2);
+}
+
+constexpr Row kP29[] = {
+    List(Set(40), 1, kPfRebuildPage, DefaultHandler, kTxtTc),
+    Number(Set(41), kFloat, 0, 28, Own(-99.99f, 99.99f), 0, RowTempFactor, kTxtTemperatureFactor),
+    TcRow(0),  TcRow(1),  TcRow(2),  TcRow(3),  TcRow(4),  TcRow(5),  TcRow(6),  TcRow(7),  TcRow(8),  TcRow(9),
+    TcRow(10), TcRow(11), TcRow(12), TcRow(13), TcRow(14), TcRow(15), TcRow(16), TcRow(17), TcRow(18), TcRow(19),
+};
+
+constexpr Row kP30[] = {
+    List(Set(33), 1, kBoth, DefaultHandler, kTxtRefElType),
+    List(Set(34), 2, 0, RowOrpToShe, kTxtOrpToShe),
+    List(Set(35), 2, kPfRebuildPage, DefaultHandler, kTxtRhWithFactor),
+    Number(Set(36), kFloat, 1, 26, kNoLimits, 0, RowRhFactor, kTxtFactor),
+};
+
+constexpr Row kP31[] = {
+    List(Set(45), 1, kPfRebuildPage, RowPhTypeOnly, kTxtDeltaFunctionPh),
+    Number(Set(46), kFloat, 0, 214, Own(-99.99f, 99.99f), 0, RowDeltaValuePh, kTxtDeltaValue),
+    List(Set(45), 1, kPfRebuildPage, RowCo2Only, kTxtDeltaFunctionCo2),
+    Number(Set(46), kFloat, 0, 216, kNoLimits, kPfLimitsFromHandler, RowDeltaValueCo2, kTxtDeltaValue),
+};
+
+// The five rows of a limit-message page: Monitoring, then four float limits 4 bytes apart.
+struct LimitDefaults {
+    int monitoring;
+    double failureLo, warningLo, warningHi, failureHi;
+};
+
+constexpr std::array<Row, 5> Messages(uint16_t at, const LimitDefaults& d, uint8_t valueType, Limits limits,
+                                      Handler shownWhenVariable) {
+    return {{
+        List(Set(at), d.monitoring, kPfRebuildPage, DefaultHandler, kTxtLimitMonitoring),
+        Number(Set(at + 1), kFloat, d.failureLo, valueType, limits, 0, shownWhenVariable, kTxtFailureLo),
+        Number(Set(at + 5), kFloat, d.warningLo, valueType, limits, 0, shownWhenVariable, kTxtWarningLo),
+        Number(Set(at + 9), kFloat, d.warningHi, valueType, limits, 0, shownWhenVariable, kTxtWarningHi),
+        Number(Set(at + 13), kFloat, d.failureHi, valueType, limits, 0, shownWhenVariable, kTxtFailureHi),
+    }};
+}
+
+constexpr auto kP32 = Messages(112, {2, -2, -2, 16, 16}, 20, Own(-2, 16), RowLimitsPh);
+constexpr auto kP33 = Messages(129, {1, -2000, -2000, 2000, 2000}, 22, Own(-2000, 2000), RowLimitsOrp);
+constexpr auto kP34 = Messages(146, {1, 0, 0, 42.5, 42.5}, 25, Own(0, 42.5f), RowLimitsRh);
+constexpr auto kP35 = Messages(129, {1, -2000, -2000, 2000, 2000}, 89, Own(0, 1999), RowLimitsOrp);
+constexpr auto kP36 = Messages(146, {1, 0, 0, 42.5, 42.5}, 90, Own(0, 4000), RowLimitsRh);
+constexpr auto kP37 = Messages(112, {2, -2, -2, 16, 16}, 48, Own(0, 2000), RowLimitsPh);
+constexpr auto kP38 = Messages(163, {2, -20, -20, 150, 150}, 10, Own(-50, 250), RowLimitsTemp);
+constexpr auto kP39 = Messages(180, {1, -2000, -2000, 2000, 2000}, 21, Own(-2000, 2000), RowLimitsMv);
+
+// Every table in order P1..P39.
+constexpr std::span<const Row> kTables[] = {
+    kP1,  kP2,  kP3,  kP4,  kP5,  kP6,  kP7,  kP8,  kP9,  kP10, kP11, kP12, kP13,
+    kP14, kP15, kP16, kP17, kP18, kP19, kP20, kP21, kP22, kP23, kP24, kP25, kP26,
+    kP27, kP28, kP29, kP30, kP31, kP32, kP33, kP34, kP35, kP36, kP37, kP38, kP39,
+};
+
+template <std::size_t N>
+constexpr std::array<TParamEntry, N> Entries(const std::array<Row, N>& rows) {
+    std::array<TParamEntry, N> entries{};
+    for (std::size_t i = 0; i < N; ++i) entries[i] = rows[i].entry;
+    return entries;
+}
+
+constexpr auto P1 = Entries(kP1);
+constexpr auto P2 = Entries(kP2);
+constexpr auto P3 = Entries(kP3);
+constexpr auto P4 = Entries(kP4);
+constexpr auto P5 = Entries(kP5);
+constexpr auto P6 = Entries(kP6);
+constexpr auto P7 = Entries(kP7);
+constexpr auto P8 = Entries(kP8);
+constexpr auto P9 = Entries(kP9);
+constexpr auto P10 = Entries(kP10);
+constexpr auto P11 = Entries(kP11);
+constexpr auto P12 = Entries(kP12);
+constexpr auto P13 = Entries(kP13);
+constexpr auto P14 = Entries(kP14);
+constexpr auto P15 = Entries(kP15);
+constexpr auto P16 = Entries(kP16);
+constexpr auto P17 = Entries(kP17);
+constexpr auto P18 = Entries(kP18);
+constexpr auto P19 = Entries(kP19);
+constexpr auto P20 = Entries(kP20);
+constexpr auto P21 = Entries(kP21);
+constexpr auto P22 = Entries(kP22);
+constexpr auto P23 = Entries(kP23);
+constexpr auto P24 = Entries(kP24);
+constexpr auto P25 = Entries(kP25);
+constexpr auto P26 = Entries(kP26);
+constexpr auto P27 = Entries(kP27);
+constexpr auto P28 = Entries(kP28);
+constexpr auto P29 = Entries(kP29);
+constexpr auto P30 = Entries(kP30);
+constexpr auto P31 = Entries(kP31);
+constexpr auto P32 = Entries(kP32);
+constexpr auto P33 = Entries(kP33);
+constexpr auto P34 = Entries(kP34);
+constexpr auto P35 = Entries(kP35);
+constexpr auto P36 = Entries(kP36);
+constexpr auto P37 = Entries(kP37);
+constexpr auto P38 = Entries(kP38);
+constexpr auto P39 = Entries(kP39);
+
+constexpr std::span<const TParamEntry> kEntryTables[] = {
+    P1,  P2,  P3,  P4,  P5,  P6,  P7,  P8,  P9,  P10, P11, P12, P13, P14, P15, P16, P17, P18, P19, P20,
+    P21, P22, P23, P24, P25, P26, P27, P28, P29, P30, P31, P32, P33, P34, P35, P36, P37, P38, P39,
+};
+
+// ---- default records -------------------------------------------------------------------------------
+
+constexpr void PutByte(std::span<uint8_t> record, std::span<bool> named, std::size_t at, uint8_t byte) {
+    // Two rows naming the same byte must agree on its default; a disagreement stops the build.
+    if (at >= record.size()) throw "default outside its section";
+    if (named[at] && record[at] != byte) throw "two rows disagree on a default";
+    record[at] = byte;
+    named[at] = true;
+}
+
+constexpr void PutDefault(std::span<uint8_t> record, std::span<bool> named, const Row& row) {
+    const TParamEntry& e = row.entry;
+    uint32_t bits = 0;
+    std::size_t width = 4;
+    if (e.flags & kPfUInt8) {
+        bits = static_cast<uint8_t>(row.value);
+        width = 1;
+    } else if (e.flags & kPfUInt16) {
+        bits = static_cast<uint16_t>(row.value);
+        width = 2;
+    } else if (e.flags & kPfInt16) {
+        bits = static_cast<uint16_t>(static_cast<int16_t>(row.value));
+        width = 2;
+    } else {
+        bits = std::bit_cast<uint32_t>(static_cast<float>(row.value));
+    }
+    for (std::size_t i = 0; i < width; ++i)
+        PutByte(record, named, e.location.offset + i, static_cast<uint8_t>(bits >> (8 * i)));
+}
+
+template <std::size_t Size>
+constexpr std::array<uint8_t, Size> BuildRecord(Section section) {
+    std::array<uint8_t, Size> record{};
+    std::array<bool, Size> named{};
+    for (std::span<const Row> table : kTables)
+        for (const Row& row : table)
+            if (row.hasDefault && row.entry.location.section == section) PutDefault(record, named, row);
+    return record;
+}
+
+constexpr auto kPhSetDefaults = BuildRecord<386>(Section::PH_SET);
+constexpr auto kPhFixDefaults = BuildRecord<222>(Section::PH_FIX);
+
+}  // namespace
+
+// ---- the menu --------------------------------------------------------------------------------------
+
+namespace {
+
+struct MenuRow {
+    int32_t level;
+    Handler handler;
+    const TextRecord& texts;
+    int table;  // 1..39, 0 for a folder
+    uint32_t flags = 0;
+    uint16_t menuBit = 0;
+};
+
+constexpr TMenuEntry MakeEntry(const MenuRow& row) {
+    TMenuEntry entry{.level = row.level, .flags = row.flags, .menuBit = row.menuBit, .handler = row.handler,
+                     .texts = &row.texts};
+    if (row.table > 0) {
+        const std::span<const TParamEntry> params = kEntryTables[row.table - 1];
+        entry.params = params.data();
+        entry.lastParam = static_cast<int32_t>(params.size()) - 1;
+    }
+    return entry;
+}
+
+constexpr uint32_t kTop = kMfFirstLevel;
+
+}  // namespace
+
+#define MENU(...) MakeEntry(MenuRow{__VA_ARGS__})
+
+constinit const TMenuEntry MenuPH[] = {
+    MENU(1, DefaultHandler, kTxtCalibrationData, 1, kTop | kMfGreenTitle, 0x0100),      // 0
+    MENU(1, DefaultHandler, kTxtInputFilter, 2, kTop, 0x0200),                          // 1
+    MENU(1, DefaultHandler, kTxtSensorData, 3, kTop, 0x0400),                           // 2
+    MENU(2, DefaultHandler, kTxtTempDetection, 4),                                      // 3
+    MENU(2, MenuV5, kTxtSlope, 5),                                                      // 4
+    MENU(2, MenuV5, kTxtZero, 6),                                                       // 5
+    MENU(2, MenuV5Not13, kTxtRefEl, 7),                                                 // 6
+    MENU(2, MenuV5Is13, kTxtRefEl, 8),                                                  // 7
+    MENU(2, MenuV5NotIsfet, kTxtGlassEl, 9),                                            // 8
+    MENU(2, MenuV5, kTxtResponseTime, 10),                                              // 9
+    MENU(2, MenuV5, kTxtCalcheck, 11),                                                  // 10
+    MENU(2, MenuFrom6, kTxtMonitoringDetails, 12),                                      // 11
+    MENU(3, MenuFrom6, kTxtSlope, 5),                                                   // 12
+    MENU(3, MenuFrom6, kTxtZero, 6),                                                    // 13
+    MENU(3, MenuTemperature, kTxtTemperature, 13),                                      // 14
+    MENU(3, MenuFrom6RefEl, kTxtRefEl, 7),                                              // 15
+    MENU(3, MenuFrom6Is13, kTxtRefEl, 8),                                               // 16
+    MENU(3, MenuFrom6NotIsfet, kTxtGlassEl, 9),                                         // 17
+    MENU(3, MenuFrom6, kTxtResponseTime, 10),                                           // 18
+    MENU(3, MenuDli, kTxtTtm, 14),                                                      // 19
+    MENU(3, MenuDli, kTxtDli, 15),                                                      // 20
+    MENU(3, MenuCalcheck, kTxtCalcheck, 11),                                            // 21
+    MENU(3, MenuIsfetLeakage, kTxtIsfetLeakage, 16),                                    // 22
+    MENU(3, MenuSensorWear, kTxtSensorWear, 17),                                        // 23
+    MENU(3, MenuSensorCounter, kTxtOperatingTime, 18),                                  // 24
+    MENU(3, MenuSensorCounterDirect, kTxtCipCounter, 19),                               // 25
+    MENU(3, MenuSensorCounter, kTxtSipCounter, 20),                                     // 26
+    MENU(3, MenuSensorCounterDirect, kTxtAutoclavingCounter, 21),                       // 27
+    MENU(3, MenuCo2, kTxtMembraneChanges, 22),                                          // 28
+    MENU(1, DefaultHandler, kTxtCalPresets, 23, kTop, 0x0800),                          // 29
+    MENU(2, MenuCalTimer, kTxtCalTimer, 24),                                            // 30
+    MENU(2, MenuDli, kTxtCalTimerAct, 25),                                              // 31
+    MENU(2, MenuCalToleranceBand, kTxtCalToleranceBand, 26),                            // 32
+    MENU(2, MenuPhType, kTxtOrpCheck, 27),                                              // 33
+    MENU(1, MenuCo2, kTxtPressureCorrection, 28, kTop, 0x1000),                         // 34
+    MENU(1, DefaultHandler, kTxtTcProcessMedium, 29, kTop, 0x2000),                     // 35
+    MENU(1, MenuPhType, kTxtOrpRh, 30, kTop, 0x4000),                                   // 36
+    MENU(1, DefaultHandler, kTxtDeltaFunction, 31, kTop, 0x8000),                       // 37
+    MENU(1, DefaultHandler, kTxtMessages, 0, kTop, 0x0001),                             // 38
+    MENU(2, MenuPhType, kTxtMsgPh, 32),                                                 // 39
+    MENU(2, MenuPhTypeDirect, kTxtMsgOrp, 33),                                          // 40
+    MENU(2, MenuPhTypeDirect, kTxtMsgRh, 34),                                           // 41
+    MENU(2, MenuCo2, kTxtMsgSaturation, 35),                                            // 42
+    MENU(2, MenuCo2, kTxtMsgConcentration, 36),                                         // 43
+    MENU(2, MenuCo2, kTxtMsgPartialPressure, 37),                                       // 44
+    MENU(2, MenuMsgTemperature, kTxtMsgTemperature, 38),                                // 45
+    MENU(2, MenuPhType, kTxtMsgMv, 39),                                                 // 46
+    TMenuEntry{.level = -1},                                                            // end
+};
+
+#undef MENU
+
+static_assert(std::size(MenuPH) == kMenuPHEnd + 1);
+
+std::span<const TParamEntry> PhParamTable(int n) {
+    CheckIndex("pH parameter table", n - 1, std::size(kEntryTables));
+    return kEntryTables[n - 1];
+}
+
+std::span<const uint8_t> PhSetDefaultRecord() { return kPhSetDefaults; }
+std::span<const uint8_t> PhFixDefaultRecord() { return kPhFixDefaults; }
+
+}  // namespace tessalin
