@@ -187,6 +187,14 @@ void PageTest::Open(const TMenuEntry& entry, const std::string& title) {
     Tick();
 }
 
+void PageTest::SaveScreenshot(const QString& name) const {
+    const QByteArray folder = qgetenv("TESSALIN_SCREENSHOTS");
+    if (folder.isEmpty()) return;
+    host_->show();
+    QApplication::processEvents();
+    EXPECT_TRUE(host_->grab().save(QString::fromLocal8Bit(folder) + "/" + name + ".png"));
+}
+
 void PageTest::Type(QWidget* control, const QString& keys) { QTest::keyClicks(control, keys); }
 
 void PageTest::Leave(QWidget* control) {

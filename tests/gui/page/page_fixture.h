@@ -98,6 +98,8 @@ protected:
         return nullptr;
     }
     QWidget* panel() const { return page_->Panel(); }
+    // With TESSALIN_SCREENSHOTS set to a folder, leaves a picture of the page frame there.
+    void SaveScreenshot(const QString& name) const;
 
     static void Type(QWidget* control, const QString& keys);
     static void Leave(QWidget* control);

@@ -60,6 +60,7 @@ TEST_F(PageLayoutTest, ColumnsAndTagsOfTheValueRows) {
     auto* slider = Find<QSlider>(RowTag(kRowSlider));
     ASSERT_NE(slider, nullptr);
     EXPECT_EQ(slider->geometry(), QRect(kX0 + 158, slider->y(), kW - (kX0 + 158), 30));
+    SaveScreenshot("every_kind_of_row");
 }
 
 TEST_F(PageLayoutTest, HeadingsAreBevelledFramesAcrossTheTitleSection) {
