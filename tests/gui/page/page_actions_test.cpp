@@ -85,7 +85,7 @@ TEST_F(PageActionsTest, AButtonTellsItsHandlerAndRefreshesTheButtons) {
     Find<QPushButton>(ButtonTag(kRowButtons, 1))->click();
     EXPECT_EQ(Log().count(kRowButtons, kEvButtonPressed), 1);
     EXPECT_EQ(Log().count(kRowButtons, kEvButtonEnabled), 2);
-    EXPECT_TRUE(prompter_.Messages.empty());
+    EXPECT_TRUE(prompter_.Messages.isEmpty());
 }
 
 TEST_F(PageActionsTest, TheSubPageOpensInTheDialogAndItsButtonsDoNothing) {

@@ -67,7 +67,7 @@ extern const TMenuEntry kSubPageMenu;
 // Answers at once instead of waiting for the user.
 class TestPrompter : public Prompter {
 public:
-    std::vector<QString> Messages;
+    QStringList Messages;
     std::function<int(QDialog&)> OnExec;
 
     FileDialogResult OpenFile(QWidget*, const FileDialogSpec&) override { return {}; }

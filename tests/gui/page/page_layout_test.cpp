@@ -147,6 +147,24 @@ TEST_F(PageLayoutTest, HeaderShowsThePlainTitleAndTheSetPicture) {
     EXPECT_GE(panel()->minimumHeight(), Find<QWidget>(RowTag(kRowDerived))->geometry().bottom());
 }
 
+TEST_F(PageLayoutTest, ATextRowWithoutValidCharacterSetStopsTheBuildWithAMessage) {
+    static const TextRecord kName{{"Feld", "", "Field", "", "", "", "", "", "", "", "", "", "", ""}};
+    static const TParamEntry kRows[] = {
+        {.location = At(Section::SYS_SET, 100), .flags = kPfUInt16, .kind = kKindNumber, .valueType = 8,
+         .texts = &kName},
+        {.arg = 8 | (4 << 8), .location = At(Section::SYS_SET, 120), .kind = kKindText, .valueType = 5,
+         .texts = &kName},
+        {.location = At(Section::SYS_SET, 102), .flags = kPfUInt16, .kind = kKindNumber, .valueType = 8,
+         .texts = &kName},
+    };
+    static const TMenuEntry kMenu{.level = 1, .handler = DefaultHandler, .params = kRows, .lastParam = 2};
+    Ws().UiLanguage = 1;
+    Open(kMenu);
+    EXPECT_EQ(prompter_.Messages, QStringList({"Form: ASCII input without valid character set"}));
+    EXPECT_NE(Find<NumberEdit>(RowTag(0)), nullptr);
+    EXPECT_EQ(Find<NumberEdit>(RowTag(2)), nullptr);
+}
+
 TEST_F(PageLayoutTest, WithoutAPageThePanelIsEmptyAndTheTitleABlank) {
     Open(kTestMenu);
     Ws().CurrentPage = TTabPtrRec{};
