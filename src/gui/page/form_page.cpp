@@ -63,7 +63,7 @@ FormPage::~FormPage() = default;
 
 void FormPage::ServiceRequests() {
     Workspace& ws = Ws();
-    FormPage& target = subPage_ != nullptr ? *subPage_ : *this;
+    FormPage& target = Shown();
     if (ws.PageRebuildRequest) {
         Guarded([&] { target.Rebuild(); });
         ws.PageRebuildRequest = false;
@@ -265,13 +265,7 @@ void FormPage::TextEdited(int row, const QString& text) {
 
 void FormPage::TextLeft(int row, const QString& text) {
     Guarded([&] {
-        const FollowUp followUp = CommitText(model_, row, text.toStdString());
-        // The field as stored: padded with the device blank, refused characters gone.
-        if (const PageRow* shown = model_.find(row)) {
-            for (FixedTextEdit* edit : ControlsLastFirst<FixedTextEdit>(Panel()))
-                if (TagOf(edit) == RowTag(row)) edit->setText(QString::fromStdString(shown->value));
-        }
-        Perform(followUp, row);
+        Perform(CommitText(model_, row, text.toStdString()), row);
     });
 }
 

@@ -38,6 +38,8 @@ public:
     const PageModel& Model() const { return model_; }
     // The page of the open sub-page dialog, or none.
     FormPage* SubPage() const { return subPage_; }
+    // The page the timer works on: the sub-page while its dialog is open, else this one.
+    FormPage& Shown() { return subPage_ != nullptr ? *subPage_ : *this; }
 
 signals:
     // The device tree's nodes changed (a branch or the whole tree was rebuilt): show them again.
