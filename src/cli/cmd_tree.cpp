@@ -53,9 +53,10 @@ int Run(const std::vector<std::string>& argv) {
                    ", \"position\": " + std::to_string(rec.position) + ", \"slot\": " + std::to_string(rec.slot) +
                    ", \"entry\": " + (node.level == 0 ? std::string("null") : std::to_string(entry)) + "}";
         } else {
-            out += path + "\t" + std::string(2 * node.level, ' ') + plain + "\t(module " +
-                   std::to_string(rec.moduleType) + ", position " + std::to_string(rec.position) + ", slot " +
-                   std::to_string(rec.slot) + (node.level == 0 ? "" : ", entry " + std::to_string(entry)) + ")\n";
+            out += path + "\t" + std::string(2 * node.level, ' ') + plain + "\t(level " +
+                   std::to_string(node.level) + ", module " + std::to_string(rec.moduleType) + ", position " +
+                   std::to_string(rec.position) + ", slot " + std::to_string(rec.slot) +
+                   (node.level == 0 ? "" : ", entry " + std::to_string(entry)) + ")\n";
         }
         first = false;
     }

@@ -604,7 +604,10 @@ std::string PhBufferSetHeading(int setCode) {
     if (setCode >= 1 && setCode <= static_cast<int>(kTxtBufferSets.size())) return EntryName(&kTxtBufferSets[setCode - 1]);
     if (setCode != 33) return {};
     std::string text = EntryName(&kTxtBufferTable);
-    for (uint16_t at : {0, 42, 84}) text += " " + BufferValue(At(Section::BUF_FIX, at));
+    for (uint16_t at : {0, 42, 84}) {
+        text += ' ';
+        text += BufferValue(At(Section::BUF_FIX, at));
+    }
     return text;
 }
 

@@ -265,7 +265,7 @@ Outcome Configurator::add(int rowIndex) {
         case Category::IModule: addIModule(row); break;
         case Category::DigitalSensor: addDigitalSensorModule(); break;
         case Category::Ldo: addLdoModule(); break;
-        case Category::Purgon: addPurgon(row); break;
+        case Category::Purgon: addPurgon(); break;
         default: return {false, "this kind of module is never added from the list"};
     }
     return {};
@@ -417,8 +417,7 @@ void Configurator::addLdoModule() {
     redecode();
 }
 
-void Configurator::addPurgon(const CatalogueRow& row) {
-    (void)row;
+void Configurator::addPurgon() {
     // The Purgon image carries a copy of the FRONT header; its defaults fill the program area.
     for (long long i = 2; i < 36; ++i) image_.setU8(kPurgonOffset + i, image_.u8(i));
     CopyDefaults(image_, Section::PURGON, 255);

@@ -92,7 +92,8 @@ private:
     void addIModule(const CatalogueRow& row);
     void addDigitalSensorModule();
     void addLdoModule();
-    void addPurgon(const CatalogueRow& row);
+    // The type (79 or 80) follows the software version and the Purgon image, not the row chosen.
+    void addPurgon();
 
     // Puts a module with the code used by the tool into slot s: slot record, identity record of its
     // measurement channel, attach byte, and the family's default parameters for a new channel.

@@ -26,6 +26,12 @@ TEST(CliNew, WritesADataSetThatLoadsWithItsModules) {
     EXPECT_EQ(device.Slot[1].Code, 5);
     EXPECT_EQ(device.Purgon.TypeCode, 79);
     EXPECT_TRUE(device.Front.Options & (1u << 18));
+
+    // The tree shows the pH module's branch with its menus.
+    const CliRun tree = RunCli({"tree", front, purgon, "--lang", "1"});
+    ASSERT_EQ(tree.exitCode, 0) << tree.err;
+    EXPECT_NE(tree.out.find("[I] "), std::string::npos) << tree.out;
+    EXPECT_NE(tree.out.find("Calibration data"), std::string::npos) << tree.out;
 }
 
 TEST(CliNew, RefusesWhatTheConfiguratorWouldNotOffer) {

@@ -1,0 +1,90 @@
+#include "gui/main_window/prompter.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace tessalin::gui {
+
+QStringList QtNameFilters(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList result;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        const QString patterns = QString(parts[i + 1]).replace(';', ' ');
+        const int open = description.lastIndexOf('(');
+        if (open >= 0 && description.endsWith(')')) description.truncate(open);
+        result << description.trimmed() + " (" + patterns + ")";
+    }
+    return result;
+}
+
+namespace {
+
+FileDialogResult RunFileDialog(QWidget* parent, const FileDialogSpec& spec, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, spec.Title, spec.InitialDir);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen && spec.MustExist ? QFileDialog::ExistingFile
+                                                                         : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    const QStringList filters = QtNameFilters(spec.Filter);
+    dialog.setNameFilters(filters);
+    if (spec.FilterIndex >= 1 && spec.FilterIndex <= filters.size()) dialog.selectNameFilter(filters[spec.FilterIndex - 1]);
+    dialog.setDefaultSuffix(spec.DefaultExt);
+    if (!spec.FileName.isEmpty()) dialog.selectFile(spec.FileName);
+    FileDialogResult result;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return result;
+    result.Accepted = true;
+    result.Path = QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
+    result.FilterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    if (result.FilterIndex < 1) result.FilterIndex = 1;
+    return result;
+}
+
+}  // namespace
+
+FileDialogResult QtPrompter::OpenFile(QWidget* parent, const FileDialogSpec& spec) {
+    return RunFileDialog(parent, spec, QFileDialog::AcceptOpen);
+}
+
+FileDialogResult QtPrompter::SaveFile(QWidget* parent, const FileDialogSpec& spec) {
+    return RunFileDialog(parent, spec, QFileDialog::AcceptSave);
+}
+
+MessageAnswer QtPrompter::Message(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon,
+                                  MessageButtons buttons) {
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    switch (icon) {
+        case MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+        case MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+        case MessageIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+        case MessageIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    }
+    switch (buttons) {
+        case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+        case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        case MessageButtons::YesNoCancel:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            break;
+    }
+    switch (box.exec()) {
+        case QMessageBox::Yes: return MessageAnswer::Yes;
+        case QMessageBox::No: return MessageAnswer::No;
+        case QMessageBox::Ok: return MessageAnswer::Ok;
+        default: return MessageAnswer::Cancel;
+    }
+}
+
+bool QtPrompter::Print(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+int QtPrompter::Exec(QDialog& dialog) { return dialog.exec(); }
+
+}  // namespace tessalin::gui

@@ -1,0 +1,50 @@
+#pragma once
+// The main window's own two-language texts (German, English), selected by UiLanguage: captions and
+// hints of menus and tool buttons, the PDF export dialog, the splash and about window. The texts of
+// the data-set dialogs and messages are the data-set module's (DataSetText).
+
+#include <QString>
+
+#include "core/data_set/texts.h"
+
+namespace tessalin::gui {
+
+// The text of the pair in the current user-interface language (UTF-8 literals).
+QString Pick(const TextPair& pair);
+// A text of the data-set commands and dialogs in the current user-interface language.
+QString Pick(DataSetText id);
+
+// The application's title, the caption of messages that are not tied to one window.
+inline constexpr const char* kApplicationTitle = "Tessalin 3000 - Configuration- and Documentation Tool";
+
+// One row of the relabelling table: the objects (comma-separated objectNames) that take this caption
+// and hint. A null text leaves that property as it is.
+struct CaptionRow {
+    const char* names;
+    TextPair caption;
+    TextPair hint;
+};
+
+// Every caption and hint that the language switch sets on the main window.
+extern const CaptionRow kMainCaptions[];
+extern const int kMainCaptionCount;
+
+namespace texts {
+
+inline constexpr TextPair ExportPdfTitle{"Export in PDF-Datei", "Export as PDF File"};
+inline constexpr TextPair ExportPdfFilter{"Adobe PDF-Dateien (*.pdf)|*.pdf", "Adobe PDF Files (*.pdf)|*.pdf"};
+inline constexpr TextPair BankButtonHint{"Parametersatz A / B umschalten", "Switch parameter set A / B"};
+inline constexpr TextPair AboutCaption{"Über Tessalin 3000", "About Tessalin 3000"};
+
+}  // namespace texts
+
+// ---- splash window: fixed English texts
+namespace splash_texts {
+inline constexpr const char* Subtitle = "Configuration- and Documentation Tool";
+inline constexpr const char* Version = "Version 5.3.0";
+inline constexpr const char* Legal = "© Morvane. All rights reserved.";
+inline constexpr const char* Company = "Morvane Messtechnik";
+inline constexpr const char* Ok = "OK";
+}  // namespace splash_texts
+
+}  // namespace tessalin::gui

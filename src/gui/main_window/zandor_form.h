@@ -1,0 +1,200 @@
+#pragma once
+// TZandorForm: the main window. Menus, tool bar, the device tree beside the four hidden-tab pages,
+// the status bar, the user settings, the two languages and the 100 ms action timer through which
+// all deferred work runs: a requested load or tree rebuild, the "Speichern" state and the caption,
+// then a requested page rebuild or page clear.
+
+#include <QMainWindow>
+#include <QStringList>
+
+#include <array>
+#include <memory>
+
+#include "gui/widgets/par_html.h"
+
+#include "gui/main_window/param_page_frame.h"
+#include "gui/main_window/prompter.h"
+#include "gui/main_window/settings.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace tessalin {
+struct CommandResult;
+struct SaveContext;
+}  // namespace tessalin
+
+namespace tessalin::gui {
+
+class TCardForm;
+class TChildForm;
+class TLoadForm;
+class TZandorInfoForm;
+
+class TZandorForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // Action requests of the timer.
+    static constexpr int kNoAction = 0;
+    static constexpr int kLoadRequest = 1;
+    static constexpr int kTreeRequest = 2;
+    static constexpr int kTimerMs = 100;
+
+    // Pages of MainPageControl.
+    static constexpr int kPageDescription = 0;
+    static constexpr int kPageParameter = 1;
+    static constexpr int kPageGrafik = 2;
+    static constexpr int kPagePrint = 3;
+
+    // `arguments` are the command-line arguments after the program name: a FRONT file and
+    // optionally a Purgon file, loaded on the first timer tick.
+    TZandorForm(Prompter& prompter, TZandorInfoForm& infoForm, const QStringList& arguments,
+                QWidget* parent = nullptr);
+    ~TZandorForm() override;
+
+    TChildForm& ChildForm() const { return *childForm_; }
+    TLoadForm& LoadForm() const { return *loadForm_; }
+    TCardForm& CardForm() const { return *cardForm_; }
+    const ParamPageFrame& Page() const { return page_; }
+    // Where a page is built or cleared: the sub-page dialog while it is shown, else the main window.
+    const ParamPageFrame& TargetPage() const;
+
+    int ActionRequest() const { return actionRequest_; }
+    void SetActionRequest(int request) { actionRequest_ = request; }
+    // Names a data set for the next timer tick to load (command line, dropped files).
+    void RequestLoad(const QString& front, const QString& purgon);
+
+    // The file dialogs of the main window as the language switch has set them.
+    const FileDialogSpec& SaveDialog() const { return saveDialog_; }
+    const FileDialogSpec& SaveDialogU() const { return saveDialogU_; }
+    const FileDialogSpec& ExportPDFDialog() const { return exportPdfDialog_; }
+    // The folder the PDF export dialog starts in next time (kept as the setting "ExportPath").
+    void SetExportPath(const QString& dir) { exportPdfDialog_.InitialDir = dir; }
+
+    // Expert switch "su": no save question.
+    bool ExpertMode() const { return su_; }
+    QString CardDrive() const { return cardDrive_; }
+    int HWConfY() const { return hwConfY_; }
+    void SetHWConfY(int height) { hwConfY_ = height; }
+
+    // Puts the recent files of the workspace into the four items: the separator shows, each item
+    // shows its entry's file names, carries the entry as its hint and is visible when it is not empty.
+    void ShowRecentFiles();
+
+    // Asked before anything replaces the data set: false when the user cancels.
+    bool QuerySaveChanges();
+    // Caption "Tessalin 3000", then " - " and the file names, and " *" while the data set is changed.
+    void UpdateCaption();
+    // Shows a hint in status panel 1 after one blank; a file path (as the recent items carry) clears it.
+    void ApplicationHint(const QString& hint);
+    // The set selector and the page header show picture 25 (set A) or 26 (set B).
+    void ShowParamSetImage(int index);
+
+public slots:
+    void AktionsTimerTimer();
+    void SpracheVtrClick(QAction* item);
+
+    void Neu1Click();
+    void Datei_OpenClick();
+    void Datei_SaveClick();
+    void Datei_SaveAsClick();
+    void Speicherkarte1Click();
+    void RecentFileClick(int index);
+    void Drucken1Click();
+    void ExportPDFClick();
+    void ExportExcel1Click();
+    void Gertebeschreibung1Click();
+    void Gertekonfigurationndern1Click();
+    void MorvaneHomepage1Click();
+    void BedienungsanleitungClick();
+    void InfoberZandor1Click();
+    void ExpandTreeClick();
+    void BankButtonClick();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateCentre();
+    void ReadSettings();
+    void WriteSettings();
+    void Relabel();
+    // Scrolls the parameter page by whole wheel notches; false when the pointer is over the tree.
+    bool HandleWheel(QWheelEvent* wheel);
+
+    void LoadRequestedDataSet();
+    // Loads the data set and shows the outcome: the variant message, or the new data set.
+    void LoadFiles(const QString& front, const QString& purgon);
+    // After a successful load: empty page, recent files, caption, description page, tree.
+    void ShowLoadedDataSet();
+    // The main window's side of a data-set command: its message, the recent files and the caption.
+    void ShowCommandResult(const CommandResult& result);
+    SaveContext CurrentSaveContext() const;
+    void FilesDropped(const QStringList& paths);
+
+    // The device tree: full rebuild from the device, the view filled from the tree's nodes, and a
+    // selection forwarded to the tree, whose answer decides the page shown.
+    void RebuildDeviceTree();
+    void FillDeviceTree();
+    void DeviceTreeSelected(QTreeWidgetItem* item);
+    void ShowTreeTab();
+
+    // Work that the page, description, configurator and documentation modules carry out.
+    void ShowTerminalPlan();
+    void ShowDeviceDescription();
+    void RunConfigurator();
+    void ServicePageRequests();
+    void BuildCurrentPage(const ParamPageFrame& target);
+
+    Prompter& prompter_;
+    TZandorInfoForm& infoForm_;
+
+    QAction* Neu1_ = nullptr;
+    QAction* Datei_Save_ = nullptr;
+    QAction* N5_ = nullptr;
+    std::array<QAction*, 4> recentItems_{};
+    QActionGroup* languages_ = nullptr;
+    QToolButton* SaveButton_ = nullptr;
+    QToolButton* BankButton_ = nullptr;
+    QTreeWidget* DeviceTree_ = nullptr;
+    std::unique_ptr<MarkupImageList> HTMLImageList_;
+    QSplitter* MainSplitter_ = nullptr;
+    QTabWidget* MainPageControl_ = nullptr;
+    ParamPageFrame page_;
+    QLabel* statusPanel0_ = nullptr;
+    QLabel* statusPanel1_ = nullptr;
+    QTimer* AktionsTimer_ = nullptr;
+
+    TChildForm* childForm_ = nullptr;
+    TLoadForm* loadForm_ = nullptr;
+    TCardForm* cardForm_ = nullptr;
+
+    FileDialogSpec saveDialog_;
+    FileDialogSpec saveDialogU_;
+    FileDialogSpec exportPdfDialog_;
+
+    int actionRequest_ = kNoAction;
+    QString pendingFront_;
+    QString pendingPurgon_;
+    bool su_ = false;
+    int treeX_ = 295;
+    int hwConfY_ = 200;
+    QString cardDrive_;
+    int wheelRemainder_ = 0;
+};
+
+}  // namespace tessalin::gui

@@ -1,0 +1,264 @@
+// Every way a data set enters the window: the load dialog, a recent-file item, the command line and
+// dropped files, each ending in the loader; the save question before the data set is replaced; "Neu".
+#include <QAction>
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QUrl>
+
+#include "core/tree/device_tree.h"
+#include "gui/main_window/load_form.h"
+#include "main_window_fixture.h"
+#include "support/image_builder.h"
+
+namespace tessalin::gui::test {
+namespace {
+
+using tessalin::test::ImageBuilder;
+using tessalin::test::TempDir;
+
+class OpenTest : public MainWindowTest {
+protected:
+    // Writes a data set into its own folder; returns {front, purgon} (purgon empty without one).
+    std::pair<QString, QString> WriteSet(const std::string& folder, const ImageBuilder& builder) {
+        std::filesystem::create_directories(dir_.path() / folder);
+        const auto [front, purgon] = builder.writeFiles(dir_, folder + "/BACKUP01.PAR", folder + "/BACKUP02.PAR");
+        return {QString::fromStdString(front), QString::fromStdString(purgon)};
+    }
+
+    // The load dialog, filled in and confirmed by the user.
+    void AnswerLoadDialog(const QString& front, const QString& purgon) {
+        prompter_.OnExec = [front, purgon](QDialog& dialog) {
+            static_cast<TLoadForm&>(dialog).SetFiles(front, purgon);
+            return int(QDialog::Accepted);
+        };
+    }
+
+    void Drop(const QStringList& paths) {
+        auto* mime = new QMimeData;
+        QList<QUrl> urls;
+        for (const QString& path : paths) urls << QUrl::fromLocalFile(path);
+        mime->setUrls(urls);
+        // the drag enters the window first, which makes it the target of the drop
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form_.get(), &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(form_.get(), &drop);
+        delete mime;
+    }
+
+    TempDir dir_;
+};
+
+TEST_F(OpenTest, OpenThroughTheDialogShowsTheDataSet) {
+    Start();
+    const auto [front, purgon] = WriteSet("one", ImageBuilder().purgon());
+    AnswerLoadDialog(front, purgon);
+    Find<QAction>("Datei_Open")->trigger();
+    EXPECT_EQ(prompter_.ExecutedDialogs, std::vector<QString>{"TLoadForm"});
+    EXPECT_EQ(Ws().LoadError, 0);
+    EXPECT_EQ(Ws().FrontFileName, front.toStdString());
+    EXPECT_EQ(Ws().PurgonFileName, purgon.toStdString());
+    EXPECT_EQ(form_->windowTitle(), "Tessalin 3000 - BACKUP01.PAR / BACKUP02.PAR");
+    EXPECT_EQ(Find<QAction>("N1Dateialt1")->text(), "BACKUP01.PAR / BACKUP02.PAR");
+    EXPECT_TRUE(Find<QAction>("N1Dateialt1")->isVisible());
+    EXPECT_EQ(Find<QTabWidget>("MainPageControl")->currentIndex(), TZandorForm::kPageDescription);
+
+    // the caption marks a changed data set once the timer has seen the change
+    Ws().Modified = true;
+    form_->AktionsTimerTimer();
+    EXPECT_EQ(form_->windowTitle(), "Tessalin 3000 - BACKUP01.PAR / BACKUP02.PAR *");
+    EXPECT_TRUE(Find<QToolButton>("SaveButton")->isEnabled());
+}
+
+// The view shows exactly the tree model's nodes, with the model's selection.
+void ExpectTreeShowsModel(QTreeWidget* tree) {
+    const DeviceTreeState& model = Ws().Tree;
+    ASSERT_EQ(tree->topLevelItemCount(), static_cast<int>(model.roots.size()));
+    int shown = 0;
+    for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
+        const int node = (*it)->data(0, Qt::UserRole).toInt();
+        EXPECT_EQ((*it)->text(0).toStdString(), model.nodes.at(static_cast<std::size_t>(node)).text);
+        ++shown;
+    }
+    EXPECT_EQ(shown, static_cast<int>(NodesInOrder().size()));
+    if (model.selected >= 0) {
+        ASSERT_NE(tree->currentItem(), nullptr);
+        EXPECT_EQ(tree->currentItem()->data(0, Qt::UserRole).toInt(), model.selected);
+    }
+}
+
+TEST_F(OpenTest, TreeFollowsTheModelThroughLoadLanguageAndNew) {
+    Start();
+    auto* tree = Find<QTreeWidget>("DeviceTree");
+    const auto set = WriteSet("tree", ImageBuilder().base(1));
+    AnswerLoadDialog(set.first, "");
+    Find<QAction>("Datei_Open")->trigger();
+    ExpectTreeShowsModel(tree);
+    EXPECT_EQ(Find<QTabWidget>("MainPageControl")->currentIndex(), static_cast<int>(Ws().Tree.activeTab));
+
+    Find<QAction>("EnglischVtr")->trigger();
+    ExpectTreeShowsModel(tree);
+
+    Find<QAction>("Neu1")->trigger();
+    EXPECT_EQ(tree->topLevelItemCount(), 0);
+    EXPECT_EQ(Find<QTabWidget>("MainPageControl")->currentIndex(), TZandorForm::kPageDescription);
+}
+
+TEST_F(OpenTest, CancelInTheSaveQuestionKeepsTheDataSet) {
+    Start();
+    const auto first = WriteSet("one", ImageBuilder());
+    const auto second = WriteSet("two", ImageBuilder().version('7', '1'));
+    AnswerLoadDialog(first.first, "");
+    Find<QAction>("Datei_Open")->trigger();
+    Ws().Modified = true;
+    form_->AktionsTimerTimer();
+    const ParImageBuffer image = Ws().ParImage;
+
+    AnswerLoadDialog(second.first, "");
+    prompter_.ExecutedDialogs.clear();
+    prompter_.Answers = {MessageAnswer::Cancel};
+    Find<QToolButton>("OpenButton")->click();
+    form_->RequestLoad(second.first, "");
+    prompter_.Answers = {MessageAnswer::Cancel};
+    form_->AktionsTimerTimer();
+    prompter_.Answers = {MessageAnswer::Cancel};
+    Find<QAction>("N1Dateialt1")->trigger();
+
+    EXPECT_EQ(prompter_.Messages.size(), 3u);
+    EXPECT_TRUE(prompter_.ExecutedDialogs.empty());
+    EXPECT_EQ(Ws().FrontFileName, first.first.toStdString());
+    EXPECT_TRUE(Ws().ParImage == image);
+    EXPECT_TRUE(Ws().Modified);
+    EXPECT_EQ(form_->windowTitle(), "Tessalin 3000 - BACKUP01.PAR *");
+
+    // No goes on without saving
+    prompter_.Answers = {MessageAnswer::No};
+    Find<QAction>("Datei_Open")->trigger();
+    EXPECT_EQ(Ws().FrontFileName, second.first.toStdString());
+    EXPECT_FALSE(Ws().Modified);
+}
+
+TEST_F(OpenTest, RecentItemLoadsItsEntryAndMovesItToTheTop) {
+    Start();
+    const auto a = WriteSet("a", ImageBuilder().purgon());
+    const auto b = WriteSet("b", ImageBuilder());
+    AnswerLoadDialog(a.first, a.second);
+    Find<QAction>("Datei_Open")->trigger();
+    AnswerLoadDialog(b.first, "");
+    Find<QAction>("Datei_Open")->trigger();
+    ASSERT_EQ(Ws().RecentFiles[1], (a.first + " / " + a.second).toStdString());
+
+    Find<QAction>("N2Dateialt1")->trigger();
+    EXPECT_EQ(Ws().FrontFileName, a.first.toStdString());
+    EXPECT_EQ(Ws().PurgonFileName, a.second.toStdString());
+    EXPECT_EQ(form_->LoadForm().FrontFile(), a.first);
+    EXPECT_EQ(form_->LoadForm().PurgonFile(), a.second);
+    EXPECT_EQ(Find<QAction>("N1Dateialt1")->statusTip(), a.first + " / " + a.second);
+    EXPECT_EQ(Find<QAction>("N2Dateialt1")->statusTip(), b.first);
+    EXPECT_FALSE(Find<QAction>("N3Dateialt1")->isVisible());
+}
+
+TEST_F(OpenTest, CommandLineLoadsOnTheFirstTick) {
+    const auto set = WriteSet("cmd", ImageBuilder().purgon());
+    struct Case {
+        QStringList arguments;
+        std::string purgon;
+    };
+    for (const Case& c : {Case{{set.first}, ""}, Case{{set.first, set.second}, set.second.toStdString()}}) {
+        SCOPED_TRACE(c.arguments.size());
+        ResetWorkspace();
+        Start(c.arguments);
+        EXPECT_EQ(form_->ActionRequest(), TZandorForm::kLoadRequest);
+        EXPECT_TRUE(Ws().FrontFileName.empty());
+        form_->AktionsTimerTimer();
+        EXPECT_EQ(form_->ActionRequest(), TZandorForm::kNoAction);
+        EXPECT_EQ(Ws().FrontFileName, set.first.toStdString());
+        EXPECT_EQ(Ws().PurgonFileName, c.purgon);
+        EXPECT_EQ(form_->LoadForm().FrontFile(), set.first);
+        Stop();
+    }
+    Start();
+    EXPECT_EQ(form_->ActionRequest(), TZandorForm::kNoAction);
+}
+
+TEST_F(OpenTest, DroppedFilesLoadOnlyWithAFrontFile) {
+    Start();
+    const auto set = WriteSet("drop", ImageBuilder().purgon());
+    const auto other = WriteSet("other", ImageBuilder());
+    Drop({set.second});
+    EXPECT_EQ(form_->ActionRequest(), TZandorForm::kNoAction);
+
+    Drop({other.first, set.second, set.first});
+    EXPECT_EQ(form_->ActionRequest(), TZandorForm::kLoadRequest);
+    form_->AktionsTimerTimer();
+    EXPECT_EQ(Ws().FrontFileName, set.first.toStdString());
+    EXPECT_EQ(Ws().PurgonFileName, set.second.toStdString());
+}
+
+TEST_F(OpenTest, RefusedFilesLeaveTheDataSetAsItWas) {
+    Start();
+    const auto good = WriteSet("good", ImageBuilder());
+    const auto foreign = WriteSet("foreign", ImageBuilder().variant('p'));
+    AnswerLoadDialog(good.first, "");
+    Find<QAction>("Datei_Open")->trigger();
+    const ParImageBuffer image = Ws().ParImage;
+
+    // another device software's file: the one message of the loader
+    AnswerLoadDialog(foreign.first, "");
+    Find<QAction>("Datei_Open")->trigger();
+    EXPECT_EQ(Ws().LoadError, 8192);
+    ASSERT_EQ(prompter_.Messages.size(), 1u);
+    EXPECT_EQ(prompter_.Messages[0].Caption, "Tessalin 3000 - Configuration- and Documentation Tool");
+    EXPECT_EQ(prompter_.Messages[0].Text,
+              "Diese Dateivariante wird nicht unterstützt,\n\rsie gehört zu einer anderen Gerätesoftware!");
+    EXPECT_EQ(prompter_.Messages[0].Icon, MessageIcon::Error);
+
+    // a missing file: refused without a message
+    AnswerLoadDialog(dir_.file("missing/BACKUP01.PAR").c_str(), "");
+    Find<QAction>("Datei_Open")->trigger();
+    EXPECT_EQ(Ws().LoadError, 4096);
+    EXPECT_EQ(prompter_.Messages.size(), 1u);
+
+    EXPECT_EQ(Ws().FrontFileName, good.first.toStdString());
+    EXPECT_TRUE(Ws().ParImage == image);
+    EXPECT_EQ(form_->windowTitle(), "Tessalin 3000 - BACKUP01.PAR");
+    EXPECT_EQ(Ws().RecentFiles[0], good.first.toStdString());
+    EXPECT_TRUE(Ws().RecentFiles[1].empty());
+}
+
+TEST_F(OpenTest, NewEmptiesTheDataSet) {
+    Start();
+    const auto set = WriteSet("new", ImageBuilder());
+    AnswerLoadDialog(set.first, "");
+    Find<QAction>("Datei_Open")->trigger();
+    Find<QToolButton>("BankButton")->click();
+    Find<QToolButton>("NewButton")->click();
+    EXPECT_TRUE(Ws().FrontFileName.empty());
+    EXPECT_TRUE(Ws().ParImage == ParImageBuffer());
+    EXPECT_FALSE(Ws().ActiveParamSet);
+    EXPECT_EQ(form_->windowTitle(), "Tessalin 3000");
+    EXPECT_EQ(form_->Page().HeaderControl1->model()->headerData(0, Qt::Horizontal, Qt::UserRole).toInt(), 25);
+}
+
+TEST_F(OpenTest, BankButtonSwitchesTheParameterSet) {
+    Start();
+    auto* header = form_->Page().HeaderControl1;
+    for (const auto& [set, image] : {std::pair{true, 26}, std::pair{false, 25}}) {
+        Ws().PageRebuildRequest = false;
+        Find<QToolButton>("BankButton")->click();
+        EXPECT_EQ(Ws().ActiveParamSet, set);
+        EXPECT_EQ(header->model()->headerData(0, Qt::Horizontal, Qt::UserRole).toInt(), image);
+        EXPECT_TRUE(Ws().PageRebuildRequest);
+        form_->AktionsTimerTimer();
+        EXPECT_FALSE(Ws().PageRebuildRequest);
+    }
+}
+
+}  // namespace
+}  // namespace tessalin::gui::test
