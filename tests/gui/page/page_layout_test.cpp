@@ -2,9 +2,12 @@
 // the header, the picture row, and the page without a table.
 #include <QCheckBox>
 #include <algorithm>
+#include <array>
 #include <QComboBox>
 #include <QFrame>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTimeEdit>
 
@@ -163,6 +166,30 @@ TEST_F(PageLayoutTest, ATextRowWithoutValidCharacterSetStopsTheBuildWithAMessage
     EXPECT_EQ(prompter_.Messages, QStringList({"Form: ASCII input without valid character set"}));
     EXPECT_NE(Find<NumberEdit>(RowTag(0)), nullptr);
     EXPECT_EQ(Find<NumberEdit>(RowTag(2)), nullptr);
+}
+
+TEST_F(PageLayoutTest, AHundredRowsFillThePanelAndTheScrollBoxScrollsIt) {
+    static const TextRecord kName{{"Wert", "", "Value", "", "", "", "", "", "", "", "", "", "", ""}};
+    static const auto kRows = [] {
+        std::array<TParamEntry, 100> rows{};
+        for (int r = 0; r < 100; ++r)
+            rows[r] = TParamEntry{.location = At(Section::SYS_SET, static_cast<uint16_t>(2 * r)), .flags = kPfUInt16,
+                                  .kind = kKindNumber, .valueType = 8, .texts = &kName};
+        return rows;
+    }();
+    static const TMenuEntry kMenu{.level = 1, .handler = DefaultHandler, .params = kRows.data(), .lastParam = 99};
+    Open(kMenu);
+    auto* last = Find<NumberEdit>(RowTag(99));
+    ASSERT_NE(last, nullptr);
+    EXPECT_GE(panel()->minimumHeight(), last->geometry().bottom());
+    host_->show();
+    QApplication::processEvents();
+    QScrollBar* bar = frame_.ScrollBox1->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    bar->setValue(bar->maximum());
+    QApplication::processEvents();
+    const QPoint lastInView = last->mapTo(frame_.ScrollBox1->viewport(), QPoint(0, last->height()));
+    EXPECT_LE(lastInView.y(), frame_.ScrollBox1->viewport()->height());
 }
 
 TEST_F(PageLayoutTest, WithoutAPageThePanelIsEmptyAndTheTitleABlank) {
