@@ -27,17 +27,17 @@ std::vector<QPushButton*> MakeButtons(QWidget* panel, const PageRow& row, int y)
     std::vector<QPushButton*> buttons;
     const int width = row.buttons.size() == 1 ? kSingleWidth : kNarrowWidth;
     int x = kUnitLabelX;
-    for (const PageButton& spec : row.buttons) {
-        auto* button = new QPushButton(QString::fromStdString(spec.caption), panel);
-        SetTag(button, ButtonTag(row.row, spec.number));
+    for (const PageButton& entry : row.buttons) {
+        auto* button = new QPushButton(QString::fromStdString(entry.caption), panel);
+        SetTag(button, ButtonTag(row.row, entry.number));
         button->setGeometry(x, y, width, kButtonHeight);
-        if (!spec.glyph.empty()) {
-            const QPixmap glyph = ButtonGlyph(QString::fromStdString(spec.glyph));
+        if (!entry.glyph.empty()) {
+            const QPixmap glyph = ButtonGlyph(QString::fromStdString(entry.glyph));
             button->setIcon(glyph);
             button->setIconSize(glyph.size());
         }
-        if (!spec.hint.empty()) button->setToolTip(QString::fromStdString(spec.hint));
-        button->setEnabled(spec.enabled);
+        if (!entry.hint.empty()) button->setToolTip(QString::fromStdString(entry.hint));
+        button->setEnabled(entry.enabled);
         buttons.push_back(button);
         x += width + kSpacing;
     }

@@ -366,8 +366,8 @@ void FormPage::ShowButtonStates() {
         const PageRow* shown = model_.find(TagRow(tag));
         if (shown == nullptr) continue;
         const int number = static_cast<int>(tag >> 24);
-        for (const PageButton& spec : shown->buttons)
-            if (spec.number == number) button->setEnabled(spec.enabled);
+        for (const PageButton& entry : shown->buttons)
+            if (entry.number == number) button->setEnabled(entry.enabled);
     }
 }
 
