@@ -1,5 +1,7 @@
 #include "gui/main_window/zandor_form.h"
 
+#include "gui/page/form_page.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
@@ -109,6 +111,9 @@ TZandorForm::TZandorForm(Prompter& prompter, TZandorInfoForm& infoForm, const QS
     connect(AktionsTimer_, &QTimer::timeout, this, &TZandorForm::AktionsTimerTimer);
 
     childForm_ = new TChildForm(this);
+    formPage_ = new FormPage(page_, prompter_, *childForm_, this);
+    connect(formPage_, &FormPage::TreeChanged, this, [this] { FillDeviceTree(true); });
+    connect(formPage_, &FormPage::NodeRenamed, this, &TZandorForm::ShowRenamedNode);
     loadForm_ = new TLoadForm(prompter_, this);
     cardForm_ = new TCardForm(this);
 
@@ -437,7 +442,7 @@ void TZandorForm::LoadRequestedDataSet() {
 
 void TZandorForm::LoadFiles(const QString& front, const QString& purgon) {
     // The page's controls show the image that is about to be replaced.
-    TargetPage().ClearFormpage();
+    formPage_->Shown().Clear();
     Ws().PageClearRequest = false;
     CommandResult result;
     result.load = LoadDataSet(front.toStdString(), purgon.toStdString());
@@ -484,7 +489,7 @@ void TZandorForm::RecentFileClick(int index) {
 
 void TZandorForm::Neu1Click() {
     if (!QuerySaveChanges()) return;
-    TargetPage().ClearFormpage();
+    formPage_->Shown().Clear();
     NewDataSet();
     UpdateCaption();
     ShowParamSetImage(kImageParamSetA);
@@ -499,16 +504,7 @@ void TZandorForm::BankButtonClick() {
     ws.PageRebuildRequest = true;
 }
 
-void TZandorForm::ServicePageRequests() {
-    Workspace& ws = Ws();
-    if (ws.PageRebuildRequest) {
-        BuildCurrentPage(TargetPage());
-        ws.PageRebuildRequest = false;
-    } else if (ws.PageClearRequest) {
-        TargetPage().ClearFormpage();
-        ws.PageClearRequest = false;
-    }
-}
+void TZandorForm::ServicePageRequests() { formPage_->ServiceRequests(); }
 
 
 void TZandorForm::Gertebeschreibung1Click() {
@@ -519,10 +515,6 @@ void TZandorForm::Gertebeschreibung1Click() {
 void TZandorForm::Gertekonfigurationndern1Click() {
     Gertebeschreibung1Click();
     RunConfigurator();
-}
-
-const ParamPageFrame& TZandorForm::TargetPage() const {
-    return childForm_->isVisible() ? childForm_->Page() : page_;
 }
 
 void TZandorForm::MorvaneHomepage1Click() { QDesktopServices::openUrl(QUrl(kHomepageUrl)); }
@@ -578,7 +570,7 @@ void TZandorForm::closeEvent(QCloseEvent* event) {
     setAcceptDrops(false);
     AktionsTimer_->stop();
     WriteSettings();
-    page_.ClearFormpage();
+    formPage_->Clear();
     event->accept();
 }
 

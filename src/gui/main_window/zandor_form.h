@@ -34,6 +34,8 @@ struct SaveContext;
 
 namespace tessalin::gui {
 
+class FormPage;
+
 class TCardForm;
 class TChildForm;
 class TLoadForm;
@@ -64,8 +66,7 @@ public:
     TLoadForm& LoadForm() const { return *loadForm_; }
     TCardForm& CardForm() const { return *cardForm_; }
     const ParamPageFrame& Page() const { return page_; }
-    // Where a page is built or cleared: the sub-page dialog while it is shown, else the main window.
-    const ParamPageFrame& TargetPage() const;
+    FormPage& ParamPage() const { return *formPage_; }
 
     int ActionRequest() const { return actionRequest_; }
     void SetActionRequest(int request) { actionRequest_ = request; }
@@ -149,7 +150,10 @@ private:
     // The device tree: full rebuild from the device, the view filled from the tree's nodes, and a
     // selection forwarded to the tree, whose answer decides the page shown.
     void RebuildDeviceTree();
-    void FillDeviceTree();
+    // keepExpanded: after a partial rebuild the branches the user had opened stay open.
+    void FillDeviceTree(bool keepExpanded = false);
+    // The selected node took a new title from a text row of its page.
+    void ShowRenamedNode();
     void DeviceTreeSelected(QTreeWidgetItem* item);
     void ShowTreeTab();
 
@@ -158,7 +162,6 @@ private:
     void ShowDeviceDescription();
     void RunConfigurator();
     void ServicePageRequests();
-    void BuildCurrentPage(const ParamPageFrame& target);
 
     Prompter& prompter_;
     TZandorInfoForm& infoForm_;
@@ -180,6 +183,7 @@ private:
     QTimer* AktionsTimer_ = nullptr;
 
     TChildForm* childForm_ = nullptr;
+    FormPage* formPage_ = nullptr;
     TLoadForm* loadForm_ = nullptr;
     TCardForm* cardForm_ = nullptr;
 

@@ -1,6 +1,5 @@
-// The main window's hooks into the modules that are wired in next: the device description, the
-// terminal plan, the parameter page builder, the configurator and the documentation. Until then these
-// commands do nothing.
+// The main window's hooks into the device description, the terminal plan, the configurator window and
+// the documentation, which are not part of the program yet: these commands do nothing.
 #include "gui/main_window/zandor_form.h"
 
 namespace tessalin::gui {
@@ -11,6 +10,5 @@ void TZandorForm::ExportExcel1Click() {}
 void TZandorForm::ShowTerminalPlan() {}
 void TZandorForm::ShowDeviceDescription() {}
 void TZandorForm::RunConfigurator() {}
-void TZandorForm::BuildCurrentPage(const ParamPageFrame&) {}
 
 }  // namespace tessalin::gui

@@ -9,6 +9,7 @@
 #include "gui/main_window/load_form.h"
 #include "gui/main_window/ui_texts.h"
 #include "gui/main_window/zandor_form.h"
+#include "gui/page/form_page.h"
 
 namespace tessalin::gui {
 
@@ -129,7 +130,7 @@ void TZandorForm::Speicherkarte1Click() {
     const CommandResult result = CardOpenCommand(dialogs, CurrentSaveContext(), cardDrive_.toStdString());
     if (result.outcome == CommandOutcome::Done) {
         ShowParamSetImage(kImageParamSetA);
-        TargetPage().ClearFormpage();
+        formPage_->Shown().Clear();
         ShowLoadedDataSet();
     } else {
         ShowCommandResult(result);

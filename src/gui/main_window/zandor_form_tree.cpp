@@ -3,6 +3,9 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include <set>
+#include <utility>
+
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
 #include "gui/main_window/ui_texts.h"
@@ -12,11 +15,16 @@ namespace tessalin::gui {
 
 namespace {
 constexpr int kNodeRole = Qt::UserRole;
+constexpr int kLevelRole = Qt::UserRole + 1;
+constexpr int kRecordRole = Qt::UserRole + 2;
 
 void AddNode(const DeviceTreeState& tree, int node, QTreeWidgetItem* item) {
-    item->setText(0, QString::fromStdString(tree.nodes.at(static_cast<std::size_t>(node)).text));
+    const TreeNode& data = tree.nodes.at(static_cast<std::size_t>(node));
+    item->setText(0, QString::fromStdString(data.text));
     item->setData(0, kNodeRole, node);
-    for (int child : tree.nodes.at(static_cast<std::size_t>(node)).children) AddNode(tree, child, new QTreeWidgetItem(item));
+    item->setData(0, kLevelRole, data.level);
+    item->setData(0, kRecordRole, data.record);
+    for (int child : data.children) AddNode(tree, child, new QTreeWidgetItem(item));
 }
 }  // namespace
 
@@ -29,20 +37,35 @@ void TZandorForm::RebuildDeviceTree() {
     }
 }
 
-void TZandorForm::FillDeviceTree() {
+void TZandorForm::FillDeviceTree(bool keepExpanded) {
     const DeviceTreeState& tree = Ws().Tree;
     const QSignalBlocker quiet(DeviceTree_);
+    // A node keeps its level and record through a partial rebuild, not its id.
+    std::set<std::pair<int, int>> expanded;
+    if (keepExpanded) {
+        for (QTreeWidgetItemIterator it(DeviceTree_); *it != nullptr; ++it)
+            if ((*it)->isExpanded()) expanded.insert({(*it)->data(0, kLevelRole).toInt(), (*it)->data(0, kRecordRole).toInt()});
+    }
     DeviceTree_->clear();
     QTreeWidgetItem* selected = nullptr;
     for (int root : tree.roots) AddNode(tree, root, new QTreeWidgetItem(DeviceTree_));
     for (QTreeWidgetItemIterator it(DeviceTree_); *it != nullptr; ++it) {
         if ((*it)->data(0, kNodeRole).toInt() == tree.selected) selected = *it;
+        if (expanded.count({(*it)->data(0, kLevelRole).toInt(), (*it)->data(0, kRecordRole).toInt()}) != 0)
+            (*it)->setExpanded(true);
     }
     if (selected != nullptr) {
         DeviceTree_->setCurrentItem(selected);
         DeviceTree_->scrollToItem(selected);
     }
     ShowTreeTab();
+}
+
+void TZandorForm::ShowRenamedNode() {
+    QTreeWidgetItem* item = DeviceTree_->currentItem();
+    const DeviceTreeState& tree = Ws().Tree;
+    if (item == nullptr || tree.selected < 0) return;
+    item->setText(0, QString::fromStdString(tree.nodes.at(static_cast<std::size_t>(tree.selected)).text));
 }
 
 void TZandorForm::DeviceTreeSelected(QTreeWidgetItem* item) {

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QTabWidget>
 #include <QToolButton>
@@ -12,6 +13,7 @@
 
 #include "core/tree/device_tree.h"
 #include "gui/main_window/load_form.h"
+#include "gui/page/form_page.h"
 #include "main_window_fixture.h"
 #include "support/image_builder.h"
 
@@ -115,6 +117,24 @@ TEST_F(OpenTest, TreeFollowsTheModelThroughLoadLanguageAndNew) {
     Find<QAction>("Neu1")->trigger();
     EXPECT_EQ(tree->topLevelItemCount(), 0);
     EXPECT_EQ(Find<QTabWidget>("MainPageControl")->currentIndex(), TZandorForm::kPageDescription);
+}
+
+TEST_F(OpenTest, SelectingAMenuNodeShowsItsPageOnTheNextTick) {
+    Start();
+    auto* tree = Find<QTreeWidget>("DeviceTree");
+    const auto set = WriteSet("page", ImageBuilder().base(1).slot(0, 3, 0, 1).record(0, {8, 0x12, 1, 0, 7}));
+    AnswerLoadDialog(set.first, "");
+    Find<QAction>("Datei_Open")->trigger();
+    const auto items = tree->findItems("Kalibrierdaten", Qt::MatchContains | Qt::MatchRecursive);
+    ASSERT_EQ(items.size(), 1);
+    tree->setCurrentItem(items[0]);
+    EXPECT_EQ(Find<QTabWidget>("MainPageControl")->currentIndex(), TZandorForm::kPageParameter);
+    QWidget* panel = form_->Page().Formpage;
+    EXPECT_TRUE(panel->findChildren<QWidget*>().isEmpty());  // built on the timer, not in the click
+    form_->AktionsTimerTimer();
+    EXPECT_FALSE(panel->findChildren<QLineEdit*>().isEmpty());
+    EXPECT_FALSE(form_->ParamPage().Model().rows.empty());
+    EXPECT_NE(form_->ParamPage().Model().title.find("Kalibrierdaten"), std::string::npos);
 }
 
 TEST_F(OpenTest, CancelInTheSaveQuestionKeepsTheDataSet) {

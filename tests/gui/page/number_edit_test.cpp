@@ -43,8 +43,9 @@ TEST_F(NumberEditTest, LeavingCorrectsAndColoursAsTheCheckSays) {
 }
 
 TEST_F(NumberEditTest, ANonNumberStaysRedStoresNothingAndBeepsOnLeaving) {
-    // Texts the check reads as no number: a dangling exponent, a letter, nothing.
-    for (const char* typed : {"12e", "x", ""}) {
+    // Texts the check reads as no number: a number with a letter after it, a dangling exponent, a
+    // letter, nothing.
+    for (const char* typed : {"12a", "12e", "x", ""}) {
         SCOPED_TRACE(typed);
         Ws().ParImage.setU16(kSysSet + 100, 7);
         Open(kTestMenu);
