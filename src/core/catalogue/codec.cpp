@@ -48,8 +48,6 @@ std::string FormatValue(double value, const NumberFormat& format, bool general) 
                    : FormatFixed(value, format.decimals, separator);
 }
 
-double ScaleFactor(const TParamEntry& entry) { return entry.scale <= kMaxScale ? kPow10[entry.scale] : 1.0; }
-
 // The largest number a unit can show, in base units: (10^n - 1 + (1 - 10^-d)) x factor.
 double UnitUpperLimit(int digits, int decimals, float factor) {
     CheckIndex("digits", digits, kPow10.size());
@@ -71,8 +69,8 @@ const UnitAlternative* PickUnit(TMwzArray units, const std::string& unit, const 
 }
 
 template <typename T>
-T Saturate(float value, double lowest, double highest) {
-    const double v = std::trunc(static_cast<double>(value));
+T Saturate(double value, double lowest, double highest) {
+    const double v = std::trunc(value);
     if (v <= lowest) return static_cast<T>(lowest);
     if (v >= highest) return static_cast<T>(highest);
     return static_cast<T>(v);
@@ -191,7 +189,7 @@ double ReadEncoded(long long offset, Encoding encoding) {
     return 0;
 }
 
-void WriteEncoded(long long offset, Encoding encoding, float value) {
+void WriteEncoded(long long offset, Encoding encoding, double value) {
     if (Dropped(offset)) return;
     if (encoding != Encoding::Float && std::isnan(value)) return;  // no integer stands for "not a number"
     ParImageBuffer& image = Image();
@@ -206,9 +204,11 @@ void WriteEncoded(long long offset, Encoding encoding, float value) {
             image.setU32(offset, static_cast<uint32_t>(Saturate<int32_t>(value, -2147483647.0, 2147483647.0)));
             break;
         case Encoding::UInt32: image.setU32(offset, Saturate<uint32_t>(value, 0, 4294967295.0)); break;
-        case Encoding::Float: image.setF32(offset, value); break;
+        case Encoding::Float: image.setF32(offset, static_cast<float>(value)); break;
     }
 }
+
+double ScaleFactor(const TParamEntry& entry) { return entry.scale <= kMaxScale ? kPow10[entry.scale] : 1.0; }
 
 // ---- numbers of the current entry ------------------------------------------------------------------
 
@@ -322,8 +322,7 @@ void WriteNumber(const TICheckValue& check) {
     const TParamEntry* entry = Ws().CurrentParam.param;
     if (entry == nullptr || !ResolveValueType(entry->valueType)) return;
     float value = check.baseValue;
-    if (IntegerCoded(EncodingOf(entry->flags)) && entry->scale <= kMaxScale)
-        value = value * static_cast<float>(kPow10[entry->scale]);
+    if (IntegerCoded(EncodingOf(entry->flags))) value = value * static_cast<float>(ScaleFactor(*entry));
     Store(*entry, value);
 }
 
