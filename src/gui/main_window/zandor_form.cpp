@@ -355,12 +355,11 @@ void TZandorForm::ShowParamSetImage(int index) {
 void TZandorForm::SpracheVtrClick(QAction* item) {
     item->setChecked(true);
     const int tag = item->data().toInt();
-    Ws().UiLanguage = tag == 0 ? 0 : 1;
+    SelectLanguage(tag);
     QString name = item->text();
     if (const int amp = static_cast<int>(name.indexOf('&')); amp >= 0) name.remove(amp, 1);
     statusPanel0_->setText(name);
     Relabel();
-    Ws().DeviceLanguage = tag;
     ShowDeviceDescription();
     RebuildDeviceTree();
 }
