@@ -76,17 +76,17 @@ T Saturate(double value, double lowest, double highest) {
     return static_cast<T>(v);
 }
 
-void Store(const TParamEntry& entry, float value) {
-    const Encoding encoding = EncodingOf(entry.flags);
-    const Workspace& ws = Ws();
-    if (entry.flags & kPfBothSets) {
-        const long long offset = ParamOffset(entry.location, ws.CurrentParam.slot, false);
-        WriteEncoded(offset, encoding, value);
-        if (offset != 0 && SectionPerSet(entry.location.section))
-            WriteEncoded(offset + static_cast<long long>(kSetBDistance), encoding, value);
-    } else {
-        WriteEncoded(ParamOffset(entry.location, ws.CurrentParam.slot, ws.ActiveParamSet), encoding, value);
+// Calls `write` with the place of a location in the active set, or with `bothSets` with its set-A place
+// and, for a section kept per set, its set-B place too.
+template <typename Write>
+void WriteAtLocation(const Location& location, bool bothSets, Write write) {
+    if (!bothSets) {
+        write(ParamOffsetHere(location));
+        return;
     }
+    const long long offset = ParamOffsetSetA(location);
+    write(offset);
+    if (offset != 0 && SectionPerSet(location.section)) write(offset + static_cast<long long>(kSetBDistance));
 }
 
 }  // namespace
@@ -144,15 +144,7 @@ void WriteBlock(long long offset, std::span<const uint8_t> data) {
 uint8_t ParamByte(const Location& location) { return ReadU8(ParamOffsetHere(location)); }
 
 void SetParamByte(const Location& location, uint8_t value, bool bothSets) {
-    if (!bothSets) {
-        WriteU8(ParamOffsetHere(location), value);
-        return;
-    }
-    const long long offset = ParamOffsetSetA(location);
-    if (SectionPerSet(location.section))
-        WriteU8BothSets(offset, value);
-    else
-        WriteU8(offset, value);
+    WriteAtLocation(location, bothSets, [value](long long offset) { WriteU8(offset, value); });
 }
 
 // ---- encodings -------------------------------------------------------------------------------------
@@ -321,9 +313,11 @@ bool CheckNumber(TICheckValue& check) {
 void WriteNumber(const TICheckValue& check) {
     const TParamEntry* entry = Ws().CurrentParam.param;
     if (entry == nullptr || !ResolveValueType(entry->valueType)) return;
+    const Encoding encoding = EncodingOf(entry->flags);
     float value = check.baseValue;
-    if (IntegerCoded(EncodingOf(entry->flags))) value = value * static_cast<float>(ScaleFactor(*entry));
-    Store(*entry, value);
+    if (IntegerCoded(encoding)) value = value * static_cast<float>(ScaleFactor(*entry));
+    WriteAtLocation(entry->location, (entry->flags & kPfBothSets) != 0,
+                    [encoding, value](long long offset) { WriteEncoded(offset, encoding, value); });
 }
 
 }  // namespace tessalin
