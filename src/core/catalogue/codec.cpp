@@ -113,21 +113,20 @@ void WriteU32(long long offset, uint32_t value) {
     if (!Dropped(offset)) Image().setU32(offset, value);
 }
 
-void WriteU8BothSets(long long setAOffset, uint8_t value) {
+namespace {
+
+template <typename T>
+void WriteBothSets(long long setAOffset, T value, void (*write)(long long, T)) {
     if (Dropped(setAOffset)) return;
-    WriteU8(setAOffset, value);
-    WriteU8(setAOffset + static_cast<long long>(kSetBDistance), value);
+    write(setAOffset, value);
+    write(setAOffset + static_cast<long long>(kSetBDistance), value);
 }
-void WriteU16BothSets(long long setAOffset, uint16_t value) {
-    if (Dropped(setAOffset)) return;
-    WriteU16(setAOffset, value);
-    WriteU16(setAOffset + static_cast<long long>(kSetBDistance), value);
-}
-void WriteU32BothSets(long long setAOffset, uint32_t value) {
-    if (Dropped(setAOffset)) return;
-    WriteU32(setAOffset, value);
-    WriteU32(setAOffset + static_cast<long long>(kSetBDistance), value);
-}
+
+}  // namespace
+
+void WriteU8BothSets(long long setAOffset, uint8_t value) { WriteBothSets(setAOffset, value, WriteU8); }
+void WriteU16BothSets(long long setAOffset, uint16_t value) { WriteBothSets(setAOffset, value, WriteU16); }
+void WriteU32BothSets(long long setAOffset, uint32_t value) { WriteBothSets(setAOffset, value, WriteU32); }
 
 void ReadBlock(long long offset, std::span<uint8_t> out) {
     if (out.empty() || out.size() > kMaxBlock) throw RangeError("block length", static_cast<long long>(out.size()), kMaxBlock + 1);
