@@ -13,7 +13,8 @@ namespace tessalin {
 
 // Writes `value` (already in stored units) at a location of the current module in the encoding named by
 // the flag bits (kPfInt8 .. kPfUInt32; none = 32-bit float), stored as WriteEncoded stores it; with
-// bothSets at the set-A place and 0x2000 above, whatever the active set.
+// bothSets at the set-A place and 0x2000 above, whatever the active set. A location without a place in
+// the image (offset 0) is not written.
 void SetDefault(const Location& location, uint32_t encoding, double value, bool bothSets = false);
 
 // Writes a value in base units at the entry's location, as the entry stores it: its integer encoding and
