@@ -27,6 +27,16 @@ TEST_F(RulesTest, SetDefaultAddressesTheCurrentSlotAndSet) {
     EXPECT_EQ(Ws().ParImage.u8(0x0F20 + 134 + 0x2000), 4);
 }
 
+TEST_F(RulesTest, SetDefaultNeverWritesALocationWithoutAPlace) {
+    // A module section asked for a calculation-block slot has no place: neither the image header nor the
+    // identity block 0x2000 above it may change.
+    Ws().CurrentParam.slot = 3;
+    Ws().ParImage.setU8(0, 0x55);
+    for (bool bothSets : {false, true}) SetDefault(At(Section::PH_SET, 4), kPfUInt32, 0x01020304, bothSets);
+    EXPECT_EQ(Ws().ParImage.u32(0), 0x55u);
+    EXPECT_EQ(Ws().ParImage.u32(0x2000), 0u);
+}
+
 TEST_F(RulesTest, SetDefaultOfAnEntryUsesItsScaleEncodingAndBothSetsFlag) {
     const TParamEntry entry{.location = At(Section::PH_SET, 20), .flags = kPfBothSets | kPfInt16, .scale = 2};
     Ws().ActiveParamSet = true;
