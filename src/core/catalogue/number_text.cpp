@@ -51,6 +51,9 @@ std::optional<double> ParseNumber(std::string_view text) {
             break;
         }
     }
+    // Whatever follows the number must be blank: "12a" is a typing mistake, not twelve.
+    while (pos < text.size() && IsBlank(text[pos])) ++pos;
+    if (pos < text.size()) return std::nullopt;
     std::string_view number = collected;
     if (!number.empty() && number[0] == '+') number.remove_prefix(1);
     if (number.empty() || number[0] == '+') return std::nullopt;

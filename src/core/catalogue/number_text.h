@@ -8,10 +8,10 @@
 
 namespace tessalin {
 
-// The number at the start of a typed text: leading blanks skipped, then digits, signs, 'E'/'e' and the
-// first decimal separator ('.' or ','; a second one ends the number); the first other character ends it.
-// An empty or all-blank text, a text whose first non-blank character cannot begin a number, and a
-// collected text that is no valid number all give nothing.
+// The number of a typed text: leading blanks skipped, then digits, signs, 'E'/'e' and the first decimal
+// separator ('.' or ','); the first other character ends it, and only blanks may follow. An empty or
+// all-blank text, a text whose first non-blank character cannot begin a number, a number followed by
+// anything but blanks ("12a", "1.5.3") and a collected text that is no valid number all give nothing.
 std::optional<double> ParseNumber(std::string_view text);
 
 // Fixed format with `decimals` places.

@@ -77,9 +77,10 @@ TEST_F(CodecTest, CheckParsesBothSeparatorsAndRefusesWhatIsNoNumber) {
     };
     const Case cases[] = {
         {"1.5", kCheckAccepted, 1.5f}, {"1,5", kCheckAccepted, 1.5f}, {"  -2.25", kCheckAccepted, -2.25f},
-        {"1.5 °C", kCheckAccepted, 1.5f}, {"1e2", kCheckAccepted, 100.0f},
+        {"1.5 °C", kCheckNotANumber, 0}, {"1e2", kCheckAccepted, 100.0f}, {" 7  ", kCheckAccepted, 7.0f},
         {"", kCheckNotANumber, 0}, {"   ", kCheckNotANumber, 0}, {"abc", kCheckNotANumber, 0},
-        {"|5", kCheckNotANumber, 0}, {"1.5.3", kCheckAccepted, 1.5f}, {"1-", kCheckNotANumber, 0},
+        {"|5", kCheckNotANumber, 0}, {"1.5.3", kCheckNotANumber, 0}, {"1-", kCheckNotANumber, 0},
+        {"12a", kCheckNotANumber, 0},
     };
     for (const Case& c : cases) {
         const TICheckValue v = check(c.input);

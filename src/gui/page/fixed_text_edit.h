@@ -1,0 +1,27 @@
+#pragma once
+// The edit of a fixed-length text row. Keystrokes pass through the character set of the row: a blank
+// becomes the device blank "·", lower-case letters become capitals where the set asks for it, other
+// characters and anything beyond the field's length are swallowed. Leaving the edit commits the text.
+
+#include <QLineEdit>
+
+namespace tessalin::gui {
+
+class FixedTextEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    FixedTextEdit(int charSet, int maxLength, QWidget* parent);
+
+signals:
+    void Left();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    int charSet_;
+    int maxLength_;
+};
+
+}  // namespace tessalin::gui

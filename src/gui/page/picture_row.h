@@ -1,0 +1,56 @@
+#pragma once
+// The picture of a picture row: a 50 x 50 surface that the row's handler draws on (and may resize),
+// shown as it was drawn.
+
+#include <QImage>
+#include <QWidget>
+
+#include "core/canvas.h"
+
+namespace tessalin::gui {
+
+// A picture surface over a QImage; it starts white-transparent.
+class ImageCanvas : public PictureCanvas {
+public:
+    ImageCanvas(int width, int height);
+
+    const QImage& Image() const { return image_; }
+
+    double Width() const override { return image_.width(); }
+    double Height() const override { return image_.height(); }
+    void SetSize(int width, int height) override;
+    double TextWidth(const std::string& text, const CanvasFont& font) const override;
+    void Text(double x, double y, const std::string& text, const CanvasFont& font, uint32_t colour) override;
+    void Line(double x1, double y1, double x2, double y2, uint32_t colour, double width) override;
+    void Rectangle(double x, double y, double width, double height, uint32_t colour) override;
+    void Fill(double x, double y, double width, double height, uint32_t colour) override;
+
+private:
+    QImage image_;
+};
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent);
+
+    // Lets `draw` draw on the picture's surface, then shows it at the size it has then.
+    template <typename Painter>
+    void Draw(Painter&& draw) {
+        ImageCanvas canvas(kSide, kSide);
+        draw(canvas);
+        Show(canvas.Image());
+    }
+    const QImage& Image() const { return image_; }
+
+    static constexpr int kSide = 50;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Show(const QImage& image);
+    QImage image_;
+};
+
+}  // namespace tessalin::gui

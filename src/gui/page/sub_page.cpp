@@ -1,0 +1,45 @@
+// A button row opens another menu entry as a sub-page: the page is built into the sub-page dialog,
+// which runs modally; while it is open the timer's rebuilds go to the dialog's page. When it closes the
+// main page's context comes back and the follow-up of the close is carried out on the main page.
+#include <QDialog>
+#include <QHeaderView>
+#include <QStandardItemModel>
+
+#include "core/catalogue/texts.h"
+#include "core/page/sub_page.h"
+#include "gui/main_window/child_form.h"
+#include "gui/main_window/prompter.h"
+#include "gui/page/form_page.h"
+
+namespace tessalin::gui {
+
+namespace {
+// The dialog's title section: plain text, green for a menu entry with a green title.
+void ShowSubPageTitle(const ParamPageFrame& frame, const std::string& title, bool green) {
+    frame.SetHeaderTitle(QString::fromStdString(CatalogTextToPlain(title)));
+    auto* model = static_cast<QStandardItemModel*>(frame.HeaderControl1->model());
+    model->horizontalHeaderItem(1)->setForeground(green ? QBrush(QColor(0x00, 0xa0, 0x00)) : QBrush());
+}
+}  // namespace
+
+void FormPage::OpenSubPage(const TMenuEntry& entry, int row) {
+    SubPageSession session(entry, row);
+    const ParamPageFrame& dialogFrame = childForm_->Page();
+    FormPage dialogPage(dialogFrame, prompter_, SubPageTag{});
+    int result = QDialog::Rejected;
+    try {
+        ShowSubPageTitle(dialogFrame, session.title(), (entry.flags & kMfGreenTitle) != 0);
+        dialogPage.Rebuild();
+        subPage_ = &dialogPage;
+        result = prompter_.Exec(*childForm_);
+    } catch (...) {
+        subPage_ = nullptr;
+        session.close(false, model_);
+        throw;
+    }
+    subPage_ = nullptr;
+    dialogPage.Clear();
+    Perform(session.close(result == QDialog::Accepted, model_), row);
+}
+
+}  // namespace tessalin::gui

@@ -1,0 +1,28 @@
+#include "gui/page/time_row.h"
+
+#include <QFocusEvent>
+
+#include "gui/page/number_edit.h"
+#include "gui/page/page_controls.h"
+
+namespace tessalin::gui {
+
+TimePicker::TimePicker(QWidget* parent) : QTimeEdit(parent) {}
+
+void TimePicker::focusOutEvent(QFocusEvent* event) {
+    QTimeEdit::focusOutEvent(event);
+    if (LeavesControl(event->reason())) emit Left();
+}
+
+TimePicker* MakeTimePicker(QWidget* panel, const PageRow& row, int y) {
+    using namespace page_layout;
+    auto* picker = new TimePicker(panel);
+    SetTag(picker, RowTag(row.row));
+    picker->setDisplayFormat("HH:mm");
+    picker->setTime(QTime(row.hour, row.minute));
+    picker->setGeometry(kValueX, y, kWidth, picker->sizeHint().height());
+    picker->setEnabled(row.enabled);
+    return picker;
+}
+
+}  // namespace tessalin::gui
