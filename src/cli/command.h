@@ -57,7 +57,7 @@ private:
 // Prints "tessalin-cli CMD: message" on standard error and returns kExitUsage.
 int UsageError(const std::string& command, const std::string& message);
 
-// JSON output helpers.
+// A text as a JSON string value: quoted, with quotes, backslashes and control characters escaped.
 std::string JsonString(const std::string& text);
 
 }  // namespace tessalin::cli

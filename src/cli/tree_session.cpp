@@ -24,8 +24,7 @@ int OpenDataSetTree(const std::string& command, const Args& args, std::size_t po
                      loaded.systemReason.empty() ? "" : ": ", loaded.systemReason.c_str());
         return kExitRefused;
     }
-    Ws().DeviceLanguage = language;
-    Ws().UiLanguage = language == 0 ? 0 : 1;
+    SelectLanguage(language);
     try {
         if (!BuildDeviceTree() && !Ws().Tree.message.empty()) {
             std::fprintf(stderr, "tessalin-cli %s: %s\n", command.c_str(), Ws().Tree.message.c_str());

@@ -15,4 +15,10 @@ Workspace& Ws() { return *Instance(); }
 
 void ResetWorkspace() { Instance() = std::make_unique<Workspace>(); }
 
+void SelectLanguage(int deviceLanguage) {
+    Workspace& ws = Ws();
+    ws.DeviceLanguage = deviceLanguage;
+    ws.UiLanguage = deviceLanguage == 0 ? 0 : 1;
+}
+
 }  // namespace tessalin

@@ -62,4 +62,8 @@ struct Workspace {
 Workspace& Ws();
 void ResetWorkspace();
 
+// Chooses the device language (0..6); the tool's own texts follow it: German with German, English with
+// every other language.
+void SelectLanguage(int deviceLanguage);
+
 }  // namespace tessalin

@@ -82,10 +82,9 @@ ImageBuilder& ImageBuilder::iModule(uint8_t code, uint8_t swPacked, uint8_t hwVe
     return setByte(8288, hwVersion);
 }
 
+// The two calculation blocks' entries follow the three slots' in the same five-byte layout.
 ImageBuilder& ImageBuilder::calcBlock(int c, uint8_t code, uint8_t recIndex, uint8_t slotMask) {
-    setByte(51 + 5 * c, code);
-    setByte(52 + 5 * c, recIndex);
-    return setByte(53 + 5 * c, slotMask);
+    return slot(3 + c, code, recIndex, slotMask);
 }
 
 ImageBuilder& ImageBuilder::purgon() {

@@ -48,8 +48,6 @@ std::string FormatValue(double value, const NumberFormat& format, bool general) 
                    : FormatFixed(value, format.decimals, separator);
 }
 
-double ScaleFactor(const TParamEntry& entry) { return entry.scale <= kMaxScale ? kPow10[entry.scale] : 1.0; }
-
 // The largest number a unit can show, in base units: (10^n - 1 + (1 - 10^-d)) x factor.
 double UnitUpperLimit(int digits, int decimals, float factor) {
     CheckIndex("digits", digits, kPow10.size());
@@ -71,24 +69,24 @@ const UnitAlternative* PickUnit(TMwzArray units, const std::string& unit, const 
 }
 
 template <typename T>
-T Saturate(float value, double lowest, double highest) {
-    const double v = std::trunc(static_cast<double>(value));
+T Saturate(double value, double lowest, double highest) {
+    const double v = std::trunc(value);
     if (v <= lowest) return static_cast<T>(lowest);
     if (v >= highest) return static_cast<T>(highest);
     return static_cast<T>(v);
 }
 
-void Store(const TParamEntry& entry, float value) {
-    const Encoding encoding = EncodingOf(entry.flags);
-    const Workspace& ws = Ws();
-    if (entry.flags & kPfBothSets) {
-        const long long offset = ParamOffset(entry.location, ws.CurrentParam.slot, false);
-        WriteEncoded(offset, encoding, value);
-        if (offset != 0 && SectionPerSet(entry.location.section))
-            WriteEncoded(offset + static_cast<long long>(kSetBDistance), encoding, value);
-    } else {
-        WriteEncoded(ParamOffset(entry.location, ws.CurrentParam.slot, ws.ActiveParamSet), encoding, value);
+// Calls `write` with the place of a location in the active set, or with `bothSets` with its set-A place
+// and, for a section kept per set, its set-B place too.
+template <typename Write>
+void WriteAtLocation(const Location& location, bool bothSets, Write write) {
+    if (!bothSets) {
+        write(ParamOffsetHere(location));
+        return;
     }
+    const long long offset = ParamOffsetSetA(location);
+    write(offset);
+    if (offset != 0 && SectionPerSet(location.section)) write(offset + static_cast<long long>(kSetBDistance));
 }
 
 }  // namespace
@@ -115,21 +113,20 @@ void WriteU32(long long offset, uint32_t value) {
     if (!Dropped(offset)) Image().setU32(offset, value);
 }
 
-void WriteU8BothSets(long long setAOffset, uint8_t value) {
+namespace {
+
+template <typename T>
+void WriteBothSets(long long setAOffset, T value, void (*write)(long long, T)) {
     if (Dropped(setAOffset)) return;
-    WriteU8(setAOffset, value);
-    WriteU8(setAOffset + static_cast<long long>(kSetBDistance), value);
+    write(setAOffset, value);
+    write(setAOffset + static_cast<long long>(kSetBDistance), value);
 }
-void WriteU16BothSets(long long setAOffset, uint16_t value) {
-    if (Dropped(setAOffset)) return;
-    WriteU16(setAOffset, value);
-    WriteU16(setAOffset + static_cast<long long>(kSetBDistance), value);
-}
-void WriteU32BothSets(long long setAOffset, uint32_t value) {
-    if (Dropped(setAOffset)) return;
-    WriteU32(setAOffset, value);
-    WriteU32(setAOffset + static_cast<long long>(kSetBDistance), value);
-}
+
+}  // namespace
+
+void WriteU8BothSets(long long setAOffset, uint8_t value) { WriteBothSets(setAOffset, value, WriteU8); }
+void WriteU16BothSets(long long setAOffset, uint16_t value) { WriteBothSets(setAOffset, value, WriteU16); }
+void WriteU32BothSets(long long setAOffset, uint32_t value) { WriteBothSets(setAOffset, value, WriteU32); }
 
 void ReadBlock(long long offset, std::span<uint8_t> out) {
     if (out.empty() || out.size() > kMaxBlock) throw RangeError("block length", static_cast<long long>(out.size()), kMaxBlock + 1);
@@ -146,15 +143,7 @@ void WriteBlock(long long offset, std::span<const uint8_t> data) {
 uint8_t ParamByte(const Location& location) { return ReadU8(ParamOffsetHere(location)); }
 
 void SetParamByte(const Location& location, uint8_t value, bool bothSets) {
-    if (!bothSets) {
-        WriteU8(ParamOffsetHere(location), value);
-        return;
-    }
-    const long long offset = ParamOffsetSetA(location);
-    if (SectionPerSet(location.section))
-        WriteU8BothSets(offset, value);
-    else
-        WriteU8(offset, value);
+    WriteAtLocation(location, bothSets, [value](long long offset) { WriteU8(offset, value); });
 }
 
 // ---- encodings -------------------------------------------------------------------------------------
@@ -191,7 +180,7 @@ double ReadEncoded(long long offset, Encoding encoding) {
     return 0;
 }
 
-void WriteEncoded(long long offset, Encoding encoding, float value) {
+void WriteEncoded(long long offset, Encoding encoding, double value) {
     if (Dropped(offset)) return;
     if (encoding != Encoding::Float && std::isnan(value)) return;  // no integer stands for "not a number"
     ParImageBuffer& image = Image();
@@ -206,9 +195,11 @@ void WriteEncoded(long long offset, Encoding encoding, float value) {
             image.setU32(offset, static_cast<uint32_t>(Saturate<int32_t>(value, -2147483647.0, 2147483647.0)));
             break;
         case Encoding::UInt32: image.setU32(offset, Saturate<uint32_t>(value, 0, 4294967295.0)); break;
-        case Encoding::Float: image.setF32(offset, value); break;
+        case Encoding::Float: image.setF32(offset, static_cast<float>(value)); break;
     }
 }
+
+double ScaleFactor(const TParamEntry& entry) { return entry.scale <= kMaxScale ? kPow10[entry.scale] : 1.0; }
 
 // ---- numbers of the current entry ------------------------------------------------------------------
 
@@ -321,10 +312,11 @@ bool CheckNumber(TICheckValue& check) {
 void WriteNumber(const TICheckValue& check) {
     const TParamEntry* entry = Ws().CurrentParam.param;
     if (entry == nullptr || !ResolveValueType(entry->valueType)) return;
+    const Encoding encoding = EncodingOf(entry->flags);
     float value = check.baseValue;
-    if (IntegerCoded(EncodingOf(entry->flags)) && entry->scale <= kMaxScale)
-        value = value * static_cast<float>(kPow10[entry->scale]);
-    Store(*entry, value);
+    if (IntegerCoded(encoding)) value = value * static_cast<float>(ScaleFactor(*entry));
+    WriteAtLocation(entry->location, (entry->flags & kPfBothSets) != 0,
+                    [encoding, value](long long offset) { WriteEncoded(offset, encoding, value); });
 }
 
 }  // namespace tessalin

@@ -51,9 +51,14 @@ Encoding EncodingOf(uint32_t flags);
 int EncodingWidth(Encoding encoding);
 
 // The value at an offset in an encoding, and the value stored with truncation toward zero and saturation
-// at the encoding's limits (a float is stored as it is).
+// at the encoding's limits (int32 at -2147483647..2147483647, unsigned values below zero give 0; a float
+// is stored as it is). The value is a double so that 32-bit integers such as time stamps stay exact.
+// Integer encodings leave the image as it is for "not a number"; offset 0 is dropped as for the raw writers.
 double ReadEncoded(long long offset, Encoding encoding);
-void WriteEncoded(long long offset, Encoding encoding, float value);
+void WriteEncoded(long long offset, Encoding encoding, double value);
+
+// 10^scale of an entry's decimal scale (integer encodings store the value times this); 1 beyond 10^5.
+double ScaleFactor(const TParamEntry& entry);
 
 // ---- numbers of the current entry ------------------------------------------------------------------
 

@@ -10,7 +10,6 @@
 
 #include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
-#include "core/catalogue/formatters.h"
 #include "core/catalogue/par_ph.h"
 #include "core/catalogue/par_ph_texts.h"
 #include "core/catalogue/rules.h"
@@ -114,7 +113,6 @@ double Float(Location at) { return ReadEncoded(ParamOffsetHere(at), Encoding::Fl
 // Dependent values are written into both parameter sets, as the rows that show them are.
 void PutByte(Location at, int value) { SetDefault(at, kPfUInt8, value, true); }
 void PutU16(Location at, int value) { SetDefault(at, kPfUInt16, value, true); }
-void PutU32(Location at, uint32_t value) { SetDefault(at, kPfUInt32, value, true); }
 void PutFloat(Location at, double value) { SetDefault(at, 0, value, true); }
 // A float of a row without the both-sets flag: the active set only.
 void PutFloatActiveSet(Location at, double value) { SetDefault(at, 0, value); }
@@ -253,7 +251,7 @@ void SensorTypeChanged() {
 // Every commit of calibration data marks the slot as calibrated now, whether or not the value changed.
 void CalibrationStamp() {
     PutByte(kCalState, kCalibrated);
-    PutU32(kCalTime, static_cast<uint32_t>(DeviceSecondsNow()));
+    StampNow(kCalTime, true);
     const int type = Sensor();
     const double refDefault = type == kPfaudlerDiff ? 30000000.0 : type == kGlassElDiff ? 120000000.0 : 0.0;
     PutFloat(kCalRefDefault, refDefault);

@@ -11,13 +11,10 @@
 
 namespace tessalin {
 
-// Stores `value` at an image offset in an encoding of the flag word (one of kPfInt8, kPfUInt8, kPfInt16,
-// kPfUInt16, kPfInt32, kPfUInt32; none = 32-bit float). Integers are truncated toward zero and saturate at
-// the limits of their width (int32 at -2147483647..2147483647, unsigned values below zero give 0).
-void StoreEncoded(long long offset, uint32_t encoding, double value);
-
-// Writes `value` (already in stored units) at a location of the current module; with bothSets at the
-// set-A place and 0x2000 above, whatever the active set.
+// Writes `value` (already in stored units) at a location of the current module in the encoding named by
+// the flag bits (kPfInt8 .. kPfUInt32; none = 32-bit float), stored as WriteEncoded stores it; with
+// bothSets at the set-A place and 0x2000 above, whatever the active set. A location without a place in
+// the image (offset 0) is not written.
 void SetDefault(const Location& location, uint32_t encoding, double value, bool bothSets = false);
 
 // Writes a value in base units at the entry's location, as the entry stores it: its integer encoding and

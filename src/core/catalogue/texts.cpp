@@ -1,8 +1,8 @@
 #include "core/catalogue/texts.h"
 
 #include <array>
-#include <cctype>
 
+#include "core/markup/markup_text.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 
@@ -17,27 +17,6 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
-// Replaces every occurrence of `tag` (compared without letter case) by `with`.
-std::string ReplaceNoCase(std::string_view text, std::string_view tag, std::string_view with) {
-    const std::string lower = Lower(text);
-    const std::string lowerTag = Lower(tag);
-    std::string out;
-    std::size_t from = 0;
-    for (std::size_t at = lower.find(lowerTag); at != std::string::npos; at = lower.find(lowerTag, from)) {
-        out.append(text.substr(from, at - from));
-        out.append(with);
-        from = at + tag.size();
-    }
-    out.append(text.substr(from));
-    return out;
-}
-
 // Cuts out every section from `open` to the next `close`, both included; an unclosed section drops the
 // rest of the text.
 std::string CutSections(const std::string& text, std::string_view open, std::string_view close) {
@@ -48,19 +27,6 @@ std::string CutSections(const std::string& text, std::string_view open, std::str
         const std::size_t end = text.find(close, at + open.size());
         if (end == std::string::npos) return out;
         from = end + close.size();
-    }
-    out.append(text, from);
-    return out;
-}
-
-std::string RemoveTags(const std::string& text) {
-    std::string out;
-    std::size_t from = 0;
-    for (std::size_t at = text.find('<'); at != std::string::npos; at = text.find('<', from)) {
-        const std::size_t end = text.find('>', at + 1);
-        if (end == std::string::npos) break;  // a lone "<" is text
-        out.append(text, from, at - from);
-        from = end + 1;
     }
     out.append(text, from);
     return out;
@@ -95,11 +61,9 @@ std::string LanguageText(std::span<const char* const, kDeviceLanguageCount> text
 }
 
 std::string CatalogTextToPlain(std::string_view text) {
-    std::string s = ReplaceNoCase(text, "<BR>", "\r\n");
-    s = ReplaceNoCase(s, "<HR>", "\r\n");
-    s = CutSections(s, "<z>", "</z>");
-    s = CutSections(s, "<Z>", "</Z>");
-    s = RemoveTags(s);
+    // The hidden sections go first, while their tags are still there to find.
+    const std::string shown = CutSections(CutSections(std::string(text), "<z>", "</z>"), "<Z>", "</Z>");
+    const std::string s = MarkupToPlainText(shown);
     const std::size_t first = s.find_first_not_of(' ');
     return first == std::string::npos ? std::string() : s.substr(first);
 }

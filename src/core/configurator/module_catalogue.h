@@ -45,7 +45,4 @@ extern const std::array<CatalogueRow, kCatalogueRows> kModuleCatalogue;
 // Index of the row of a module type code, or nothing.
 std::optional<int> CatalogueIndexOf(int code);
 
-// Measuring family of a module type (the last matching row wins; 0 when no row matches).
-uint8_t FamilyOf(int code);
-
 }  // namespace tessalin::configurator

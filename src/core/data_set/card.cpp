@@ -1,9 +1,8 @@
 #include "core/data_set/card.h"
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 
+#include "core/ascii_case.h"
 #include "core/data_set/texts.h"
 
 namespace tessalin {
@@ -11,12 +10,6 @@ namespace tessalin {
 namespace {
 
 namespace fs = std::filesystem;
-
-bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-           });
-}
 
 // The entry of `folder` named `name` in any case and of the wanted kind. An exact match wins.
 std::optional<std::string> FindEntry(const std::string& folder, const std::string& name, bool wantFolder) {
@@ -28,7 +21,7 @@ std::optional<std::string> FindEntry(const std::string& folder, const std::strin
     const fs::path exact = fs::path(folder) / name;
     if (isWanted(exact)) return exact.string();
     for (auto it = fs::directory_iterator(folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        if (SameNameIgnoringCase(it->path().filename().string(), name) && isWanted(it->path()))
+        if (EqualsNoCase(it->path().filename().string(), name) && isWanted(it->path()))
             return it->path().string();
     }
     return std::nullopt;

@@ -5,11 +5,10 @@
 #include <iterator>
 #include <string_view>
 
+#include "core/catalogue/texts.h"
 #include "core/device/components.h"
 #include "core/device/device.h"
 #include "core/device/module_codes.h"
-#include "core/range_error.h"
-#include "core/workspace.h"
 
 namespace tessalin {
 
@@ -104,12 +103,6 @@ const DesignationRow* FindDesignation(uint8_t code) {
     const auto it = std::lower_bound(std::begin(kDesignations), std::end(kDesignations), code,
                                      [](const DesignationRow& row, uint8_t c) { return row.code < c; });
     return it != std::end(kDesignations) && it->code == code ? &*it : nullptr;
-}
-
-int CheckedDeviceLanguage() {
-    const int language = Ws().DeviceLanguage;
-    CheckIndex("device language", language, kDeviceLanguageCount);
-    return language;
 }
 
 // Brand column 0..2 of a component; brands above 2 use the first column.

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/ascii_case.h"
+
 namespace tessalin {
 
 enum class MarkupTag {
@@ -54,12 +56,5 @@ std::optional<std::string> FirstQuotedValue(std::string_view tag);
 
 // A whole decimal number with optional sign and surrounding blanks; nothing when it does not parse.
 std::optional<int> ParseMarkupInt(std::string_view text);
-
-// ASCII helpers shared by the markup functions.
-char UpperAscii(char c);
-std::string ToUpperAscii(std::string_view text);
-bool EqualsNoCase(std::string_view a, std::string_view b);
-bool StartsWithNoCase(std::string_view text, std::string_view prefix);
-std::size_t FindNoCase(std::string_view text, std::string_view what, std::size_t from = 0);
 
 }  // namespace tessalin

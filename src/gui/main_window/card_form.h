@@ -26,6 +26,7 @@ public:
     void SetMountSource(MountSource source) { mountSource_ = std::move(source); }
     // The entry preselected when the list is refilled (the setting "CardDrive").
     void SetCardDrive(const QString& drive) { cardDrive_ = drive; }
+    QString CardDrive() const { return cardDrive_; }
     // The volume chosen in the list; empty when the list is empty.
     QString ChosenDrive() const;
 

@@ -305,8 +305,7 @@ void TZandorForm::ReadSettings() {
     MainSplitter_->setSizes({s.TreeX, std::max(s.SizeX - s.TreeX, kPageMinSize)});
     hwConfY_ = s.HWConfY;
     Ws().DeviceLanguage = s.Language2;
-    cardDrive_ = s.CardDrive;
-    cardForm_->SetCardDrive(cardDrive_);
+    cardForm_->SetCardDrive(s.CardDrive);
     exportPdfDialog_.InitialDir = s.ExportPath;
     su_ = s.su;
     for (std::size_t i = 0; i < s.Files.size(); ++i) Ws().RecentFiles[i] = s.Files[i].toStdString();
@@ -323,7 +322,7 @@ void TZandorForm::WriteSettings() {
     s.TreeX = isVisible() && !sizes.isEmpty() && sizes[0] > 0 ? sizes[0] : treeX_;
     s.HWConfY = hwConfY_;
     s.Language2 = Ws().DeviceLanguage;
-    s.CardDrive = cardDrive_;
+    s.CardDrive = cardForm_->CardDrive();
     for (std::size_t i = 0; i < s.Files.size(); ++i) s.Files[i] = QString::fromStdString(Ws().RecentFiles[i]);
     s.ExportPath = exportPdfDialog_.InitialDir;
     WriteMainSettings(s);
@@ -360,12 +359,11 @@ void TZandorForm::ShowParamSetImage(int index) {
 void TZandorForm::SpracheVtrClick(QAction* item) {
     item->setChecked(true);
     const int tag = item->data().toInt();
-    Ws().UiLanguage = tag == 0 ? 0 : 1;
+    SelectLanguage(tag);
     QString name = item->text();
     if (const int amp = static_cast<int>(name.indexOf('&')); amp >= 0) name.remove(amp, 1);
     statusPanel0_->setText(name);
     Relabel();
-    Ws().DeviceLanguage = tag;
     ShowDeviceDescription();
     RebuildDeviceTree();
 }

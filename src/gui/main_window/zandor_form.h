@@ -82,7 +82,7 @@ public:
 
     // Expert switch "su": no save question.
     bool ExpertMode() const { return su_; }
-    QString CardDrive() const { return cardDrive_; }
+    QString CardDrive() const;
     int HWConfY() const { return hwConfY_; }
     void SetHWConfY(int height) { hwConfY_ = height; }
 
@@ -197,7 +197,6 @@ private:
     bool su_ = false;
     int treeX_ = 295;
     int hwConfY_ = 200;
-    QString cardDrive_;
     int wheelRemainder_ = 0;
 };
 

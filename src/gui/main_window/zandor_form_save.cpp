@@ -117,17 +117,19 @@ void TZandorForm::Datei_SaveAsClick() {
     ShowCommandResult(SaveAsCommand(dialogs, CurrentSaveContext()));
 }
 
+QString TZandorForm::CardDrive() const { return cardForm_->CardDrive(); }
+
 void TZandorForm::Speicherkarte1Click() {
     const int choice = prompter_.Exec(*cardForm_);
     if (choice != TCardForm::kOpen && choice != TCardForm::kSave) return;
-    cardDrive_ = cardForm_->ChosenDrive();
-    cardForm_->SetCardDrive(cardDrive_);
+    cardForm_->SetCardDrive(cardForm_->ChosenDrive());
+    const std::string drive = CardDrive().toStdString();
     WindowSaveDialogs dialogs = DialogsOf(*this, prompter_);
     if (choice == TCardForm::kSave) {
-        ShowCommandResult(CardSaveCommand(dialogs, cardDrive_.toStdString()));
+        ShowCommandResult(CardSaveCommand(dialogs, drive));
         return;
     }
-    const CommandResult result = CardOpenCommand(dialogs, CurrentSaveContext(), cardDrive_.toStdString());
+    const CommandResult result = CardOpenCommand(dialogs, CurrentSaveContext(), drive);
     if (result.outcome == CommandOutcome::Done) {
         ShowParamSetImage(kImageParamSetA);
         formPage_->Shown().Clear();

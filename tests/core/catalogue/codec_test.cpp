@@ -233,6 +233,32 @@ TEST_F(CodecTest, LocationWithoutAPlaceReadsByteZeroAndIsNeverWritten) {
     EXPECT_EQ(Ws().ParImage.u8(0x2000), 0);
 }
 
+TEST_F(CodecTest, WriteEncodedTruncatesAndSaturates) {
+    const struct {
+        uint32_t encoding;
+        double value;
+        uint32_t stored;  // raw little-endian bytes read back as u32 (width masked)
+        int width;
+    } cases[] = {
+        {kPfInt8, 200, 127, 1},         {kPfInt8, -3.9, 0xFD, 1},          {kPfUInt8, -3, 0, 1},
+        {kPfUInt8, 300, 255, 1},        {kPfUInt16, -3, 0, 2},             {kPfInt16, -40000, 0x8000, 2},
+        {kPfUInt16, 1234.9, 1234, 2},   {kPfInt32, -5e12, 0x80000001u, 4}, {kPfUInt32, 5e12, 0xFFFFFFFFu, 4},
+    };
+    for (const auto& c : cases) {
+        Ws().ParImage.clear();
+        WriteEncoded(0x7000, EncodingOf(c.encoding), c.value);
+        const uint32_t mask = c.width == 4 ? 0xFFFFFFFFu : (1u << (8 * c.width)) - 1;
+        EXPECT_EQ(Ws().ParImage.u32(0x7000) & mask, c.stored) << c.encoding << " " << c.value;
+    }
+    WriteEncoded(0x7010, EncodingOf(0), 2.5);
+    EXPECT_FLOAT_EQ(Ws().ParImage.f32(0x7010), 2.5f);
+}
+
+TEST_F(CodecTest, AnEncodedWriteOutsideTheImageIsARangeError) {
+    EXPECT_THROW(WriteEncoded(0x7FFE, EncodingOf(kPfUInt32), 1), RangeError);
+    EXPECT_EQ(Ws().ParImage.u16(0x7FFE), 0);
+}
+
 TEST_F(CodecTest, RawAccessIsBoundedAndBlocksAreLimited) {
     WriteU32(0x7000, 0x04030201);
     EXPECT_EQ(ReadU16(0x7001), 0x0302);

@@ -1,5 +1,5 @@
 #pragma once
-// Shared helpers for the device tests: install an image made by the builder and decode it.
+// Shared set-up for the device tests: install an image made by the builder and decode it.
 
 #include "core/device/decode.h"
 #include "core/device/device.h"

@@ -1,5 +1,5 @@
 #pragma once
-// A device with one pH-family module in slot I whose sections hold the factory defaults, and helpers to
+// A device with one pH-family module in slot I whose sections hold the factory defaults, and functions to
 // walk its branch of the device tree and open its pages through the tree and page models.
 
 #include <gtest/gtest.h>

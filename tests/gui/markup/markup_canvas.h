@@ -1,5 +1,5 @@
 #pragma once
-// A white QImage to draw markup on, with helpers that find where ink of a kind of colour landed.
+// A white QImage to draw markup on, and functions that find where ink of a kind of colour landed.
 
 #include <QFont>
 #include <QFontMetrics>
