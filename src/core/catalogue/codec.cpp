@@ -146,6 +146,10 @@ void SetParamByte(const Location& location, uint8_t value, bool bothSets) {
     WriteAtLocation(location, bothSets, [value](long long offset) { WriteU8(offset, value); });
 }
 
+void WriteEncodedAt(const Location& location, Encoding encoding, double value, bool bothSets) {
+    WriteAtLocation(location, bothSets, [&](long long offset) { WriteEncoded(offset, encoding, value); });
+}
+
 // ---- encodings -------------------------------------------------------------------------------------
 
 Encoding EncodingOf(uint32_t flags) {

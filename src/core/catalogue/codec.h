@@ -56,6 +56,10 @@ int EncodingWidth(Encoding encoding);
 // Integer encodings leave the image as it is for "not a number"; offset 0 is dropped as for the raw writers.
 double ReadEncoded(long long offset, Encoding encoding);
 void WriteEncoded(long long offset, Encoding encoding, double value);
+// Writes an encoded value at a location: in the active set, or with bothSets at its set-A place and, for
+// a section kept per set, at its set-B place too. A section kept once is written once, and a location
+// without a place is not written at all.
+void WriteEncodedAt(const Location& location, Encoding encoding, double value, bool bothSets);
 
 // 10^scale of an entry's decimal scale (integer encodings store the value times this); 1 beyond 10^5.
 double ScaleFactor(const TParamEntry& entry);

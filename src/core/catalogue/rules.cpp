@@ -7,15 +7,7 @@
 namespace tessalin {
 
 void SetDefault(const Location& location, uint32_t encoding, double value, bool bothSets) {
-    const Workspace& ws = Ws();
-    const Encoding coded = EncodingOf(encoding);
-    if (bothSets) {
-        const long long offsetA = ParamOffset(location, ws.CurrentParam.slot, false);
-        WriteEncoded(offsetA, coded, value);
-        if (offsetA != 0) WriteEncoded(offsetA + static_cast<long long>(kSetBDistance), coded, value);
-    } else {
-        WriteEncoded(ParamOffset(location, ws.CurrentParam.slot, ws.ActiveParamSet), coded, value);
-    }
+    WriteEncodedAt(location, EncodingOf(encoding), value, bothSets);
 }
 
 void SetDefault(const TParamEntry& entry, double value) {

@@ -99,10 +99,7 @@ FollowUp CommitChoice(PageModel& page, int row, int itemIndex) {
     CheckIndex("choice item", itemIndex, shown->items.size());
     shown->selected = itemIndex;
     const auto code = static_cast<uint8_t>(shown->items[itemIndex].code);
-    if (entry.flags & kPfBothSets)
-        WriteU8BothSets(ParamOffset(entry.location, Ws().CurrentParam.slot, false), code);
-    else
-        WriteU8(CurrentValueOffset(), code);
+    SetParamByte(entry.location, code, (entry.flags & kPfBothSets) != 0);
     AskCurrent(kEvCommitted);
     if (entry.flags & kPfRefreshRows) {
         RefreshDependentRows(page, row);
@@ -185,9 +182,12 @@ void CommitTime(PageModel& page, int row, int hour, int minute) {
     char text[8];
     std::snprintf(text, sizeof text, "%02d:%02d", shown->hour, shown->minute);
     shown->value = text;
-    const long long offset = CurrentValueOffset();
-    WriteU8(offset, static_cast<uint8_t>(shown->minute));
-    WriteU8(offset + 1, static_cast<uint8_t>(shown->hour));
+    // Minute byte, then hour byte.
+    const TParamEntry& entry = *Ws().CurrentParam.param;
+    const bool bothSets = (entry.flags & kPfBothSets) != 0;
+    SetParamByte(entry.location, static_cast<uint8_t>(shown->minute), bothSets);
+    SetParamByte(Location{entry.location.section, static_cast<uint16_t>(entry.location.offset + 1)},
+                 static_cast<uint8_t>(shown->hour), bothSets);
 }
 
 ButtonOutcome PressButton(PageModel& page, int row, int button, bool onSubPage) {
