@@ -77,15 +77,15 @@ void TLoadForm::SetFiles(const QString& front, const QString& purgon) {
 }
 
 FileDialogSpec TLoadForm::OpenDialog(const QString& designation, const char* proposedName, const QString& dir) const {
-    FileDialogSpec spec;
-    spec.Title = Pick(DataSetText::OpenTitlePrefix) + designation + Pick(DataSetText::OpenTitleSuffix);
-    spec.Filter = QString::fromStdString(FamilyDesignation()) + Pick(DataSetText::OpenFilterSuffix);
-    spec.FilterIndex = 1;
-    spec.InitialDir = dir;
-    spec.FileName = QString::fromUtf8(proposedName);
-    spec.DefaultExt = "par";
-    spec.MustExist = true;
-    return spec;
+    FileDialogSpec dialogSpec;
+    dialogSpec.Title = Pick(DataSetText::OpenTitlePrefix) + designation + Pick(DataSetText::OpenTitleSuffix);
+    dialogSpec.Filter = QString::fromStdString(FamilyDesignation()) + Pick(DataSetText::OpenFilterSuffix);
+    dialogSpec.FilterIndex = 1;
+    dialogSpec.InitialDir = dir;
+    dialogSpec.FileName = QString::fromUtf8(proposedName);
+    dialogSpec.DefaultExt = "par";
+    dialogSpec.MustExist = true;
+    return dialogSpec;
 }
 
 // The dialogs name the loaded device's front unit (the standard one while no device is loaded) and the

@@ -24,17 +24,17 @@ QStringList QtNameFilters(const QString& filter) {
 
 namespace {
 
-FileDialogResult RunFileDialog(QWidget* parent, const FileDialogSpec& spec, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, spec.Title, spec.InitialDir);
+FileDialogResult RunFileDialog(QWidget* parent, const FileDialogSpec& dialogSpec, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, dialogSpec.Title, dialogSpec.InitialDir);
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen && spec.MustExist ? QFileDialog::ExistingFile
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen && dialogSpec.MustExist ? QFileDialog::ExistingFile
                                                                          : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
-    const QStringList filters = QtNameFilters(spec.Filter);
+    const QStringList filters = QtNameFilters(dialogSpec.Filter);
     dialog.setNameFilters(filters);
-    if (spec.FilterIndex >= 1 && spec.FilterIndex <= filters.size()) dialog.selectNameFilter(filters[spec.FilterIndex - 1]);
-    dialog.setDefaultSuffix(spec.DefaultExt);
-    if (!spec.FileName.isEmpty()) dialog.selectFile(spec.FileName);
+    if (dialogSpec.FilterIndex >= 1 && dialogSpec.FilterIndex <= filters.size()) dialog.selectNameFilter(filters[dialogSpec.FilterIndex - 1]);
+    dialog.setDefaultSuffix(dialogSpec.DefaultExt);
+    if (!dialogSpec.FileName.isEmpty()) dialog.selectFile(dialogSpec.FileName);
     FileDialogResult result;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return result;
     result.Accepted = true;
@@ -46,12 +46,12 @@ FileDialogResult RunFileDialog(QWidget* parent, const FileDialogSpec& spec, QFil
 
 }  // namespace
 
-FileDialogResult QtPrompter::OpenFile(QWidget* parent, const FileDialogSpec& spec) {
-    return RunFileDialog(parent, spec, QFileDialog::AcceptOpen);
+FileDialogResult QtPrompter::OpenFile(QWidget* parent, const FileDialogSpec& dialogSpec) {
+    return RunFileDialog(parent, dialogSpec, QFileDialog::AcceptOpen);
 }
 
-FileDialogResult QtPrompter::SaveFile(QWidget* parent, const FileDialogSpec& spec) {
-    return RunFileDialog(parent, spec, QFileDialog::AcceptSave);
+FileDialogResult QtPrompter::SaveFile(QWidget* parent, const FileDialogSpec& dialogSpec) {
+    return RunFileDialog(parent, dialogSpec, QFileDialog::AcceptSave);
 }
 
 MessageAnswer QtPrompter::Message(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon,

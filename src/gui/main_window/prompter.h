@@ -40,9 +40,9 @@ class Prompter {
 public:
     virtual ~Prompter() = default;
 
-    virtual FileDialogResult OpenFile(QWidget* parent, const FileDialogSpec& spec) = 0;
+    virtual FileDialogResult OpenFile(QWidget* parent, const FileDialogSpec& dialogSpec) = 0;
     // Asks before replacing an existing file.
-    virtual FileDialogResult SaveFile(QWidget* parent, const FileDialogSpec& spec) = 0;
+    virtual FileDialogResult SaveFile(QWidget* parent, const FileDialogSpec& dialogSpec) = 0;
     virtual MessageAnswer Message(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon,
                                   MessageButtons buttons) = 0;
     virtual bool Print(QWidget* parent, QPrinter& printer) = 0;
@@ -52,8 +52,8 @@ public:
 
 class QtPrompter : public Prompter {
 public:
-    FileDialogResult OpenFile(QWidget* parent, const FileDialogSpec& spec) override;
-    FileDialogResult SaveFile(QWidget* parent, const FileDialogSpec& spec) override;
+    FileDialogResult OpenFile(QWidget* parent, const FileDialogSpec& dialogSpec) override;
+    FileDialogResult SaveFile(QWidget* parent, const FileDialogSpec& dialogSpec) override;
     MessageAnswer Message(QWidget* parent, const QString& caption, const QString& text, MessageIcon icon,
                           MessageButtons buttons) override;
     bool Print(QWidget* parent, QPrinter& printer) override;

@@ -403,7 +403,7 @@ void TZandorForm::Relabel() {
     saveDialogU_.Filter = Pick(DataSetText::SavePurgonFilter);
     exportPdfDialog_.Title = Pick(texts::ExportPdfTitle);
     exportPdfDialog_.Filter = Pick(texts::ExportPdfFilter);
-    for (FileDialogSpec* spec : {&saveDialog_, &saveDialogU_}) spec->DefaultExt = "par";
+    for (FileDialogSpec* dialogSpec : {&saveDialog_, &saveDialogU_}) dialogSpec->DefaultExt = "par";
     exportPdfDialog_.DefaultExt = "pdf";
 }
 

@@ -31,9 +31,9 @@ public:
     }
 
     std::optional<SaveAsAnswer> AskFrontSavePath(const std::string& proposedName) override {
-        FileDialogSpec spec = frontSpec_;
-        spec.FileName = QString::fromStdString(proposedName);
-        const FileDialogResult chosen = prompter_.SaveFile(parent_, spec);
+        FileDialogSpec dialogSpec = frontSpec_;
+        dialogSpec.FileName = QString::fromStdString(proposedName);
+        const FileDialogResult chosen = prompter_.SaveFile(parent_, dialogSpec);
         if (!chosen.Accepted) return std::nullopt;
         // The second filter is the parameter set.
         return SaveAsAnswer{chosen.Path.toStdString(),
@@ -41,9 +41,9 @@ public:
     }
 
     std::optional<std::string> AskPurgonSavePath(const std::string& proposedName) override {
-        FileDialogSpec spec = purgonSpec_;
-        spec.FileName = QString::fromStdString(proposedName);
-        const FileDialogResult chosen = prompter_.SaveFile(parent_, spec);
+        FileDialogSpec dialogSpec = purgonSpec_;
+        dialogSpec.FileName = QString::fromStdString(proposedName);
+        const FileDialogResult chosen = prompter_.SaveFile(parent_, dialogSpec);
         if (!chosen.Accepted) return std::nullopt;
         return chosen.Path.toStdString();
     }

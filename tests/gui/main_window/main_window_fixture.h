@@ -40,8 +40,8 @@ public:
     std::vector<FileDialogSpec> FileDialogs;
     std::vector<QString> ExecutedDialogs;         // objectNames of the dialogs run
 
-    FileDialogResult OpenFile(QWidget*, const FileDialogSpec& spec) override { return NextFile(spec); }
-    FileDialogResult SaveFile(QWidget*, const FileDialogSpec& spec) override { return NextFile(spec); }
+    FileDialogResult OpenFile(QWidget*, const FileDialogSpec& dialogSpec) override { return NextFile(dialogSpec); }
+    FileDialogResult SaveFile(QWidget*, const FileDialogSpec& dialogSpec) override { return NextFile(dialogSpec); }
     MessageAnswer Message(QWidget*, const QString& caption, const QString& text, MessageIcon icon,
                           MessageButtons buttons) override {
         Messages.push_back({caption, text, icon, buttons});
@@ -57,8 +57,8 @@ public:
     }
 
 private:
-    FileDialogResult NextFile(const FileDialogSpec& spec) {
-        FileDialogs.push_back(spec);
+    FileDialogResult NextFile(const FileDialogSpec& dialogSpec) {
+        FileDialogs.push_back(dialogSpec);
         if (FileResults.empty()) return {};
         const FileDialogResult result = FileResults.front();
         FileResults.pop_front();
