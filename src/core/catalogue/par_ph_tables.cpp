@@ -2,12 +2,12 @@
 // PH-SET and PH-FIX default records are built from those defaults at compile time.
 
 #include <array>
-#include <bit>
 
 #include "core/catalogue/events.h"
 #include "core/catalogue/par_ph.h"
 #include "core/catalogue/par_ph_handlers.h"
 #include "core/catalogue/par_ph_texts.h"
+#include "core/catalogue/row_builders.h"
 #include "core/device/predicates.h"
 #include "core/range_error.h"
 
@@ -16,77 +16,7 @@ namespace tessalin {
 namespace {
 
 using namespace ph;
-
-// ---- row builders ----------------------------------------------------------------------------------
-
-// A parameter entry together with the value a factory-fresh device holds there.
-struct Row {
-    TParamEntry entry;
-    bool hasDefault = false;
-    double value = 0;
-};
-
-struct Limits {
-    bool own = false;
-    float lower = 0;
-    float upper = 0;
-};
-constexpr Limits kNoLimits{};
-constexpr Limits Own(float lower, float upper) { return {true, lower, upper}; }
-
-constexpr uint32_t kFloat = 0;
-constexpr uint32_t kU16 = kPfUInt16;
-constexpr uint32_t kI16 = kPfInt16;
-constexpr uint32_t kBoth = kPfBothSets;
-
-constexpr int32_t kNoPicture = -1;
-constexpr int32_t kSensorTextArg = 6 | (10 << 8);  // character set 6, 10 characters
-
-constexpr Row Separator() {
-    return {TParamEntry{.arg = kNoPicture, .flags = kPfHeading, .kind = kKindHeading, .handler = DefaultHandler}};
-}
-
-constexpr Row HandlerHeading(Handler handler, const TextRecord* texts) {
-    return {TParamEntry{.arg = kNoPicture, .flags = kPfHeadingFromHandler, .kind = kKindHeading,
-                        .handler = handler, .texts = texts}};
-}
-
-constexpr Row Text(Location at, Handler handler, const TextRecord& texts) {
-    return {TParamEntry{.arg = kSensorTextArg, .location = at, .kind = kKindText, .valueType = 5,
-                        .handler = handler, .texts = &texts}};
-}
-
-constexpr Row List(Location at, int value, uint32_t flags, Handler handler, const TextRecord& texts,
-                   const Predicate* items = nullptr) {
-    const uint32_t itemFlag = items != nullptr ? kPfItemConditions : 0u;
-    return {TParamEntry{.location = at, .flags = flags | itemFlag | kPfUInt8, .kind = kKindChoice,
-                        .handler = handler, .texts = &texts, .itemConditions = items},
-            true, static_cast<double>(value)};
-}
-
-constexpr Row Number(Location at, uint32_t encoding, double value, uint8_t valueType, Limits limits,
-                     uint32_t flags, Handler handler, const TextRecord& texts, uint8_t scale = 0) {
-    const uint32_t limitFlag = limits.own ? kPfOwnLimits : 0u;
-    return {TParamEntry{.location = at, .flags = flags | encoding | limitFlag, .kind = kKindNumber,
-                        .valueType = valueType, .scale = scale, .lower = limits.lower, .upper = limits.upper,
-                        .handler = handler, .texts = &texts},
-            true, value};
-}
-
-// A number whose place lies outside the default records' named bytes (its default is 0).
-constexpr Row NumberWithoutDefault(Location at, uint32_t encoding, uint8_t valueType, uint32_t flags,
-                                   Handler handler, const TextRecord& texts, uint8_t scale = 0) {
-    Row row = Number(at, encoding, 0, valueType, kNoLimits, flags, handler, texts, scale);
-    row.hasDefault = false;
-    return row;
-}
-
-template <std::size_t N>
-constexpr std::array<TParamEntry, N> Entries(const Row (&rows)[N]) {
-    std::array<TParamEntry, N> entries{};
-    for (std::size_t i = 0; i < N; ++i) entries[i] = rows[i].entry;
-    return entries;
-}
+using namespace rows;
 
 constexpr Location Set(uint16_t offset) { return At(Section::PH_SET, offset); }
 constexpr Location Fix(uint16_t offset) { return At(Section::PH_FIX, offset); }
@@ -347,13 +277,6 @@ constexpr std::span<const Row> kTables[] = {
     kP27, kP28, kP29, kP30, kP31, kP32, kP33, kP34, kP35, kP36, kP37, kP38, kP39,
 };
 
-template <std::size_t N>
-constexpr std::array<TParamEntry, N> Entries(const std::array<Row, N>& rows) {
-    std::array<TParamEntry, N> entries{};
-    for (std::size_t i = 0; i < N; ++i) entries[i] = rows[i].entry;
-    return entries;
-}
-
 constexpr auto P1 = Entries(kP1);
 constexpr auto P2 = Entries(kP2);
 constexpr auto P3 = Entries(kP3);
@@ -401,78 +324,14 @@ constexpr std::span<const TParamEntry> kEntryTables[] = {
 
 // ---- default records -------------------------------------------------------------------------------
 
-constexpr void PutByte(std::span<uint8_t> record, std::span<bool> named, std::size_t at, uint8_t byte) {
-    // Two rows naming the same byte must agree on its default; a disagreement stops the build.
-    if (at >= record.size()) throw "default outside its section";
-    if (named[at] && record[at] != byte) throw "two rows disagree on a default";
-    record[at] = byte;
-    named[at] = true;
-}
-
-constexpr void PutDefault(std::span<uint8_t> record, std::span<bool> named, const Row& row) {
-    const TParamEntry& e = row.entry;
-    uint32_t bits = 0;
-    std::size_t width = 4;
-    if (e.flags & kPfUInt8) {
-        bits = static_cast<uint8_t>(row.value);
-        width = 1;
-    } else if (e.flags & kPfUInt16) {
-        bits = static_cast<uint16_t>(row.value);
-        width = 2;
-    } else if (e.flags & kPfInt16) {
-        bits = static_cast<uint16_t>(static_cast<int16_t>(row.value));
-        width = 2;
-    } else {
-        bits = std::bit_cast<uint32_t>(static_cast<float>(row.value));
-    }
-    for (std::size_t i = 0; i < width; ++i)
-        PutByte(record, named, e.location.offset + i, static_cast<uint8_t>(bits >> (8 * i)));
-}
-
-template <std::size_t Size>
-constexpr std::array<uint8_t, Size> BuildRecord(Section section) {
-    std::array<uint8_t, Size> record{};
-    std::array<bool, Size> named{};
-    for (std::span<const Row> table : kTables)
-        for (const Row& row : table)
-            if (row.hasDefault && row.entry.location.section == section) PutDefault(record, named, row);
-    return record;
-}
-
-constexpr auto kPhSetDefaults = BuildRecord<386>(Section::PH_SET);
-constexpr auto kPhFixDefaults = BuildRecord<222>(Section::PH_FIX);
+constexpr auto kPhSetDefaults = BuildRecord<386>(Section::PH_SET, kTables);
+constexpr auto kPhFixDefaults = BuildRecord<222>(Section::PH_FIX, kTables);
 
 }  // namespace
 
 // ---- the menu --------------------------------------------------------------------------------------
 
-namespace {
-
-struct MenuRow {
-    int32_t level;
-    Handler handler;
-    const TextRecord& texts;
-    int table;  // 1..39, 0 for a folder
-    uint32_t flags = 0;
-    uint16_t menuBit = 0;
-};
-
-constexpr TMenuEntry MakeEntry(const MenuRow& row) {
-    TMenuEntry entry{.level = row.level, .flags = row.flags, .menuBit = row.menuBit, .handler = row.handler,
-                     .texts = &row.texts};
-    if (row.table > 0) {
-        const std::span<const TParamEntry> params = kEntryTables[row.table - 1];
-        entry.params = params.data();
-        entry.lastParam = static_cast<int32_t>(params.size()) - 1;
-    }
-    return entry;
-}
-
-constexpr uint32_t kTop = kMfFirstLevel;
-
-}  // namespace
-
-#define MENU(...) MakeEntry(MenuRow{__VA_ARGS__})
+#define MENU(...) rows::MakeEntry(rows::MenuRow{__VA_ARGS__}, kEntryTables)
 
 constinit const TMenuEntry MenuPH[] = {
     MENU(1, DefaultHandler, kTxtCalibrationData, 1, kTop | kMfGreenTitle, 0x0100),      // 0
@@ -522,7 +381,7 @@ constinit const TMenuEntry MenuPH[] = {
     MENU(2, MenuCo2, kTxtMsgPartialPressure, 37),                                       // 44
     MENU(2, MenuMsgTemperature, kTxtMsgTemperature, 38),                                // 45
     MENU(2, MenuPhType, kTxtMsgMv, 39),                                                 // 46
-    TMenuEntry{.level = -1},                                                            // end
+    rows::kMenuEnd,                                                                     // end
 };
 
 #undef MENU

@@ -1,0 +1,177 @@
+#pragma once
+// Row builders shared by every catalogue family. Each builder makes one parameter entry together with the
+// value a factory-fresh device holds there, so that a family's parameter tables read like the tables they
+// implement (one line a row, data first) and its default records are computed from the same rows at
+// compile time. Menu entries are made the same way from a `MenuRow`.
+
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "core/catalogue/tables.h"
+
+namespace tessalin::rows {
+
+// A parameter entry together with the value a factory-fresh device holds there.
+struct Row {
+    TParamEntry entry;
+    bool hasDefault = false;
+    double value = 0;
+};
+
+struct Limits {
+    bool own = false;
+    float lower = 0;
+    float upper = 0;
+};
+inline constexpr Limits kNoLimits{};
+constexpr Limits Own(float lower, float upper) { return {true, lower, upper}; }
+
+inline constexpr uint32_t kFloat = 0;
+inline constexpr uint32_t kU8 = kPfUInt8;
+inline constexpr uint32_t kU16 = kPfUInt16;
+inline constexpr uint32_t kI16 = kPfInt16;
+inline constexpr uint32_t kU32 = kPfUInt32;
+inline constexpr uint32_t kI32 = kPfInt32;
+inline constexpr uint32_t kBoth = kPfBothSets;
+
+inline constexpr int32_t kNoPicture = -1;
+
+// The argument of a text row: its character set and its length in characters.
+constexpr int32_t TextArg(int charSet, int length) { return charSet | (length << 8); }
+
+constexpr Row Separator() {
+    return {TParamEntry{.arg = kNoPicture, .flags = kPfHeading, .kind = kKindHeading, .handler = DefaultHandler}};
+}
+
+constexpr Row HandlerHeading(Handler handler, const TextRecord* texts) {
+    return {TParamEntry{.arg = kNoPicture, .flags = kPfHeadingFromHandler, .kind = kKindHeading,
+                        .handler = handler, .texts = texts}};
+}
+
+constexpr Row Text(Location at, Handler handler, const TextRecord& texts, int32_t arg = TextArg(6, 10)) {
+    return {TParamEntry{.arg = arg, .location = at, .kind = kKindText, .valueType = 5, .handler = handler,
+                        .texts = &texts}};
+}
+
+constexpr Row List(Location at, int value, uint32_t flags, Handler handler, const TextRecord& texts,
+                   const Predicate* items = nullptr) {
+    const uint32_t itemFlag = items != nullptr ? kPfItemConditions : 0u;
+    return {TParamEntry{.location = at, .flags = flags | itemFlag | kPfUInt8, .kind = kKindChoice,
+                        .handler = handler, .texts = &texts, .itemConditions = items},
+            true, static_cast<double>(value)};
+}
+
+constexpr Row Number(Location at, uint32_t encoding, double value, uint8_t valueType, Limits limits,
+                     uint32_t flags, Handler handler, const TextRecord& texts, uint8_t scale = 0) {
+    const uint32_t limitFlag = limits.own ? kPfOwnLimits : 0u;
+    return {TParamEntry{.location = at, .flags = flags | encoding | limitFlag, .kind = kKindNumber,
+                        .valueType = valueType, .scale = scale, .lower = limits.lower, .upper = limits.upper,
+                        .handler = handler, .texts = &texts},
+            true, value};
+}
+
+// A number whose place lies outside the default records' named bytes (its default is 0).
+constexpr Row NumberWithoutDefault(Location at, uint32_t encoding, uint8_t valueType, uint32_t flags,
+                                   Handler handler, const TextRecord& texts, uint8_t scale = 0) {
+    Row row = Number(at, encoding, 0, valueType, kNoLimits, flags, handler, texts, scale);
+    row.hasDefault = false;
+    return row;
+}
+
+// The parameter entries of a table of rows, as the menu entries point to them.
+template <std::size_t N>
+constexpr std::array<TParamEntry, N> Entries(const Row (&rows)[N]) {
+    std::array<TParamEntry, N> entries{};
+    for (std::size_t i = 0; i < N; ++i) entries[i] = rows[i].entry;
+    return entries;
+}
+
+template <std::size_t N>
+constexpr std::array<TParamEntry, N> Entries(const std::array<Row, N>& rows) {
+    std::array<TParamEntry, N> entries{};
+    for (std::size_t i = 0; i < N; ++i) entries[i] = rows[i].entry;
+    return entries;
+}
+
+// ---- default records ---------------------------------------------------------------------------------
+
+constexpr void PutByte(std::span<uint8_t> record, std::span<bool> named, std::size_t at, uint8_t byte) {
+    // Two rows naming the same byte must agree on its default; a disagreement stops the build.
+    if (at >= record.size()) throw "default outside its section";
+    if (named[at] && record[at] != byte) throw "two rows disagree on a default";
+    record[at] = byte;
+    named[at] = true;
+}
+
+constexpr void PutDefault(std::span<uint8_t> record, std::span<bool> named, const Row& row) {
+    const TParamEntry& e = row.entry;
+    uint32_t bits = 0;
+    std::size_t width = 4;
+    if (e.flags & kPfUInt8) {
+        bits = static_cast<uint8_t>(row.value);
+        width = 1;
+    } else if (e.flags & kPfInt8) {
+        bits = static_cast<uint8_t>(static_cast<int8_t>(row.value));
+        width = 1;
+    } else if (e.flags & kPfUInt16) {
+        bits = static_cast<uint16_t>(row.value);
+        width = 2;
+    } else if (e.flags & kPfInt16) {
+        bits = static_cast<uint16_t>(static_cast<int16_t>(row.value));
+        width = 2;
+    } else if (e.flags & kPfUInt32) {
+        bits = static_cast<uint32_t>(row.value);
+    } else if (e.flags & kPfInt32) {
+        bits = static_cast<uint32_t>(static_cast<int32_t>(row.value));
+    } else {
+        bits = std::bit_cast<uint32_t>(static_cast<float>(row.value));
+    }
+    for (std::size_t i = 0; i < width; ++i)
+        PutByte(record, named, e.location.offset + i, static_cast<uint8_t>(bits >> (8 * i)));
+}
+
+// The default record of a section: every row of the given tables that lies in the section and has a
+// default puts its value there; all other bytes are zero.
+template <std::size_t Size>
+constexpr std::array<uint8_t, Size> BuildRecord(Section section, std::span<const std::span<const Row>> tables) {
+    std::array<uint8_t, Size> record{};
+    std::array<bool, Size> named{};
+    for (std::span<const Row> table : tables)
+        for (const Row& row : table)
+            if (row.hasDefault && row.entry.location.section == section) PutDefault(record, named, row);
+    return record;
+}
+
+// ---- menu entries ------------------------------------------------------------------------------------
+
+inline constexpr uint32_t kTop = kMfFirstLevel;
+
+struct MenuRow {
+    int32_t level;
+    Handler handler;
+    const TextRecord& texts;
+    int table;  // 1..n: the family's parameter table Pn; 0 for a folder
+    uint32_t flags = 0;
+    uint16_t menuBit = 0;
+    int32_t subIndex = 0;
+};
+
+// A menu entry whose parameter table is the family's table number `row.table` (counted from 1).
+constexpr TMenuEntry MakeEntry(const MenuRow& row, std::span<const std::span<const TParamEntry>> tables) {
+    TMenuEntry entry{.subIndex = row.subIndex, .level = row.level, .flags = row.flags, .menuBit = row.menuBit,
+                     .handler = row.handler, .texts = &row.texts};
+    if (row.table > 0) {
+        if (static_cast<std::size_t>(row.table) > tables.size()) throw "menu entry names a missing table";
+        const std::span<const TParamEntry> params = tables[row.table - 1];
+        entry.params = params.data();
+        entry.lastParam = static_cast<int32_t>(params.size()) - 1;
+    }
+    return entry;
+}
+
+inline constexpr TMenuEntry kMenuEnd{.level = -1};
+
+}  // namespace tessalin::rows
