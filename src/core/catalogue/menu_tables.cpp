@@ -4,6 +4,7 @@
 #include <array>
 #include <map>
 
+#include "core/catalogue/par_base.h"
 #include "core/catalogue/par_ph.h"
 
 namespace tessalin {
@@ -18,7 +19,7 @@ constexpr MenuTable Empty(std::string_view name) { return MenuTable{name, kNoEnt
 
 // One accessor per family menu. A family's catalogue file declares its table and end index; its accessor
 // then returns {name, table, end}.
-MenuTable BaseMenu() { return Empty("MenuBase"); }
+MenuTable BaseMenu() { return MenuTable{"MenuBase", MenuBase, kMenuBaseEnd}; }
 MenuTable FrontMenu() { return Empty("MenuFront"); }
 MenuTable RadioMenu() { return Empty("MenuRadio"); }
 MenuTable PhMenu() { return MenuTable{"MenuPH", MenuPH, kMenuPHEnd}; }

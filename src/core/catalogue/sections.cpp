@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "core/catalogue/par_base.h"
 #include "core/catalogue/par_ph.h"
 #include "core/range_error.h"
 
@@ -122,6 +123,8 @@ std::span<const uint8_t> DefaultRecord(Section section) {
     static const std::vector<uint8_t> zeros(4096, 0);
     switch (section) {
         case Section::BUF_FIX: return bufFix;
+        case Section::SYS_SET: return BaseSysSetDefaults();
+        case Section::SYS_FIX: return BaseSysFixDefaults();
         case Section::PH_SET: return PhSetDefaultRecord();
         case Section::PH_FIX: return PhFixDefaultRecord();
         default: return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
