@@ -5,7 +5,9 @@
 #include <map>
 
 #include "core/catalogue/par_base.h"
+#include "core/catalogue/par_out.h"
 #include "core/catalogue/par_ph.h"
+#include "core/catalogue/par_pid.h"
 
 namespace tessalin {
 
@@ -35,8 +37,8 @@ MenuTable SensorCondIMenu() { return Empty("MenuSensorCondI"); }
 MenuTable OxyMenu() { return Empty("MenuOxy"); }
 MenuTable DigOxyMenu() { return Empty("MenuDigOxy"); }
 MenuTable OptOxyMenu() { return Empty("MenuOptOxy"); }
-MenuTable OutMenu() { return Empty("MenuOut"); }
-MenuTable PidMenu() { return Empty("MenuPID"); }
+MenuTable OutMenu() { return MenuTable{"MenuOut", MenuOut, kMenuOutEnd}; }
+MenuTable PidMenu() { return MenuTable{"MenuPID", MenuPID, kMenuPIDEnd}; }
 MenuTable PaMenu() { return Empty("MenuPA"); }
 MenuTable FfMenu() { return Empty("MenuFF"); }
 MenuTable ProbeMenuTable() { return Empty("MenuProbe"); }

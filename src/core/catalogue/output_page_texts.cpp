@@ -80,6 +80,16 @@ const TextRecord kTxtMessage22mA =
 
 // ---- limit contact ---------------------------------------------------------------------------------
 
+#define LIMIT_CONTACT(k)                                                                                  \
+    Name7("Grenzwertkontakt " #k, "Limit contact " #k, "Contact de seuil " #k, "Contatto di soglia " #k, \
+          "Gränsvärdeskontakt " #k, "Contacto de límite " #k, "Contacto de limite " #k)
+
+const std::array<TextRecord, 6> kTxtLimitContactTitles = {
+    LIMIT_CONTACT(K5), LIMIT_CONTACT(K6), LIMIT_CONTACT(K7), LIMIT_CONTACT(K8), LIMIT_CONTACT(K9), LIMIT_CONTACT(K10),
+};
+
+#undef LIMIT_CONTACT
+
 const TextRecord kTxtLimit = Name7("Grenzwert", "Limit", "Seuil", "Valore limite", "Gränsvärde", "Valor límite",
                                    "Valor limite");
 const TextRecord kTxtHysteresis = Name7("Hysterese", "Hysteresis", "Hystérésis", "Isteresi", "Hysteres",

@@ -29,6 +29,9 @@ extern const TextRecord kTxtChart, kTxtMessageBehaviour;
 extern const TextRecord kTxtVariable, kTxtCurve, kTxtOutputRange, kTxtStart, kTxtCorner1X, kTxtCorner1Y,
     kTxtCorner2X, kTxtCorner2Y, kTxtFiftyPoint, kTxtEnd, kTxtOutputFilter, kTxtFunctionCheck, kTxtMessage22mA;
 extern const std::array<TextRecord, 21> kTxtChartValues;  // "Value at 00 mA:" .. "Value at 20 mA:"
+// Menu titles of the limit contacts of the slot modules: "Limit contact K5" .. "Limit contact K10".
+extern const std::array<TextRecord, 6> kTxtLimitContactTitles;
+inline constexpr int kFirstSlotLimitContact = 5;
 // Rows of a limit contact. The contact-type list of the slot modules names N/O with code 2.
 extern const TextRecord kTxtLimit, kTxtHysteresis, kTxtDirection, kTxtContactType, kTxtOnDelay, kTxtOffDelay;
 

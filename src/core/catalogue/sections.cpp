@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "core/catalogue/par_base.h"
+#include "core/catalogue/par_out.h"
 #include "core/catalogue/par_ph.h"
+#include "core/catalogue/par_pid.h"
 #include "core/range_error.h"
 
 namespace tessalin {
@@ -125,6 +127,8 @@ std::span<const uint8_t> DefaultRecord(Section section) {
         case Section::BUF_FIX: return bufFix;
         case Section::SYS_SET: return BaseSysSetDefaults();
         case Section::SYS_FIX: return BaseSysFixDefaults();
+        case Section::OUT_SET: return OutSetDefaultRecord();
+        case Section::PID_SET: return PidSetDefaultRecord();
         case Section::PH_SET: return PhSetDefaultRecord();
         case Section::PH_FIX: return PhFixDefaultRecord();
         default: return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
