@@ -5,6 +5,7 @@
 #include <map>
 
 #include "core/catalogue/par_base.h"
+#include "core/catalogue/par_fieldbus.h"
 #include "core/catalogue/par_out.h"
 #include "core/catalogue/par_ph.h"
 #include "core/catalogue/par_pid.h"
@@ -39,8 +40,8 @@ MenuTable DigOxyMenu() { return Empty("MenuDigOxy"); }
 MenuTable OptOxyMenu() { return Empty("MenuOptOxy"); }
 MenuTable OutMenu() { return MenuTable{"MenuOut", MenuOut, kMenuOutEnd}; }
 MenuTable PidMenu() { return MenuTable{"MenuPID", MenuPID, kMenuPIDEnd}; }
-MenuTable PaMenu() { return Empty("MenuPA"); }
-MenuTable FfMenu() { return Empty("MenuFF"); }
+MenuTable PaMenu() { return MenuTable{"MenuPA", MenuPA, kMenuPAEnd}; }
+MenuTable FfMenu() { return MenuTable{"MenuFF", MenuFF, kMenuFFEnd}; }
 MenuTable ProbeMenuTable() { return Empty("MenuProbe"); }
 MenuTable CalcPhMenu() { return Empty("MenuCalcPH"); }
 MenuTable CalcCondMenu() { return Empty("MenuCalcCond"); }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/catalogue/par_base.h"
+#include "core/catalogue/par_fieldbus.h"
 #include "core/catalogue/par_out.h"
 #include "core/catalogue/par_ph.h"
 #include "core/catalogue/par_pid.h"
@@ -129,6 +130,8 @@ std::span<const uint8_t> DefaultRecord(Section section) {
         case Section::SYS_FIX: return BaseSysFixDefaults();
         case Section::OUT_SET: return OutSetDefaultRecord();
         case Section::PID_SET: return PidSetDefaultRecord();
+        case Section::COM_SET: return ComSetDefaultRecord();
+        case Section::COM_FIX: return ComFixDefaultRecord();
         case Section::PH_SET: return PhSetDefaultRecord();
         case Section::PH_FIX: return PhFixDefaultRecord();
         default: return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
