@@ -19,8 +19,8 @@ using namespace rows;
 
 constexpr Location Pid(uint16_t offset) { return At(Section::PID_SET, offset); }
 
-// Control variables may be any process variable of the controller class, or none.
-constexpr uint32_t kControlVariables = 0x10 | kPvWithOff;
+// A controller regulates one of the measured values of the device, or nothing.
+constexpr uint32_t kControlVariables = kPvController | kPvWithOff;
 
 constexpr int kOff = 0;
 constexpr int kYConst = 1;
