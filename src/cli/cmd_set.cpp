@@ -6,6 +6,7 @@
 
 #include "cli/command.h"
 #include "cli/tree_session.h"
+#include "core/data_set/save_decisions.h"
 #include "core/data_set/write.h"
 #include "core/page/page_edit.h"
 #include "core/range_error.h"
@@ -20,7 +21,9 @@ constexpr const char* kHelp =
     "Commits TEXT to row R of the page of the tree node at PATH exactly as leaving the row's edit would:\n"
     "a number is checked against its limits (and corrected to the limit), a list takes the item given by its\n"
     "text or its code, a text field keeps what its character set allows. Prints the check result and the\n"
-    "value now stored, then writes the data set. A data set with a Purgon image needs OUTPURGON with -o.\n";
+    "value now stored, then writes the data set as \"Speichern\" does: the Purgon image only while its\n"
+    "controller is attached (then -o needs OUTPURGON as well); a Purgon file whose controller has no\n"
+    "carrier module is left as it is.\n";
 
 constexpr const char* kCheckMeaning[] = {"accepted", "not a number", "decimal places not allowed",
                                          "below the lower limit", "above the upper limit"};
@@ -144,10 +147,11 @@ int Run(const std::vector<std::string>& original) {
     if (!value) return UsageError("set", "--value TEXT is required");
 
     if (const int code = OpenDataSetTree("set", args, args.positional().size()); code != kExitOk) return code;
-    if (!inPlace && !Ws().PurgonFileName.empty() && output.purgon.empty())
+    // As "Speichern": a Purgon image is written only while its controller is attached.
+    if (!inPlace && PurgonAttached() && output.purgon.empty())
         return UsageError("set", "the data set has a Purgon image: give OUTPURGON after OUTFRONT");
-    if (!inPlace && Ws().PurgonFileName.empty() && !output.purgon.empty())
-        return UsageError("set", "the data set has no Purgon image to write to " + output.purgon);
+    if (!inPlace && !PurgonAttached() && !output.purgon.empty())
+        return UsageError("set", "the data set has no Purgon image of an attached controller to write to " + output.purgon);
 
     PageModel page;
     if (const int code = OpenNodePage("set", args, page); code != kExitOk) return code;
@@ -172,7 +176,7 @@ int Run(const std::vector<std::string>& original) {
     }
 
     const std::string front = inPlace ? Ws().FrontFileName : output.front;
-    const std::string purgon = inPlace ? Ws().PurgonFileName : output.purgon;
+    const std::string purgon = !PurgonAttached() ? std::string() : inPlace ? Ws().PurgonFileName : output.purgon;
     const WriteResult written = WriteDataSet(front, purgon);
     if (!written.ok) {
         std::fprintf(stderr, "tessalin-cli set: cannot write %s\n", written.describe().c_str());
