@@ -241,9 +241,9 @@ void RefreshDependentRows(PageModel& page, int row) {
         const TParamEntry* entry = MakeRowCurrent(other.row);
         if (entry == nullptr) continue;
         if (other.kind == kKindNumber) {
+            // Every number edit, the value under a heading included, shows its value and enabled state again.
             ReadNumberInto(other);
-            // A heading's value stays read-only.
-            if (!other.heading) other.enabled = AskCurrent(kEvRowEditable);
+            other.enabled = AskCurrent(kEvRowEditable);
         } else if (!other.heading && (other.kind == kKindChoice || other.kind == kKindChoiceButtons)) {
             ReadChoice(*entry, other);
         }
