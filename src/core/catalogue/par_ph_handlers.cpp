@@ -14,6 +14,7 @@
 #include "core/catalogue/par_ph_texts.h"
 #include "core/catalogue/rules.h"
 #include "core/catalogue/texts.h"
+#include "core/catalogue/value_rules.h"
 #include "core/device/predicates.h"
 #include "core/workspace.h"
 
@@ -37,7 +38,6 @@ constexpr int kMonitoringAuto = 2;
 constexpr int kSensorMonitoringDefault = 1;
 constexpr int kSensorMonitoringIndividual = 2;
 constexpr int kQualityNormal = 2;
-constexpr int kVariableLimits = 3;
 constexpr int kModeLoadMatrix = 1;
 constexpr int kModeDli = 2;
 
@@ -143,21 +143,10 @@ bool LimitEditable(Location monitoring) {
 
 // ---- event answers ------------------------------------------------------------------------------
 
-bool Menu(int event, TEvParRec& rec, bool visible) {
-    return event == kEvMenuVisible ? visible : DefaultHandler(event, rec);
-}
-bool Shown(int event, TEvParRec& rec, bool shown) {
-    return event == kEvRowVisible ? shown : DefaultHandler(event, rec);
-}
-bool Editable(int event, TEvParRec& rec, bool editable) {
-    return event == kEvRowEditable ? editable : DefaultHandler(event, rec);
-}
-template <typename Rule>
-bool OnCommit(int event, TEvParRec& rec, Rule rule) {
-    if (event != kEvCommitted) return DefaultHandler(event, rec);
-    rule();
-    return true;
-}
+using rules::Editable;
+using rules::Menu;
+using rules::OnCommit;
+using rules::Shown;
 
 // ---- monitoring limits --------------------------------------------------------------------------
 
@@ -537,14 +526,6 @@ bool RowDeltaValueCo2(int e, TEvParRec& r) {
     r.upper = unit == 89 ? 200.0f : unit == 90 ? 4000.0f : 2000.0f;
     return true;
 }
-
-// ---- limit messages -----------------------------------------------------------------------------
-
-bool RowLimitsPh(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(112)) == kVariableLimits); }
-bool RowLimitsOrp(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(129)) == kVariableLimits); }
-bool RowLimitsRh(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(146)) == kVariableLimits); }
-bool RowLimitsTemp(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(163)) == kVariableLimits); }
-bool RowLimitsMv(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(180)) == kVariableLimits); }
 
 // ---- rows of the digital pH sensors -------------------------------------------------------------
 
