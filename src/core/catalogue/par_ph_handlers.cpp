@@ -88,8 +88,6 @@ constexpr Location kDliLifetime = Fix(187);
 constexpr Location kLeakageMax = Fix(206);
 constexpr Location kElectrolyteConc = Fix(214);
 constexpr Location kElectrolyteSalinity = Fix(218);
-constexpr Location kTempProbeMeasuring = Set(11);
-constexpr Location kTempProbeCal = Set(16);
 constexpr Location kBufferSet = Set(21);
 constexpr Location kDriftControl = Set(23);
 constexpr Location kRhWithFactor = Set(35);
@@ -239,8 +237,7 @@ void SensorTypeChanged() {
 
 // Every commit of calibration data marks the slot as calibrated now, whether or not the value changed.
 void CalibrationStamp() {
-    PutByte(kCalState, kCalibrated);
-    StampNow(kCalTime, true);
+    StampCalibration(kCalState, kCalibrated, kCalTime);
     const int type = Sensor();
     const double refDefault = type == kPfaudlerDiff ? 30000000.0 : type == kGlassElDiff ? 120000000.0 : 0.0;
     PutFloat(kCalRefDefault, refDefault);
@@ -359,8 +356,6 @@ bool RowElectrolyteValue(int e, TEvParRec& r) {
 bool RowTempProbeA(int e, TEvParRec& r) { return Shown(e, r, In(Module(), {3, 12, 13})); }
 bool RowTempProbeB(int e, TEvParRec& r) { return Shown(e, r, In(Module(), {4, 19, 150}) && !ThroughIModule()); }
 bool RowTempSelector(int e, TEvParRec& r) { return Editable(e, r, !ThroughIModule()); }
-bool RowManualMeasTemp(int e, TEvParRec& r) { return Editable(e, r, Byte(kTempProbeMeasuring) == 2); }
-bool RowManualCalTemp(int e, TEvParRec& r) { return Editable(e, r, Byte(kTempProbeCal) == 2); }
 
 // ---- sensor monitoring --------------------------------------------------------------------------
 

@@ -48,8 +48,6 @@ bool RowElectrolyteValue(int event, TEvParRec& rec);
 bool RowTempProbeA(int event, TEvParRec& rec);
 bool RowTempProbeB(int event, TEvParRec& rec);
 bool RowTempSelector(int event, TEvParRec& rec);
-bool RowManualMeasTemp(int event, TEvParRec& rec);
-bool RowManualCalTemp(int event, TEvParRec& rec);
 
 // ---- sensor monitoring
 bool RowSlopeMonitoring(int event, TEvParRec& rec);

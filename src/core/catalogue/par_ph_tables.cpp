@@ -10,6 +10,7 @@
 #include "core/catalogue/par_ph_handlers.h"
 #include "core/catalogue/par_ph_texts.h"
 #include "core/catalogue/row_builders.h"
+#include "core/catalogue/temperature_detection.h"
 #include "core/device/predicates.h"
 #include "core/range_error.h"
 
@@ -67,9 +68,9 @@ constexpr Row kP4[] = {
     List(Set(9), 2, kBoth, RowTempProbeA, kTxtTempProbe, kTempProbeItemsA),
     List(Set(9), 2, kBoth, RowTempProbeB, kTxtTempProbeB, kTempProbeItemsB),
     List(Set(11), 2, kPfRefreshRows, RowTempSelector, kTxtMeasuringTemp),
-    Number(Set(12), kFloat, 25, 10, Own(-50, 250), 0, RowManualMeasTemp, kTxtManual),
+    Number(Set(12), kFloat, 25, 10, Own(-50, 250), 0, rules::EditableWhile<Set(11), kManual>, kTxtManual),
     List(Set(16), 2, kPfRefreshRows, RowTempSelector, kTxtCalTemp),
-    Number(Set(17), kFloat, 25, 10, Own(-50, 250), 0, RowManualCalTemp, kTxtManual),
+    Number(Set(17), kFloat, 25, 10, Own(-50, 250), 0, rules::EditableWhile<Set(16), kManual>, kTxtManual),
 };
 
 constexpr Row kP5[] = {
