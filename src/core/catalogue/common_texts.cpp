@@ -4,6 +4,13 @@
 
 namespace tessalin::common {
 
+#define ORANGE(title) "<font color=\"#FF8000\">" title "</font>"
+const TextRecord kTxtOperatingMode =
+    NAME7(ORANGE("Betriebsart"), ORANGE("Operating mode"), ORANGE("Mode de fonctionnement"),
+          ORANGE("Modo operativo"), ORANGE("Driftläge"), ORANGE("Modo de funcionamiento"),
+          ORANGE("Modo de funcionamento"));
+#undef ORANGE
+
 const TextRecord kTxtCalibrationData = NAME7("Kalibrierdaten", "Calibration data", "Données d'étalonnage",
                                              "Dati di calibrazione", "Kalibreringsdata", "Datos de calibración",
                                              "Dados de calibração");

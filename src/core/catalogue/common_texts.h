@@ -11,6 +11,8 @@ namespace tessalin::common {
 extern const TextRecord kTxtCalibrationData, kTxtInputFilter, kTxtSensorData, kTxtTempDetection, kTxtZero,
     kTxtMonitoringDetails, kTxtOperatingTime, kTxtCipCounter, kTxtSipCounter, kTxtCalPresets,
     kTxtTcProcessMedium, kTxtMessages, kTxtMsgConcentration, kTxtMsgTemperature;
+// The first item of the digital sensor menus, in orange.
+extern const TextRecord kTxtOperatingMode;
 
 // ---- calibration data, input filter, sensor data
 extern const TextRecord kTxtSensorModel, kTxtSerialNo, kTxtPulseSuppression, kTxtQuellora;

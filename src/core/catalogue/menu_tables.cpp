@@ -4,6 +4,7 @@
 #include <array>
 #include <map>
 
+#include "core/catalogue/par_cond.h"
 #include "core/catalogue/par_ph.h"
 
 namespace tessalin {
@@ -26,8 +27,8 @@ MenuTable DigPhMenu() { return Empty("MenuDigPH"); }
 MenuTable DigPhOrpMenu() { return Empty("MenuDigPHORP"); }
 MenuTable DigPh12Menu() { return Empty("MenuDigPH12"); }
 MenuTable DigOrpMenu() { return Empty("MenuDigORP"); }
-MenuTable CondMenu() { return Empty("MenuCond"); }
-MenuTable DigCondMenu() { return Empty("MenuDigCond"); }
+MenuTable CondMenu() { return MenuTable{"MenuCond", MenuCond, kMenuCondEnd}; }
+MenuTable DigCondMenu() { return MenuTable{"MenuDigCond", MenuDigCond, kMenuDigCondEnd}; }
 MenuTable CondIMenu() { return Empty("MenuCondI"); }
 MenuTable DigCondIMenu() { return Empty("MenuDigCondI"); }
 MenuTable SensorCondIMenu() { return Empty("MenuSensorCondI"); }

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 
+#include "core/catalogue/events.h"
 #include "core/catalogue/tables.h"
 
 namespace tessalin::rows {
