@@ -96,12 +96,12 @@ constexpr Row kU1[] = {
     List(Set(155), 1, 0, DefaultHandler, kTxtQuellora),
 };
 
-constexpr Handler kWhileIndividualCell = ShownWhile<Fix(112), kIndividual>;
+constexpr Handler kComputedCellLimit = rules::ShownReadOnlyWhile<Fix(112), kIndividual>;
 constexpr Row kU2[] = {
     List(Fix(112), 2, kBoth | kPfRebuildPage, RowCellFactorMonitoring, kTxtMonitoringAutoInd),
     Number(Set(55), kFloat, 1.98, 38, kNoLimits, kBoth | kPfRefreshRows, RowCellFactorNominal, kTxtNomCellFactor),
-    Number(Fix(113), kFloat, 1, 38, kNoLimits, kBoth, kWhileIndividualCell, kTxtMin),
-    Number(Fix(117), kFloat, 10, 38, kNoLimits, kBoth, kWhileIndividualCell, kTxtMax),
+    Number(Fix(113), kFloat, 1, 38, kNoLimits, kBoth, kComputedCellLimit, kTxtMin),
+    Number(Fix(117), kFloat, 10, 38, kNoLimits, kBoth, kComputedCellLimit, kTxtMax),
     List(Fix(121), 1, kBoth, DefaultHandler, kTxtMessage),
 };
 

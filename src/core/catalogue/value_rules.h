@@ -59,4 +59,10 @@ bool ShownAndEditableWhile(int event, TEvParRec& rec) {
     return ShownAndEditable(event, rec, ByteIs<At, Values...>());
 }
 
+// Shown under the condition, never editable (values a rule computes).
+template <Location At, int... Values>
+bool ShownReadOnlyWhile(int event, TEvParRec& rec) {
+    return event == kEvRowEditable ? false : ShownWhile<At, Values...>(event, rec);
+}
+
 }  // namespace tessalin::rules
