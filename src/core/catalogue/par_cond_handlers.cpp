@@ -5,6 +5,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 
 #include "core/catalogue/codec.h"
 #include "core/catalogue/par_cond_texts.h"
@@ -21,7 +22,6 @@ namespace {
 using rules::Editable;
 using rules::Menu;
 using rules::OnCommit;
-using rules::Shown;
 
 constexpr Location Set(uint16_t offset) { return At(Section::COND_SET, offset); }
 constexpr Location Fix(uint16_t offset) { return At(Section::COND_FIX, offset); }
@@ -87,6 +87,21 @@ void SensorDefaults() {
     if (sensor.probe != kKeepProbe) SetDefault(kTempProbe, kPfUInt8, sensor.probe, true);
 }
 
+// The sensor-type choice list of the device: code|name pairs for its brand and software version.
+std::string SensorTypeList() {
+    std::span<const int> codes;
+    if (BrandBrevon())
+        codes = SwFrom7() ? std::span<const int>(kOemSensorsFrom7) : std::span<const int>(kOemSensors);
+    else
+        codes = SwFrom7() ? std::span<const int>(kMakerSensorsFrom7) : std::span<const int>(kMakerSensors);
+    std::string list;
+    for (int code : codes) {
+        if (!list.empty()) list += '|';
+        list += std::to_string(code) + '|' + SensorName(code);
+    }
+    return list;
+}
+
 bool SensorType(int event, TEvParRec& rec, bool shown) {
     switch (event) {
         case kEvRowVisible: return shown;
@@ -103,20 +118,6 @@ void CellConstantDefaults() {
 }
 
 }  // namespace
-
-std::string SensorTypeList() {
-    std::span<const int> codes;
-    if (BrandBrevon())
-        codes = SwFrom7() ? std::span<const int>(kOemSensorsFrom7) : std::span<const int>(kOemSensors);
-    else
-        codes = SwFrom7() ? std::span<const int>(kMakerSensorsFrom7) : std::span<const int>(kMakerSensors);
-    std::string list;
-    for (int code : codes) {
-        if (!list.empty()) list += '|';
-        list += std::to_string(code) + '|' + SensorName(code);
-    }
-    return list;
-}
 
 bool MenuSensorDataModule(int e, TEvParRec& r) {
     const int module = Module();

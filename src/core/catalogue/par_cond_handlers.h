@@ -2,8 +2,6 @@
 // Handlers of the conductivity family. Rules shared with the electrodeless family are in
 // conductivity_pages.h; every event a handler does not answer goes to the default handler.
 
-#include <string>
-
 #include "core/catalogue/tables.h"
 
 namespace tessalin::cond {
@@ -24,8 +22,5 @@ bool RowOtherSensorValue(int event, TEvParRec& rec);
 // ---- cell-constant monitoring of the sensors with monitoring details
 bool RowCellConstantMonitoring(int event, TEvParRec& rec);
 bool RowCellConstantNominal(int event, TEvParRec& rec);
-
-// The sensor-type choice list of the device: code|name pairs for its brand and software version.
-std::string SensorTypeList();
 
 }  // namespace tessalin::cond
