@@ -1,24 +1,16 @@
 // Rules that the conductivity and the electrodeless conductivity families share.
 
-#include "core/catalogue/conductivity_pages.h"
-#include "core/catalogue/texts.h"
+#include "core/catalogue/conductivity_rules.h"
+
+#include "core/catalogue/conductivity_texts.h"
 #include "core/workspace.h"
 
 namespace tessalin::conductivity {
 
-namespace {
-
-bool TwoLines(int event, TEvParRec& rec, const TextRecord& first, const TextRecord& second) {
-    if (event != kEvHeading) return DefaultHandler(event, rec);
-    rec.text = EntryName(&first) + "\r\n" + EntryName(&second);
-    rec.number = 2;
-    return true;
+bool RowCalPresetsHeading(int e, TEvParRec& r) {
+    return rules::TwoLineHeading(e, r, kTxtCalPresetsLine1, kTxtCalPresetsLine2);
 }
-
-}  // namespace
-
-bool RowCalPresetsHeading(int e, TEvParRec& r) { return TwoLines(e, r, kTxtCalPresetsLine1, kTxtCalPresetsLine2); }
-bool RowTcHeading(int e, TEvParRec& r) { return TwoLines(e, r, kTxtTcLine1, kTxtTcLine2); }
+bool RowTcHeading(int e, TEvParRec& r) { return rules::TwoLineHeading(e, r, kTxtTcLine1, kTxtTcLine2); }
 
 bool MenuConcentration(int e, TEvParRec& r) { return rules::Menu(e, r, OptKonz()); }
 

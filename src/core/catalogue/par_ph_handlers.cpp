@@ -489,10 +489,7 @@ bool RowCalTimerValue(int e, TEvParRec& r) { return Editable(e, r, SwMajor5() ||
 bool RowAdaptiveCalTimer(int e, TEvParRec& r) { return Shown(e, r, SwFrom6() || OptAdap()); }
 
 bool RowToleranceHeading(int e, TEvParRec& r) {
-    if (e != kEvHeading) return DefaultHandler(e, r);
-    r.text = EntryName(&kTxtToleranceHeading1) + "\r\n" + EntryName(&kTxtToleranceHeading2);
-    r.number = 2;
-    return true;
+    return rules::TwoLineHeading(e, r, kTxtToleranceHeading1, kTxtToleranceHeading2);
 }
 
 // ---- pressure, TC, ORP / rH, delta --------------------------------------------------------------

@@ -26,6 +26,8 @@ inline bool Editable(int event, TEvParRec& rec, bool editable) {
 inline bool ShownAndEditable(int event, TEvParRec& rec, bool condition) {
     return event == kEvRowVisible || event == kEvRowEditable ? condition : DefaultHandler(event, rec);
 }
+// A heading of two lines, each a device text in the device language.
+bool TwoLineHeading(int event, TEvParRec& rec, const TextRecord& first, const TextRecord& second);
 // Runs `rule` after the row's value was committed.
 template <typename Rule>
 bool OnCommit(int event, TEvParRec& rec, Rule rule) {
