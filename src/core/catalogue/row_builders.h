@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 
+#include "core/catalogue/events.h"
 #include "core/catalogue/tables.h"
 
 namespace tessalin::rows {
@@ -51,9 +52,10 @@ constexpr Row HandlerHeading(Handler handler, const TextRecord* texts) {
                         .handler = handler, .texts = texts}};
 }
 
-constexpr Row Text(Location at, Handler handler, const TextRecord& texts, int32_t arg = TextArg(6, 10)) {
-    return {TParamEntry{.arg = arg, .location = at, .kind = kKindText, .valueType = 5, .handler = handler,
-                        .texts = &texts}};
+constexpr Row Text(Location at, Handler handler, const TextRecord& texts, int32_t arg = TextArg(6, 10),
+                   uint32_t flags = 0) {
+    return {TParamEntry{.arg = arg, .location = at, .flags = flags, .kind = kKindText, .valueType = 5,
+                        .handler = handler, .texts = &texts}};
 }
 
 constexpr Row List(Location at, int value, uint32_t flags, Handler handler, const TextRecord& texts,

@@ -3,6 +3,8 @@
 #include <array>
 #include <vector>
 
+#include "core/catalogue/par_cond.h"
+#include "core/catalogue/par_condi.h"
 #include "core/catalogue/par_ph.h"
 #include "core/range_error.h"
 
@@ -124,6 +126,10 @@ std::span<const uint8_t> DefaultRecord(Section section) {
         case Section::BUF_FIX: return bufFix;
         case Section::PH_SET: return PhSetDefaultRecord();
         case Section::PH_FIX: return PhFixDefaultRecord();
+        case Section::COND_SET: return CondSetDefaultRecord();
+        case Section::COND_FIX: return CondFixDefaultRecord();
+        case Section::CONDI_SET: return CondISetDefaultRecord();
+        case Section::CONDI_FIX: return CondIFixDefaultRecord();
         default: return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
     }
 }
