@@ -5,6 +5,7 @@
 #include <map>
 
 #include "core/catalogue/par_ph.h"
+#include "core/purgon/purgon.h"
 
 namespace tessalin {
 
@@ -38,7 +39,7 @@ MenuTable OutMenu() { return Empty("MenuOut"); }
 MenuTable PidMenu() { return Empty("MenuPID"); }
 MenuTable PaMenu() { return Empty("MenuPA"); }
 MenuTable FfMenu() { return Empty("MenuFF"); }
-MenuTable ProbeMenuTable() { return Empty("MenuProbe"); }
+MenuTable ProbeMenuTable() { return MenuTable{"MenuProbe", MenuProbe, kMenuProbeEnd}; }
 MenuTable CalcPhMenu() { return Empty("MenuCalcPH"); }
 MenuTable CalcCondMenu() { return Empty("MenuCalcCond"); }
 MenuTable CalcOxyMenu() { return Empty("MenuCalcOxy"); }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/catalogue/par_ph.h"
+#include "core/purgon/purgon.h"
 #include "core/range_error.h"
 
 namespace tessalin {
@@ -124,6 +125,8 @@ std::span<const uint8_t> DefaultRecord(Section section) {
         case Section::BUF_FIX: return bufFix;
         case Section::PH_SET: return PhSetDefaultRecord();
         case Section::PH_FIX: return PhFixDefaultRecord();
+        case Section::PURGON: return PurgonDefaultRecord();
+        case Section::CTRL_FIX: return PurgonCtrlFixDefaults();
         default: return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
     }
 }
