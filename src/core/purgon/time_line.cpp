@@ -56,8 +56,9 @@ void DrawPoint(Canvas& canvas, int x0, const SwitchingPoint& p) {
     const int end = p.endHour * 60 + p.endMinute;
     // An interval of 0 would never reach the end; like one of 240 and more it ends the repetition.
     const bool repeats = p.interval > 0 && p.interval < kLastInterval;
-    for (int t = p.startHour * 60 + p.startMinute; t < end;) {
-        Mark(canvas, TimeLineX(x0, t / 60, t % 60), rowTop);
+    const int start = p.startHour * 60 + p.startMinute;
+    for (int t = start; t < end;) {
+        Mark(canvas, t == start ? startX : TimeLineX(x0, t / 60, t % 60), rowTop);
         if (!repeats) break;
         t += p.interval * 6;
         if (t >= kMinutesPerDay) break;
