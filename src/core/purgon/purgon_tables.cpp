@@ -200,7 +200,7 @@ constexpr std::array<Row, 4> SetpointRows(uint16_t setpoint, Handler handler, in
         NumberWithoutDefault(Block(setpoint + 4), kFloat, 10, 0, handler, kTxtDeviation),
     };
     for (int i = 0; i < 4; ++i) {
-        rows[i].entry.arg = MediaArg(index, i < 2 ? kRolePh : kRoleCelsius);
+        rows[i].entry.arg = MediaArg(index, i < 2 ? kRolePh : kRoleCelsius) << 16;
         if (i >= 2) {
             rows[i].entry.flags |= kPfOwnLimits;
             rows[i].entry.lower = -999.9f;
@@ -218,8 +218,10 @@ constexpr auto kRinseWaterRows = [] {
     return rows;
 }();
 
+// The media rows carry their port or medium and role in bits 16..23 of the argument; a text row keeps its
+// character set and length below them.
 constexpr Row Tagged(Row row, int32_t arg) {
-    row.entry.arg = arg;
+    row.entry.arg = (row.entry.arg & 0xFFFF) | (arg << 16);
     return row;
 }
 

@@ -169,6 +169,9 @@ bool Travels(int event, TEvParRec& rec, uint16_t switchOffset, int digits) {
 
 // ---- media ----------------------------------------------------------------------------------------
 
+// The port or medium and role of a media row (bits 16..23 of its argument).
+int MediaArgOf() { return (Arg() >> 16) & 0xFF; }
+
 bool RoleShown(MediaRole role, bool inUse, bool volumes, int monitoring) {
     switch (role) {
         case kRoleInUse: return inUse;
@@ -296,8 +299,8 @@ bool RowMaintenanceTravels(int event, TEvParRec& rec) { return Travels(event, re
 
 bool RowMediaPort(int event, TEvParRec& rec) {
     if (event != kEvRowVisible) return DefaultHandler(event, rec);
-    const int port = Arg() / 16;
-    const auto role = static_cast<MediaRole>(Arg() % 16);
+    const int port = MediaArgOf() / 16;
+    const auto role = static_cast<MediaRole>(MediaArgOf() % 16);
     const uint16_t at = static_cast<uint16_t>(2326 + 13 * port);
     const int use = BlockValue(at);
     // Port III also carries media of its own (3); the volume rows belong to the metering pump alone.
@@ -307,15 +310,15 @@ bool RowMediaPort(int event, TEvParRec& rec) {
 
 bool RowAddMedium(int event, TEvParRec& rec) {
     if (event != kEvRowVisible) return DefaultHandler(event, rec);
-    const int medium = Arg() / 16;
-    const auto role = static_cast<MediaRole>(Arg() % 16);
+    const int medium = MediaArgOf() / 16;
+    const auto role = static_cast<MediaRole>(MediaArgOf() % 16);
     const uint16_t at = static_cast<uint16_t>(2365 + 10 * medium);
     return RoleShown(role, BlockValue(at) == 3, false, BlockValue(at + 1));
 }
 
 bool RowRinseWater(int event, TEvParRec& rec) {
     if (event != kEvRowVisible) return DefaultHandler(event, rec);
-    return RoleShown(static_cast<MediaRole>(Arg()), true, false, BlockValue(2317));
+    return RoleShown(static_cast<MediaRole>(MediaArgOf() % 16), true, false, BlockValue(2317));
 }
 
 }  // namespace tessalin::purgon

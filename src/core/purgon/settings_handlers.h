@@ -43,11 +43,11 @@ bool RowProbeType(int event, TEvParRec& rec);
 bool RowCheckTravels(int event, TEvParRec& rec);
 bool RowMaintenanceTravels(int event, TEvParRec& rec);
 
-// ---- media: rows of a port (arg = port * 16 + role) or an additional medium (arg = medium * 16 + role)
+// ---- media: rows of a port or an additional medium; bits 16..23 of the argument hold MediaArg
 enum MediaRole : int { kRoleInUse = 0, kRoleVolume = 1, kRolePh = 2, kRoleCelsius = 3 };
 bool RowMediaPort(int event, TEvParRec& rec);
 bool RowAddMedium(int event, TEvParRec& rec);
-bool RowRinseWater(int event, TEvParRec& rec);  // arg = role (pH or °C)
+bool RowRinseWater(int event, TEvParRec& rec);  // MediaArg(0, role) for the pH or the °C rows
 
 constexpr int32_t MediaArg(int index, MediaRole role) { return index * 16 + role; }
 
