@@ -15,7 +15,9 @@ void ExpectComplete(const TextRecord* record, const std::string& where) {
     const std::string germanList = record->s[1];
     for (int language = 0; language < kDeviceLanguageCount; ++language) {
         EXPECT_NE(std::string(record->s[2 * language]), "") << where << " language " << language;
-        if (!germanList.empty()) EXPECT_NE(std::string(record->s[2 * language + 1]), "") << where << " language " << language;
+        if (!germanList.empty()) {
+            EXPECT_NE(std::string(record->s[2 * language + 1]), "") << where << " language " << language;
+        }
     }
 }
 
