@@ -1,6 +1,7 @@
 // tessalin-cli press: presses a button of a page as a click would, fills the sub-page it opens, and saves.
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/command.h"
@@ -15,10 +16,12 @@ namespace tessalin::cli {
 namespace {
 
 constexpr const char* kHelp =
-    "usage: tessalin-cli press FRONT [PURGON] --node PATH --row R --button N [--sub ROW=VALUE]... [--cancel]\n"
+    "usage: tessalin-cli press FRONT [PURGON] --node PATH --row R --button N [--with ROW=VALUE]...\n"
+    "                          [--sub ROW=VALUE]... [--cancel]\n"
     "                          [--set A|B] [--lang N] [--json] (-o OUTFRONT [OUTPURGON] | --in-place)\n"
     "Presses button N (from 1) of button row R on the page of the tree node at PATH, as a click would: copy a\n"
-    "day of a week program, insert or delete a program step, or edit a switching point or a step. When the\n"
+    "day of a week program, insert or delete a program step, or edit a switching point or a step. Each\n"
+    "--with first commits VALUE to row ROW of the page as 'set' does (the day a copy row copies to). When the\n"
     "button opens a sub-page, each --sub commits VALUE to row ROW of the sub-page as 'set' does, in order,\n"
     "and the sub-page is closed with OK (with --cancel, with Cancel). Prints the page afterwards, then writes\n"
     "the data set.\n";
@@ -30,19 +33,18 @@ bool SplitEdit(const std::string& text, int& row, std::string& value) {
     return true;
 }
 
-// Commits the --sub edits to the sub-page; the dialog's page is built again after each, as its timer would.
-int FillSubPage(SubPageSession& session, const Args& args) {
-    PageModel sub = session.build();
-    for (const std::string& edit : args.values("sub")) {
+// Commits the edits of an option to a page; the page is built again after each, as its timer would.
+template <typename Build>
+int CommitEdits(PageModel& page, const std::vector<std::string>& edits, Build build) {
+    for (const std::string& edit : edits) {
         int row = -1;
         std::string value;
-        if (!SplitEdit(edit, row, value)) return UsageError("press", "--sub takes ROW=VALUE: " + edit);
-        PageRow* shown = sub.find(row);
+        if (!SplitEdit(edit, row, value)) return UsageError("press", "edits take ROW=VALUE: " + edit);
+        PageRow* shown = page.find(row);
         if (shown == nullptr || shown->heading || !shown->enabled || !shown->active)
-            return UsageError("press", "the sub-page shows no editable row " + std::to_string(row));
-        if (const int code = CommitRowValue("press", sub, *shown, value, args); code != kExitOk) return code;
-        Ws().PageRebuildRequest = false;
-        sub = session.build();
+            return UsageError("press", "the page shows no editable row " + std::to_string(row));
+        if (const int code = CommitRowValue("press", page, *shown, value, Args({}, {}, {})); code != kExitOk) return code;
+        if (std::exchange(Ws().PageRebuildRequest, false)) page = build();
     }
     return kExitOk;
 }
@@ -66,7 +68,7 @@ int Run(const std::vector<std::string>& original) {
     Output output;
     std::string error;
     if (!TakeOutput(argv, output, error)) return UsageError("press", error);
-    Args args(argv, {"lang", "node", "set", "row", "button", "sub"}, {"in-place", "cancel", "json"});
+    Args args(argv, {"lang", "node", "set", "row", "button", "with", "sub"}, {"in-place", "cancel", "json"});
     if (!args.ok()) return UsageError("press", args.error());
     if (args.has("help")) {
         std::fputs(kHelp, stdout);
@@ -82,18 +84,22 @@ int Run(const std::vector<std::string>& original) {
     if (const int code = CheckOutputs("press", inPlace, output); code != kExitOk) return code;
     PageModel page;
     if (const int code = OpenNodePage("press", args, page); code != kExitOk) return code;
+    Ws().PageRebuildRequest = false;  // the page is built: only the edits below can ask for it again
 
     try {
+        const TTabPtrRec shown = Ws().CurrentPage;
+        if (const int code = CommitEdits(page, args.values("with"), [] { return BuildFormpage(); }); code != kExitOk)
+            return code;
         RefreshButtons(page);
         const PageRow* row = page.find(rowNumber);
         if (row == nullptr || button < 1 || button > static_cast<int>(row->buttons.size()))
             return UsageError("press", "the page shows no button " + std::to_string(button) + " in row " + *args.value("row"));
         if (!row->buttons[button - 1].enabled) return UsageError("press", "the button is disabled");
-        const TTabPtrRec shown = Ws().CurrentPage;
         const ButtonOutcome pressed = PressButton(page, rowNumber, button, false);
         if (pressed.subPage != nullptr) {
             SubPageSession session(*pressed.subPage, rowNumber);
-            const int code = FillSubPage(session, args);
+            PageModel sub = session.build();
+            const int code = CommitEdits(sub, args.values("sub"), [&session] { return session.build(); });
             session.close(code == kExitOk && !args.has("cancel"), page);
             if (code != kExitOk) return code;
         } else if (!args.values("sub").empty()) {
