@@ -239,6 +239,24 @@ TEST_F(StepProgram, StepIsEditedThroughTheStepEditor) {
     EXPECT_NE(page.find(StepRow(2)), nullptr);
 }
 
+TEST_F(StepProgram, MediaStepsAreNamedByTheirMediaWithForeignCharactersMended) {
+    const char name[] = "Acid#\xB7" "5%";
+    for (int i = 0; i < 16; ++i) SetBlockByte(2450 + i, i < 8 ? static_cast<uint8_t>(name[i]) : 0xB7);
+    PageModel page = OpenEntry(ProgramEntry(1));
+    const ButtonOutcome pressed = PressButton(page, StepRow(1), 1, false);
+    SubPageSession session(*pressed.subPage, StepRow(1));
+    const PageModel editor = session.build();
+    const PageRow* function = editor.find(0);
+    ASSERT_NE(function, nullptr);
+    const auto medium = std::find_if(function->items.begin(), function->items.end(),
+                                     [](const ChoiceItem& item) { return item.code == 142; });
+    ASSERT_NE(medium, function->items.end());
+    EXPECT_EQ(medium->text, "Acid  5");
+    EXPECT_EQ(BlockByte(2454), '.');  // stored back as the device can show it
+    EXPECT_EQ(BlockByte(2457), '.');
+    session.close(false, page);
+}
+
 TEST_F(StepProgram, InsertMovesStepsDownAndFollowsGotoTargets) {
     SetStep(1, 1, {1, 0, 0, 2});
     SetStep(1, 2, {8, 30, 0, 2});
