@@ -366,6 +366,50 @@ void Splash(QPainter& p, int w, int h) {
 
 }  // namespace
 
+// ---- buttons of the program pages, 20 x 20 ----------------------------------------------------
+
+// Edit: a pencil across a sheet.
+void ButtonEdit(QPainter& p) {
+    p.setPen(Outline());
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(2.5, 2.5, 11, 15));
+    p.setPen(QPen(kOrange, 3.0, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(7, 15), QPointF(16, 5));
+    p.setPen(QPen(kOutline, 1.2));
+    p.drawLine(QPointF(5.5, 17), QPointF(7, 15));
+}
+
+// Insert: a green plus beside a row.
+void ButtonInsert(QPainter& p) {
+    p.setPen(Outline());
+    p.setBrush(kLightGrey);
+    p.drawRect(QRectF(8.5, 7.5, 10, 5));
+    p.setPen(QPen(kGreen, 3.0, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(5, 4), QPointF(5, 16));
+    p.drawLine(QPointF(-1, 10), QPointF(11, 10));
+}
+
+// Delete: a red cross over a row.
+void ButtonDelete(QPainter& p) {
+    p.setPen(Outline());
+    p.setBrush(kLightGrey);
+    p.drawRect(QRectF(2.5, 7.5, 15, 5));
+    p.setPen(QPen(kRed, 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(5, 4), QPointF(15, 16));
+    p.drawLine(QPointF(15, 4), QPointF(5, 16));
+}
+
+// Copy: two sheets, one over the other.
+void ButtonCopy(QPainter& p) {
+    p.setPen(Outline());
+    p.setBrush(kLightBlue);
+    p.drawRect(QRectF(2.5, 2.5, 10, 12));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(7.5, 5.5, 10, 12));
+    p.setPen(QPen(kBlue, 1.0));
+    for (int y = 9; y <= 15; y += 3) p.drawLine(QPointF(9.5, y), QPointF(15.5, y));
+}
+
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
@@ -390,6 +434,10 @@ int main(int argc, char** argv) {
     Save("bilder_30", 20, 20, HeadingNote);
     Save("bilder_31", 20, 20, HeadingWarning);
     Save("REFRESH", 20, 20, ToolRefresh);
+    Save("BEARBEITEN", 20, 20, ButtonEdit);
+    Save("EINFUEGEN", 20, 20, ButtonInsert);
+    Save("ENTFERNEN", 20, 20, ButtonDelete);
+    Save("KOPIEREN", 20, 20, ButtonCopy);
 
     // Tree pictures (22 x 18), by index.
     Save("tree_01", 22, 18, [](QPainter& p) { TreeBase(p, kGrey); });

@@ -7,6 +7,7 @@
 #include "core/catalogue/par_cond.h"
 #include "core/catalogue/par_condi.h"
 #include "core/catalogue/par_ph.h"
+#include "core/purgon/purgon.h"
 
 namespace tessalin {
 
@@ -40,7 +41,7 @@ MenuTable OutMenu() { return Empty("MenuOut"); }
 MenuTable PidMenu() { return Empty("MenuPID"); }
 MenuTable PaMenu() { return Empty("MenuPA"); }
 MenuTable FfMenu() { return Empty("MenuFF"); }
-MenuTable ProbeMenuTable() { return Empty("MenuProbe"); }
+MenuTable ProbeMenuTable() { return MenuTable{"MenuProbe", MenuProbe, kMenuProbeEnd}; }
 MenuTable CalcPhMenu() { return Empty("MenuCalcPH"); }
 MenuTable CalcCondMenu() { return Empty("MenuCalcCond"); }
 MenuTable CalcOxyMenu() { return Empty("MenuCalcOxy"); }

@@ -6,6 +6,7 @@
 #include "core/catalogue/par_cond.h"
 #include "core/catalogue/par_condi.h"
 #include "core/catalogue/par_ph.h"
+#include "core/purgon/purgon.h"
 #include "core/range_error.h"
 
 namespace tessalin {
@@ -130,6 +131,8 @@ std::span<const uint8_t> DefaultRecord(Section section) {
         case Section::COND_FIX: return CondFixDefaultRecord();
         case Section::CONDI_SET: return CondISetDefaultRecord();
         case Section::CONDI_FIX: return CondIFixDefaultRecord();
+        case Section::PURGON: return PurgonDefaultRecord();
+        case Section::CTRL_FIX: return PurgonCtrlFixDefaults();
         default: return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
     }
 }
