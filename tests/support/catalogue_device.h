@@ -16,6 +16,7 @@
 #include "core/page/page_edit.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
+#include "support/page_rows.h"
 
 namespace tessalin::test {
 
@@ -93,37 +94,6 @@ protected:
             }
         }
         ADD_FAILURE() << "the menu entry is not in the tree at position " << position;
-        return {};
-    }
-
-    static std::vector<int> ShownRows(const PageModel& page) {
-        std::vector<int> rows;
-        for (const PageRow& row : page.rows) rows.push_back(row.row);
-        return rows;
-    }
-
-    static std::vector<int> ItemCodes(const PageModel& page, int row) {
-        std::vector<int> codes;
-        if (const PageRow* r = page.find(row))
-            for (const ChoiceItem& item : r->items) codes.push_back(item.code);
-        return codes;
-    }
-
-    static std::vector<std::string> ItemTexts(const PageModel& page, int row) {
-        std::vector<std::string> texts;
-        if (const PageRow* r = page.find(row))
-            for (const ChoiceItem& item : r->items) texts.push_back(item.text);
-        return texts;
-    }
-
-    // Selects the item with `code` in a list row.
-    static FollowUp Choose(PageModel& page, int row, int code) {
-        const PageRow* r = page.find(row);
-        EXPECT_NE(r, nullptr) << "row " << row;
-        if (r == nullptr) return {};
-        for (std::size_t i = 0; i < r->items.size(); ++i)
-            if (r->items[i].code == code) return CommitChoice(page, row, static_cast<int>(i));
-        ADD_FAILURE() << "row " << row << " offers no code " << code;
         return {};
     }
 };

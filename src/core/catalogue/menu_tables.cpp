@@ -5,10 +5,13 @@
 #include <map>
 
 #include "core/catalogue/par_base.h"
+#include "core/catalogue/par_cond.h"
+#include "core/catalogue/par_condi.h"
 #include "core/catalogue/par_fieldbus.h"
 #include "core/catalogue/par_out.h"
 #include "core/catalogue/par_ph.h"
 #include "core/catalogue/par_pid.h"
+#include "core/purgon/purgon.h"
 
 namespace tessalin {
 
@@ -30,11 +33,11 @@ MenuTable DigPhMenu() { return Empty("MenuDigPH"); }
 MenuTable DigPhOrpMenu() { return Empty("MenuDigPHORP"); }
 MenuTable DigPh12Menu() { return Empty("MenuDigPH12"); }
 MenuTable DigOrpMenu() { return Empty("MenuDigORP"); }
-MenuTable CondMenu() { return Empty("MenuCond"); }
-MenuTable DigCondMenu() { return Empty("MenuDigCond"); }
-MenuTable CondIMenu() { return Empty("MenuCondI"); }
-MenuTable DigCondIMenu() { return Empty("MenuDigCondI"); }
-MenuTable SensorCondIMenu() { return Empty("MenuSensorCondI"); }
+MenuTable CondMenu() { return MenuTable{"MenuCond", MenuCond, kMenuCondEnd}; }
+MenuTable DigCondMenu() { return MenuTable{"MenuDigCond", MenuDigCond, kMenuDigCondEnd}; }
+MenuTable CondIMenu() { return MenuTable{"MenuCondI", MenuCondI, kMenuCondIEnd}; }
+MenuTable DigCondIMenu() { return MenuTable{"MenuDigCondI", MenuDigCondI, kMenuDigCondIEnd}; }
+MenuTable SensorCondIMenu() { return MenuTable{"MenuSensorCondI", MenuSensorCondI, kMenuSensorCondIEnd}; }
 MenuTable OxyMenu() { return Empty("MenuOxy"); }
 MenuTable DigOxyMenu() { return Empty("MenuDigOxy"); }
 MenuTable OptOxyMenu() { return Empty("MenuOptOxy"); }
@@ -42,7 +45,7 @@ MenuTable OutMenu() { return MenuTable{"MenuOut", MenuOut, kMenuOutEnd}; }
 MenuTable PidMenu() { return MenuTable{"MenuPID", MenuPID, kMenuPIDEnd}; }
 MenuTable PaMenu() { return MenuTable{"MenuPA", MenuPA, kMenuPAEnd}; }
 MenuTable FfMenu() { return MenuTable{"MenuFF", MenuFF, kMenuFFEnd}; }
-MenuTable ProbeMenuTable() { return Empty("MenuProbe"); }
+MenuTable ProbeMenuTable() { return MenuTable{"MenuProbe", MenuProbe, kMenuProbeEnd}; }
 MenuTable CalcPhMenu() { return Empty("MenuCalcPH"); }
 MenuTable CalcCondMenu() { return Empty("MenuCalcCond"); }
 MenuTable CalcOxyMenu() { return Empty("MenuCalcOxy"); }

@@ -6,6 +6,7 @@
 #include "core/catalogue/output_pages.h"
 #include "core/catalogue/par_out.h"
 #include "core/catalogue/row_builders.h"
+#include "core/catalogue/text_macros.h"
 #include "core/range_error.h"
 
 namespace tessalin {
@@ -15,10 +16,10 @@ namespace {
 using namespace outputs;
 using namespace rows;
 
-constexpr TextRecord kTxtOutputI3 = Name7("Ausgangsstrom I3", "Output current I3", "Courant de sortie I3",
+constexpr TextRecord kTxtOutputI3 = NAME7("Ausgangsstrom I3", "Output current I3", "Courant de sortie I3",
                                           "Corrente d'uscita I3", "Utgångsström I3", "Corriente de salida I3",
                                           "Corrente de saída I3");
-constexpr TextRecord kTxtOutputI4 = Name7("Ausgangsstrom I4", "Output current I4", "Courant de sortie I4",
+constexpr TextRecord kTxtOutputI4 = NAME7("Ausgangsstrom I4", "Output current I4", "Courant de sortie I4",
                                           "Corrente d'uscita I4", "Utgångsström I4", "Corriente de salida I4",
                                           "Corrente de saída I4");
 

@@ -21,20 +21,6 @@ struct TextRecord {
     std::array<const char*, 2 * kDeviceLanguageCount> s;
 };
 
-// A title or label without a choice list, given in the language order de, en, fr, it, sv, es, pt.
-constexpr TextRecord Name7(const char* de, const char* en, const char* fr, const char* it, const char* sv,
-                           const char* es, const char* pt) {
-    return TextRecord{{de, "", en, "", fr, "", it, "", sv, "", es, "", pt, ""}};
-}
-
-// A label with its choice list, language by language in the same order.
-constexpr TextRecord List7(const char* de, const char* deList, const char* en, const char* enList, const char* fr,
-                           const char* frList, const char* it, const char* itList, const char* sv,
-                           const char* svList, const char* es, const char* esList, const char* pt,
-                           const char* ptList) {
-    return TextRecord{{de, deList, en, enList, fr, frList, it, itList, sv, svList, es, esList, pt, ptList}};
-}
-
 // ---- handlers ------------------------------------------------------------------------------------
 
 // What a handler is told and answers. Which fields are read or filled depends on the event.

@@ -87,6 +87,27 @@ TEST_F(TreePageSetCli, TreeListsEveryNodeWithItsPath) {
     EXPECT_NE(text.out.find("(level 1, module 4, position 4, slot 0, entry 0)"), std::string::npos) << text.out;
 }
 
+TEST_F(TreePageSetCli, PlanDrawsAUnitAsAPictureAndRefusesAMenuNode) {
+    OpenHere(files_.first);
+    const std::string unit = PhPath();
+    const std::string png = dir_.file("plan.png");
+    const CliRun run = RunCli({"plan", files_.first, "--node", unit, "-o", png, "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("\"selector\": 1025"), std::string::npos) << run.out;  // code 4 in slot [I]
+    std::FILE* f = std::fopen(png.c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    unsigned char header[24] = {};
+    ASSERT_EQ(std::fread(header, 1, sizeof header, f), sizeof header);
+    std::fclose(f);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(header) + 1, 3), "PNG");
+    const auto bigEndian = [&](int at) { return header[at] << 24 | header[at + 1] << 16 | header[at + 2] << 8 | header[at + 3]; };
+    EXPECT_EQ(bigEndian(16), 500);  // width and height from the image header
+    EXPECT_EQ(bigEndian(20), 600);
+
+    EXPECT_EQ(RunCli({"plan", files_.first, "--node", unit + "/0", "-o", png}).exitCode, 2);
+    EXPECT_EQ(RunCli({"plan", files_.first, "--node", unit}).exitCode, 2);
+}
+
 TEST_F(TreePageSetCli, PageShowsTitleAndRows) {
     const auto number = FindRow([](const PageRow& row, const TParamEntry*) { return row.kind == kKindNumber; });
     ASSERT_TRUE(number);
@@ -209,6 +230,33 @@ TEST_F(TreePageSetCli, APurgonDataSetNeedsBothOutputFiles) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(ReadWholeFile(dir_.file("O2.PAR")).size(), 9100u);
     EXPECT_EQ(ReadWholeFile(dir_.file("O1.PAR")).size(), 16384u);
+}
+
+TEST_F(TreePageSetCli, APurgonImageWithoutCarrierIsNeitherRequiredNorRewritten) {
+    // A pH module without probe control carries no Purgon controller: the Purgon image counts as absent.
+    ImageBuilder b = PhDevice();
+    b.slot(0, 3, 0, 1).purgon();
+    const auto paths = b.writeFiles(dir_, "U01.PAR", "U02.PAR");
+    const std::vector<uint8_t> purgonBefore = ReadWholeFile(paths.second);
+    const auto number = FindRow([](const PageRow& row, const TParamEntry*) { return row.kind == kKindNumber; });
+    ASSERT_TRUE(number);
+    const std::vector<std::string> base = {"set", paths.first, paths.second, "--node", number->path,
+                                           "--row", std::to_string(number->row.row), "--value", "1"};
+
+    std::vector<std::string> inPlace = base;
+    inPlace.push_back("--in-place");
+    const CliRun edited = RunCli(inPlace);
+    ASSERT_EQ(edited.exitCode, 0) << edited.err;
+    EXPECT_EQ(ReadWholeFile(paths.second), purgonBefore);
+    const CliRun check = RunCli({"check", paths.first, paths.second});
+    EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
+    EXPECT_NE(check.out.find("OK"), std::string::npos) << check.out;
+
+    std::vector<std::string> frontOnly = base;
+    frontOnly.insert(frontOnly.end(), {"-o", dir_.file("V01.PAR")});
+    const CliRun written = RunCli(frontOnly);
+    ASSERT_EQ(written.exitCode, 0) << written.err;
+    EXPECT_EQ(ReadWholeFile(dir_.file("V01.PAR")).size(), 16384u);
 }
 
 }  // namespace

@@ -1,14 +1,18 @@
 // Every device text of the base unit exists in all seven languages, the note of its inputs page too.
 
+#include <vector>
+
 #include "core/catalogue/par_base.h"
 #include "support/catalogue_device.h"
-#include "support/text_records.h"
+#include "support/text_checks.h"
 
 namespace tessalin::test {
 namespace {
 
 TEST(BaseTexts, EveryTitleLabelAndChoiceListExistsInAllLanguages) {
-    EXPECT_GT(ExpectCompleteMenuTexts(*MenuTableOf(1)), 80);
+    std::vector<std::span<const TParamEntry>> tables;
+    for (int n = 1; n <= kMenuBaseEnd; ++n) tables.push_back(BaseParamTable(n));
+    ExpectFamilyTextsComplete({MenuBase, kMenuBaseEnd + 1}, tables);
 }
 
 using BaseNote = CatalogueDeviceTest;
@@ -21,9 +25,9 @@ TEST_F(BaseNote, InputsNoteHasTwoLinesInEveryLanguage) {
         ASSERT_FALSE(page.rows.empty());
         const std::string& note = page.rows[0].label;
         const std::size_t lineBreak = note.find("\r\n");
-        ASSERT_NE(lineBreak, std::string::npos) << kLanguageNames[language];
-        EXPECT_GT(lineBreak, 0u) << kLanguageNames[language];
-        EXPECT_LT(lineBreak + 2, note.size()) << kLanguageNames[language];
+        ASSERT_NE(lineBreak, std::string::npos) << "language " << language;
+        EXPECT_GT(lineBreak, 0u) << "language " << language;
+        EXPECT_LT(lineBreak + 2, note.size()) << "language " << language;
     }
 }
 
