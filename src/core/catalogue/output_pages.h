@@ -13,7 +13,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/catalogue/event_answers.h"
+#include "core/catalogue/value_rules.h"
 #include "core/catalogue/process_variables.h"
 #include "core/catalogue/row_builders.h"
 #include "core/catalogue/tables.h"
@@ -62,10 +62,10 @@ struct CurrentOutputRules {
 
     // One answer for every event: shown and editable alike.
     static bool StartEnd(int, TEvParRec&) { return StartEndShown(kVariable, kCurve); }
-    static bool Corner(int event, TEvParRec& rec) { return AnswerShown(event, rec, CornersShown(kCurve)); }
-    static bool FiftyPoint(int event, TEvParRec& rec) { return AnswerShown(event, rec, FiftyPointShown(kCurve)); }
+    static bool Corner(int event, TEvParRec& rec) { return rules::Shown(event, rec, CornersShown(kCurve)); }
+    static bool FiftyPoint(int event, TEvParRec& rec) { return rules::Shown(event, rec, FiftyPointShown(kCurve)); }
     static bool ChartMenu(int event, TEvParRec& rec) {
-        return AnswerMenu(event, rec, ChartShown(kVariable, kCurve));
+        return rules::Menu(event, rec, ChartShown(kVariable, kCurve));
     }
 };
 

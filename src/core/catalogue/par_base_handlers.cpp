@@ -5,7 +5,6 @@
 #include "core/catalogue/codec.h"
 #include "core/catalogue/par_base_texts.h"
 #include "core/catalogue/rules.h"
-#include "core/catalogue/texts.h"
 #include "core/catalogue/value_types.h"
 #include "core/device/components.h"
 #include "core/device/designations.h"
@@ -26,10 +25,6 @@ bool HoldsConductivity(int position) { return ComponentCode(position) == kConduc
 uint8_t SlotMaskAt(int position) { return Ws().Device.Slot[position - kPosSlot1].SlotMask; }
 
 }  // namespace
-
-bool LimitContact(uint16_t k) { return Usage(k) == kUsageLimit; }
-
-bool RinseContact(uint16_t k) { return Usage(k) == kUsageRinse; }
 
 bool DelaysApply(uint16_t k) {
     const int usage = Usage(k);
@@ -73,10 +68,7 @@ bool ValueTypeResolves() {
 }
 
 bool InputsNote(int event, TEvParRec& rec) {
-    if (event != kEvHeading) return DefaultHandler(event, rec);
-    rec.text = EntryName(&kTxtInputsNote1) + "\r\n" + EntryName(&kTxtInputsNote2);
-    rec.number = 2;
-    return true;
+    return rules::TwoLineHeading(event, rec, kTxtInputsNote1, kTxtInputsNote2);
 }
 
 }  // namespace tessalin::base

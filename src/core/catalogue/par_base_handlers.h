@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/catalogue/event_answers.h"
+#include "core/catalogue/value_rules.h"
 #include "core/catalogue/tables.h"
 
 namespace tessalin::base {
@@ -23,8 +23,6 @@ inline constexpr int kUsageKiRec = 7;
 inline constexpr uint16_t kModuleSelection = 25;
 
 // ---- rules of the contact whose usage byte is at SYS-SET + k
-bool LimitContact(uint16_t k);
-bool RinseContact(uint16_t k);
 // The delays do not apply to a rinse contact, a set-B indicator or a KI recorder contact.
 bool DelaysApply(uint16_t k);
 // The module of a USP output is asked only when there is a choice: more than one conductivity module.
@@ -40,25 +38,25 @@ bool ValueTypeResolves();
 
 template <uint16_t K>
 struct ContactRules {
+    static constexpr Location kUsage = At(Section::SYS_SET, K);
+
     static bool Usage(int event, TEvParRec& rec) {
-        if (event != kEvCommitted) return DefaultHandler(event, rec);
-        SelectUspModule(K);
-        return true;
+        return rules::OnCommit(event, rec, [] { SelectUspModule(K); });
     }
     static bool ModuleSelection(int event, TEvParRec& rec) {
         if (event == kEvRowVisible) return ModuleSelectionShown();
-        return AnswerList(event, rec, ConductivityModuleList);
+        return rules::ChoiceList(event, rec, ConductivityModuleList);
     }
-    static bool VariableOrDirection(int event, TEvParRec& rec) { return AnswerShown(event, rec, LimitContact(K)); }
+    static constexpr Handler VariableOrDirection = rules::ShownWhile<kUsage, kUsageLimit>;
     static bool LimitValue(int event, TEvParRec& rec) {
         if (event == kEvRowEditable) return ValueTypeResolves();
-        return AnswerShown(event, rec, LimitContact(K));
+        return VariableOrDirection(event, rec);
     }
-    static bool Rinse(int event, TEvParRec& rec) { return AnswerShown(event, rec, RinseContact(K)); }
-    static bool Delay(int event, TEvParRec& rec) { return AnswerShown(event, rec, DelaysApply(K)); }
+    static constexpr Handler Rinse = rules::ShownWhile<kUsage, kUsageRinse>;
+    static bool Delay(int event, TEvParRec& rec) { return rules::Shown(event, rec, DelaysApply(K)); }
 };
 
-// ---- inputs page: the note pointing to the function control matrix (event 7)
+// ---- inputs page: the two-line note pointing to the function control matrix (event 7)
 bool InputsNote(int event, TEvParRec& rec);
 
 }  // namespace tessalin::base

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/catalogue/codec.h"
-#include "core/catalogue/event_answers.h"
+#include "core/catalogue/value_rules.h"
 #include "core/catalogue/par_fieldbus_texts.h"
 #include "core/catalogue/process_variables.h"
 #include "core/catalogue/texts.h"
@@ -56,7 +56,7 @@ bool PaWithSixInputs() {
 }
 
 bool InputsOf(Location group, int event, TEvParRec& rec) {
-    return AnswerList(event, rec, [group] {
+    return rules::ChoiceList(event, rec, [group] {
         const TParamEntry* entry = Ws().CurrentParam.param;
         const uint32_t mask = entry != nullptr ? static_cast<uint32_t>(entry->arg) : 0u;
         return ProcessVariableListAt(mask, ParamByte(group));
@@ -76,11 +76,11 @@ std::string FeedingModuleList() {
 
 }  // namespace
 
-bool MenuPaSixInputs(int event, TEvParRec& rec) { return AnswerMenu(event, rec, SwBefore7() || PaWithSixInputs()); }
+bool MenuPaSixInputs(int event, TEvParRec& rec) { return rules::Menu(event, rec, SwBefore7() || PaWithSixInputs()); }
 
-bool MenuPaInputGroups(int event, TEvParRec& rec) { return AnswerMenu(event, rec, SwFrom7() && PaWithInputGroups()); }
+bool MenuPaInputGroups(int event, TEvParRec& rec) { return rules::Menu(event, rec, SwFrom7() && PaWithInputGroups()); }
 
-bool RowMeasuringModule(int event, TEvParRec& rec) { return AnswerList(event, rec, FeedingModuleList); }
+bool RowMeasuringModule(int event, TEvParRec& rec) { return rules::ChoiceList(event, rec, FeedingModuleList); }
 
 bool RowInputOfGroup1(int event, TEvParRec& rec) { return InputsOf(kGroup1Module, event, rec); }
 bool RowInputOfGroup2(int event, TEvParRec& rec) { return InputsOf(kGroup2Module, event, rec); }

@@ -3,6 +3,7 @@
 #include "core/catalogue/par_pid_handlers.h"
 
 #include "core/catalogue/codec.h"
+#include "core/catalogue/value_rules.h"
 #include "core/device/predicates.h"
 
 namespace tessalin::pid {
@@ -10,13 +11,10 @@ namespace tessalin::pid {
 namespace {
 
 constexpr int kStraightWayValves = 2;  // analog controller type
-constexpr int kPulseLength = 1;        // digital controller types
-constexpr int kPulseFrequency = 2;
 
 int Byte(uint16_t offset) { return ParamByte(At(Section::PID_SET, offset)); }
 
 bool LoadMonitoringShown() { return Byte(kAnalogType) == kStraightWayValves && SwFrom7(); }
-bool DigitalTypeIs(int type) { return Byte(kDigitalType) == type; }
 
 }  // namespace
 
@@ -27,10 +25,6 @@ bool AlgorithmRowsShown(uint16_t typeAt, int algorithm) {
     return !SwFrom74() || Byte(kAlgorithm) == algorithm;
 }
 
-bool RowLoadMonitoring(int event, TEvParRec& rec) { return AnswerShown(event, rec, LoadMonitoringShown()); }
-bool RowPulsePeriod(int event, TEvParRec& rec) { return AnswerShown(event, rec, DigitalTypeIs(kPulseLength)); }
-bool RowMaxPulseFrequency(int event, TEvParRec& rec) {
-    return AnswerShown(event, rec, DigitalTypeIs(kPulseFrequency));
-}
+bool RowLoadMonitoring(int event, TEvParRec& rec) { return rules::Shown(event, rec, LoadMonitoringShown()); }
 
 }  // namespace tessalin::pid

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "core/catalogue/event_answers.h"
+#include "core/catalogue/value_rules.h"
 #include "core/catalogue/tables.h"
 
 namespace tessalin::pid {
@@ -16,6 +16,8 @@ inline constexpr uint16_t kAnalogType = 9;
 inline constexpr uint16_t kDigitalType = 35;
 inline constexpr uint16_t kAlgorithm = 96;
 
+inline constexpr int kPulseLength = 1;     // digital controller types
+inline constexpr int kPulseFrequency = 2;
 inline constexpr int kAlgorithmPidLinear = 1;
 inline constexpr int kAlgorithmPiNonlinear = 2;
 
@@ -27,19 +29,19 @@ bool AlgorithmRowsShown(uint16_t typeAt, int algorithm);
 
 template <uint16_t TypeAt>
 struct ControllerRules {
-    static bool On(int event, TEvParRec& rec) { return AnswerShown(event, rec, ControllerOn(TypeAt)); }
+    static bool On(int event, TEvParRec& rec) { return rules::Shown(event, rec, ControllerOn(TypeAt)); }
     static bool PidLinear(int event, TEvParRec& rec) {
-        return AnswerShown(event, rec, AlgorithmRowsShown(TypeAt, kAlgorithmPidLinear));
+        return rules::Shown(event, rec, AlgorithmRowsShown(TypeAt, kAlgorithmPidLinear));
     }
     static bool PiNonlinear(int event, TEvParRec& rec) {
-        return AnswerShown(event, rec, AlgorithmRowsShown(TypeAt, kAlgorithmPiNonlinear));
+        return rules::Shown(event, rec, AlgorithmRowsShown(TypeAt, kAlgorithmPiNonlinear));
     }
 };
 
 // Load monitoring of the outputs IV1/IV2: the analog controller with straight-way valves, from 7.0.
 bool RowLoadMonitoring(int event, TEvParRec& rec);
 // Pulse period with pulse-length control, maximum pulse frequency with pulse-frequency control.
-bool RowPulsePeriod(int event, TEvParRec& rec);
-bool RowMaxPulseFrequency(int event, TEvParRec& rec);
+inline constexpr Handler RowPulsePeriod = rules::ShownWhile<At(Section::PID_SET, kDigitalType), kPulseLength>;
+inline constexpr Handler RowMaxPulseFrequency = rules::ShownWhile<At(Section::PID_SET, kDigitalType), kPulseFrequency>;
 
 }  // namespace tessalin::pid
