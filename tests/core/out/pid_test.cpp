@@ -26,6 +26,13 @@ TEST_F(Controller, AlgorithmMenuFromVersion74) {
         MakeDevice(ControllerDevice(c.major, c.minor));
         EXPECT_EQ(VisibleEntries(*MenuTableOf(9), kPosition), c.shown) << c.major << "." << c.minor;
     }
+    for (const std::vector<int>& modules : {std::vector<int>{9}, std::vector<int>{3, 5, 9}}) {
+        MakeDevice({.major = '8', .modules = modules});
+        const int position = kPosSlot1 + static_cast<int>(modules.size()) - 1;
+        EXPECT_EQ(VisibleEntries(*MenuTableOf(9), position), (std::set<int>{0, 1, 2, 3, 4})) << position;
+        SetByte(position, Pid(9), 1);
+        EXPECT_EQ(ShownRows(OpenPage(position, MenuPID[kAnalog])).size(), 10u) << position;
+    }
 }
 
 // Rows of both controller pages: type, control variable, setpoint, neutral zone, gain, the six corner
