@@ -10,6 +10,8 @@
 
 #include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
+#include "core/catalogue/handler_answers.h"
+#include "core/catalogue/limit_messages.h"
 #include "core/catalogue/par_ph.h"
 #include "core/catalogue/par_ph_texts.h"
 #include "core/catalogue/rules.h"
@@ -18,6 +20,8 @@
 #include "core/workspace.h"
 
 namespace tessalin::ph {
+
+using namespace answers;
 
 namespace {
 
@@ -37,7 +41,6 @@ constexpr int kMonitoringAuto = 2;
 constexpr int kSensorMonitoringDefault = 1;
 constexpr int kSensorMonitoringIndividual = 2;
 constexpr int kQualityNormal = 2;
-constexpr int kVariableLimits = 3;
 constexpr int kModeLoadMatrix = 1;
 constexpr int kModeDli = 2;
 
@@ -139,24 +142,6 @@ bool V5SensorOption() { return SwMajor5() && OptPhSen(); }
 bool LimitEditable(Location monitoring) {
     if (SwMajor5()) return OptPhSen() && Byte(kSensorMonitoring) == kSensorMonitoringIndividual;
     return Individual(monitoring);
-}
-
-// ---- event answers ------------------------------------------------------------------------------
-
-bool Menu(int event, TEvParRec& rec, bool visible) {
-    return event == kEvMenuVisible ? visible : DefaultHandler(event, rec);
-}
-bool Shown(int event, TEvParRec& rec, bool shown) {
-    return event == kEvRowVisible ? shown : DefaultHandler(event, rec);
-}
-bool Editable(int event, TEvParRec& rec, bool editable) {
-    return event == kEvRowEditable ? editable : DefaultHandler(event, rec);
-}
-template <typename Rule>
-bool OnCommit(int event, TEvParRec& rec, Rule rule) {
-    if (event != kEvCommitted) return DefaultHandler(event, rec);
-    rule();
-    return true;
 }
 
 // ---- monitoring limits --------------------------------------------------------------------------
@@ -540,11 +525,11 @@ bool RowDeltaValueCo2(int e, TEvParRec& r) {
 
 // ---- limit messages -----------------------------------------------------------------------------
 
-bool RowLimitsPh(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(112)) == kVariableLimits); }
-bool RowLimitsOrp(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(129)) == kVariableLimits); }
-bool RowLimitsRh(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(146)) == kVariableLimits); }
-bool RowLimitsTemp(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(163)) == kVariableLimits); }
-bool RowLimitsMv(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(180)) == kVariableLimits); }
+bool RowLimitsPh(int e, TEvParRec& r) { return rows::ShownWhileVariableLimits(e, r, Set(112)); }
+bool RowLimitsOrp(int e, TEvParRec& r) { return rows::ShownWhileVariableLimits(e, r, Set(129)); }
+bool RowLimitsRh(int e, TEvParRec& r) { return rows::ShownWhileVariableLimits(e, r, Set(146)); }
+bool RowLimitsTemp(int e, TEvParRec& r) { return rows::ShownWhileVariableLimits(e, r, Set(163)); }
+bool RowLimitsMv(int e, TEvParRec& r) { return rows::ShownWhileVariableLimits(e, r, Set(180)); }
 
 // ---- rows of the digital pH sensors -------------------------------------------------------------
 

@@ -10,76 +10,25 @@ namespace tessalin::ph {
 
 // ---- menu titles -----------------------------------------------------------------------------------
 
-const TextRecord kTxtCalibrationData = NAME7("Kalibrierdaten", "Calibration data", "Données d'étalonnage",
-                                             "Dati di calibrazione", "Kalibreringsdata", "Datos de calibración",
-                                             "Dados de calibração");
-const TextRecord kTxtInputFilter = NAME7("Eingangsfilter", "Input filter", "Filtre d'entrée", "Filtro d'ingresso",
-                                         "Ingångsfilter", "Filtro de entrada", "Filtro de entrada");
-const TextRecord kTxtSensorData = NAME7("Sensordaten", "Sensor data", "Données capteur", "Dati sensore",
-                                        "Sensordata", "Datos del sensor", "Dados do sensor");
 const TextRecord kTxtTempDetection =
     NAME7("Temperaturerfassung", "Temp detection", "Mesure de température", "Rilevamento temperatura",
           "Temperaturmätning", "Medición de temperatura", "Medição de temperatura");
-const TextRecord kTxtSlope = NAME7("Steilheit", "Slope", "Pente", "Pendenza", "Lutning", "Pendiente", "Declive");
-const TextRecord kTxtZero = NAME7("Nullpunkt", "Zero", "Zéro", "Zero", "Nollpunkt", "Cero", "Zero");
 const TextRecord kTxtRefEl = NAME7("Quellix Bezugs-El", "Quellix Ref el", "Quellix électr. réf.",
                                    "Quellix elettr. rif.", "Quellix ref.-elektrod", "Quellix electr. ref.",
                                    "Quellix elétr. ref.");
 const TextRecord kTxtGlassEl = NAME7("Quellix Glas-El", "Quellix Glass el", "Quellix électr. verre",
                                      "Quellix elettr. vetro", "Quellix glaselektrod", "Quellix electr. vidrio",
                                      "Quellix elétr. vidro");
-const TextRecord kTxtResponseTime = NAME7("Einstellzeit", "Response time", "Temps de réponse",
-                                          "Tempo di risposta", "Insvängningstid", "Tiempo de respuesta",
-                                          "Tempo de resposta");
 const TextRecord kTxtCalcheck = NAME7("Calcheck", "Calcheck", "Calcheck", "Calcheck", "Calcheck", "Calcheck",
                                       "Calcheck");
-const TextRecord kTxtMonitoringDetails =
-    NAME7("Sensorüberwachung Details", "Sensor monitoring details", "Surveillance capteur détails",
-          "Monitoraggio sensore dettagli", "Sensorövervakning detaljer", "Supervisión sensor detalles",
-          "Monitorização sensor detalhes");
-const TextRecord kTxtTemperature = NAME7("Temperatur", "Temperature", "Température", "Temperatura",
-                                         "Temperatur", "Temperatura", "Temperatura");
-const TextRecord kTxtTtm = NAME7("TTM Wartungstimer", "TTM Maintenance timer", "TTM Minuterie maintenance",
-                                 "TTM Timer manutenzione", "TTM Underhållstimer", "TTM Temporizador mantenim.",
-                                 "TTM Temporizador manutenção");
-const TextRecord kTxtDli = NAME7("DLI Lifetime Indicator", "DLI Lifetime Indicator", "DLI Lifetime Indicator",
-                                 "DLI Lifetime Indicator", "DLI Lifetime Indicator", "DLI Lifetime Indicator",
-                                 "DLI Lifetime Indicator");
 const TextRecord kTxtIsfetLeakage = NAME7("ISFET Leckstrom", "ISFET leakage current", "Courant de fuite ISFET",
                                           "Corrente di dispersione ISFET", "ISFET läckström",
                                           "Corriente de fuga ISFET", "Corrente de fuga ISFET");
-const TextRecord kTxtSensorWear = NAME7("Sensorverschleiß", "Sensor wear", "Usure capteur", "Usura sensore",
-                                        "Sensorslitage", "Desgaste del sensor", "Desgaste do sensor");
-const TextRecord kTxtOperatingTime =
-    NAME7("Sensorbetriebszeit", "Sensor operating time", "Durée de service capteur", "Ore di esercizio sensore",
-          "Sensorns drifttid", "Tiempo de servicio sensor", "Tempo de serviço do sensor");
-const TextRecord kTxtCipCounter = NAME7("CIP-Zähler", "CIP counter", "Compteur NEP", "Contatore CIP",
-                                        "CIP-räknare", "Contador CIP", "Contador CIP");
-const TextRecord kTxtSipCounter = NAME7("SIP-Zähler", "SIP counter", "Compteur SEP", "Contatore SIP",
-                                        "SIP-räknare", "Contador SIP", "Contador SIP");
-const TextRecord kTxtAutoclavingCounter =
-    NAME7("Autoklavier-Zähler", "Autoclaving counter", "Compteur d'autoclavages", "Contatore autoclavaggi",
-          "Autoklaveringsräknare", "Contador de autoclavados", "Contador de autoclavagens");
-const TextRecord kTxtMembraneChanges =
-    NAME7("Membrankörperwechsel", "Membrane body changes", "Changements corps de membrane",
-          "Sostituzioni corpo membrana", "Byten av membrankropp", "Cambios cuerpo de membrana",
-          "Trocas do corpo da membrana");
-const TextRecord kTxtCalPresets = NAME7("Cal-Voreinstellungen", "Cal preset values", "Préréglages étal.",
-                                        "Preimpostazioni cal.", "Kal.-förinställningar", "Preajustes cal.",
-                                        "Predefinições cal.");
-const TextRecord kTxtCalTimer = NAME7("Kalibriertimer", "Cal timer", "Minuterie d'étal.", "Timer calibrazione",
-                                      "Kalibreringstimer", "Temporizador cal.", "Temporizador cal.");
-const TextRecord kTxtCalTimerAct =
-    NAME7("Kalibriertimer / ACT", "Cal timer / ACT", "Minuterie d'étal. / ACT", "Timer calibrazione / ACT",
-          "Kalibreringstimer / ACT", "Temporizador cal. / ACT", "Temporizador cal. / ACT");
 const TextRecord kTxtCalToleranceBand =
     NAME7("Cal-Toleranzband", "Cal tolerance band", "Bande de tolérance étal.", "Banda di tolleranza cal.",
           "Kal.-toleransband", "Banda de tolerancia cal.", "Banda de tolerância cal.");
 const TextRecord kTxtOrpCheck = NAME7("ORP-Kontrolle", "ORP Check", "Contrôle ORP", "Controllo ORP",
                                       "ORP-kontroll", "Control ORP", "Controlo ORP");
-const TextRecord kTxtPressureCorrection =
-    NAME7("Druckkorrektur", "Pressure correction", "Correction de pression", "Correzione pressione",
-          "Tryckkompensering", "Corrección de presión", "Correção de pressão");
 const TextRecord kTxtTcProcessMedium =
     NAME7("Tk Meßmedium", "TC process medium", "CT milieu mesuré", "CT fluido di processo", "TK processmedium",
           "CT medio de proceso", "CT meio de processo");
@@ -87,8 +36,6 @@ const TextRecord kTxtOrpRh = NAME7("ORP / rH-Wert", "ORP / rH value", "Valeur OR
                                    "ORP- / rH-värde", "Valor ORP / rH", "Valor ORP / rH");
 const TextRecord kTxtDeltaFunction = NAME7("Deltafunktion", "Delta function", "Fonction delta", "Funzione delta",
                                            "Deltafunktion", "Función delta", "Função delta");
-const TextRecord kTxtMessages = NAME7("Meldungen", "Messages", "Messages", "Messaggi", "Meddelanden", "Mensajes",
-                                      "Mensagens");
 const TextRecord kTxtMsgPh = NAME7("Meldungen pH-Wert", "Messages pH value", "Messages valeur pH",
                                    "Messaggi valore pH", "Meddelanden pH-värde", "Mensajes valor pH",
                                    "Mensagens valor pH");
@@ -101,27 +48,12 @@ const TextRecord kTxtMsgRh = NAME7("Meldungen rH-Wert", "Messages rH value", "Me
 const TextRecord kTxtMsgSaturation =
     NAME7("Meldungen Sättigung", "Messages Saturation", "Messages saturation", "Messaggi saturazione",
           "Meddelanden mättnad", "Mensajes saturación", "Mensagens saturação");
-const TextRecord kTxtMsgConcentration =
-    NAME7("Meldungen Konzentration", "Messages Concentration", "Messages concentration",
-          "Messaggi concentrazione", "Meddelanden koncentration", "Mensajes concentración",
-          "Mensagens concentração");
-const TextRecord kTxtMsgPartialPressure =
-    NAME7("Meldungen Partialdruck", "Messages Partial press.", "Messages pression part.",
-          "Messaggi pressione parz.", "Meddelanden partialtryck", "Mensajes presión parcial",
-          "Mensagens pressão parcial");
-const TextRecord kTxtMsgTemperature =
-    NAME7("Meldungen Temperatur", "Messages Temperature", "Messages température", "Messaggi temperatura",
-          "Meddelanden temperatur", "Mensajes temperatura", "Mensagens temperatura");
 const TextRecord kTxtMsgMv = NAME7("Meldungen mV-Wert", "Messages mV value", "Messages valeur mV",
                                    "Messaggi valore mV", "Meddelanden mV-värde", "Mensajes valor mV",
                                    "Mensagens valor mV");
 
 // ---- calibration data ------------------------------------------------------------------------------
 
-const TextRecord kTxtSensorModel = NAME7("Sensormodell", "Sensor model", "Modèle de capteur", "Modello sensore",
-                                         "Sensormodell", "Modelo de sensor", "Modelo do sensor");
-const TextRecord kTxtSerialNo = NAME7("Serien-Nr.", "Serial No.", "N° de série", "N. di serie", "Serienr.",
-                                      "N.º de serie", "N.º de série");
 const TextRecord kTxtIsothermPotential =
     NAME7("Isothermenpotential", "Isotherm potential", "Potentiel isotherme", "Potenziale isotermo",
           "Isotermpotential", "Potencial isotérmico", "Potencial isotérmico");
@@ -137,12 +69,6 @@ const TextRecord kTxtPulseSuppression =
     LIST7("Impulsunterdrückung", "1|Ein|2|Aus", "Pulse suppression", "1|On|2|Off", "Suppression impulsions",
           "1|Marche|2|Arrêt", "Soppressione impulsi", "1|On|2|Off", "Impulsundertryckning", "1|Till|2|Från",
           "Supresión de impulsos", "1|Act.|2|Desact.", "Supressão de impulsos", "1|Lig.|2|Desl.");
-const TextRecord kTxtPulseSuppressionCo2 =
-    LIST7("Impulsunterdrückung", "2|Aus|3|Schwach|4|Mittel|1|Stark", "Pulse suppression",
-          "2|Off|3|Weak|4|Moderate|1|Strong", "Suppression impulsions", "2|Arrêt|3|Faible|4|Moyenne|1|Forte",
-          "Soppressione impulsi", "2|Off|3|Debole|4|Media|1|Forte", "Impulsundertryckning",
-          "2|Från|3|Svag|4|Måttlig|1|Stark", "Supresión de impulsos", "2|Desact.|3|Débil|4|Moderada|1|Fuerte",
-          "Supressão de impulsos", "2|Desl.|3|Fraca|4|Moderada|1|Forte");
 
 // ---- sensor data -----------------------------------------------------------------------------------
 
@@ -171,9 +97,6 @@ const TextRecord kTxtElectrolyteSalinity =
     NAME7("Elektrolyt Salzkorrektur", "Electrolyte sal. correction", "Corr. salinité électrolyte",
           "Correz. salinità elettrolita", "Elektrolyt salthaltskorr.", "Corr. salinidad electrolito",
           "Corr. salinidade eletrólito");
-const TextRecord kTxtQuellora =
-    LIST7("Quellora", "1|Ein|2|Aus", "Quellora", "1|On|2|Off", "Quellora", "1|Marche|2|Arrêt", "Quellora",
-          "1|On|2|Off", "Quellora", "1|Till|2|Från", "Quellora", "1|Act.|2|Desact.", "Quellora", "1|Lig.|2|Desl.");
 
 // ---- temperature detection -------------------------------------------------------------------------
 
@@ -193,8 +116,6 @@ const TextRecord kTxtMeasuringTemp =
     LIST7("Meßtemperatur", "1|Auto|2|Manuell", "Measuring temp", "1|Auto|2|Manual", "Temp. de mesure",
           "1|Auto|2|Manuelle", "Temp. di misura", "1|Auto|2|Manuale", "Mättemperatur", "1|Auto|2|Manuell",
           "Temp. de medición", "1|Auto|2|Manual", "Temp. de medição", "1|Auto|2|Manual");
-const TextRecord kTxtManual = NAME7("Manuell:", "Manual:", "Manuelle :", "Manuale:", "Manuell:", "Manual:",
-                                    "Manual:");
 const TextRecord kTxtCalTemp =
     LIST7("Cal-Temperatur", "1|Auto|2|Manuell", "Cal temp", "1|Auto|2|Manual", "Temp. d'étal.",
           "1|Auto|2|Manuelle", "Temp. di cal.", "1|Auto|2|Manuale", "Kal.-temperatur", "1|Auto|2|Manuell",
@@ -202,56 +123,10 @@ const TextRecord kTxtCalTemp =
 
 // ---- monitoring rows -------------------------------------------------------------------------------
 
-const TextRecord kTxtMonitoringAutoInd =
-    LIST7("Überwachung", "2|Auto|3|Individuell", "Monitoring", "2|Auto|3|Individual", "Surveillance",
-          "2|Auto|3|Individuel", "Monitoraggio", "2|Auto|3|Individuale", "Övervakning", "2|Auto|3|Individuell",
-          "Supervisión", "2|Auto|3|Individual", "Monitorização", "2|Auto|3|Individual");
-const TextRecord kTxtMonitoringOffAutoInd =
-    LIST7("Überwachung", "1|Aus|2|Auto|3|Individuell", "Monitoring", "1|Off|2|Auto|3|Individual", "Surveillance",
-          "1|Arrêt|2|Auto|3|Individuel", "Monitoraggio", "1|Off|2|Auto|3|Individuale", "Övervakning",
-          "1|Från|2|Auto|3|Individuell", "Supervisión", "1|Desact.|2|Auto|3|Individual", "Monitorização",
-          "1|Desl.|2|Auto|3|Individual");
-const TextRecord kTxtMonitoringOffAuto =
-    LIST7("Überwachung", "1|Aus|2|Auto", "Monitoring", "1|Off|2|Auto", "Surveillance", "1|Arrêt|2|Auto",
-          "Monitoraggio", "1|Off|2|Auto", "Övervakning", "1|Från|2|Auto", "Supervisión", "1|Desact.|2|Auto",
-          "Monitorização", "1|Desl.|2|Auto");
-const TextRecord kTxtMonitoringOffInd =
-    LIST7("Überwachung", "1|Aus|3|Individuell", "Monitoring", "1|Off|3|Individual", "Surveillance",
-          "1|Arrêt|3|Individuel", "Monitoraggio", "1|Off|3|Individuale", "Övervakning", "1|Från|3|Individuell",
-          "Supervisión", "1|Desact.|3|Individual", "Monitorização", "1|Desl.|3|Individual");
-const TextRecord kTxtNominal = NAME7("Nominell", "Nominal", "Nominal", "Nominale", "Nominell", "Nominal",
-                                     "Nominal");
-const TextRecord kTxtMin = NAME7("Min", "Min", "Min", "Min", "Min", "Mín", "Mín");
-const TextRecord kTxtMax = NAME7("Max", "Max", "Max", "Max", "Max", "Máx", "Máx");
-const TextRecord kTxtMessage =
-    LIST7("Meldung", "1|Aus|2|Ausfall|3|Wartungsbedarf", "Message", "1|Off|2|Failure|3|Maintenance", "Message",
-          "1|Arrêt|2|Défaillance|3|Maintenance", "Messaggio", "1|Off|2|Guasto|3|Manutenzione", "Meddelande",
-          "1|Från|2|Fel|3|Underhåll", "Mensaje", "1|Desact.|2|Fallo|3|Mantenimiento", "Mensagem",
-          "1|Desl.|2|Falha|3|Manutenção");
 const TextRecord kTxtMeasDistanceMax =
     NAME7("Meßabstand Max", "Meas distance Max", "Écart de mesure max", "Distanza misura max",
           "Mätavstånd max", "Distancia medición máx", "Distância medição máx");
 
-const TextRecord kTxtMode =
-    LIST7("Modus", "1|Belastungsmatrix|2|DLI Lifetime Indicator", "Mode", "1|Load matrix|2|DLI Lifetime Indicator",
-          "Mode", "1|Matrice de charge|2|DLI Lifetime Indicator", "Modalità",
-          "1|Matrice di carico|2|DLI Lifetime Indicator", "Läge", "1|Belastningsmatris|2|DLI Lifetime Indicator",
-          "Modo", "1|Matriz de carga|2|DLI Lifetime Indicator", "Modo",
-          "1|Matriz de carga|2|DLI Lifetime Indicator");
-const TextRecord kTxtTtmEntry = NAME7("Vorgabe", "Entry", "Consigne", "Impostazione", "Inställning", "Consigna",
-                                      "Definição");
-const TextRecord kTxtMeasurementQuality =
-    LIST7("Meßqualität", "1|Hoch|2|Normal|3|Niedrig", "Measurement quality", "1|High|2|Normal|3|Low",
-          "Qualité de mesure", "1|Haute|2|Normale|3|Basse", "Qualità di misura", "1|Alta|2|Normale|3|Bassa",
-          "Mätkvalitet", "1|Hög|2|Normal|3|Låg", "Calidad de medición", "1|Alta|2|Normal|3|Baja",
-          "Qualidade de medição", "1|Alta|2|Normal|3|Baixa");
-const TextRecord kTxtMaxOperatingTime =
-    NAME7("Betriebszeit max.", "Max. operating time", "Durée de service max.", "Ore di esercizio max.",
-          "Max. drifttid", "Tiempo de servicio máx.", "Tempo de serviço máx.");
-const TextRecord kTxtMaxCycles = NAME7("Zyklen max.", "Max. cycles", "Cycles max.", "Cicli max.", "Max. cykler",
-                                       "Ciclos máx.", "Ciclos máx.");
-const TextRecord kTxtMaxChanges = NAME7("Wechsel max.", "Max. changes", "Changements max.", "Sostituzioni max.",
-                                        "Max. byten", "Cambios máx.", "Trocas máx.");
 
 // ---- calibration presets ---------------------------------------------------------------------------
 
@@ -298,7 +173,6 @@ const TextRecord kTxtAdaptiveCalTimer =
           "Minuterie d'étal. adaptative", "1|Marche|2|Arrêt", "Timer calibrazione adattivo", "1|On|2|Off",
           "Adaptiv kalibreringstimer", "1|Till|2|Från", "Temporizador cal. adaptativo", "1|Act.|2|Desact.",
           "Temporizador cal. adaptativo", "1|Lig.|2|Desl.");
-const TextRecord kTxtAct = NAME7("ACT", "ACT", "ACT", "ACT", "ACT", "ACT", "ACT");
 
 // ---- cal tolerance band ----------------------------------------------------------------------------
 
@@ -393,22 +267,6 @@ const TextRecord kTxtDeltaValue = NAME7("Deltawert", "Delta value", "Valeur delt
 
 // ---- limit messages --------------------------------------------------------------------------------
 
-const TextRecord kTxtLimitMonitoring = LIST7(
-    "Überwachung", "1|Aus|2|Gerätegrenzen max.|3|Grenzen variabel", "Monitoring",
-    "1|Off|2|Device limits max.|3|Variable limits", "Surveillance",
-    "1|Arrêt|2|Limites appareil max.|3|Limites variables", "Monitoraggio",
-    "1|Off|2|Limiti apparecchio max.|3|Limiti variabili", "Övervakning",
-    "1|Från|2|Instrumentgränser max.|3|Variabla gränser", "Supervisión",
-    "1|Desact.|2|Límites equipo máx.|3|Límites variables", "Monitorização",
-    "1|Desl.|2|Limites aparelho máx.|3|Limites variáveis");
-const TextRecord kTxtFailureLo = NAME7("Ausfall Limit Lo", "Failure Limit Lo", "Limite défaillance Lo",
-                                       "Limite guasto Lo", "Felgräns Lo", "Límite fallo Lo", "Limite falha Lo");
-const TextRecord kTxtWarningLo = NAME7("Warnung Limit Lo", "Warning Limit Lo", "Limite avertissement Lo",
-                                       "Limite avviso Lo", "Varningsgräns Lo", "Límite aviso Lo", "Limite aviso Lo");
-const TextRecord kTxtWarningHi = NAME7("Warnung Limit Hi", "Warning Limit Hi", "Limite avertissement Hi",
-                                       "Limite avviso Hi", "Varningsgräns Hi", "Límite aviso Hi", "Limite aviso Hi");
-const TextRecord kTxtFailureHi = NAME7("Ausfall Limit Hi", "Failure Limit Hi", "Limite défaillance Hi",
-                                       "Limite guasto Hi", "Felgräns Hi", "Límite fallo Hi", "Limite falha Hi");
 
 // ---- buffer sets -----------------------------------------------------------------------------------
 
