@@ -4,6 +4,7 @@
 #include <array>
 #include <map>
 
+#include "core/catalogue/par_oxy.h"
 #include "core/catalogue/par_ph.h"
 
 namespace tessalin {
@@ -31,7 +32,7 @@ MenuTable DigCondMenu() { return Empty("MenuDigCond"); }
 MenuTable CondIMenu() { return Empty("MenuCondI"); }
 MenuTable DigCondIMenu() { return Empty("MenuDigCondI"); }
 MenuTable SensorCondIMenu() { return Empty("MenuSensorCondI"); }
-MenuTable OxyMenu() { return Empty("MenuOxy"); }
+MenuTable OxyMenu() { return MenuTable{"MenuOxy", MenuOxy, kMenuOxyEnd}; }
 MenuTable DigOxyMenu() { return Empty("MenuDigOxy"); }
 MenuTable OptOxyMenu() { return Empty("MenuOptOxy"); }
 MenuTable OutMenu() { return Empty("MenuOut"); }

@@ -1,0 +1,40 @@
+#pragma once
+// Device texts of the oxygen family: menu titles, row labels with their choice lists, and the texts the
+// handlers put together (headings). Seven languages each, in the order de, en, fr, it, sv, es, pt. The
+// texts every measuring family shares come from measuring_texts.h.
+
+#include "core/catalogue/measuring_texts.h"
+#include "core/catalogue/tables.h"
+
+namespace tessalin::oxy {
+
+using namespace measuring;
+
+// ---- menu titles
+extern const TextRecord kTxtQuellix, kTxtInnerBodyChanges, kTxtExtPressureTransmitter, kTxtPressureDuringMeas,
+    kTxtPressureDuringCal, kTxtSalinityCorrection, kTxtMsgSaturationAir, kTxtMsgSaturationO2, kTxtMsgAirPressure;
+
+// ---- sensor data
+extern const TextRecord kTxtSensorType, kTxtSensorTypeAbc, kTxtSensorType001, kTxtTempProbe, kTxtCurrentRange,
+    kTxtPolarizationVoltage, kTxtQuellixMessage, kTxtMeasureInLiquidsVolPpm, kTxtMeasureInLiquidsGases,
+    kTxtSensorGuard, kTxtReferenceElectrode, kTxtMembraneCorrection, kTxtSensorPolarization;
+
+// ---- cal presets
+extern const TextRecord kTxtSaturationCal, kTxtProductCalibration, kTxtConcentrationCal;
+
+// ---- pressure correction
+extern const TextRecord kTxtPressureMeasChoice, kTxtPressureCalChoice, kTxtPressureTransmitter, kTxtCurrentInput,
+    kTxtStart, kTxtExit, kTxtDetection;
+
+// ---- salinity correction
+extern const TextRecord kTxtSalinityInput, kTxtSalinity, kTxtChlorinity, kTxtConductivity,
+    kTxtCalculatedSalinity;
+
+// ---- texts put together by handlers
+// The polarization heading: this text followed by " 500/675 mV".
+extern const TextRecord kTxtPolarizationHeading;
+// Two-line headings of the cal presets and of the pressure correction.
+extern const TextRecord kTxtCalPresetHeading1, kTxtCalPresetHeading2;
+extern const TextRecord kTxtPressureHeading1, kTxtPressureHeading2;
+
+}  // namespace tessalin::oxy
