@@ -1,0 +1,74 @@
+#pragma once
+// Checks that every device text a family's menu reaches (menu titles, row labels, choice lists) exists in
+// all seven languages, and that every translated choice list offers the same codes in the same order as
+// the German one.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/catalogue/menu_tables.h"
+#include "core/catalogue/tables.h"
+
+namespace tessalin::test {
+
+inline std::vector<int> ChoiceCodes(const std::string& list) {
+    std::vector<int> codes;
+    std::size_t pos = 0;
+    while (pos < list.size()) {
+        const std::size_t bar = list.find('|', pos);
+        codes.push_back(std::stoi(list.substr(pos, bar - pos)));
+        const std::size_t next = list.find('|', bar + 1);
+        if (next == std::string::npos) break;
+        pos = next + 1;
+    }
+    return codes;
+}
+
+inline void ExpectTextComplete(const TextRecord& texts, const std::string& where) {
+    static const char* const kLanguages[] = {"de", "en", "fr", "it", "sv", "es", "pt"};
+    const std::string germanList = texts.s[1];
+    for (int lang = 0; lang < kDeviceLanguageCount; ++lang) {
+        const char* name = texts.s[2 * lang];
+        const char* list = texts.s[2 * lang + 1];
+        ASSERT_NE(name, nullptr) << where << " " << kLanguages[lang];
+        ASSERT_NE(list, nullptr) << where << " " << kLanguages[lang];
+        EXPECT_NE(std::string(name), "") << where << " has no name in " << kLanguages[lang];
+        EXPECT_EQ(std::string(list).empty(), germanList.empty()) << where << " list in " << kLanguages[lang];
+        if (!germanList.empty()) {
+            EXPECT_EQ(ChoiceCodes(list), ChoiceCodes(germanList)) << where << " list codes in " << kLanguages[lang];
+        }
+    }
+}
+
+// Walks the menu and the parameter tables of its entries; returns the number of records checked.
+inline int ExpectMenuTextsComplete(const MenuTable& menu) {
+    int records = 0;
+    for (int i = 0; i < menu.end; ++i) {
+        const TMenuEntry& entry = menu.entries[i];
+        const std::string where = std::string(menu.name) + " entry " + std::to_string(i);
+        if (entry.texts == nullptr) {
+            ADD_FAILURE() << where << " has no texts";
+            continue;
+        }
+        ExpectTextComplete(*entry.texts, where);
+        ++records;
+        const auto rows = ParamEntries(entry);
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            const TParamEntry& param = rows[row];
+            const bool separator = (param.flags & kPfHeading) && param.texts == nullptr;
+            const bool handlerHeading = (param.flags & kPfHeadingFromHandler) && param.texts == nullptr;
+            if (separator || handlerHeading) continue;
+            if (param.texts == nullptr) {
+                ADD_FAILURE() << where << " row " << row << " has no texts";
+                continue;
+            }
+            ExpectTextComplete(*param.texts, where + " row " + std::to_string(row));
+            ++records;
+        }
+    }
+    return records;
+}
+
+}  // namespace tessalin::test
