@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 #include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
@@ -24,7 +25,7 @@ struct LimitDefaults {
 // the Monitoring choices.
 constexpr std::array<Row, 5> LimitMessages(Location monitoring, const LimitDefaults& d, uint8_t valueType,
                                            Limits limits, uint32_t limitFlags, Handler limitRows,
-                                           const Predicate* items = nullptr) {
+                                           std::span<const Predicate> items = {}) {
     using namespace measuring;
     const auto limit = [&](int k) {
         return Location{monitoring.section, static_cast<uint16_t>(monitoring.offset + 1 + 4 * k)};

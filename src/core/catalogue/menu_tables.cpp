@@ -5,6 +5,7 @@
 #include <map>
 
 #include "core/catalogue/par_oxy.h"
+#include "core/catalogue/par_oxy_sensors.h"
 #include "core/catalogue/par_ph.h"
 
 namespace tessalin {
@@ -33,8 +34,8 @@ MenuTable CondIMenu() { return Empty("MenuCondI"); }
 MenuTable DigCondIMenu() { return Empty("MenuDigCondI"); }
 MenuTable SensorCondIMenu() { return Empty("MenuSensorCondI"); }
 MenuTable OxyMenu() { return MenuTable{"MenuOxy", MenuOxy, kMenuOxyEnd}; }
-MenuTable DigOxyMenu() { return Empty("MenuDigOxy"); }
-MenuTable OptOxyMenu() { return Empty("MenuOptOxy"); }
+MenuTable DigOxyMenu() { return MenuTable{"MenuDigOxy", MenuDigOxy, kMenuDigOxyEnd}; }
+MenuTable OptOxyMenu() { return MenuTable{"MenuOptOxy", MenuOptOxy, kMenuOptOxyEnd}; }
 MenuTable OutMenu() { return Empty("MenuOut"); }
 MenuTable PidMenu() { return Empty("MenuPID"); }
 MenuTable PaMenu() { return Empty("MenuPA"); }

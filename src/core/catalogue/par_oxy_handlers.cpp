@@ -15,6 +15,7 @@
 #include "core/catalogue/par_oxy_texts.h"
 #include "core/catalogue/rules.h"
 #include "core/catalogue/texts.h"
+#include "core/device/device.h"
 #include "core/device/predicates.h"
 #include "core/workspace.h"
 
@@ -493,5 +494,37 @@ bool RowLimitsPpm(int e, TEvParRec& r) { return rows::ShownWhileVariableLimits(e
 bool RowLimitsPartialPressure(int e, TEvParRec& r) { return rows::ShownWhileVariableLimits(e, r, Set(125)); }
 bool RowLimitsTemperature(int e, TEvParRec& r) { return rows::ShownWhileVariableLimits(e, r, Set(142)); }
 bool RowLimitsAirPressure(int e, TEvParRec& r) { return rows::ShownWhileVariableLimits(e, r, Set(159)); }
+
+// ---- digital and optical oxygen sensors ---------------------------------------------------------
+
+namespace {
+
+constexpr uint8_t kDigitalSensorModule = 27;
+constexpr uint8_t kOpticalOxygenModule = 29;
+constexpr Location kCutOffMonitoring = At(Section::LDO_FIX, 204);
+constexpr Location kCutOffMax = At(Section::LDO_FIX, 209);
+
+// How the sensor of the slot of CurrentParam is attached (0 for positions other than the slots).
+uint8_t SlotCarrier() {
+    const int position = Ws().CurrentParam.position;
+    if (position < kPosSlot1 || position > kPosSlot3) return 0;
+    return Ws().Device.Slot[static_cast<std::size_t>(position - kPosSlot1)].AttachCode;
+}
+
+}  // namespace
+
+bool MenuOperatingMode(int e, TEvParRec& r) {
+    const uint8_t carrier = SlotCarrier();
+    return Menu(e, r, carrier == kDigitalSensorModule || carrier == kOpticalOxygenModule);
+}
+bool MenuOnDigitalSensorModule(int e, TEvParRec& r) { return Menu(e, r, SlotCarrier() == kDigitalSensorModule); }
+bool RowMeasureInDigital(int e, TEvParRec& r) { return Shown(e, r, !OptO2Bier()); }
+
+bool RowCutOffMonitoring(int e, TEvParRec& r) {
+    return OnCommit(e, r, [] {
+        if (!Individual(kCutOffMonitoring)) PutFloat(kCutOffMax, 85.0);
+    });
+}
+bool RowCutOffMax(int e, TEvParRec& r) { return Editable(e, r, Individual(kCutOffMonitoring)); }
 
 }  // namespace tessalin::oxy

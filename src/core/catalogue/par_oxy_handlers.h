@@ -104,4 +104,14 @@ bool RowLimitsPartialPressure(int event, TEvParRec& rec);
 bool RowLimitsTemperature(int event, TEvParRec& rec);
 bool RowLimitsAirPressure(int event, TEvParRec& rec);
 
+// ---- digital and optical oxygen sensors
+// The operating-mode item: shown while the slot holds a digital-sensor carrier (carrier type 27 or 29).
+bool MenuOperatingMode(int event, TEvParRec& rec);
+// Items of a sensor on the digital-sensor module (carrier type 27).
+bool MenuOnDigitalSensorModule(int event, TEvParRec& rec);
+bool RowMeasureInDigital(int event, TEvParRec& rec);
+// Oxygen measurement during CIP/SIP: the cut-off temperature of "Auto" is 85 °C.
+bool RowCutOffMonitoring(int event, TEvParRec& rec);
+bool RowCutOffMax(int event, TEvParRec& rec);
+
 }  // namespace tessalin::oxy

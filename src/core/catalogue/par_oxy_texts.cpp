@@ -179,6 +179,26 @@ const TextRecord kTxtCalculatedSalinity =
     NAME7("Berechnete Salinität", "Calculated salinity", "Salinité calculée", "Salinità calcolata",
           "Beräknad salthalt", "Salinidad calculada", "Salinidade calculada");
 
+// ---- digital and optical oxygen sensors ------------------------------------------------------------
+
+#define OPMODE(s) "<font color=\"#FF8000\">" s "</font>"
+const TextRecord kTxtOperatingMode =
+    NAME7(OPMODE("Betriebsart"), OPMODE("Operating mode"), OPMODE("Mode de fonctionnement"),
+          OPMODE("Modo operativo"), OPMODE("Driftläge"), OPMODE("Modo de funcionamiento"),
+          OPMODE("Modo de funcionamento"));
+#undef OPMODE
+const TextRecord kTxtO2AtCipSip =
+    NAME7("O2-Messung bei CIP/SIP", "O2-Messung bei CIP/SIP", "Mesure O2 pendant NEP/SEP", "Misura O2 durante CIP/SIP",
+          "O2-mätning vid CIP/SIP", "Medición O2 durante CIP/SIP", "Medição O2 durante CIP/SIP");
+const TextRecord kTxtCutOffTempMin =
+    NAME7("Abschalttemperatur Min", "Abschalttemperatur Min", "Température de coupure min",
+          "Temperatura di spegnimento min", "Frånkopplingstemperatur min", "Temperatura de desconexión mín",
+          "Temperatura de desligamento mín");
+const TextRecord kTxtCutOffTempMax =
+    NAME7("Abschalttemperatur Max", "Abschalttemperatur Max", "Température de coupure max",
+          "Temperatura di spegnimento max", "Frånkopplingstemperatur max", "Temperatura de desconexión máx",
+          "Temperatura de desligamento máx");
+
 // ---- texts put together by handlers ----------------------------------------------------------------
 
 const TextRecord kTxtPolarizationHeading =

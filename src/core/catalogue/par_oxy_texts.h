@@ -30,6 +30,9 @@ extern const TextRecord kTxtPressureMeasChoice, kTxtPressureCalChoice, kTxtPress
 extern const TextRecord kTxtSalinityInput, kTxtSalinity, kTxtChlorinity, kTxtConductivity,
     kTxtCalculatedSalinity;
 
+// ---- digital and optical oxygen sensors
+extern const TextRecord kTxtOperatingMode, kTxtO2AtCipSip, kTxtCutOffTempMin, kTxtCutOffTempMax;
+
 // ---- texts put together by handlers
 // The polarization heading: this text followed by " 500/675 mV".
 extern const TextRecord kTxtPolarizationHeading;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/catalogue/par_oxy.h"
+#include "core/catalogue/par_oxy_sensors.h"
 #include "core/catalogue/par_ph.h"
 #include "core/range_error.h"
 
@@ -127,6 +128,8 @@ std::span<const uint8_t> DefaultRecord(Section section) {
         case Section::PH_FIX: return PhFixDefaultRecord();
         case Section::OXY_SET: return OxySetDefaultRecord();
         case Section::OXY_FIX: return OxyFixDefaultRecord();
+        case Section::LDO_SET: return LdoSetDefaultRecord();
+        case Section::LDO_FIX: return LdoFixDefaultRecord();
         default: return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
     }
 }
