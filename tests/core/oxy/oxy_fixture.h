@@ -41,6 +41,7 @@ struct OxyDevice {
     char major = '7';
     uint32_t options = 0;
     bool viaIModule = false;  // slot I is a digital channel of an I-module
+    uint8_t carrier = 0;      // how the slot's sensor is attached otherwise: 27 digital-sensor module, 29 optical
 };
 
 class OxyFixture : public ::testing::Test {
@@ -63,7 +64,9 @@ protected:
             device.IModule.Code = 24;
             Ws().ParImage.setU8(ParamOffset(At(Section::BUF_FIX, 212), 0, false), 6);  // digital sensor mode
         }
-        for (Section section : {Section::OXY_SET, Section::OXY_FIX}) {
+        device.Slot[0].AttachCode = d.viaIModule ? device.Slot[0].AttachCode : d.carrier;
+        const bool optical = d.moduleType == 211;
+        for (Section section : {optical ? Section::LDO_SET : Section::OXY_SET, optical ? Section::LDO_FIX : Section::OXY_FIX}) {
             Install(section, 0);
             Install(section, 0x2000);
         }
@@ -72,25 +75,25 @@ protected:
         Ws().CurrentParam.position = kPosSlot1;
     }
 
-    // ---- tree: the MenuOxy entries shown as nodes of the slot module
-    std::set<int> VisibleEntries() {
+    // ---- tree: the entries of `menu` (MenuOxy unless named) shown as nodes of the slot module
+    std::set<int> VisibleEntries(const TMenuEntry* menu = MenuOxy, int end = kMenuOxyEnd) {
         BuildDeviceTree();
         std::set<int> shown;
         for (int node : NodesInOrder()) {
             const int record = Ws().Tree.nodes[node].record;
             if (record < 0 || Ws().Tree.nodes[node].level == 0) continue;  // component nodes
             const TMenuEntry* entry = Ws().Tree.records[record].entry;
-            if (entry >= MenuOxy && entry < MenuOxy + kMenuOxyEnd) shown.insert(static_cast<int>(entry - MenuOxy));
+            if (entry >= menu && entry < menu + end) shown.insert(static_cast<int>(entry - menu));
         }
         return shown;
     }
 
-    // ---- page: opens the page of MenuOxy entry `index` through its tree node
-    PageModel OpenPage(int index) {
+    // ---- page: opens the page of entry `index` of `menu` (MenuOxy unless named) through its tree node
+    PageModel OpenPage(int index, const TMenuEntry* menu = MenuOxy) {
         BuildDeviceTree();
         for (int node : NodesInOrder()) {
             const TreeNode& n = Ws().Tree.nodes[node];
-            if (n.level > 0 && n.record >= 0 && Ws().Tree.records[n.record].entry == &MenuOxy[index]) {
+            if (n.level > 0 && n.record >= 0 && Ws().Tree.records[n.record].entry == &menu[index]) {
                 DeviceTreeChange(node);
                 return BuildFormpage();
             }
