@@ -104,9 +104,9 @@ constexpr auto kLdoFixDefaults = [] {
 // The operating-mode item opens no page of its own here: it is a folder until the operating-mode page
 // takes its place.
 constinit const TMenuEntry MenuDigOxy[] = {
-    MENU(1, MenuOperatingMode, kTxtOperatingMode, 0, kTop),                     // 0
-    MENU(1, DefaultHandler, kTxtInputFilter, 2, kTop),                          // 1
-    MENU(1, DefaultHandler, kTxtSensorData, kQ1Table, kTop),                    // 2
+    MENU(1, MenuOperatingMode, kTxtOperatingMode, 0, kTop, 0x0101),                     // 0
+    MENU(1, DefaultHandler, kTxtInputFilter, 2, kTop, 0x0200),                          // 1
+    MENU(1, DefaultHandler, kTxtSensorData, kQ1Table, kTop, 0x0400),                    // 2
     MENU(2, DefaultHandler, kTxtMonitoringDetails, 0),                          // 3
     MENU(3, DefaultHandler, kTxtSlope, 8),                                      // 4
     MENU(3, DefaultHandler, kTxtZero, 9),                                       // 5
@@ -115,14 +115,14 @@ constinit const TMenuEntry MenuDigOxy[] = {
     MENU(3, DefaultHandler, kTxtSensorWear, 15),                                // 8
     MENU(3, DefaultHandler, kTxtSipCounter, 18),                                // 9
     MENU(3, DefaultHandler, kTxtOperatingTime, 16),                             // 10
-    MENU(1, DefaultHandler, kTxtCalPresets, 22, kTop),                          // 11
+    MENU(1, DefaultHandler, kTxtCalPresets, 22, kTop, 0x0800),                          // 11
     MENU(2, MenuFrom6, kTxtCalTimer, 23),                                       // 12
-    MENU(1, DefaultHandler, kTxtPressureCorrection, 26, kTop),                  // 13
+    MENU(1, DefaultHandler, kTxtPressureCorrection, 26, kTop, 0x1000),                  // 13
     MENU(2, MenuOnDigitalSensorModule, kTxtExtPressureTransmitter, 27),         // 14
     MENU(2, DefaultHandler, kTxtPressureDuringMeas, 28),                        // 15
     MENU(2, DefaultHandler, kTxtPressureDuringCal, 29),                         // 16
-    MENU(1, DefaultHandler, kTxtSalinityCorrection, 30, kTop),                  // 17
-    MENU(1, DefaultHandler, kTxtMessages, 0, kTop),                             // 18
+    MENU(1, DefaultHandler, kTxtSalinityCorrection, 30, kTop, 0x2000),                  // 17
+    MENU(1, DefaultHandler, kTxtMessages, 0, kTop, 0x4000),                             // 18
     MENU(2, MenuNotVolume, kTxtMsgSaturationAir, 31),                           // 19
     MENU(2, MenuNotVolume, kTxtMsgSaturationO2, 32),                            // 20
     MENU(2, MenuNotVolume, kTxtMsgConcentration, 33),                           // 21
@@ -133,9 +133,9 @@ constinit const TMenuEntry MenuDigOxy[] = {
 };
 
 constinit const TMenuEntry MenuOptOxy[] = {
-    MENU(1, MenuOperatingMode, kTxtOperatingMode, 0, kTop),                     // 0
-    MENU(1, DefaultHandler, kTxtInputFilter, 2, kTop),                          // 1
-    MENU(1, DefaultHandler, kTxtSensorData, R(1), kTop),                        // 2
+    MENU(1, MenuOperatingMode, kTxtOperatingMode, 0, kTop, 0x0101),                     // 0
+    MENU(1, DefaultHandler, kTxtInputFilter, 2, kTop, 0x0200),                          // 1
+    MENU(1, DefaultHandler, kTxtSensorData, R(1), kTop, 0x0400),                        // 2
     MENU(2, DefaultHandler, kTxtMonitoringDetails, 0),                          // 3
     MENU(3, DefaultHandler, kTxtSlope, R(2)),                                   // 4
     MENU(3, DefaultHandler, kTxtZero, R(3)),                                    // 5
@@ -147,14 +147,14 @@ constinit const TMenuEntry MenuOptOxy[] = {
     MENU(3, DefaultHandler, kTxtSipCounter, 18),                                // 11
     MENU(3, DefaultHandler, kTxtO2AtCipSip, R(7)),                              // 12
     MENU(3, DefaultHandler, kTxtAutoclavingCounter, 19),                        // 13
-    MENU(1, DefaultHandler, kTxtCalPresets, 22, kTop),                          // 14
+    MENU(1, DefaultHandler, kTxtCalPresets, 22, kTop, 0x0800),                          // 14
     MENU(2, MenuFrom6, kTxtCalTimer, 23),                                       // 15
-    MENU(1, DefaultHandler, kTxtPressureCorrection, 26, kTop),                  // 16
+    MENU(1, DefaultHandler, kTxtPressureCorrection, 26, kTop, 0x1000),                  // 16
     MENU(2, DefaultHandler, kTxtExtPressureTransmitter, 27),                    // 17
     MENU(2, DefaultHandler, kTxtPressureDuringMeas, 28),                        // 18
     MENU(2, DefaultHandler, kTxtPressureDuringCal, 29),                         // 19
-    MENU(1, DefaultHandler, kTxtSalinityCorrection, 30, kTop),                  // 20
-    MENU(1, DefaultHandler, kTxtMessages, 0, kTop),                             // 21
+    MENU(1, DefaultHandler, kTxtSalinityCorrection, 30, kTop, 0x2000),                  // 20
+    MENU(1, DefaultHandler, kTxtMessages, 0, kTop, 0x4000),                             // 21
     MENU(2, MenuNotVolume, kTxtMsgSaturationAir, 31),                           // 22
     MENU(2, MenuNotVolume, kTxtMsgSaturationO2, 32),                            // 23
     MENU(2, MenuNotVolume, kTxtMsgConcentration, 33),                           // 24

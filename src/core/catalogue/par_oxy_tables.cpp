@@ -23,12 +23,12 @@ constexpr auto kOxyFixDefaults = BuildRecord<204>(Section::OXY_FIX, kOxyTables);
 #define MENU(...) rows::MakeEntry(rows::MenuRow{__VA_ARGS__}, kOxyEntryTables)
 
 constinit const TMenuEntry MenuOxy[] = {
-    MENU(1, DefaultHandler, kTxtCalibrationData, 1, kTop | kMfGreenTitle),      // 0
-    MENU(1, DefaultHandler, kTxtInputFilter, 2, kTop),                          // 1
-    MENU(1, MenuSensorData7, kTxtSensorData, 3, kTop),                          // 2
-    MENU(1, MenuSensorData10or11, kTxtSensorData, 4, kTop),                     // 3
-    MENU(1, MenuSensorDataDirect, kTxtSensorData, 5, kTop),                     // 4
-    MENU(1, MenuSensorDataIModule, kTxtSensorData, 6, kTop),                    // 5
+    MENU(1, DefaultHandler, kTxtCalibrationData, 1, kTop | kMfGreenTitle, 0x0100),      // 0
+    MENU(1, DefaultHandler, kTxtInputFilter, 2, kTop, 0x0200),                          // 1
+    MENU(1, MenuSensorData7, kTxtSensorData, 3, kTop, 0x0400),                          // 2
+    MENU(1, MenuSensorData10or11, kTxtSensorData, 4, kTop, 0x0400),                     // 3
+    MENU(1, MenuSensorDataDirect, kTxtSensorData, 5, kTop, 0x0400),                     // 4
+    MENU(1, MenuSensorDataIModule, kTxtSensorData, 6, kTop, 0x0400),                    // 5
     MENU(2, MenuFrom6, kTxtMonitoringDetails, 7),                               // 6
     MENU(3, MenuFrom6, kTxtSlope, 8),                                           // 7
     MENU(3, MenuFrom6, kTxtZero, 9),                                            // 8
@@ -44,16 +44,16 @@ constinit const TMenuEntry MenuOxy[] = {
     MENU(3, MenuSensorCounter, kTxtAutoclavingCounter, 19),                     // 18
     MENU(3, MenuSensorCounter, kTxtMembraneChanges, 20),                        // 19
     MENU(3, MenuSensorCounter, kTxtInnerBodyChanges, 21),                       // 20
-    MENU(1, DefaultHandler, kTxtCalPresets, 22, kTop),                          // 21
+    MENU(1, DefaultHandler, kTxtCalPresets, 22, kTop, 0x0800),                          // 21
     MENU(2, MenuCalTimer, kTxtCalTimer, 23),                                    // 22
     MENU(2, MenuDli, kTxtCalTimerAct, 24),                                      // 23
-    MENU(1, MenuPressureV5or6, kTxtPressureCorrection, 25, kTop),               // 24
-    MENU(1, MenuPressure, kTxtPressureCorrection, 26, kTop),                    // 25
+    MENU(1, MenuPressureV5or6, kTxtPressureCorrection, 25, kTop, 0x1000),               // 24
+    MENU(1, MenuPressure, kTxtPressureCorrection, 26, kTop, 0x1000),                    // 25
     MENU(2, MenuExtPressure, kTxtExtPressureTransmitter, 27),                   // 26
     MENU(2, MenuPressure, kTxtPressureDuringMeas, 28),                          // 27
     MENU(2, MenuPressure, kTxtPressureDuringCal, 29),                           // 28
-    MENU(1, DefaultHandler, kTxtSalinityCorrection, 30, kTop),                  // 29
-    MENU(1, DefaultHandler, kTxtMessages, 0, kTop),                             // 30
+    MENU(1, DefaultHandler, kTxtSalinityCorrection, 30, kTop, 0x2000),                  // 29
+    MENU(1, DefaultHandler, kTxtMessages, 0, kTop, 0x4000),                             // 30
     MENU(2, MenuNotVolume, kTxtMsgSaturationAir, 31),                           // 31
     MENU(2, MenuNotVolume, kTxtMsgSaturationO2, 32),                            // 32
     MENU(2, MenuNotVolume, kTxtMsgConcentration, 33),                           // 33

@@ -64,9 +64,11 @@ protected:
             device.IModule.Code = 24;
             Ws().ParImage.setU8(ParamOffset(At(Section::BUF_FIX, 212), 0, false), 6);  // digital sensor mode
         }
-        device.Slot[0].AttachCode = d.viaIModule ? device.Slot[0].AttachCode : d.carrier;
+        if (!d.viaIModule) device.Slot[0].AttachCode = d.carrier;
+        // The optical sensor's slot is initialised with the LDO records, which overlay the oxygen ones.
         const bool optical = d.moduleType == 211;
-        for (Section section : {optical ? Section::LDO_SET : Section::OXY_SET, optical ? Section::LDO_FIX : Section::OXY_FIX}) {
+        for (Section section : {optical ? Section::LDO_SET : Section::OXY_SET,
+                                optical ? Section::LDO_FIX : Section::OXY_FIX}) {
             Install(section, 0);
             Install(section, 0x2000);
         }
