@@ -16,75 +16,13 @@
 
 #include <cmath>
 #include <cstdio>
-#include <functional>
+
+#include "draw_common.h"
+#include "draw_terminal_plan.h"
 
 namespace {
 
-const QColor kOutline(0x2b, 0x3a, 0x4a);
-const QColor kPaper(0xff, 0xff, 0xff);
-const QColor kBlue(0x2f, 0x6f, 0xb5);
-const QColor kLightBlue(0xd6, 0xe6, 0xf5);
-const QColor kGreen(0x3a, 0x9a, 0x4a);
-const QColor kLightGreen(0xc8, 0xe8, 0xc0);
-const QColor kRed(0xc8, 0x3a, 0x2e);
-const QColor kYellow(0xf2, 0xc1, 0x4e);
-const QColor kOrange(0xe0, 0x7b, 0x24);
-const QColor kGrey(0x8a, 0x96, 0xa3);
-const QColor kLightGrey(0xdf, 0xe4, 0xea);
-const QColor kDisplay(0x9c, 0xd3, 0x8e);
-
-using Draw = std::function<void(QPainter&)>;
-
-QString g_outDir;
-
-void Save(const QString& name, int w, int h, const Draw& draw) {
-    QImage image(w, h, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        draw(p);
-    }
-    const QString path = g_outDir + "/" + name + ".png";
-    if (!image.save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-}
-
-QPen Outline(qreal width = 1.0) { return QPen(kOutline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
-
-// A sheet of paper with a folded top-right corner, inside the rectangle (x, y, w, h).
-void Sheet(QPainter& p, qreal x, qreal y, qreal w, qreal h, const QColor& fill = kPaper) {
-    QPainterPath path;
-    path.moveTo(x, y);
-    path.lineTo(x + w - 4, y);
-    path.lineTo(x + w, y + 4);
-    path.lineTo(x + w, y + h);
-    path.lineTo(x, y + h);
-    path.closeSubpath();
-    p.setPen(Outline());
-    p.setBrush(fill);
-    p.drawPath(path);
-    p.setBrush(kLightGrey);
-    QPainterPath fold;
-    fold.moveTo(x + w - 4, y);
-    fold.lineTo(x + w - 4, y + 4);
-    fold.lineTo(x + w, y + 4);
-    p.drawPath(fold);
-}
-
-void TextLines(QPainter& p, qreal x, qreal y, qreal w, int count, qreal step, const QColor& c = kGrey) {
-    p.setPen(QPen(c, 1.0));
-    for (int i = 0; i < count; ++i) p.drawLine(QPointF(x, y + i * step), QPointF(x + w, y + i * step));
-}
-
-void Letter(QPainter& p, const QRectF& r, const QString& text, int pixelSize, const QColor& colour) {
-    QFont font("DejaVu Sans");
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(colour);
-    p.drawText(r, Qt::AlignCenter, text);
-}
+using namespace drawing;
 
 // ---- tool-bar and heading images, 20 x 20 ----------------------------------------------------
 
@@ -434,8 +372,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: draw_bitmaps OUTPUT_DIR\n");
         return 2;
     }
-    g_outDir = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(g_outDir);
+    const QString outDir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(outDir);
+    SetOutputFolder(outDir);
 
     // Image list of the tool bar and the page headings (20 x 20), by index.
     Save("bilder_00", 20, 20, ToolNew);
@@ -471,5 +410,7 @@ int main(int argc, char** argv) {
     // The application icon at the sizes a desktop's icon theme asks for.
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         Save(QString("app_icon_%1").arg(size), size, size, [size](QPainter& p) { WindowIcon(p, size); });
+
+    DrawTerminalPlanBitmaps();
     return 0;
 }
