@@ -71,6 +71,10 @@ struct CurrentOutputRules {
 
 // ---- pages of a current output -------------------------------------------------------------------------
 
+// Variable and curve decide which rows of the page and whether the chart are shown: a change rebuilds the
+// branch (the chart) and the page (its rows), which a partial tree rebuild alone leaves as it was.
+inline constexpr uint32_t kShowsOtherRowsAndChart = kPfRebuildBranch | kPfRebuildPage;
+
 // The main page of the current output at offset B of section S, whose values have the dependent type T.
 template <Section S, uint16_t B, uint8_t T>
 constexpr std::array<rows::Row, 11> CurrentOutputRows() {
@@ -78,8 +82,8 @@ constexpr std::array<rows::Row, 11> CurrentOutputRows() {
     using R = CurrentOutputRules<S, B>;
     constexpr auto at = [](int offset) { return At(S, static_cast<uint16_t>(B + offset)); };
     return {{
-        Variables(at(0), kPvOutput | kPvWithOff, kPfRebuildBranch, DefaultHandler, kTxtVariable),
-        List(at(1), 1, kPfRebuildBranch, DefaultHandler, kTxtCurve, kCurveItems),
+        Variables(at(0), kPvOutput | kPvWithOff, kShowsOtherRowsAndChart, DefaultHandler, kTxtVariable),
+        List(at(1), 1, kShowsOtherRowsAndChart, DefaultHandler, kTxtCurve, kCurveItems),
         List(at(2), 2, 0, DefaultHandler, kTxtOutputRange),
         Number(at(3), kFloat, 0, T, kNoLimits, kPfTypeLimits, R::StartEnd, kTxtStart),
         Number(at(11), kFloat, 0, T, kNoLimits, kPfTypeLimits, R::Corner, kTxtCorner1X),

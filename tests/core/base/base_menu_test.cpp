@@ -82,8 +82,11 @@ TEST_F(BaseMenu, ChoosingTheTableCurveShowsTheChartInTheBranchAtOnce) {
     EXPECT_TRUE(Choose(page, 1, 4).rebuildBranch);
     EXPECT_TRUE(chartNodeShown());
     EXPECT_EQ(Ws().CurrentPage.entry, &MenuBase[0]) << "the selection stays on the output's page";
-    EXPECT_TRUE(Choose(page, 1, 1).rebuildBranch);
+    const FollowUp trilinear = Choose(page, 1, 2);
+    EXPECT_TRUE(trilinear.rebuildBranch);
     EXPECT_FALSE(chartNodeShown());
+    ASSERT_TRUE(trilinear.rebuildPage) << "the corner points appear on the page";
+    EXPECT_NE(BuildFormpage().find(4), nullptr);
 }
 
 }  // namespace
