@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 
+#include "core/catalogue/events.h"
 #include "core/catalogue/tables.h"
 
 namespace tessalin::rows {
@@ -166,6 +167,18 @@ constexpr TMenuEntry MakeEntry(const MenuRow& row, std::span<const std::span<con
     if (row.table > 0) {
         if (static_cast<std::size_t>(row.table) > tables.size()) throw "menu entry names a missing table";
         const std::span<const TParamEntry> params = tables[row.table - 1];
+        entry.params = params.data();
+        entry.lastParam = static_cast<int32_t>(params.size()) - 1;
+    }
+    return entry;
+}
+
+// A menu entry whose parameter table is given directly, for families whose pages are tables of another
+// family (a folder when `params` is empty).
+constexpr TMenuEntry MakeEntry(int32_t level, Handler handler, const TextRecord& texts,
+                               std::span<const TParamEntry> params, uint32_t flags = 0, uint16_t menuBit = 0) {
+    TMenuEntry entry{.level = level, .flags = flags, .menuBit = menuBit, .handler = handler, .texts = &texts};
+    if (!params.empty()) {
         entry.params = params.data();
         entry.lastParam = static_cast<int32_t>(params.size()) - 1;
     }

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "core/catalogue/par_digorp.h"
 #include "core/catalogue/par_ph.h"
 #include "core/range_error.h"
 
@@ -124,6 +125,8 @@ std::span<const uint8_t> DefaultRecord(Section section) {
         case Section::BUF_FIX: return bufFix;
         case Section::PH_SET: return PhSetDefaultRecord();
         case Section::PH_FIX: return PhFixDefaultRecord();
+        case Section::ORP_SET: return OrpSetDefaultRecord();
+        case Section::ORP_FIX: return OrpFixDefaultRecord();
         default: return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
     }
 }

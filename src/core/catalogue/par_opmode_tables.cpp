@@ -1,0 +1,63 @@
+// The rows of the digital-sensor carriers' operating-mode page. The mode and variable rows edit the
+// scratch copy of the three slots' settings; each row is shown only on the page of its own slot (its
+// argument), older carriers (hardware below 32) with the first set of rows, newer ones with the second.
+
+#include "core/catalogue/par_opmode.h"
+#include "core/catalogue/par_opmode_handlers.h"
+#include "core/catalogue/par_opmode_texts.h"
+#include "core/catalogue/row_builders.h"
+#include "core/device/predicates.h"
+
+namespace tessalin {
+
+namespace {
+
+using namespace opmode;
+using namespace rows;
+
+constexpr Predicate kModeItemsOld[] = {Always, Never, Always};
+constexpr Predicate kVariableItemsOld[] = {ChosenSenvaro, ChosenSenvaroOxygen, ChosenSenvaro, ChosenOther,
+                                           ChosenSenvaro};
+constexpr Predicate kVariableItemsNew[] = {ChosenSenvaro, ChosenSenvaroF12, ChosenSenvaro, ChosenSenvaroOxygen,
+                                           ChosenSenvaro, ChosenSenvaroOrOther, ChosenSenvaro};
+
+// A scratch row of slot k.
+constexpr Row SlotRow(uint16_t scratch, int k, uint32_t flags, Handler handler, const TextRecord& texts,
+                      const Predicate* items) {
+    Row row = List(Scratch(static_cast<uint16_t>(scratch + k)), 0, flags, handler, texts, items);
+    row.entry.arg = k;
+    row.hasDefault = false;
+    return row;
+}
+
+constexpr Row ApplyRow() {
+    Row row{TParamEntry{.location = Scratch(0x700A), .flags = kPfRebuildPage | kPfLabelFromHandler | kPfNoDocumentation,
+                        .kind = kKindButtons, .handler = RowApply}};
+    return row;
+}
+
+constexpr Row kRows[] = {
+    HandlerHeading(RowHeading, nullptr),
+    SlotRow(0x7000, 0, kPfRebuildPage, RowModeOld, kTxtModeOld, kModeItemsOld),
+    SlotRow(0x7000, 1, kPfRebuildPage, RowModeOld, kTxtModeOld, kModeItemsOld),
+    SlotRow(0x7000, 2, kPfRebuildPage, RowModeOld, kTxtModeOld, kModeItemsOld),
+    SlotRow(0x7003, 0, 0, RowVariableOld, kTxtVariableOld, kVariableItemsOld),
+    SlotRow(0x7003, 1, 0, RowVariableOld, kTxtVariableOld, kVariableItemsOld),
+    SlotRow(0x7003, 2, 0, RowVariableOld, kTxtVariableOld, kVariableItemsOld),
+    SlotRow(0x7000, 0, kPfRebuildPage, RowModeNew, kTxtModeNew, nullptr),
+    SlotRow(0x7000, 1, kPfRebuildPage, RowModeNew, kTxtModeNew, nullptr),
+    SlotRow(0x7000, 2, kPfRebuildPage, RowModeNew, kTxtModeNew, nullptr),
+    SlotRow(0x7003, 0, 0, RowVariableNew, kTxtVariableNew, kVariableItemsNew),
+    SlotRow(0x7003, 1, 0, RowVariableNew, kTxtVariableNew, kVariableItemsNew),
+    SlotRow(0x7003, 2, 0, RowVariableNew, kTxtVariableNew, kVariableItemsNew),
+    Separator(),
+    ApplyRow(),
+};
+
+static_assert(std::size(kRows) == kOpModeLast + 1);
+
+}  // namespace
+
+constinit const std::array<TParamEntry, kOpModeLast + 1> OpModeParams = Entries(kRows);
+
+}  // namespace tessalin
