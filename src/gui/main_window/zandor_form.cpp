@@ -412,11 +412,13 @@ void TZandorForm::Relabel() {
 void TZandorForm::AktionsTimerTimer() {
     int request = std::exchange(actionRequest_, kNoAction);
     // Rules of the catalogue ask for a tree rebuild through the workspace.
-    if (std::exchange(Ws().TreeRebuildRequest, false) && request == kNoAction) request = kTreeRequest;
+    if (std::exchange(Ws().TreeRebuildRequest, false) && request == kNoAction) request = kHardwareChangedRequest;
     if (request == kLoadRequest) {
         LoadRequestedDataSet();
     } else if (request == kTreeRequest) {
         RebuildDeviceTree();
+    } else if (request == kHardwareChangedRequest) {
+        RebuildDeviceTreeKeepSelection();
     }
     if (Datei_Save_->isEnabled() != Ws().Modified) {
         Datei_Save_->setEnabled(Ws().Modified);

@@ -48,6 +48,7 @@ public:
     static constexpr int kNoAction = 0;
     static constexpr int kLoadRequest = 1;
     static constexpr int kTreeRequest = 2;
+    static constexpr int kHardwareChangedRequest = 3;  // a rule changed the hardware: keep the selection
     static constexpr int kTimerMs = 100;
 
     // Pages of MainPageControl.
@@ -150,6 +151,8 @@ private:
     // The device tree: full rebuild from the device, the view filled from the tree's nodes, and a
     // selection forwarded to the tree, whose answer decides the page shown.
     void RebuildDeviceTree();
+    void RebuildDeviceTreeKeepSelection();
+    void ShowRebuiltTree();  // fills the view and reports an unknown module
     // keepExpanded: after a partial rebuild the branches the user had opened stay open.
     void FillDeviceTree(bool keepExpanded = false);
     // The selected node took a new title from a text row of its page.

@@ -30,6 +30,15 @@ void AddNode(const DeviceTreeState& tree, int node, QTreeWidgetItem* item) {
 
 void TZandorForm::RebuildDeviceTree() {
     BuildDeviceTree();
+    ShowRebuiltTree();
+}
+
+void TZandorForm::RebuildDeviceTreeKeepSelection() {
+    RedecodeKeepSelection();
+    ShowRebuiltTree();
+}
+
+void TZandorForm::ShowRebuiltTree() {
     FillDeviceTree();
     if (!Ws().Tree.message.empty()) {
         prompter_.Message(this, QString::fromUtf8(kProductName), QString::fromStdString(Ws().Tree.message),
