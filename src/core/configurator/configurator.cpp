@@ -281,9 +281,10 @@ void Configurator::addBase(const CatalogueRow& row) {
 }
 
 int Configurator::channelFor(uint8_t hwId, int forSlot) const {
+    // The slot table of the working image: modules placed by the same step are not decoded yet.
     auto used = [&](int k) {
         for (int s = 0; s < 3; ++s)
-            if (s != forSlot && slotOccupied(s) && device_.Slot[s].RecIndex == k) return true;
+            if (s != forSlot && image_.u8(SlotCodeAt(s)) != 0 && image_.u8(SlotRecIndexAt(s)) == k) return true;
         return false;
     };
     for (int k = 0; k < 3; ++k)
