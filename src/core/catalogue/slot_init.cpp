@@ -21,12 +21,6 @@ constexpr long long kRecords = 8256;   // module identity records, 8 bytes each
 
 long long BlockStart(uint8_t block) { return ParamOffset(At(Section::PH_SET, 0), block, false); }
 
-// The set record of a family: the digital pH sensors add their own pages' defaults to the pH family's.
-std::span<const uint8_t> FamilyRecord(Section section, int moduleType) {
-    const bool digitalPh = moduleType == 160 || moduleType == 170 || moduleType == 175 || moduleType == 176;
-    return digitalPh && section == Section::PH_SET ? DigPhSetDefaultRecord() : DefaultRecord(section);
-}
-
 void CopyRecord(std::span<const uint8_t> record, long long at) {
     if (record.empty()) return;
     WriteBlock(at, record);
@@ -85,6 +79,11 @@ void StartValues(uint8_t block, int type, SlotStart start) {
 
 }  // namespace
 
+std::span<const uint8_t> FamilyDefaultRecord(Section section, int moduleType) {
+    const bool digitalPh = moduleType == 160 || moduleType == 170 || moduleType == 175 || moduleType == 176;
+    return digitalPh && section == Section::PH_SET ? DigPhSetDefaultRecord() : DefaultRecord(section);
+}
+
 std::pair<Section, Section> ParamSectionsOf(int code) {
     switch (code) {
         case 3: case 4: case 12: case 13: case 18: case 19: case 150: case 153: case 160: case 170: case 175:
@@ -119,8 +118,8 @@ void InitialiseSlot(uint8_t block, int moduleType, SlotStart start) {
     WriteBlock(at, zeros);
     WriteBlock(at + static_cast<long long>(kSetBDistance), zeros);
     const auto [setSection, fixSection] = ParamSectionsOf(moduleType);
-    if (setSection != Section::None) CopyRecord(FamilyRecord(setSection, moduleType), at);
-    if (fixSection != Section::None) CopyRecord(FamilyRecord(fixSection, moduleType), at + kFixedPart);
+    if (setSection != Section::None) CopyRecord(FamilyDefaultRecord(setSection, moduleType), at);
+    if (fixSection != Section::None) CopyRecord(FamilyDefaultRecord(fixSection, moduleType), at + kFixedPart);
     StartValues(block, moduleType, start);
 }
 

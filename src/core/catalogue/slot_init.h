@@ -4,6 +4,7 @@
 // decoded again by the caller once every change is in the image.
 
 #include <cstdint>
+#include <span>
 #include <utility>
 
 #include "core/catalogue/sections.h"
@@ -13,6 +14,10 @@ namespace tessalin {
 // The sections that hold a module type's parameters: {set section, fixed section}, None for types
 // without parameters of their own.
 std::pair<Section, Section> ParamSectionsOf(int moduleType);
+
+// The default record a module type's slot gets for one of its sections: the section's record, for the
+// digital pH sensors with the defaults of their own pages added.
+std::span<const uint8_t> FamilyDefaultRecord(Section section, int moduleType);
 
 struct SlotStart {
     // Oxygen sensors behind a radio channel get the OXY-FIX start values only where the channel serves a

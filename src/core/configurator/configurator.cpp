@@ -42,9 +42,9 @@ constexpr char kHeaderNotice[] = "Made with Tessalin 3000";
 bool IsDigitalCarrierCode(int code) { return code == 27 || (code >= 170 && code <= 176) || (code >= 190 && code <= 193); }
 bool IsLdoCode(int code) { return code == 29 || code == 211; }
 
-void CopyDefaults(ParImageBuffer& image, Section section, uint8_t slot) {
+void CopyDefaults(ParImageBuffer& image, Section section, uint8_t slot, int moduleType = 0) {
     if (section == Section::None) return;
-    const auto record = DefaultRecord(section);
+    const auto record = FamilyDefaultRecord(section, moduleType);
     image.writeBytes(ParamOffset(At(section, 0), slot, false), record);
     if (SectionPerSet(section)) image.writeBytes(ParamOffset(At(section, 0), slot, true), record);
 }
@@ -296,8 +296,8 @@ int Configurator::channelFor(uint8_t hwId, int forSlot) const {
 
 void Configurator::copySectionDefaults(int code, int channel) {
     const auto [setSection, fixSection] = ParamSectionsOf(code);
-    CopyDefaults(image_, setSection, static_cast<uint8_t>(channel));
-    CopyDefaults(image_, fixSection, static_cast<uint8_t>(channel));
+    CopyDefaults(image_, setSection, static_cast<uint8_t>(channel), code);
+    CopyDefaults(image_, fixSection, static_cast<uint8_t>(channel), code);
 }
 
 void Configurator::placeInSlot(int s, uint8_t code, uint8_t attach) {

@@ -131,3 +131,26 @@ TEST(OrpDefaults, TheSectionsHoldTheFactoryDefaults) {
 
 }  // namespace
 }  // namespace tessalin::test
+
+namespace tessalin::test {
+namespace {
+
+TEST(DigitalPhDefaults, ANewCarrierHoldsTheDigitalSensorsOwnDefaults) {
+    ResetWorkspace();
+    configurator::Configurator config;
+    ASSERT_TRUE(config.addCode(2).ok);
+    config.setVersion('9');
+    ASSERT_TRUE(config.addCode(1).ok);
+    ASSERT_TRUE(config.addCode(27).ok);
+    config.commit();
+    ASSERT_EQ(Ws().Device.Slot[0].Code, 170);
+    for (bool setB : {false, true}) {
+        EXPECT_EQ(Ws().ParImage.u8(Place(Section::PH_SET, 221, setB)), 2);  // ISFET working point Auto
+        EXPECT_FLOAT_EQ(Ws().ParImage.f32(Place(Section::PH_SET, 230, setB)), 500);
+        EXPECT_EQ(Ws().ParImage.u8(Place(Section::PH_SET, 21, setB)), 15);  // the pH family's buffer set
+    }
+    ResetWorkspace();
+}
+
+}  // namespace
+}  // namespace tessalin::test
