@@ -1,5 +1,5 @@
-// Draws the program's pictures (tool-bar and heading images, tree pictures, splash, window icon) into
-// resources/bitmaps/. The PNGs are committed; run this again after changing a drawing:
+// Draws the program's pictures (tool-bar and heading images, tree pictures, splash, window and
+// application icons) into resources/bitmaps/. The PNGs are committed; run this again after changing a drawing:
 //
 //   cmake -S resources/tools -B build/tools -G Ninja && cmake --build build/tools
 //   QT_QPA_PLATFORM=offscreen build/tools/draw_bitmaps resources/bitmaps
@@ -467,5 +467,9 @@ int main(int argc, char** argv) {
     Save("window_icon", 32, 32, [](QPainter& p) { WindowIcon(p, 32); });
     Save("window_icon_64", 64, 64, [](QPainter& p) { WindowIcon(p, 64); });
     Save("SPLASH", 357, 170, [](QPainter& p) { Splash(p, 357, 170); });
+
+    // The application icon at the sizes a desktop's icon theme asks for.
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        Save(QString("app_icon_%1").arg(size), size, size, [size](QPainter& p) { WindowIcon(p, size); });
     return 0;
 }
