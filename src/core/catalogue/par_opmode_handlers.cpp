@@ -13,6 +13,7 @@
 #include "core/catalogue/texts.h"
 #include "core/device/decode.h"
 #include "core/device/predicates.h"
+#include "core/range_error.h"
 #include "core/workspace.h"
 
 namespace tessalin {
@@ -139,6 +140,9 @@ bool ApplyDigitalMode() {
     const int variable = ReadU8(kScratchVariables + k);
     if (mode == ReadU8(DeviceModeAt(k)) && variable == ReadU8(DeviceVariableAt(k))) return false;
 
+    // A slot whose records lie outside the image's three is refused before anything changes.
+    CheckIndex("parameter block", Ws().Device.Slot[k].RecIndex, 3);
+    CheckIndex("identity record", ReadU8(37 + 5LL * k), 3);
     const DigitalSensorChoice choice = DigitalSensorType(mode, variable);
     WriteU8(DeviceModeAt(k), static_cast<uint8_t>(choice.mode));
     WriteU8(DeviceVariableAt(k), static_cast<uint8_t>(choice.variable));

@@ -15,6 +15,7 @@
 #include "core/data_set/par_image.h"
 #include "core/device/decode.h"
 #include "core/device/predicates.h"
+#include "core/range_error.h"
 #include "core/workspace.h"
 
 namespace tessalin::radio {
@@ -138,6 +139,11 @@ bool ApplyRadioMode() {
     if (mode == oldMode && variable1 == oldVariable1 && variable2 == oldVariable2) return false;
     const auto [slot1, slot2] = ChannelSlots();
     if (slot1 < 0 || slot2 < 0) return false;
+    // Channels whose records lie outside the image's three are refused before anything changes.
+    for (int s : {slot1, slot2}) {
+        CheckIndex("parameter block", Ws().Device.Slot[s].RecIndex, 3);
+        CheckIndex("identity record", ReadU8(37 + 5LL * s), 3);
+    }
 
     // Leaving a mode with the probe controller takes the controller away.
     if (WithProbeControl(oldMode) && mode != oldMode) WriteU8(static_cast<long long>(kPurgonOffset) + 2, 0);

@@ -129,9 +129,9 @@ void SetSlotModuleType(int s, int moduleType) {
     const uint8_t attach = image.u8(61 + s);
     const bool from9 = static_cast<unsigned char>(image.u8(2)) >= '9';
     const uint8_t code = static_cast<uint8_t>(moduleType);
-    WriteU8(36 + 5LL * s, configurator::StoredCodeFor(code, attach, from9));
     const uint8_t record = image.u8(37 + 5LL * s);
     CheckIndex("identity record", record, 3);
+    WriteU8(36 + 5LL * s, configurator::StoredCodeFor(code, attach, from9));
     WriteU8(kRecords + 8LL * record, HwIdOfCode(code));
 }
 

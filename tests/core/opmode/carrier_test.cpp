@@ -8,6 +8,7 @@
 #include "core/catalogue/par_opmode.h"
 #include "core/catalogue/sections.h"
 #include "core/device/decode.h"
+#include "core/range_error.h"
 #include "opmode_fixture.h"
 #include "support/image_builder.h"
 
@@ -151,6 +152,19 @@ TEST_F(Carrier, EachSlotsPageShowsItsOwnRowsForItsCarrierHardware) {
     const PageModel page = Open(kSlotII, SlotEntry(kSlotII, 0));
     EXPECT_EQ(page.find(0)->headingLines, 2);
     EXPECT_EQ(page.find(14)->buttons.at(0).caption, "REFRESH");
+}
+
+TEST_F(Carrier, ASlotWithARecordOutsideTheImageIsRefusedUnchanged) {
+    Ws().ParImage.setU8(37 + 5, 7);  // slot II names identity record 7
+    Ws().Device.Origin = kOriginTool;
+    DecodeDevice(false);
+    ASSERT_TRUE(BuildDeviceTree());
+    PageModel page = Open(kSlotII, SlotEntry(kSlotII, 0));
+    Choose(page, 5, 2);
+    const ParImageBuffer before = Ws().ParImage;
+    EXPECT_THROW(PressButton(page, kRefresh, 1, false), RangeError);
+    EXPECT_EQ(std::memcmp(before.bytes(0, 0x7000).data(), Ws().ParImage.bytes(0, 0x7000).data(), 0x7000), 0);
+    EXPECT_FALSE(Ws().TreeRebuildRequest);
 }
 
 struct Items {
