@@ -155,7 +155,8 @@ TEST_F(Carrier, EachSlotsPageShowsItsOwnRowsForItsCarrierHardware) {
 }
 
 TEST_F(Carrier, ASlotWithARecordOutsideTheImageIsRefusedUnchanged) {
-    Ws().ParImage.setU8(37 + 5, 7);  // slot II names identity record 7
+    Ws().ParImage.setU8(37 + 5, 7);  // slot II names identity record 7, beyond the three
+    Ws().ParImage.setU8(8256 + 8 * 7, 109);
     Ws().Device.Origin = kOriginTool;
     DecodeDevice(false);
     ASSERT_TRUE(BuildDeviceTree());
