@@ -5,7 +5,8 @@
 // family's factory defaults.
 //
 // Every digital sensor menu starts with the same "Operating mode" item; a family puts
-// `OpModeMenuEntry()` first in its menu table instead of an entry of its own.
+// `OpModeMenuEntry()` (the optical oxygen sensor `OpModeOptMenuEntry()`) first in its menu table instead
+// of an entry of its own.
 
 #include <array>
 #include <cstdint>
@@ -17,6 +18,9 @@ namespace tessalin {
 inline constexpr int32_t kOpModeLast = 14;
 // The rows of the page (heading, the mode and variable rows of the three slots, REFRESH).
 extern const std::array<TParamEntry, kOpModeLast + 1> OpModeParams;
+// The same page for the optical oxygen carrier (mode and sensor type of the three slots, REFRESH).
+inline constexpr int32_t kOpModeOptLast = 8;
+extern const std::array<TParamEntry, kOpModeOptLast + 1> OpModeOptParams;
 
 namespace opmode {
 
@@ -33,6 +37,14 @@ extern const TextRecord kTxtOpModeTitle;
 constexpr TMenuEntry OpModeMenuEntry(uint16_t menuBit) {
     return TMenuEntry{.level = 1, .flags = kMfFirstLevel, .menuBit = menuBit, .handler = opmode::MenuOpMode,
                       .texts = &opmode::kTxtOpModeTitle, .params = OpModeParams.data(), .lastParam = kOpModeLast};
+}
+
+// The first item of the optical oxygen sensor's menu.
+constexpr TMenuEntry OpModeOptMenuEntry(uint16_t menuBit) {
+    TMenuEntry entry = OpModeMenuEntry(menuBit);
+    entry.params = OpModeOptParams.data();
+    entry.lastParam = kOpModeOptLast;
+    return entry;
 }
 
 // The module type a carrier serves for an operating mode and a variable, with the mode and variable the

@@ -23,6 +23,7 @@ namespace {
 constexpr int kSenvaro = 6;
 constexpr int kOtherDigital = 10;
 constexpr int kMode12 = 12;
+constexpr int kOptical = 11;
 
 // BUF-FIX keeps mode and variable of slot k at +340 + 2k and +341 + 2k; the page edits their copies at
 // 0x7000 + k and 0x7003 + k.
@@ -76,6 +77,8 @@ DigitalSensorChoice DigitalSensorType(int mode, int variable) {
         }
     }
     if (mode == kOtherDigital) return {mode, 3, 193};
+    // The optical oxygen carrier keeps its sensor.
+    if (mode == kOptical) return {mode, 1, 211};
     if (mode == kMode12) {
         if (variable == 3) return {mode, 3, 173};
         if (variable == 11) return {mode, 11, 175};
@@ -126,6 +129,7 @@ bool RowModeNew(int e, TEvParRec& r) { return RowShown(e, r, true); }
 bool RowVariableOld(int e, TEvParRec& r) { return RowShown(e, r, false); }
 bool RowVariableNew(int e, TEvParRec& r) { return RowShown(e, r, true); }
 bool RowApply(int e, TEvParRec& r) { return RefreshButton(e, r, ApplyDigitalMode); }
+bool RowOwnSlot(int e, TEvParRec& r) { return e == kEvRowVisible ? RowOfPageSlot() : DefaultHandler(e, r); }
 
 bool ChosenSenvaro() { return ChosenMode() == kSenvaro; }
 bool ChosenOther() { return ChosenMode() == kOtherDigital; }

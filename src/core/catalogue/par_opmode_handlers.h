@@ -19,6 +19,7 @@ bool RowModeNew(int event, TEvParRec& rec);      // carrier hardware 32 and abov
 bool RowVariableOld(int event, TEvParRec& rec);
 bool RowVariableNew(int event, TEvParRec& rec);
 bool RowApply(int event, TEvParRec& rec);
+bool RowOwnSlot(int event, TEvParRec& rec);      // the optical carrier's rows: every carrier hardware
 
 // ---- variable items: by the mode chosen for the page's slot
 bool ChosenSenvaro();

@@ -1,6 +1,7 @@
-// The rows of the digital-sensor carriers' operating-mode page. The mode and variable rows edit the
+// The rows of the digital-sensor carriers' operating-mode pages. The mode and variable rows edit the
 // scratch copy of the three slots' settings; each row is shown only on the page of its own slot (its
 // argument), older carriers (hardware below 32) with the first set of rows, newer ones with the second.
+// The optical oxygen carrier has a page of its own with the same shape.
 
 #include "core/catalogue/par_opmode.h"
 #include "core/catalogue/par_opmode_handlers.h"
@@ -56,8 +57,25 @@ constexpr Row kRows[] = {
 
 static_assert(std::size(kRows) == kOpModeLast + 1);
 
+constexpr Predicate kModeItemsOptical[] = {Never, Always};
+
+constexpr Row kOpticalRows[] = {
+    HandlerHeading(RowHeading, nullptr),
+    SlotRow(0x7000, 0, kPfRebuildPage, RowOwnSlot, kTxtModeOptical, kModeItemsOptical),
+    SlotRow(0x7000, 1, kPfRebuildPage, RowOwnSlot, kTxtModeOptical, kModeItemsOptical),
+    SlotRow(0x7000, 2, kPfRebuildPage, RowOwnSlot, kTxtModeOptical, kModeItemsOptical),
+    SlotRow(0x7003, 0, 0, RowOwnSlot, kTxtSensorTypeOptical, nullptr),
+    SlotRow(0x7003, 1, 0, RowOwnSlot, kTxtSensorTypeOptical, nullptr),
+    SlotRow(0x7003, 2, 0, RowOwnSlot, kTxtSensorTypeOptical, nullptr),
+    Separator(),
+    ApplyRow(),
+};
+
+static_assert(std::size(kOpticalRows) == kOpModeOptLast + 1);
+
 }  // namespace
 
 constinit const std::array<TParamEntry, kOpModeLast + 1> OpModeParams = Entries(kRows);
+constinit const std::array<TParamEntry, kOpModeOptLast + 1> OpModeOptParams = Entries(kOpticalRows);
 
 }  // namespace tessalin

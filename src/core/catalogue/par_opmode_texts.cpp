@@ -32,6 +32,17 @@ const TextRecord kTxtModeNew = TXT_LIST7(
 #undef MODES_OLD
 #undef MODES_NEW
 
+#define MODES_OPTICAL(ldo) "6|Senvaro|11|" ldo
+const TextRecord kTxtModeOptical = TXT_LIST7(
+    "Betriebsart", MODES_OPTICAL("LDO-Sensoren"), "Operating mode", MODES_OPTICAL("LDO sensors"),
+    "Mode de fonctionnement", MODES_OPTICAL("Capteurs LDO"), "Modo operativo", MODES_OPTICAL("Sensori LDO"),
+    "Driftläge", MODES_OPTICAL("LDO-sensorer"), "Modo de funcionamiento", MODES_OPTICAL("Sensores LDO"),
+    "Modo de funcionamento", MODES_OPTICAL("Sensores LDO"));
+#undef MODES_OPTICAL
+const TextRecord kTxtSensorTypeOptical =
+    TXT_LIST7("Sensortyp", "1|Kelbra", "Sensor type", "1|Kelbra", "Type de capteur", "1|Kelbra", "Tipo sensore",
+              "1|Kelbra", "Sensortyp", "1|Kelbra", "Tipo de sensor", "1|Kelbra", "Tipo de sensor", "1|Kelbra");
+
 // The variables keep the device's own short names in every language.
 #define VARIABLES_OLD "0|pH|1|O²|2|Cond|3|CondI|6|ORP"
 #define VARIABLES_NEW "0|pH|10|pH (F1.2)|11|pH/ORP|1|O²|2|Cond|3|CondI|6|ORP"

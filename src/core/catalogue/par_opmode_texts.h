@@ -6,7 +6,7 @@
 
 namespace tessalin::opmode {
 
-extern const TextRecord kTxtModeOld, kTxtModeNew, kTxtVariableOld, kTxtVariableNew;
+extern const TextRecord kTxtModeOld, kTxtModeNew, kTxtVariableOld, kTxtVariableNew, kTxtModeOptical, kTxtSensorTypeOptical;
 extern const TextRecord kTxtHeading1, kTxtHeading2, kTxtApply;
 
 }  // namespace tessalin::opmode

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/catalogue/codec.h"
+#include "core/catalogue/events.h"
 #include "core/catalogue/par_opmode.h"
 #include "core/catalogue/sections.h"
 #include "core/device/decode.h"
@@ -207,6 +208,45 @@ TEST_F(OpModeFixture, OnlyASensorOnADigitalSensorCarrierHasTheOperatingModeItem)
     ASSERT_TRUE(BuildDeviceTree());
     EXPECT_EQ(NodeOf(kPosSlot1, SlotEntry(kPosSlot1, 0)), -1);
     EXPECT_NE(NodeOf(kPosSlot1, SlotEntry(kPosSlot1, 1)), -1);
+}
+
+}  // namespace
+}  // namespace tessalin::test
+
+namespace tessalin::test {
+namespace {
+
+TEST_F(OpModeFixture, TheOpticalCarriersPageKeepsItsOxygenSensor) {
+    configurator::Configurator config;
+    ASSERT_TRUE(config.addCode(2).ok);
+    config.setVersion('A');
+    ASSERT_TRUE(config.addCode(50).ok);
+    ASSERT_TRUE(config.addCode(29).ok);
+    config.commit();
+    ASSERT_EQ(Ws().Device.Slot[0].Code, 211);
+    ASSERT_TRUE(BuildDeviceTree());
+
+    // The page as the optical sensor's menu item opens it.
+    const TMenuEntry entry = OpModeOptMenuEntry(0x0101);
+    const uint8_t block = Ws().Device.Slot[0].RecIndex;
+    Ws().CurrentPage = TTabPtrRec{211, block, kPosSlot1, &entry, entry.params, entry.lastParam, "page"};
+    Ws().CurrentParam = TParamRef{211, block, kPosSlot1, entry.params};
+    TEvParRec ev;
+    ASSERT_TRUE(AskMenu(entry, kEvMenuVisible, ev));
+    AskMenu(entry, kEvPageOpen, ev);
+    PageModel page = BuildFormpage();
+    EXPECT_EQ(ShownRows(page), (std::vector<int>{0, 1, 4, 7, 8}));
+    EXPECT_EQ(ItemCodes(page, 1), (std::vector<int>{11}));
+    EXPECT_EQ(ItemCodes(page, 4), (std::vector<int>{1}));
+    EXPECT_FALSE(Refresh(page, 8));
+
+    // A sensor-type byte the page does not know: REFRESH keeps the optical sensor.
+    Ws().ParImage.setU8(0x7003, 5);
+    PressButton(page, 8, 1, false);
+    Ws().Device.Origin = kOriginTool;
+    DecodeDevice(false);
+    EXPECT_EQ(Ws().Device.Slot[0].Code, 211);
+    EXPECT_EQ(Ws().ParImage.u8(ParamOffset(At(Section::BUF_FIX, 341), 255, false)), 1);
 }
 
 }  // namespace
