@@ -3,6 +3,7 @@
 #include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
 #include "core/catalogue/rules.h"
+#include "core/catalogue/value_rules.h"
 
 namespace tessalin::digorp {
 
@@ -23,15 +24,15 @@ constexpr Location kDeltaFunction = Set(45);
 bool Individual(Location monitoring) { return ParamByte(monitoring) == kIndividual; }
 
 bool EditableWhileIndividual(int event, TEvParRec& rec, Location monitoring) {
-    return event == kEvRowEditable ? Individual(monitoring) : DefaultHandler(event, rec);
+    return rules::Editable(event, rec, Individual(monitoring));
 }
 
 // The defaults are written into both sets whatever the rows' own flags; the page then shows them.
 template <typename Defaults>
 bool DefaultsUnlessIndividual(int event, TEvParRec& rec, Location monitoring, Defaults defaults) {
-    if (event != kEvCommitted) return DefaultHandler(event, rec);
-    if (!Individual(monitoring)) defaults();
-    return true;
+    return rules::OnCommit(event, rec, [&] {
+        if (!Individual(monitoring)) defaults();
+    });
 }
 
 void PutFloat(Location at, double value) { SetDefault(at, 0, value, true); }
@@ -66,7 +67,7 @@ bool RowCalTimerMonitoring(int e, TEvParRec& r) {
 bool RowCalTimerValue(int e, TEvParRec& r) { return EditableWhileIndividual(e, r, kCalTimerMonitoring); }
 
 bool RowDeltaValue(int e, TEvParRec& r) {
-    return e == kEvRowVisible ? ParamByte(kDeltaFunction) == kDeltaMvOrp : DefaultHandler(e, r);
+    return rules::Shown(e, r, ParamByte(kDeltaFunction) == kDeltaMvOrp);
 }
 
 }  // namespace tessalin::digorp

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "core/catalogue/common_texts.h"
 #include "core/catalogue/events.h"
 #include "core/catalogue/par_digorp.h"
 #include "core/catalogue/par_digorp_handlers.h"
@@ -17,6 +18,7 @@ namespace tessalin {
 
 namespace {
 
+using namespace common;
 using namespace ph;
 using namespace digorp;
 using namespace rows;

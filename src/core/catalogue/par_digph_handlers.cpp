@@ -2,6 +2,7 @@
 
 #include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
+#include "core/catalogue/value_rules.h"
 
 namespace tessalin::digph {
 
@@ -11,7 +12,7 @@ constexpr int kIsfet = 3;
 }  // namespace
 
 bool MenuIsfet(int event, TEvParRec& rec) {
-    return event == kEvMenuVisible ? ParamByte(kSensorType) == kIsfet : DefaultHandler(event, rec);
+    return rules::Menu(event, rec, ParamByte(kSensorType) == kIsfet);
 }
 
 }  // namespace tessalin::digph

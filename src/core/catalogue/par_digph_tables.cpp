@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "core/catalogue/common_texts.h"
 #include "core/catalogue/events.h"
 #include "core/catalogue/par_digph.h"
 #include "core/catalogue/par_digph_handlers.h"
@@ -19,6 +20,7 @@ namespace tessalin {
 
 namespace {
 
+using namespace common;
 using namespace ph;
 using namespace rows;
 

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/catalogue/common_texts.h"
 #include "core/catalogue/tables.h"
 
 namespace tessalin {
@@ -28,15 +29,12 @@ namespace opmode {
 // opening the page copies the slots' modes and variables into the scratch copy the rows edit.
 bool MenuOpMode(int event, TEvParRec& rec);
 
-// The orange "Operating mode" title of the menu item.
-extern const TextRecord kTxtOpModeTitle;
-
 }  // namespace opmode
 
 // The first item of a digital sensor menu: the operating-mode page at level 1.
 constexpr TMenuEntry OpModeMenuEntry(uint16_t menuBit) {
     return TMenuEntry{.level = 1, .flags = kMfFirstLevel, .menuBit = menuBit, .handler = opmode::MenuOpMode,
-                      .texts = &opmode::kTxtOpModeTitle, .params = OpModeParams.data(), .lastParam = kOpModeLast};
+                      .texts = &common::kTxtOperatingMode, .params = OpModeParams.data(), .lastParam = kOpModeLast};
 }
 
 // The first item of the optical oxygen sensor's menu.

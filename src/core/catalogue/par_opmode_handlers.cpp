@@ -11,6 +11,7 @@
 #include "core/catalogue/rules.h"
 #include "core/catalogue/slot_init.h"
 #include "core/catalogue/texts.h"
+#include "core/catalogue/value_rules.h"
 #include "core/device/decode.h"
 #include "core/device/predicates.h"
 #include "core/range_error.h"
@@ -57,8 +58,7 @@ bool RowOfPageSlot() {
 }
 
 bool RowShown(int event, TEvParRec& rec, bool newCarrier) {
-    if (event == kEvRowVisible) return RowOfPageSlot() && (CarrierHardware() >= 32) == newCarrier;
-    return DefaultHandler(event, rec);
+    return rules::Shown(event, rec, RowOfPageSlot() && (CarrierHardware() >= 32) == newCarrier);
 }
 
 }  // namespace
@@ -106,13 +106,6 @@ bool MenuOpMode(int event, TEvParRec& rec) {
     return DefaultHandler(event, rec);
 }
 
-bool TwoLineHeading(int event, TEvParRec& rec, const TextRecord& first, const TextRecord& second) {
-    if (event != kEvHeading) return DefaultHandler(event, rec);
-    rec.text = EntryName(&first) + "\r\n" + EntryName(&second);
-    rec.number = 2;
-    return true;
-}
-
 bool RefreshButton(int event, TEvParRec& rec, bool (*apply)()) {
     switch (event) {
         case kEvTitle: rec.text = EntryName(&kTxtApply); return true;
@@ -123,13 +116,13 @@ bool RefreshButton(int event, TEvParRec& rec, bool (*apply)()) {
     }
 }
 
-bool RowHeading(int e, TEvParRec& r) { return TwoLineHeading(e, r, kTxtHeading1, kTxtHeading2); }
+bool RowHeading(int e, TEvParRec& r) { return rules::TwoLineHeading(e, r, kTxtHeading1, kTxtHeading2); }
 bool RowModeOld(int e, TEvParRec& r) { return RowShown(e, r, false); }
 bool RowModeNew(int e, TEvParRec& r) { return RowShown(e, r, true); }
 bool RowVariableOld(int e, TEvParRec& r) { return RowShown(e, r, false); }
 bool RowVariableNew(int e, TEvParRec& r) { return RowShown(e, r, true); }
 bool RowApply(int e, TEvParRec& r) { return RefreshButton(e, r, ApplyDigitalMode); }
-bool RowOwnSlot(int e, TEvParRec& r) { return e == kEvRowVisible ? RowOfPageSlot() : DefaultHandler(e, r); }
+bool RowOwnSlot(int e, TEvParRec& r) { return rules::Shown(e, r, RowOfPageSlot()); }
 
 bool ChosenSenvaro() { return ChosenMode() == kSenvaro; }
 bool ChosenOther() { return ChosenMode() == kOtherDigital; }

@@ -1,14 +1,11 @@
 #pragma once
-// Handlers of the operating-mode pages, and the two row shapes the I-module's pages share with them: the
-// two-line heading and the REFRESH button.
+// Handlers of the operating-mode pages, and the REFRESH button the I-module's pages share with them.
 
 #include "core/catalogue/tables.h"
 
 namespace tessalin::opmode {
 
-// ---- shapes shared with the I-module pages
-// Event 7: `first` and `second` on two lines.
-bool TwoLineHeading(int event, TEvParRec& rec, const TextRecord& first, const TextRecord& second);
+// ---- the button shared with the I-module pages
 // One button "REFRESH" labelled "Apply"; pressing it runs `apply`, whose answer asks for a page rebuild.
 bool RefreshButton(int event, TEvParRec& rec, bool (*apply)());
 

@@ -12,6 +12,7 @@
 #include "core/catalogue/par_radio_texts.h"
 #include "core/catalogue/rules.h"
 #include "core/catalogue/slot_init.h"
+#include "core/catalogue/value_rules.h"
 #include "core/data_set/par_image.h"
 #include "core/device/decode.h"
 #include "core/device/predicates.h"
@@ -63,8 +64,6 @@ bool ModeMenu(int event, TEvParRec& rec, bool shown) {
     return DefaultHandler(event, rec);
 }
 
-bool Shown(int event, TEvParRec& rec, bool shown) { return event == kEvRowVisible ? shown : DefaultHandler(event, rec); }
-
 // The module type of a channel for its variable.
 int ChannelType(int variable) {
     switch (variable) {
@@ -110,24 +109,20 @@ void HardwareChanged(bool purgonAttached) {
 
 bool MenuModeBefore9(int e, TEvParRec& r) { return ModeMenu(e, r, SwBefore9()); }
 bool MenuModeFrom9(int e, TEvParRec& r) { return ModeMenu(e, r, SwFrom9()); }
-bool MenuZigBeeBefore9(int e, TEvParRec& r) {
-    return e == kEvMenuVisible ? SwBefore9() && RadioMode(Mode()) : DefaultHandler(e, r);
-}
-bool MenuZigBeeFrom9(int e, TEvParRec& r) {
-    return e == kEvMenuVisible ? SwFrom9() && RadioMode(Mode()) : DefaultHandler(e, r);
-}
+bool MenuZigBeeBefore9(int e, TEvParRec& r) { return rules::Menu(e, r, SwBefore9() && RadioMode(Mode())); }
+bool MenuZigBeeFrom9(int e, TEvParRec& r) { return rules::Menu(e, r, SwFrom9() && RadioMode(Mode())); }
 
-bool RowModeHeading(int e, TEvParRec& r) { return opmode::TwoLineHeading(e, r, kTxtModeHeading, kTxtApplyHeading); }
-bool RowZigBeeHeading(int e, TEvParRec& r) { return opmode::TwoLineHeading(e, r, kTxtZigBeeHeading, kTxtZigBeeNote); }
+bool RowModeHeading(int e, TEvParRec& r) { return rules::TwoLineHeading(e, r, kTxtModeHeading, kTxtApplyHeading); }
+bool RowZigBeeHeading(int e, TEvParRec& r) { return rules::TwoLineHeading(e, r, kTxtZigBeeHeading, kTxtZigBeeNote); }
 bool RowZigBeeSettingHeading(int e, TEvParRec& r) {
-    return opmode::TwoLineHeading(e, r, kTxtZigBeeHeading, kTxtApplyHeading);
+    return rules::TwoLineHeading(e, r, kTxtZigBeeHeading, kTxtApplyHeading);
 }
-bool RowModeBefore8(int e, TEvParRec& r) { return Shown(e, r, SwBefore8()); }
-bool RowMode80or81(int e, TEvParRec& r) { return Shown(e, r, Sw80or81()); }
-bool RowModeFrom82(int e, TEvParRec& r) { return Shown(e, r, SwFrom82()); }
-bool RowVariable1(int e, TEvParRec& r) { return Shown(e, r, Mode() != 0); }
-bool RowVariable2(int e, TEvParRec& r) { return Shown(e, r, TwoChannels(Mode())); }
-bool RowTelvoFor(int e, TEvParRec& r) { return Shown(e, r, SwFrom9()); }
+bool RowModeBefore8(int e, TEvParRec& r) { return rules::Shown(e, r, SwBefore8()); }
+bool RowMode80or81(int e, TEvParRec& r) { return rules::Shown(e, r, Sw80or81()); }
+bool RowModeFrom82(int e, TEvParRec& r) { return rules::Shown(e, r, SwFrom82()); }
+bool RowVariable1(int e, TEvParRec& r) { return rules::Shown(e, r, Mode() != 0); }
+bool RowVariable2(int e, TEvParRec& r) { return rules::Shown(e, r, TwoChannels(Mode())); }
+bool RowTelvoFor(int e, TEvParRec& r) { return rules::Shown(e, r, SwFrom9()); }
 bool RowApplyMode(int e, TEvParRec& r) { return opmode::RefreshButton(e, r, ApplyRadioMode); }
 bool RowApplyRadioSetting(int e, TEvParRec& r) { return opmode::RefreshButton(e, r, ApplyRadioSetting); }
 

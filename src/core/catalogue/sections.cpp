@@ -3,8 +3,11 @@
 #include <array>
 #include <vector>
 
+#include "core/catalogue/par_cond.h"
+#include "core/catalogue/par_condi.h"
 #include "core/catalogue/par_digorp.h"
 #include "core/catalogue/par_ph.h"
+#include "core/purgon/purgon.h"
 #include "core/range_error.h"
 
 namespace tessalin {
@@ -127,6 +130,12 @@ std::span<const uint8_t> DefaultRecord(Section section) {
         case Section::PH_FIX: return PhFixDefaultRecord();
         case Section::ORP_SET: return OrpSetDefaultRecord();
         case Section::ORP_FIX: return OrpFixDefaultRecord();
+        case Section::COND_SET: return CondSetDefaultRecord();
+        case Section::COND_FIX: return CondFixDefaultRecord();
+        case Section::CONDI_SET: return CondISetDefaultRecord();
+        case Section::CONDI_FIX: return CondIFixDefaultRecord();
+        case Section::PURGON: return PurgonDefaultRecord();
+        case Section::CTRL_FIX: return PurgonCtrlFixDefaults();
         default: return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
     }
 }
