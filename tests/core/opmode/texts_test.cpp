@@ -10,34 +10,10 @@
 #include "core/page/formpage.h"
 #include "core/workspace.h"
 #include "opmode_fixture.h"
+#include "support/text_checks.h"
 
 namespace tessalin::test {
 namespace {
-
-std::vector<int> Codes(const std::string& list) {
-    std::vector<int> codes;
-    for (std::size_t pos = 0; pos < list.size();) {
-        const std::size_t bar = list.find('|', pos);
-        codes.push_back(std::stoi(list.substr(pos, bar - pos)));
-        const std::size_t next = list.find('|', bar + 1);
-        if (next == std::string::npos) break;
-        pos = next + 1;
-    }
-    return codes;
-}
-
-void ExpectComplete(const TextRecord& texts, const std::string& where) {
-    const std::string germanList = texts.s[1];
-    for (int lang = 0; lang < kDeviceLanguageCount; ++lang) {
-        const std::string name = texts.s[2 * lang] ? texts.s[2 * lang] : "";
-        const std::string list = texts.s[2 * lang + 1] ? texts.s[2 * lang + 1] : "";
-        EXPECT_NE(name, "") << where << " language " << lang;
-        EXPECT_EQ(list.empty(), germanList.empty()) << where << " language " << lang;
-        if (!germanList.empty()) {
-            EXPECT_EQ(Codes(list), Codes(germanList)) << where << " language " << lang;
-        }
-    }
-}
 
 TEST(OpModeTexts, EveryTitleLabelAndListExistsInAllLanguages) {
     for (int type : {28, 170, 175, 176, 174}) {
@@ -46,11 +22,13 @@ TEST(OpModeTexts, EveryTitleLabelAndListExistsInAllLanguages) {
             const TMenuEntry& entry = menu.entries[i];
             const std::string where = std::string(menu.name) + " entry " + std::to_string(i);
             ASSERT_NE(entry.texts, nullptr) << where;
-            ExpectComplete(*entry.texts, where);
+            ExpectTextsComplete(*entry.texts, where);
             for (const TParamEntry& row : ParamEntries(entry))
-                if (row.texts != nullptr) ExpectComplete(*row.texts, where + " row " + std::to_string(&row - entry.params));
+                if (row.texts != nullptr) ExpectTextsComplete(*row.texts, where + " row " + std::to_string(&row - entry.params));
         }
     }
+    for (const TParamEntry& row : OpModeOptParams)
+        if (row.texts != nullptr) ExpectTextsComplete(*row.texts, "OpModeOpt row " + std::to_string(&row - OpModeOptParams.data()));
 }
 
 TEST_F(OpModeFixture, HeadingsAndButtonLabelsExistInAllLanguages) {
