@@ -6,7 +6,8 @@
 namespace tessalin::opmode {
 
 // ---- the button shared with the I-module pages
-// One button "REFRESH" labelled "Apply"; pressing it runs `apply`, whose answer asks for a page rebuild.
+// One button "REFRESH" labelled "Apply" (the row's text); pressing it runs `apply`, whose answer asks for
+// a page rebuild.
 bool RefreshButton(int event, TEvParRec& rec, bool (*apply)());
 
 // ---- rows of the digital-sensor page; the slot a row belongs to is its argument (0..2)

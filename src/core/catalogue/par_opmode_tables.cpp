@@ -24,7 +24,7 @@ constexpr Predicate kVariableItemsNew[] = {ChosenSenvaro, ChosenSenvaroF12, Chos
 
 // A scratch row of slot k.
 constexpr Row SlotRow(uint16_t scratch, int k, uint32_t flags, Handler handler, const TextRecord& texts,
-                      const Predicate* items) {
+                      std::span<const Predicate> items = {}) {
     Row row = List(Scratch(static_cast<uint16_t>(scratch + k)), 0, flags, handler, texts, items);
     row.entry.arg = k;
     row.hasDefault = false;
@@ -33,7 +33,7 @@ constexpr Row SlotRow(uint16_t scratch, int k, uint32_t flags, Handler handler, 
 
 constexpr Row ApplyRow() {
     Row row{TParamEntry{.location = Scratch(0x700A), .flags = kPfRebuildPage | kPfLabelFromHandler | kPfNoDocumentation,
-                        .kind = kKindButtons, .handler = RowApply}};
+                        .kind = kKindButtons, .handler = RowApply, .texts = &kTxtApply}};
     return row;
 }
 
@@ -45,9 +45,9 @@ constexpr Row kRows[] = {
     SlotRow(0x7003, 0, 0, RowVariableOld, kTxtVariableOld, kVariableItemsOld),
     SlotRow(0x7003, 1, 0, RowVariableOld, kTxtVariableOld, kVariableItemsOld),
     SlotRow(0x7003, 2, 0, RowVariableOld, kTxtVariableOld, kVariableItemsOld),
-    SlotRow(0x7000, 0, kPfRebuildPage, RowModeNew, kTxtModeNew, nullptr),
-    SlotRow(0x7000, 1, kPfRebuildPage, RowModeNew, kTxtModeNew, nullptr),
-    SlotRow(0x7000, 2, kPfRebuildPage, RowModeNew, kTxtModeNew, nullptr),
+    SlotRow(0x7000, 0, kPfRebuildPage, RowModeNew, kTxtModeNew),
+    SlotRow(0x7000, 1, kPfRebuildPage, RowModeNew, kTxtModeNew),
+    SlotRow(0x7000, 2, kPfRebuildPage, RowModeNew, kTxtModeNew),
     SlotRow(0x7003, 0, 0, RowVariableNew, kTxtVariableNew, kVariableItemsNew),
     SlotRow(0x7003, 1, 0, RowVariableNew, kTxtVariableNew, kVariableItemsNew),
     SlotRow(0x7003, 2, 0, RowVariableNew, kTxtVariableNew, kVariableItemsNew),
@@ -64,9 +64,9 @@ constexpr Row kOpticalRows[] = {
     SlotRow(0x7000, 0, kPfRebuildPage, RowOwnSlot, kTxtModeOptical, kModeItemsOptical),
     SlotRow(0x7000, 1, kPfRebuildPage, RowOwnSlot, kTxtModeOptical, kModeItemsOptical),
     SlotRow(0x7000, 2, kPfRebuildPage, RowOwnSlot, kTxtModeOptical, kModeItemsOptical),
-    SlotRow(0x7003, 0, 0, RowOwnSlot, kTxtSensorTypeOptical, nullptr),
-    SlotRow(0x7003, 1, 0, RowOwnSlot, kTxtSensorTypeOptical, nullptr),
-    SlotRow(0x7003, 2, 0, RowOwnSlot, kTxtSensorTypeOptical, nullptr),
+    SlotRow(0x7003, 0, 0, RowOwnSlot, kTxtSensorTypeOptical),
+    SlotRow(0x7003, 1, 0, RowOwnSlot, kTxtSensorTypeOptical),
+    SlotRow(0x7003, 2, 0, RowOwnSlot, kTxtSensorTypeOptical),
     Separator(),
     ApplyRow(),
 };

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/catalogue/events.h"
+#include "core/catalogue/par_opmode_texts.h"
 #include "core/catalogue/par_radio.h"
 #include "core/catalogue/par_radio_handlers.h"
 #include "core/catalogue/par_radio_texts.h"
@@ -34,7 +35,7 @@ constexpr Predicate kChannel2Items[] = {Ch2Item0, Ch2Item1, Ch2Item2, Ch2Item3, 
 
 constexpr Row RefreshRow(uint16_t scratch, Handler handler) {
     return {TParamEntry{.location = Scratch(scratch), .flags = kPfRebuildPage | kPfLabelFromHandler | kPfNoDocumentation,
-                        .kind = kKindButtons, .handler = handler}};
+                        .kind = kKindButtons, .handler = handler, .texts = &opmode::kTxtApply}};
 }
 
 // ---- parameter tables ------------------------------------------------------------------------------

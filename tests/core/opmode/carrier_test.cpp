@@ -226,15 +226,7 @@ TEST_F(OpModeFixture, TheOpticalCarriersPageKeepsItsOxygenSensor) {
     ASSERT_EQ(Ws().Device.Slot[0].Code, 211);
     ASSERT_TRUE(BuildDeviceTree());
 
-    // The page as the optical sensor's menu item opens it.
-    const TMenuEntry entry = OpModeOptMenuEntry(0x0101);
-    const uint8_t block = Ws().Device.Slot[0].RecIndex;
-    Ws().CurrentPage = TTabPtrRec{211, block, kPosSlot1, &entry, entry.params, entry.lastParam, "page"};
-    Ws().CurrentParam = TParamRef{211, block, kPosSlot1, entry.params};
-    TEvParRec ev;
-    ASSERT_TRUE(AskMenu(entry, kEvMenuVisible, ev));
-    AskMenu(entry, kEvPageOpen, ev);
-    PageModel page = BuildFormpage();
+    PageModel page = Open(kPosSlot1, SlotEntry(kPosSlot1, 0));
     EXPECT_EQ(ShownRows(page), (std::vector<int>{0, 1, 4, 7, 8}));
     EXPECT_EQ(ItemCodes(page, 1), (std::vector<int>{11}));
     EXPECT_EQ(ItemCodes(page, 4), (std::vector<int>{1}));

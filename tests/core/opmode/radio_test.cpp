@@ -68,11 +68,12 @@ TEST_F(Radio, AChangedVariableReinitialisesItsChannel) {
     ASSERT_TRUE(Refresh(page, kRefresh));
     EXPECT_EQ(Ws().Device.Slot[0].Code, 152);
     for (bool setB : {false, true}) {
-        EXPECT_EQ(Ws().ParImage.u8(Block(0, Section::PH_SET, 21, setB)), 0);
+        // The oxygen defaults replace the pH values.
+        EXPECT_EQ(Ws().ParImage.u8(Block(0, Section::PH_SET, 21, setB)), DefaultRecord(Section::OXY_SET)[21]);
         EXPECT_EQ(Ws().ParImage.u8(Block(0, Section::OXY_SET, 23, setB)), 5);  // trace sensor 001
         EXPECT_FLOAT_EQ(Ws().ParImage.f32(Block(0, Section::OXY_FIX, 112, setB)), -8000);
         // An analogue channel gets no fixed start values.
-        EXPECT_EQ(Ws().ParImage.u8(Block(0, Section::OXY_FIX, 148, setB)), 0);
+        EXPECT_EQ(Ws().ParImage.u8(Block(0, Section::OXY_FIX, 148, setB)), DefaultRecord(Section::OXY_FIX)[148]);
     }
 }
 
