@@ -6,6 +6,7 @@
 #include "core/catalogue/par_base.h"
 #include "core/catalogue/par_cond.h"
 #include "core/catalogue/par_condi.h"
+#include "core/catalogue/par_digorp.h"
 #include "core/catalogue/par_fieldbus.h"
 #include "core/catalogue/par_out.h"
 #include "core/catalogue/par_oxy.h"
@@ -139,6 +140,8 @@ std::span<const uint8_t> DefaultRecord(Section section) {
         case Section::COM_FIX: return ComFixDefaultRecord();
         case Section::PH_SET: return PhSetDefaultRecord();
         case Section::PH_FIX: return PhFixDefaultRecord();
+        case Section::ORP_SET: return OrpSetDefaultRecord();
+        case Section::ORP_FIX: return OrpFixDefaultRecord();
         case Section::COND_SET: return CondSetDefaultRecord();
         case Section::COND_FIX: return CondFixDefaultRecord();
         case Section::CONDI_SET: return CondISetDefaultRecord();
