@@ -28,6 +28,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace tessalin {
+class TParamTreeview;
 struct CommandResult;
 struct SaveContext;
 }  // namespace tessalin
@@ -38,6 +39,7 @@ class FormPage;
 
 class TCardForm;
 class TChildForm;
+class TKonfiguratorForm;
 class TLoadForm;
 class TZandorInfoForm;
 
@@ -161,6 +163,9 @@ private:
     void ShowTerminalPlan();
     void ShowDeviceDescription();
     void RunConfigurator();
+    // The description page's tree and the configurator window, made when first needed.
+    TParamTreeview* DescriptionTree();
+    TKonfiguratorForm& KonfiguratorForm();
     void ServicePageRequests();
 
     Prompter& prompter_;
