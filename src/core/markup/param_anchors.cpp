@@ -63,7 +63,7 @@ std::optional<std::string> ToggledValue(std::string_view props, std::string_view
 }
 
 std::string EditorStartValue(std::string_view value, std::string_view emptyParam) {
-    return value == emptyParam ? std::string() : std::string(value);
+    return value == emptyParam ? std::string() : UnescapeParamValue(value);
 }
 
 std::string DeliveredValue(std::string_view value, std::string_view emptyParam) {

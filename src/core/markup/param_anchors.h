@@ -25,7 +25,8 @@ std::string MenuCaptionValue(std::string_view caption);
 // otherwise the first; nothing with fewer than two choices.
 std::optional<std::string> ToggledValue(std::string_view props, std::string_view value);
 
-// The value an editor starts with: the empty-parameter text stands for an empty value.
+// The value an editor starts with: the empty-parameter text stands for an empty value, and the
+// entities the commit wrote are decoded, so that editing a value again does not escape it twice.
 std::string EditorStartValue(std::string_view value, std::string_view emptyParam);
 
 // A value an editor delivered, before the owner sees it: empty becomes the empty-parameter text.

@@ -21,6 +21,8 @@ TEST(ParamAnchorsTest, ToggleAndEmptyValues) {
     EXPECT_EQ(ToggledValue("ein", "ein"), std::nullopt);
     EXPECT_EQ(EditorStartValue("?", "?"), "");
     EXPECT_EQ(EditorStartValue("12", "?"), "12");
+    // A value written escaped comes back as typed, so a second edit does not escape it again.
+    EXPECT_EQ(EditorStartValue(EscapeParamValue("a<b & \"c\""), "?"), "a<b & \"c\"");
     EXPECT_EQ(DeliveredValue("", "?"), "?");
     EXPECT_EQ(DeliveredValue("x", "?"), "x");
 }
