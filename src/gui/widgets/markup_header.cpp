@@ -14,7 +14,9 @@ void MarkupHeaderView::paintSection(QPainter* painter, const QRect& rect, int lo
     option.section = logicalIndex;
     const QString markup = model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
     option.text.clear();
+    painter->save();
     style()->drawControl(QStyle::CE_Header, &option, painter, this);
+    painter->restore();
 
     painter->save();
     painter->setFont(font());
