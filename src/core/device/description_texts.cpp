@@ -8,8 +8,6 @@ namespace {
 
 // Deutsch, English, Français, Italiano, Svenska, Español, Português; in the order of DescriptionWord.
 constexpr LanguageTexts kTexts[] = {
-    {"Gerätebeschreibung", "Device description", "Description de l'appareil", "Descrizione dello strumento",
-     "Apparatbeskrivning", "Descripción del equipo", "Descrição do equipamento"},
     {"Konfigurator", "Configurator", "Configurateur", "Configuratore", "Konfigurator", "Configurador",
      "Configurador"},
     {"keine Konfiguration geladen!", "No Configuration loaded!", "Aucune configuration chargée !",

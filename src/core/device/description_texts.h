@@ -6,7 +6,6 @@
 namespace tessalin {
 
 enum class DescriptionWord {
-    PageCaption,    // "Gerätebeschreibung"
     Configurator,   // the button that opens the configurator
     NothingLoaded,  // "keine Konfiguration geladen!"
     Software,

@@ -98,7 +98,6 @@ std::vector<std::string> ListedOptionNames() {
 HardwareDescription BuildHardwareDescription() {
     const TDevice& device = Ws().Device;
     HardwareDescription d;
-    d.pageCaption = DescriptionText(DescriptionWord::PageCaption);
     d.buttonCaption = DescriptionText(DescriptionWord::Configurator);
     if (device.Origin == kOriginNone) {
         d.items.push_back(Leaf(DescriptionText(DescriptionWord::NothingLoaded)));

@@ -14,7 +14,6 @@ struct DescriptionItem {
 };
 
 struct HardwareDescription {
-    std::string pageCaption;
     std::string buttonCaption;
     std::vector<DescriptionItem> items;  // top-level items; the first (the front unit) is shown expanded
 };

@@ -258,6 +258,7 @@ int TKonfiguratorForm::SelectedPosition() const {
 // ---- buttons ------------------------------------------------------------------------------------
 
 void TKonfiguratorForm::TreeSelectionChanging(QTreeWidgetItem* item) {
+    SpeedButtonToVTR_->setEnabled(false);
     const int position = item ? item->data(0, kPositionRole).toInt() : -1;
     const configurator::Enabling e = config_->enabling(position);
     SpeedButtonFromVTR_->setEnabled(e.remove);

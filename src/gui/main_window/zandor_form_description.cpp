@@ -141,7 +141,6 @@ TParamTreeview* TZandorForm::DescriptionTree() {
 void TZandorForm::ShowDeviceDescription() {
     TParamTreeview* tree = DescriptionTree();
     const HardwareDescription description = BuildHardwareDescription();
-    MainPageControl_->setTabText(kPageDescription, QString::fromStdString(description.pageCaption));
     MainPageControl_->widget(kPageDescription)
         ->findChild<QPushButton*>("KonfiguratorButton")
         ->setText(QString::fromStdString(description.buttonCaption));

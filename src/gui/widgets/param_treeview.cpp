@@ -99,6 +99,15 @@ TParamTreeview::TParamTreeview(QWidget* parent) : QTreeWidget(parent) {
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
     setItemDelegate(new ParamItemDelegate(this));
+    // Items that go away take the hover state with them.
+    const auto forgetHover = [this] {
+        hoverItem_ = nullptr;
+        hoverHref_.clear();
+        hoverAnchor_ = -1;
+        hoverRect_ = QRect();
+    };
+    connect(model(), &QAbstractItemModel::modelAboutToBeReset, this, forgetHover);
+    connect(model(), &QAbstractItemModel::rowsAboutToBeRemoved, this, forgetHover);
 
     menu_ = new QMenu(this);
     menu_->setObjectName("ParamPopupMenu");
@@ -123,6 +132,8 @@ TParamTreeview::TParamTreeview(QWidget* parent) : QTreeWidget(parent) {
 }
 
 TParamTreeview::~TParamTreeview() {
+    // The items are deleted after this part of the object is gone.
+    disconnect(model(), nullptr, this, nullptr);
     for (PopupEditing* editor : std::initializer_list<PopupEditing*>{edit_, mask_, spin_, list_, date_})
         editor->callbacks = {};
 }

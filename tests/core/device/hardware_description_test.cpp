@@ -49,7 +49,6 @@ TEST_F(HardwareDescriptionTest, NothingLoadedIsOneItemInTheDeviceLanguage) {
     Ws().DeviceLanguage = 1;
     d = BuildHardwareDescription();
     EXPECT_EQ(Texts(d.items), std::vector<std::string>{"No Configuration loaded!"});
-    EXPECT_EQ(d.pageCaption, "Device description");
     EXPECT_EQ(d.buttonCaption, "Configurator");
 }
 
