@@ -4,6 +4,8 @@
 #include <array>
 #include <map>
 
+#include "core/catalogue/par_calc.h"
+#include "core/catalogue/par_front.h"
 #include "core/catalogue/par_ph.h"
 
 namespace tessalin {
@@ -19,7 +21,7 @@ constexpr MenuTable Empty(std::string_view name) { return MenuTable{name, kNoEnt
 // One accessor per family menu. A family's catalogue file declares its table and end index; its accessor
 // then returns {name, table, end}.
 MenuTable BaseMenu() { return Empty("MenuBase"); }
-MenuTable FrontMenu() { return Empty("MenuFront"); }
+MenuTable FrontMenu() { return MenuTable{"MenuFront", MenuFront, kMenuFrontEnd}; }
 MenuTable RadioMenu() { return Empty("MenuRadio"); }
 MenuTable PhMenu() { return MenuTable{"MenuPH", MenuPH, kMenuPHEnd}; }
 MenuTable DigPhMenu() { return Empty("MenuDigPH"); }
@@ -39,10 +41,10 @@ MenuTable PidMenu() { return Empty("MenuPID"); }
 MenuTable PaMenu() { return Empty("MenuPA"); }
 MenuTable FfMenu() { return Empty("MenuFF"); }
 MenuTable ProbeMenuTable() { return Empty("MenuProbe"); }
-MenuTable CalcPhMenu() { return Empty("MenuCalcPH"); }
-MenuTable CalcCondMenu() { return Empty("MenuCalcCond"); }
-MenuTable CalcOxyMenu() { return Empty("MenuCalcOxy"); }
-MenuTable CalcCo2Menu() { return Empty("MenuCalcCO2"); }
+MenuTable CalcPhMenu() { return MenuTable{"MenuCalcPH", MenuCalcPH, kMenuCalcPHEnd}; }
+MenuTable CalcCondMenu() { return MenuTable{"MenuCalcCond", MenuCalcCond, kMenuCalcCondEnd}; }
+MenuTable CalcOxyMenu() { return MenuTable{"MenuCalcOxy", MenuCalcOxy, kMenuCalcOxyEnd}; }
+MenuTable CalcCo2Menu() { return MenuTable{"MenuCalcCO2", MenuCalcCO2, kMenuCalcCO2End}; }
 
 struct TypeMenu {
     int moduleType;

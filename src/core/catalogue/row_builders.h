@@ -46,8 +46,8 @@ constexpr Row Separator() {
     return {TParamEntry{.arg = kNoPicture, .flags = kPfHeading, .kind = kKindHeading, .handler = DefaultHandler}};
 }
 
-constexpr Row HandlerHeading(Handler handler, const TextRecord* texts) {
-    return {TParamEntry{.arg = kNoPicture, .flags = kPfHeadingFromHandler, .kind = kKindHeading,
+constexpr Row HandlerHeading(Handler handler, const TextRecord* texts, int32_t picture = kNoPicture) {
+    return {TParamEntry{.arg = picture, .flags = kPfHeadingFromHandler, .kind = kKindHeading,
                         .handler = handler, .texts = texts}};
 }
 
@@ -62,6 +62,36 @@ constexpr Row List(Location at, int value, uint32_t flags, Handler handler, cons
     return {TParamEntry{.location = at, .flags = flags | itemFlag | kPfUInt8, .kind = kKindChoice,
                         .handler = handler, .texts = &texts, .itemConditions = items},
             true, static_cast<double>(value)};
+}
+
+// A choice among the process variables of a class mask (the default handler's list); a mask with 0x10000
+// offers "Off" first.
+constexpr Row ProcessVariable(Location at, int value, int32_t classMask, uint32_t flags, Handler handler,
+                              const TextRecord& texts) {
+    Row row = List(at, value, flags | kPfListFromHandler, handler, texts);
+    row.entry.arg = classMask;
+    return row;
+}
+
+// A slider over one byte from `lower` to `upper` (signed with kPfInt8, else unsigned).
+constexpr Row Slider(Location at, uint32_t encoding, int value, int lower, int upper, uint32_t flags,
+                     Handler handler, const TextRecord& texts) {
+    return {TParamEntry{.location = at, .flags = flags | encoding, .kind = kKindSlider,
+                        .lower = static_cast<float>(lower), .upper = static_cast<float>(upper),
+                        .handler = handler, .texts = &texts},
+            true, static_cast<double>(value)};
+}
+
+// A matrix of check cells over the bytes from `at` on; the handler labels it and keeps its state.
+constexpr Row Matrix(Location at, int rows, int columns, Handler handler, const TextRecord& texts) {
+    return {TParamEntry{.arg = rows | (columns << 8), .location = at, .kind = kKindMatrix, .handler = handler,
+                        .texts = &texts}};
+}
+
+// A row whose handler reads a small argument of its own (a temperature, a column, a related offset).
+constexpr Row WithArg(Row row, int32_t arg) {
+    row.entry.arg = arg;
+    return row;
 }
 
 constexpr Row Number(Location at, uint32_t encoding, double value, uint8_t valueType, Limits limits,

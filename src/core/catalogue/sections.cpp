@@ -3,6 +3,8 @@
 #include <array>
 #include <vector>
 
+#include "core/catalogue/par_calc.h"
+#include "core/catalogue/par_front.h"
 #include "core/catalogue/par_ph.h"
 #include "core/range_error.h"
 
@@ -103,11 +105,12 @@ long long ParamOffset(const Location& location, uint8_t slot, bool setB) {
 
 namespace {
 
-// BUF-FIX of a factory-fresh front unit: the I-module block runs one analog pH sensor (mode 2, sensor
-// kind 0, analog technology), and each slot's digital sensor is a pH sensor of the first kind (family 6,
-// kind 0).
+// BUF-FIX of a factory-fresh front unit: the front's user buffer tables; the I-module block runs one analog
+// pH sensor (mode 2, sensor kind 0, analog technology), and each slot's digital sensor is a pH sensor of
+// the first kind (family 6, kind 0).
 std::vector<uint8_t> BufFixDefaults() {
-    std::vector<uint8_t> record(SectionOf(Section::BUF_FIX).size, 0);
+    const auto front = FrontBufFixDefaults();
+    std::vector<uint8_t> record(front.begin(), front.end());
     record[212] = 2;
     record[227] = 1;
     for (int s = 0; s < 3; ++s) record[340 + 2 * s] = 6;
@@ -122,6 +125,13 @@ std::span<const uint8_t> DefaultRecord(Section section) {
     static const std::vector<uint8_t> zeros(4096, 0);
     switch (section) {
         case Section::BUF_FIX: return bufFix;
+        case Section::SYS_FIX: return FrontSysFixDefaults();
+        case Section::SYS_SET: return FrontSysSetDefaults();
+        case Section::CTRL_FIX: return FrontCtrlFixDefaults();
+        case Section::CALCPH_SET:
+        case Section::CALCCOND_SET:
+        case Section::CALCOXY_SET:
+        case Section::CALCCO2_SET: return CalcSetDefaultRecord(section);
         case Section::PH_SET: return PhSetDefaultRecord();
         case Section::PH_FIX: return PhFixDefaultRecord();
         default: return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
