@@ -19,7 +19,8 @@ constexpr const char* kHelp =
     "                        (-o OUTFRONT [OUTPURGON] | --in-place)\n"
     "Commits TEXT to row R of the page of the tree node at PATH exactly as leaving the row's edit would:\n"
     "a number is checked against its limits (and corrected to the limit), a list takes the item given by its\n"
-    "text or its code, a text field keeps what its character set allows. Prints the check result and the\n"
+    "text or its code, a text field keeps what its character set allows, a matrix takes\n"
+    "'ROW,COLUMN,on' or 'ROW,COLUMN,off' (each a label or an index from 0). Prints the check result and the\n"
     "value now stored, then writes the data set. A data set with a Purgon image needs OUTPURGON with -o.\n";
 
 constexpr const char* kCheckMeaning[] = {"accepted", "not a number", "decimal places not allowed",
@@ -64,6 +65,31 @@ int ChoiceIndex(const PageRow& row, const std::string& value) {
         for (std::size_t i = 0; i < row.items.size(); ++i)
             if (row.items[i].code == code) return static_cast<int>(i);
     return -1;
+}
+
+// The index of a matrix row or column given by its label or its number, or -1.
+int MatrixIndex(const std::vector<std::string>& labels, const std::string& text) {
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        if (labels[i] == text) return static_cast<int>(i);
+    int index = -1;
+    if (ParseInt(text, index) && index >= 0 && index < static_cast<int>(labels.size())) return index;
+    return -1;
+}
+
+// Ticks or clears one available cell of a matrix: "ROW,COLUMN,on|off".
+int CommitMatrix(PageModel& page, PageRow& row, const std::string& value) {
+    const std::size_t first = value.find(','), last = value.rfind(',');
+    const std::string state = last == std::string::npos ? "" : value.substr(last + 1);
+    if (first == last || (state != "on" && state != "off"))
+        return UsageError("set", "a matrix takes ROW,COLUMN,on or ROW,COLUMN,off");
+    const int j = MatrixIndex(row.matrixRows, value.substr(0, first));
+    const int i = MatrixIndex(row.matrixColumns, value.substr(first + 1, last - first - 1));
+    if (j < 0 || i < 0) return UsageError("set", "row " + std::to_string(row.row) + " has no cell '" + value + "'");
+    if (row.cells[j][i] == kCellDisabled)
+        return UsageError("set", "the cell " + row.matrixRows[j] + "/" + row.matrixColumns[i] + " is not available");
+    ClickMatrixCell(page, row.row, j, i, state == "on");
+    std::printf("check: 0 accepted\n");
+    return kExitOk;
 }
 
 // Commits the value; returns kExitOk, or kExitUsage after a message when nothing could be stored.
@@ -119,6 +145,8 @@ int Commit(PageModel& page, PageRow& row, const std::string& value, const Args& 
             std::printf("check: 0 accepted\n");
             return kExitOk;
         }
+        case kKindMatrix:
+            return CommitMatrix(page, row, value);
         default:
             return UsageError("set", "row " + std::to_string(row.row) + " (" + KindName(row) + ") holds no value to set");
     }
