@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/configurator/configurator.h"
@@ -20,10 +21,13 @@
 namespace tessalin::test {
 
 struct DeviceSpec {
-    int front = 2;             // 2, or 17 for the explosion-protected variant (with base 15)
-    char major = '9';
+    DeviceSpec(int frontCode = 2, char majorVersion = '9', std::vector<int> slotModules = {}, uint32_t optionWord = 0)
+        : front(frontCode), major(majorVersion), modules(std::move(slotModules)), options(optionWord) {}
+
+    int front;                 // 2, or 17 for the explosion-protected variant (with base 15)
+    char major;
     std::vector<int> modules;  // slot modules in order, as the configurator places them
-    uint32_t options = 0;      // the option word, written over the configurator's
+    uint32_t options;          // the option word, written over the configurator's
 };
 
 inline constexpr long long kOptionWordAt = 8224;
@@ -45,6 +49,22 @@ inline void MakeDevice(const DeviceSpec& spec) {
     c.commit();
     Ws().ParImage.setU32(kOptionWordAt, spec.options);
     Redecode();
+}
+
+// Puts module `code` into slot s (0..2) of the image in place of what the configurator put there, for
+// modules the configurator does not offer (the CO2 module), and decodes the device again.
+inline void ReplaceModule(int s, uint8_t code, uint8_t hwId) {
+    Ws().ParImage.setU8(36 + 5LL * s, code);
+    const long long record = 8256 + 8LL * Ws().ParImage.u8(37 + 5LL * s);
+    Ws().ParImage.setU8(record, hwId);
+    Redecode();
+}
+
+// Two CO2 modules in slots [I] and [II] (they keep the pH sections the configurator gave the slots).
+inline void MakeCo2Device(char major = '9') {
+    MakeDevice({2, major, {3, 3}});
+    ReplaceModule(0, 18, 40);
+    ReplaceModule(1, 18, 40);
 }
 
 // The node of a menu entry of the component at `position`, or -1 when it is not in the tree.

@@ -8,7 +8,7 @@ namespace {
 
 struct MenuCase {
     const char* name;
-    std::vector<int> modules;
+    std::vector<int> modules;  // none: two CO2 modules
     int definition;
     std::vector<std::pair<int, uint8_t>> blockBytes;  // block 1 set section
     std::pair<uint8_t, uint8_t> media;                // of the oxygen modules of the pair
@@ -21,7 +21,11 @@ class CalcMenu : public ::testing::TestWithParam<MenuCase> {};
 
 TEST_P(CalcMenu, ShowsTheMessagesOfTheValuesItCalculates) {
     const MenuCase& c = GetParam();
-    MakeDevice({2, '9', c.modules});
+    if (c.modules.empty()) {
+        MakeCo2Device();
+    } else {
+        MakeDevice({2, '9', c.modules});
+    }
     ChooseBlock(0, c.definition);
     SetMeasureIn(0, c.media.first);
     SetMeasureIn(1, c.media.second);
@@ -43,7 +47,7 @@ const MenuCase kMenuCases[] = {
      kMenuCalcOxyEnd, {0, 1, 6, 7, 8}},
     {"OxyLiquidAndGas", {10, 11}, 7, {{8, 1}, {9, 1}, {10, 1}, {11, 1}, {98, 1}, {99, 1}, {12, 1}}, {1, 2},
      MenuCalcOxy, kMenuCalcOxyEnd, {0, 1, 8}},
-    {"Co2", {18, 18}, 10, {{8, 1}, {11, 2}}, {0, 0}, MenuCalcCO2, kMenuCalcCO2End, {0, 1, 2, 5}},
+    {"Co2", {}, 10, {{8, 1}, {11, 2}}, {0, 0}, MenuCalcCO2, kMenuCalcCO2End, {0, 1, 2, 5}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, CalcMenu, ::testing::ValuesIn(kMenuCases),

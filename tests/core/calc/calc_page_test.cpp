@@ -59,18 +59,22 @@ TEST(CalcMessages, LimitsAreShownWhileTheyAreVariableInTheShownSet) {
 
 TEST(CalcMessages, ValuesCarryTheUnitsOfTheirQuantity) {
     const struct {
-        std::vector<int> modules;
+        std::vector<int> modules;  // none: two CO2 modules
         int definition;
         const TMenuEntry* page;
         const char* unit;
     } cases[] = {
         {{3, 3}, 1, &MenuCalcPH[3], "mV"},
         {{5, 5}, 4, &MenuCalcCond[4], "°C"},
-        {{18, 18}, 10, &MenuCalcCO2[5], "hPa"},
-        {{18, 18}, 10, &MenuCalcCO2[2], "%"},
+        {{}, 10, &MenuCalcCO2[5], "hPa"},
+        {{}, 10, &MenuCalcCO2[2], "%"},
     };
     for (const auto& c : cases) {
-        MakeDevice({2, '9', c.modules});
+        if (c.modules.empty()) {
+            MakeCo2Device();
+        } else {
+            MakeDevice({2, '9', c.modules});
+        }
         ChooseBlock(0, c.definition);
         for (int offset = 8; offset <= 11; ++offset) SetBlockByte(offset, 1);
         BuildDeviceTree();
@@ -105,7 +109,9 @@ TEST(CalcConductivity, FactorsFollowThePhValueAndTheVersion) {
             page = BuildFormpage();
         }
         EXPECT_EQ(ShownRows(page), c.rows) << c.major << " " << c.phValue;
-        if (const PageRow* factor = page.find(8)) EXPECT_EQ(factor->enabled, c.editable);
+        if (const PageRow* factor = page.find(8)) {
+            EXPECT_EQ(factor->enabled, c.editable);
+        }
     }
 }
 

@@ -20,7 +20,7 @@ float FloatAt(long long offset) { return Ws().ParImage.f32(offset); }
 
 TEST(FrontCalcBlocks, OfferEveryDefinitionThatFitsTheModules) {
     const struct {
-        std::vector<int> modules;
+        std::vector<int> modules;  // none: two CO2 modules
         std::string list;
     } cases[] = {
         {{3, 12}, "0 Aus | 1 [I] [II] Calc pH, pH"},
@@ -28,12 +28,17 @@ TEST(FrontCalcBlocks, OfferEveryDefinitionThatFitsTheModules) {
         {{3, 3, 3}, "0 Aus | 1 [I] [II] Calc pH, pH | 2 [I] [III] Calc pH, pH | 3 [II] [III] Calc pH, pH"},
         {{5, 10, 6}, "0 Aus | 5 [I] [III] Calc Cond, Cond"},
         {{8, 11, 10}, "0 Aus | 9 [II] [III] Calc Oxy, Oxy"},
-        {{18, 18}, "0 Aus | 10 [I] [II] Calc CO2, CO2"},
+        {{}, "0 Aus | 10 [I] [II] Calc CO2, CO2"},
     };
     for (const auto& c : cases) {
-        MakeDevice({2, '9', c.modules});
+        if (c.modules.empty()) {
+            MakeCo2Device();
+        } else {
+            MakeDevice({2, '9', c.modules});
+        }
         const PageModel page = OpenPage(kBlocksPage, kPosFront);
         for (int row : {0, 1}) {
+            ASSERT_NE(page.find(row), nullptr) << c.list;
             std::string list;
             for (const ChoiceItem& item : page.find(row)->items)
                 list += (list.empty() ? "" : " | ") + std::to_string(item.code) + " " + item.text;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/catalogue/codec.h"
 #include "core/catalogue/par_front.h"
 #include "support/configured_device.h"
 #include "support/text_checks.h"
@@ -28,7 +29,9 @@ TEST(FrontTexts, HandlerTextsExistInAllLanguages) {
             const PageModel page = BuildFormpage();
             for (const PageRow& row : page.rows) {
                 const std::string where = n.text + " row " + std::to_string(row.row) + " in " + kLanguageNames[lang];
-                if (!row.heading) EXPECT_NE(row.label, "") << where;
+                if (!row.heading) {
+                    EXPECT_NE(row.label, "") << where;
+                }
                 for (const ChoiceItem& item : row.items) EXPECT_NE(item.text, "") << where;
                 for (const std::string& label : row.matrixRows) EXPECT_NE(label, "") << where;
                 for (const std::string& label : row.matrixColumns) EXPECT_NE(label, "") << where;
