@@ -5,8 +5,11 @@
 #include <map>
 
 #include "core/catalogue/par_calc.h"
+#include "core/catalogue/par_cond.h"
+#include "core/catalogue/par_condi.h"
 #include "core/catalogue/par_front.h"
 #include "core/catalogue/par_ph.h"
+#include "core/purgon/purgon.h"
 
 namespace tessalin {
 
@@ -28,11 +31,11 @@ MenuTable DigPhMenu() { return Empty("MenuDigPH"); }
 MenuTable DigPhOrpMenu() { return Empty("MenuDigPHORP"); }
 MenuTable DigPh12Menu() { return Empty("MenuDigPH12"); }
 MenuTable DigOrpMenu() { return Empty("MenuDigORP"); }
-MenuTable CondMenu() { return Empty("MenuCond"); }
-MenuTable DigCondMenu() { return Empty("MenuDigCond"); }
-MenuTable CondIMenu() { return Empty("MenuCondI"); }
-MenuTable DigCondIMenu() { return Empty("MenuDigCondI"); }
-MenuTable SensorCondIMenu() { return Empty("MenuSensorCondI"); }
+MenuTable CondMenu() { return MenuTable{"MenuCond", MenuCond, kMenuCondEnd}; }
+MenuTable DigCondMenu() { return MenuTable{"MenuDigCond", MenuDigCond, kMenuDigCondEnd}; }
+MenuTable CondIMenu() { return MenuTable{"MenuCondI", MenuCondI, kMenuCondIEnd}; }
+MenuTable DigCondIMenu() { return MenuTable{"MenuDigCondI", MenuDigCondI, kMenuDigCondIEnd}; }
+MenuTable SensorCondIMenu() { return MenuTable{"MenuSensorCondI", MenuSensorCondI, kMenuSensorCondIEnd}; }
 MenuTable OxyMenu() { return Empty("MenuOxy"); }
 MenuTable DigOxyMenu() { return Empty("MenuDigOxy"); }
 MenuTable OptOxyMenu() { return Empty("MenuOptOxy"); }
@@ -40,7 +43,7 @@ MenuTable OutMenu() { return Empty("MenuOut"); }
 MenuTable PidMenu() { return Empty("MenuPID"); }
 MenuTable PaMenu() { return Empty("MenuPA"); }
 MenuTable FfMenu() { return Empty("MenuFF"); }
-MenuTable ProbeMenuTable() { return Empty("MenuProbe"); }
+MenuTable ProbeMenuTable() { return MenuTable{"MenuProbe", MenuProbe, kMenuProbeEnd}; }
 MenuTable CalcPhMenu() { return MenuTable{"MenuCalcPH", MenuCalcPH, kMenuCalcPHEnd}; }
 MenuTable CalcCondMenu() { return MenuTable{"MenuCalcCond", MenuCalcCond, kMenuCalcCondEnd}; }
 MenuTable CalcOxyMenu() { return MenuTable{"MenuCalcOxy", MenuCalcOxy, kMenuCalcOxyEnd}; }

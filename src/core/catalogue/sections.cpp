@@ -4,8 +4,11 @@
 #include <vector>
 
 #include "core/catalogue/par_calc.h"
+#include "core/catalogue/par_cond.h"
+#include "core/catalogue/par_condi.h"
 #include "core/catalogue/par_front.h"
 #include "core/catalogue/par_ph.h"
+#include "core/purgon/purgon.h"
 #include "core/range_error.h"
 
 namespace tessalin {
@@ -117,23 +120,41 @@ std::vector<uint8_t> BufFixDefaults() {
     return record;
 }
 
+// CTRL-FIX holds the front unit's parameter-set choice and function control matrix and the Purgon
+// controller's presets; each family's record names only its own bytes, so the section's record is their
+// union.
+std::vector<uint8_t> CtrlFixDefaults() {
+    const auto front = FrontCtrlFixDefaults();
+    const auto purgon = PurgonCtrlFixDefaults();
+    std::vector<uint8_t> record(front.begin(), front.end());
+    for (std::size_t i = 0; i < record.size() && i < purgon.size(); ++i)
+        if (purgon[i] != 0) record[i] = purgon[i];
+    return record;
+}
+
 }  // namespace
 
 std::span<const uint8_t> DefaultRecord(Section section) {
     // Families that provide factory defaults give them here; the others give zeros.
     static const std::vector<uint8_t> bufFix = BufFixDefaults();
+    static const std::vector<uint8_t> ctrlFix = CtrlFixDefaults();
     static const std::vector<uint8_t> zeros(4096, 0);
     switch (section) {
         case Section::BUF_FIX: return bufFix;
         case Section::SYS_FIX: return FrontSysFixDefaults();
         case Section::SYS_SET: return FrontSysSetDefaults();
-        case Section::CTRL_FIX: return FrontCtrlFixDefaults();
+        case Section::CTRL_FIX: return ctrlFix;
         case Section::CALCPH_SET:
         case Section::CALCCOND_SET:
         case Section::CALCOXY_SET:
         case Section::CALCCO2_SET: return CalcSetDefaultRecord(section);
         case Section::PH_SET: return PhSetDefaultRecord();
         case Section::PH_FIX: return PhFixDefaultRecord();
+        case Section::COND_SET: return CondSetDefaultRecord();
+        case Section::COND_FIX: return CondFixDefaultRecord();
+        case Section::CONDI_SET: return CondISetDefaultRecord();
+        case Section::CONDI_FIX: return CondIFixDefaultRecord();
+        case Section::PURGON: return PurgonDefaultRecord();
         default: return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
     }
 }
