@@ -1,6 +1,5 @@
-// Rules of the calculation blocks: the difference formulas of a block's pair, the messages pages shown
-// while their value is calculated, the oxygen block's choice between liquid and gas values, and the
-// conductivity block's factors.
+// Rules of the calculation blocks: the difference formulas of a block's pair, the oxygen block's choice
+// between liquid and gas values, and the conductivity block's factors.
 
 #include "core/catalogue/par_calc_handlers.h"
 
@@ -13,6 +12,7 @@
 #include "core/catalogue/par_calc.h"
 #include "core/catalogue/par_calc_texts.h"
 #include "core/catalogue/texts.h"
+#include "core/catalogue/value_rules.h"
 #include "core/device/calc_blocks.h"
 #include "core/device/predicates.h"
 #include "core/workspace.h"
@@ -21,8 +21,8 @@ namespace tessalin::calc {
 
 namespace {
 
-constexpr int kVariableLimits = 3;
-constexpr int kSelectionOn = 1;
+using rules::Menu;
+
 constexpr int kPhValueOff = 2;
 constexpr int kPhValueOtherAlkalization = 5;
 constexpr int kMeasureInLiquids = 1;
@@ -89,10 +89,6 @@ bool BothMeasure(Medium medium) {
 bool Liquids() { return BothMeasure([](int m) { return m == kMeasureInLiquids; }); }
 bool Gases() { return BothMeasure([](int m) { return m == 2 || m == 3; }); }
 
-bool Menu(int event, TEvParRec& rec, bool visible) {
-    return event == kEvMenuVisible ? visible : DefaultHandler(event, rec);
-}
-
 bool InUse(uint16_t differenceAt) { return Byte(differenceAt) != 0; }
 
 }  // namespace
@@ -105,24 +101,7 @@ bool RowDifference(int e, TEvParRec& r) {
     return true;
 }
 
-bool RowLimit(int e, TEvParRec& r) {
-    if (e != kEvRowVisible && e != kEvRowEditable) return DefaultHandler(e, r);
-    const TParamEntry& entry = *Ws().CurrentParam.param;
-    return ParamByte(At(entry.location.section, static_cast<uint16_t>(entry.arg))) == kVariableLimits;
-}
-
 // ---- conductivity block ----------------------------------------------------------------------------
-
-bool MenuCondConductivity(int e, TEvParRec& r) { return Menu(e, r, InUse(8)); }
-bool MenuCondResistivity(int e, TEvParRec& r) { return Menu(e, r, InUse(9)); }
-bool MenuCondTemperature(int e, TEvParRec& r) { return Menu(e, r, InUse(10)); }
-// Ratio, passage, rejection and deviation are watched while they are calculated, the pH value while an
-// alkalization is chosen.
-bool MenuCondRatio(int e, TEvParRec& r) { return Menu(e, r, Byte(11) == kSelectionOn); }
-bool MenuCondPassage(int e, TEvParRec& r) { return Menu(e, r, Byte(12) == kSelectionOn); }
-bool MenuCondRejection(int e, TEvParRec& r) { return Menu(e, r, Byte(13) == kSelectionOn); }
-bool MenuCondDeviation(int e, TEvParRec& r) { return Menu(e, r, Byte(14) == kSelectionOn); }
-bool MenuCondPh(int e, TEvParRec& r) { return Menu(e, r, Byte(135) != kPhValueOff); }
 
 bool RowFactorA(int e, TEvParRec& r) {
     if (e == kEvRowVisible) return Byte(135) != kPhValueOff;
@@ -143,13 +122,5 @@ bool MenuOxyGramsPerLitre(int e, TEvParRec& r) { return Menu(e, r, Liquids() && 
 bool MenuOxyPpmLiquid(int e, TEvParRec& r) { return Menu(e, r, Liquids() && InUse(11)); }
 bool MenuOxyVolume(int e, TEvParRec& r) { return Menu(e, r, Gases() && InUse(98)); }
 bool MenuOxyPpmGas(int e, TEvParRec& r) { return Menu(e, r, Gases() && InUse(99)); }
-bool MenuOxyTemperature(int e, TEvParRec& r) { return Menu(e, r, InUse(12)); }
-
-// ---- CO2 block -------------------------------------------------------------------------------------
-
-bool MenuCo2Percent(int e, TEvParRec& r) { return Menu(e, r, InUse(8)); }
-bool MenuCo2MgPerLitre(int e, TEvParRec& r) { return Menu(e, r, InUse(9)); }
-bool MenuCo2Temperature(int e, TEvParRec& r) { return Menu(e, r, InUse(10)); }
-bool MenuCo2Hpa(int e, TEvParRec& r) { return Menu(e, r, InUse(11)); }
 
 }  // namespace tessalin::calc

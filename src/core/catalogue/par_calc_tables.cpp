@@ -7,8 +7,12 @@
 #include "core/catalogue/par_calc.h"
 #include "core/catalogue/par_calc_handlers.h"
 #include "core/catalogue/par_calc_texts.h"
+#include "core/catalogue/common_texts.h"
+#include "core/catalogue/conductivity_texts.h"
+#include "core/catalogue/limit_messages.h"
 #include "core/catalogue/par_ph_texts.h"
 #include "core/catalogue/row_builders.h"
+#include "core/catalogue/value_rules.h"
 
 namespace tessalin {
 
@@ -32,32 +36,27 @@ constexpr Row Difference(Location at, const TextRecord& texts, uint32_t flags = 
     return List(at, kDifferenceOff, flags | kPfListFromHandler, handler, texts);
 }
 
-// A messages page: Monitoring, then four float limits 4 bytes apart, shown while Monitoring says
-// "Variable limits". The limits start at the value's lower and upper bounds.
-constexpr std::array<Row, 5> Messages(Location monitoring, uint8_t valueType, float lower, float upper) {
-    const Section section = monitoring.section;
-    const uint16_t at = monitoring.offset;
-    auto limit = [&](uint16_t offset, double value, const TextRecord& texts) {
-        return WithArg(Number(At(section, static_cast<uint16_t>(at + offset)), kFloat, value, valueType,
-                              Own(lower, upper), 0, RowLimit, texts),
-                       at);
-    };
-    return {{
-        List(monitoring, kMonitoringOff, kPfRebuildPage, DefaultHandler, ph::kTxtLimitMonitoring),
-        limit(1, lower, ph::kTxtFailureLo),
-        limit(5, lower, ph::kTxtWarningLo),
-        limit(9, upper, ph::kTxtWarningHi),
-        limit(13, upper, ph::kTxtFailureHi),
-    }};
+// A messages page (Monitoring and four limits) whose limits start at the bounds of their quantity.
+template <Location monitoring>
+constexpr std::array<Row, 5> Messages(uint8_t valueType, float lower, float upper) {
+    return LimitMessages<monitoring>({kMonitoringOff, lower, lower, upper, upper}, valueType, Own(lower, upper));
 }
 
 // A messages page over the same bytes as another one (the oxygen block's ppm limits for gases): the
 // other page's rows give the defaults.
-constexpr std::array<Row, 5> SharedMessages(Location monitoring, uint8_t valueType, float lower, float upper) {
-    auto rows = Messages(monitoring, valueType, lower, upper);
+template <Location monitoring>
+constexpr std::array<Row, 5> SharedMessages(uint8_t valueType, float lower, float upper) {
+    auto rows = Messages<monitoring>(valueType, lower, upper);
     for (Row& row : rows) row.hasDefault = false;
     return rows;
 }
+
+// A messages page is shown while its value is calculated: a difference formula chosen (1..3), a
+// selection on (1), an alkalization chosen (1 NaOH, 5 other).
+template <Location difference>
+constexpr Handler WhileDifference = rules::MenuWhile<difference, 1, 2, 3>;
+template <Location selection>
+constexpr Handler WhileOn = rules::MenuWhile<selection, 1>;
 
 // ---- pH/ORP block ----------------------------------------------------------------------------------
 
@@ -66,9 +65,9 @@ constexpr Row kP1[] = {
     Difference(PhSet(9), kTxtDiffOrp),
     Difference(PhSet(10), kTxtDiffTemp),
 };
-constexpr auto kP2 = Messages(PhSet(11), 20, -2, 16);
-constexpr auto kP3 = Messages(PhSet(28), 22, -2000, 2000);
-constexpr auto kP4 = Messages(PhSet(45), 10, -50, 250);
+constexpr auto kP2 = Messages<PhSet(11)>(20, -2, 16);
+constexpr auto kP3 = Messages<PhSet(28)>(22, -2000, 2000);
+constexpr auto kP4 = Messages<PhSet(45)>(10, -50, 250);
 
 // ---- conductivity block: every selection changes which messages pages exist ------------------------
 
@@ -84,14 +83,14 @@ constexpr Row kP5[] = {
     Number(CondSet(174), kFloat, 1, 26, Own(0, 9.999f), 0, RowFactorA, kTxtFactorA),
     Number(CondSet(170), kFloat, 0, 26, Own(0, 999.9f), 0, RowFactorB, kTxtFactorB),
 };
-constexpr auto kP6 = Messages(CondSet(15), 33, -1.999e6f, 1.999e6f);
-constexpr auto kP7 = Messages(CondSet(32), 35, -9.99e8f, 9.99e8f);
-constexpr auto kP8 = Messages(CondSet(49), 10, -150, 150);
-constexpr auto kP9 = Messages(CondSet(66), 69, 0, 19.99f);
-constexpr auto kP10 = Messages(CondSet(83), 70, 0, 199.9f);
-constexpr auto kP11 = Messages(CondSet(100), 71, -199.9f, 199.9f);
-constexpr auto kP12 = Messages(CondSet(117), 72, -199.9f, 199.9f);
-constexpr auto kP13 = Messages(CondSet(153), 20, 0, 199.9f);
+constexpr auto kP6 = Messages<CondSet(15)>(33, -1.999e6f, 1.999e6f);
+constexpr auto kP7 = Messages<CondSet(32)>(35, -9.99e8f, 9.99e8f);
+constexpr auto kP8 = Messages<CondSet(49)>(10, -150, 150);
+constexpr auto kP9 = Messages<CondSet(66)>(69, 0, 19.99f);
+constexpr auto kP10 = Messages<CondSet(83)>(70, 0, 199.9f);
+constexpr auto kP11 = Messages<CondSet(100)>(71, -199.9f, 199.9f);
+constexpr auto kP12 = Messages<CondSet(117)>(72, -199.9f, 199.9f);
+constexpr auto kP13 = Messages<CondSet(153)>(20, 0, 199.9f);
 
 // ---- oxygen block ----------------------------------------------------------------------------------
 
@@ -104,13 +103,13 @@ constexpr Row kP14[] = {
     Difference(OxySet(99), kTxtDiffPpm, kPfRebuildBranch, RowOxyGasDifference),
     Difference(OxySet(12), kTxtDiffTemp, kPfRebuildBranch),
 };
-constexpr auto kP15 = Messages(OxySet(13), 41, -600, 600);
-constexpr auto kP16 = Messages(OxySet(30), 42, -120, 120);
-constexpr auto kP17 = Messages(OxySet(47), 43, -90, 90);
-constexpr auto kP18 = Messages(OxySet(117), 44, -90, 90);
-constexpr auto kP19 = Messages(OxySet(100), 46, -150, 150);
-constexpr auto kP20 = SharedMessages(OxySet(117), 47, -9999, 9999);
-constexpr auto kP21 = Messages(OxySet(81), 10, -50, 250);
+constexpr auto kP15 = Messages<OxySet(13)>(41, -600, 600);
+constexpr auto kP16 = Messages<OxySet(30)>(42, -120, 120);
+constexpr auto kP17 = Messages<OxySet(47)>(43, -90, 90);
+constexpr auto kP18 = Messages<OxySet(117)>(44, -90, 90);
+constexpr auto kP19 = Messages<OxySet(100)>(46, -150, 150);
+constexpr auto kP20 = SharedMessages<OxySet(117)>(47, -9999, 9999);
+constexpr auto kP21 = Messages<OxySet(81)>(10, -50, 250);
 
 // ---- CO2 block -------------------------------------------------------------------------------------
 
@@ -120,11 +119,11 @@ constexpr Row kP22[] = {
     Difference(Co2Set(10), kTxtDiffTemp, kPfRebuildBranch),
     Difference(Co2Set(11), kTxtDiffHpa, kPfRebuildBranch),
 };
-constexpr auto kP23 = Messages(Co2Set(12), 95, -200, 200);
-constexpr auto kP24 = Messages(Co2Set(29), 96, -4000, 4000);
-constexpr auto kP25 = Messages(Co2Set(46), 10, -150, 150);
+constexpr auto kP23 = Messages<Co2Set(12)>(95, -200, 200);
+constexpr auto kP24 = Messages<Co2Set(29)>(96, -4000, 4000);
+constexpr auto kP25 = Messages<Co2Set(46)>(10, -150, 150);
 // A partial pressure: value type 97 (hPa).
-constexpr auto kP26 = Messages(Co2Set(63), 97, -2000, 2000);
+constexpr auto kP26 = Messages<Co2Set(63)>(97, -2000, 2000);
 
 constexpr std::span<const Row> kTables[] = {
     kP1,  kP2,  kP3,  kP4,  kP5,  kP6,  kP7,  kP8,  kP9,  kP10, kP11, kP12, kP13,
@@ -178,47 +177,47 @@ constexpr auto kCo2SetDefaults = BuildRecord<80>(Section::CALCCO2_SET, kTables);
 
 constinit const TMenuEntry MenuCalcPH[] = {
     MENU(1, DefaultHandler, kTxtDifference, 1, kTop, 0x0100),          // 0
-    MENU(1, DefaultHandler, ph::kTxtMessages, 0, kTop, 0x4000),        // 1
+    MENU(1, DefaultHandler, common::kTxtMessages, 0, kTop, 0x4000),        // 1
     MENU(2, DefaultHandler, ph::kTxtMsgPh, 2),                         // 2
     MENU(2, DefaultHandler, ph::kTxtMsgOrp, 3),                        // 3
-    MENU(2, DefaultHandler, ph::kTxtMsgTemperature, 4),                // 4
+    MENU(2, DefaultHandler, common::kTxtMsgTemperature, 4),                // 4
     rows::kMenuEnd,                                                    // end
 };
 
 constinit const TMenuEntry MenuCalcCond[] = {
     MENU(1, DefaultHandler, kTxtCalcCond, 5, kTop, 0x0100),            // 0
-    MENU(1, DefaultHandler, ph::kTxtMessages, 0, kTop, 0x4000),        // 1
-    MENU(2, MenuCondConductivity, kTxtMsgConductivity, 6),             // 2
-    MENU(2, MenuCondResistivity, kTxtMsgResistivity, 7),               // 3
-    MENU(2, MenuCondTemperature, ph::kTxtMsgTemperature, 8),           // 4
-    MENU(2, MenuCondRatio, kTxtMsgRatio, 9),                           // 5
-    MENU(2, MenuCondPassage, kTxtMsgPassage, 10),                      // 6
-    MENU(2, MenuCondRejection, kTxtMsgRejection, 11),                  // 7
-    MENU(2, MenuCondDeviation, kTxtMsgDeviation, 12),                  // 8
-    MENU(2, MenuCondPh, ph::kTxtMsgPh, 13),                            // 9
+    MENU(1, DefaultHandler, common::kTxtMessages, 0, kTop, 0x4000),        // 1
+    MENU(2, WhileDifference<CondSet(8)>, conductivity::kTxtMsgConductivity, 6),             // 2
+    MENU(2, WhileDifference<CondSet(9)>, conductivity::kTxtMsgResistivity, 7),               // 3
+    MENU(2, WhileDifference<CondSet(10)>, common::kTxtMsgTemperature, 8),           // 4
+    MENU(2, WhileOn<CondSet(11)>, kTxtMsgRatio, 9),                           // 5
+    MENU(2, WhileOn<CondSet(12)>, kTxtMsgPassage, 10),                      // 6
+    MENU(2, WhileOn<CondSet(13)>, kTxtMsgRejection, 11),                  // 7
+    MENU(2, WhileOn<CondSet(14)>, kTxtMsgDeviation, 12),                  // 8
+    MENU(2, (rules::MenuWhile<CondSet(135), 1, 5>), ph::kTxtMsgPh, 13),                            // 9
     rows::kMenuEnd,                                                    // end
 };
 
 constinit const TMenuEntry MenuCalcOxy[] = {
     MENU(1, DefaultHandler, kTxtCalcOxy, 14, kTop, 0x0100),            // 0
-    MENU(1, DefaultHandler, ph::kTxtMessages, 0, kTop, 0x4000),        // 1
+    MENU(1, DefaultHandler, common::kTxtMessages, 0, kTop, 0x4000),        // 1
     MENU(2, MenuOxySaturationAir, kTxtMsgSaturationAir, 15),           // 2
     MENU(2, MenuOxySaturationO2, kTxtMsgSaturationO2, 16),             // 3
     MENU(2, MenuOxyGramsPerLitre, kTxtMsgGramsPerLitre, 17),           // 4
     MENU(2, MenuOxyPpmLiquid, kTxtMsgPpm, 18),                         // 5
     MENU(2, MenuOxyVolume, kTxtMsgVolume, 19),                         // 6
     MENU(2, MenuOxyPpmGas, kTxtMsgPpm, 20),                            // 7
-    MENU(2, MenuOxyTemperature, ph::kTxtMsgTemperature, 21),           // 8
+    MENU(2, WhileDifference<OxySet(12)>, common::kTxtMsgTemperature, 21),           // 8
     rows::kMenuEnd,                                                    // end
 };
 
 constinit const TMenuEntry MenuCalcCO2[] = {
     MENU(1, DefaultHandler, kTxtCalcCo2, 22, kTop, 0x0100),            // 0
-    MENU(1, DefaultHandler, ph::kTxtMessages, 0, kTop, 0x4000),        // 1
-    MENU(2, MenuCo2Percent, kTxtMsgPercent, 23),                       // 2
-    MENU(2, MenuCo2MgPerLitre, kTxtMsgMgPerLitre, 24),                 // 3
-    MENU(2, MenuCo2Temperature, ph::kTxtMsgTemperature, 25),           // 4
-    MENU(2, MenuCo2Hpa, kTxtMsgHpa, 26),                               // 5
+    MENU(1, DefaultHandler, common::kTxtMessages, 0, kTop, 0x4000),        // 1
+    MENU(2, WhileDifference<Co2Set(8)>, kTxtMsgPercent, 23),                       // 2
+    MENU(2, WhileDifference<Co2Set(9)>, kTxtMsgMgPerLitre, 24),                 // 3
+    MENU(2, WhileDifference<Co2Set(10)>, common::kTxtMsgTemperature, 25),           // 4
+    MENU(2, WhileDifference<Co2Set(11)>, kTxtMsgHpa, 26),                               // 5
     rows::kMenuEnd,                                                    // end
 };
 

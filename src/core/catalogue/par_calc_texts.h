@@ -1,7 +1,7 @@
 #pragma once
 // Device texts of the calculation blocks: menu titles, the difference rows and the selections of the
-// conductivity block. The messages pages share their titles and rows with the pH family. Seven languages
-// each, in the order de, en, fr, it, sv, es, pt.
+// conductivity block. The messages pages share their rows and several titles with the measuring
+// families. Seven languages each, in the order de, en, fr, it, sv, es, pt.
 
 #include "core/catalogue/tables.h"
 
@@ -9,8 +9,7 @@ namespace tessalin::calc {
 
 // ---- menu titles
 extern const TextRecord kTxtDifference, kTxtCalcCond, kTxtCalcOxy, kTxtCalcCo2;
-extern const TextRecord kTxtMsgConductivity, kTxtMsgResistivity, kTxtMsgRatio, kTxtMsgPassage, kTxtMsgRejection,
-    kTxtMsgDeviation;
+extern const TextRecord kTxtMsgRatio, kTxtMsgPassage, kTxtMsgRejection, kTxtMsgDeviation;
 extern const TextRecord kTxtMsgSaturationAir, kTxtMsgSaturationO2, kTxtMsgGramsPerLitre, kTxtMsgPpm, kTxtMsgVolume;
 extern const TextRecord kTxtMsgPercent, kTxtMsgMgPerLitre, kTxtMsgHpa;
 

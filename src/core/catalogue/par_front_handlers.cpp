@@ -12,6 +12,7 @@
 #include "core/catalogue/par_calc.h"
 #include "core/catalogue/par_front_texts.h"
 #include "core/catalogue/texts.h"
+#include "core/catalogue/value_rules.h"
 #include "core/catalogue/value_types.h"
 #include "core/device/calc_blocks.h"
 #include "core/device/designations.h"
@@ -24,6 +25,8 @@
 namespace tessalin::front {
 
 namespace {
+
+using rules::Menu;
 
 constexpr Location kMainDisplay = At(Section::SYS_FIX, 3);
 constexpr Location kKiMode = At(Section::SYS_FIX, 39);
@@ -42,12 +45,6 @@ int Byte(Location at) { return ParamByte(at); }
 int KiMode() { return Byte(kKiMode); }
 bool KiRunning() { return KiMode() == kKiContinuous || KiMode() == kKiBatch; }
 
-bool Menu(int event, TEvParRec& rec, bool visible) {
-    return event == kEvMenuVisible ? visible : DefaultHandler(event, rec);
-}
-bool Shown(int event, TEvParRec& rec, bool shown) {
-    return event == kEvRowVisible ? shown : DefaultHandler(event, rec);
-}
 bool Label(int event, TEvParRec& rec, const std::string& text) {
     if (event != kEvTitle) return DefaultHandler(event, rec);
     rec.text = text;
@@ -188,18 +185,10 @@ bool MenuBufferSet(int e, TEvParRec& r) {
 
 // ---- measurement display -----------------------------------------------------------------------------
 
-bool RowSecondMainValue(int e, TEvParRec& r) { return Shown(e, r, Byte(kMainDisplay) != kOneMainValue); }
-
 bool RowDisplayFormat(int e, TEvParRec& r) {
     if (e != kEvRowVisible) return DefaultHandler(e, r);
     return ResolvesToPh(kMainValue1Type) || (Byte(kMainDisplay) != kOneMainValue && ResolvesToPh(kMainValue2Type));
 }
-
-// ---- KI recorder -------------------------------------------------------------------------------------
-
-bool RowKiContinuous(int e, TEvParRec& r) { return Shown(e, r, KiMode() == kKiContinuous); }
-bool RowKiBatch(int e, TEvParRec& r) { return Shown(e, r, KiMode() == kKiBatch); }
-bool RowKiRunning(int e, TEvParRec& r) { return Shown(e, r, KiRunning()); }
 
 // ---- system control ----------------------------------------------------------------------------------
 

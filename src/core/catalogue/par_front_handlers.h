@@ -1,7 +1,8 @@
 #pragma once
 // Handlers of the front unit. Menu handlers decide whether an item is shown and supply the buffer-set
-// titles; row handlers decide which display and recorder rows are shown, label the buffer and chart rows,
-// offer and apply the calculation blocks, and keep the function control matrix. Every event they do not
+// titles; row handlers decide when the display format is offered, label the buffer and chart rows, offer
+// and apply the calculation blocks, and keep the function control matrix. Rows that follow one selector
+// byte use the shared value rules in the tables. Every event they do not
 // answer goes to the default handler.
 
 #include "core/catalogue/tables.h"
@@ -14,13 +15,7 @@ bool MenuCalcBlocks(int event, TEvParRec& rec);  // while some block definition 
 bool MenuBufferSet(int event, TEvParRec& rec);   // with the buffer option; title "Buffer n"
 
 // ---- measurement display
-bool RowSecondMainValue(int event, TEvParRec& rec);
 bool RowDisplayFormat(int event, TEvParRec& rec);
-
-// ---- KI recorder, by its mode: continuous (1), batch (3), either
-bool RowKiContinuous(int event, TEvParRec& rec);
-bool RowKiBatch(int event, TEvParRec& rec);
-bool RowKiRunning(int event, TEvParRec& rec);
 
 // ---- system control
 bool RowParamSetsNote(int event, TEvParRec& rec);

@@ -9,6 +9,7 @@
 #include "core/catalogue/par_front_handlers.h"
 #include "core/catalogue/par_front_texts.h"
 #include "core/catalogue/row_builders.h"
+#include "core/catalogue/value_rules.h"
 #include "core/device/predicates.h"
 
 namespace tessalin {
@@ -32,6 +33,15 @@ constexpr int kClassProcess = 0x04;
 
 constexpr int kNotePicture = 30;
 
+// The selectors that decide which rows are shown: the main display (1 one main value, 2 two) and the KI
+// recorder (2 off, 1 continuous process, 3 batch process).
+constexpr Location kMainDisplay = SysFix(3);
+constexpr Location kKiMode = SysFix(39);
+constexpr Handler RowSecondMainValue = rules::ShownWhile<kMainDisplay, 2>;
+constexpr Handler RowKiContinuous = rules::ShownWhile<kKiMode, 1>;
+constexpr Handler RowKiBatch = rules::ShownWhile<kKiMode, 3>;
+constexpr Handler RowKiRunning = rules::ShownWhile<kKiMode, 1, 3>;
+
 // ---- parameter tables ------------------------------------------------------------------------------
 
 constexpr Row kP1[] = {
@@ -39,7 +49,7 @@ constexpr Row kP1[] = {
 };
 
 constexpr Row kP2[] = {
-    List(SysFix(3), 1, kPfRebuildPage, DefaultHandler, kTxtMainDisplay),
+    List(kMainDisplay, 1, kPfRebuildPage, DefaultHandler, kTxtMainDisplay),
     ProcessVariable(SysSet(13), kSlot1Main, kClassDisplay, kPfRebuildPage, DefaultHandler, kTxtMainValue1),
     ProcessVariable(SysSet(14), kSlot1Temperature, kClassDisplay, kPfRebuildPage, RowSecondMainValue, kTxtMainValue2),
     List(SysSet(15), 1, 0, RowDisplayFormat, kTxtDisplayFormat),
@@ -66,7 +76,7 @@ constexpr auto kP4 = RecorderChannel(20, kSlot1Main, 0, 14, 198);
 constexpr auto kP5 = RecorderChannel(29, kSlot1Temperature, 0, 100, 199);
 
 constexpr Row kP6[] = {
-    List(SysFix(39), 2, kPfRebuildBranch | kPfRebuildPage, DefaultHandler, kTxtKiRecorder),
+    List(kKiMode, 2, kPfRebuildBranch | kPfRebuildPage, DefaultHandler, kTxtKiRecorder),
     List(SysFix(41), 3, 0, RowKiContinuous, kTxtRecordingInterval),
     Number(SysFix(43), kU16, 24, 9, Own(0, 999), 0, RowKiBatch, kTxtMaxProcessDuration),
     List(SysFix(42), 2, 0, RowKiBatch, kTxtNewRecord),
