@@ -11,31 +11,37 @@ TEST(PressCommand, EditsStepsAndCopiesDaysOfAPurgonDataSet) {
     TempDir dir;
     const std::string front = dir.file("F.PAR"), purgon = dir.file("P.PAR");
     ASSERT_EQ(RunCli({"new", "-o", front, purgon, "--front", "2", "--base", "1", "--module", "4", "--purgon", "79"}).exitCode, 0);
+    // The paths below the controller's node, wherever the units before it put it.
+    const CliRun tree = RunCli({"tree", front, purgon, "--json"});
+    const std::size_t tag = tree.out.find("<Z>79,");
+    ASSERT_NE(tag, std::string::npos) << tree.out;
+    const std::size_t pathAt = tree.out.rfind("\"path\": \"", tag) + 9;
+    const std::string p = tree.out.substr(pathAt, tree.out.find('"', pathAt) - pathAt);
 
-    // Program "Clean" (node 1/3/0), step row 3 = step 1: Edit, function "Wait duration" for 30 s.
-    CliRun run = RunCli({"press", front, purgon, "--node", "1/3/0", "--row", "3", "--button", "1", "--sub", "0=8",
+    // Program "Clean" (node 3/0 under the controller), step row 3 = step 1: Edit, function "Wait duration" for 30 s.
+    CliRun run = RunCli({"press", front, purgon, "--node", p + "/3/0", "--row", "3", "--button", "1", "--sub", "0=8",
                          "--sub", "1=30", "--in-place"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("01: Wait duration   30 s"), std::string::npos) << run.out;
     // Insert before it.
-    run = RunCli({"press", front, purgon, "--node", "1/3/0", "--row", "3", "--button", "2", "--in-place", "--json"});
+    run = RunCli({"press", front, purgon, "--node", p + "/3/0", "--row", "3", "--button", "2", "--in-place", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("\"label\":\"02: Wait duration   30 s\""), std::string::npos) << run.out;
 
     // Week program on, then Monday copied to Friday through the copy row of Monday (row 1).
-    ASSERT_EQ(RunCli({"set", front, purgon, "--node", "1/0", "--row", "3", "--value", "2", "--in-place"}).exitCode, 0);
-    run = RunCli({"press", front, purgon, "--node", "1/2/0", "--row", "0", "--button", "1", "--in-place"});
+    ASSERT_EQ(RunCli({"set", front, purgon, "--node", p + "/0", "--row", "3", "--value", "2", "--in-place"}).exitCode, 0);
+    run = RunCli({"press", front, purgon, "--node", p + "/2/0", "--row", "0", "--button", "1", "--in-place"});
     EXPECT_EQ(run.exitCode, 2) << "a choice row is no button row";
-    ASSERT_EQ(RunCli({"set", front, purgon, "--node", "1/2/0", "--row", "0", "--value", "2", "--in-place"}).exitCode, 0);
-    run = RunCli({"press", front, purgon, "--node", "1/2", "--row", "1", "--button", "1", "--with", "1=6", "--in-place"});
+    ASSERT_EQ(RunCli({"set", front, purgon, "--node", p + "/2/0", "--row", "0", "--value", "2", "--in-place"}).exitCode, 0);
+    run = RunCli({"press", front, purgon, "--node", p + "/2", "--row", "1", "--button", "1", "--with", "1=6", "--in-place"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    run = RunCli({"page", front, purgon, "--node", "1/2/4"});  // Friday
+    run = RunCli({"page", front, purgon, "--node", p + "/2/4"});  // Friday
     EXPECT_NE(run.out.find("01: Program: Cal 2point"), std::string::npos) << run.out;
     EXPECT_EQ(RunCli({"check", front, purgon}).exitCode, 0);
 
     // Errors: no such button; a --sub for a button without sub-page.
-    EXPECT_EQ(RunCli({"press", front, purgon, "--node", "1/3/0", "--row", "3", "--button", "7", "--in-place"}).exitCode, 2);
-    EXPECT_EQ(RunCli({"press", front, purgon, "--node", "1/3/0", "--row", "3", "--button", "3", "--sub", "0=8",
+    EXPECT_EQ(RunCli({"press", front, purgon, "--node", p + "/3/0", "--row", "3", "--button", "7", "--in-place"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"press", front, purgon, "--node", p + "/3/0", "--row", "3", "--button", "3", "--sub", "0=8",
                       "--in-place"}).exitCode, 2);
 }
 
