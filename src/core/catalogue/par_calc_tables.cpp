@@ -39,7 +39,8 @@ constexpr Row Difference(Location at, const TextRecord& texts, uint32_t flags = 
 // A messages page (Monitoring and four limits) whose limits start at the bounds of their quantity.
 template <Location monitoring>
 constexpr std::array<Row, 5> Messages(uint8_t valueType, float lower, float upper) {
-    return LimitMessages<monitoring>({kMonitoringOff, lower, lower, upper, upper}, valueType, Own(lower, upper));
+    return LimitMessages(monitoring, {kMonitoringOff, lower, lower, upper, upper}, valueType, Own(lower, upper), 0,
+                         ShownWhileVariableLimits<monitoring>);
 }
 
 // A messages page over the same bytes as another one (the oxygen block's ppm limits for gases): the
