@@ -13,7 +13,8 @@ constexpr const char* kHelp =
     "usage: tessalin-cli page FRONT [PURGON] --node PATH [--set A|B] [--lang N] [--json]\n"
     "Prints the page of the tree node at PATH (as printed by 'tree'): its title and, per shown row, its\n"
     "number, kind, label, value, unit and unit list, choice items with the selected one, enabled state\n"
-    "and heading text. --set selects the parameter set (default A).\n";
+    "and heading text; a matrix with its row and column labels and each cell's state. --set selects the\n"
+    "parameter set (default A).\n";
 
 std::string JsonStrings(const std::vector<std::string>& list) {
     std::string out = "[";
@@ -43,6 +44,17 @@ std::string RowJson(const PageRow& row) {
     std::vector<std::string> captions;
     for (const PageButton& b : row.buttons) captions.push_back(b.caption);
     if (!captions.empty()) out += ", \"buttons\": " + JsonStrings(captions);
+    if (row.kind == kKindMatrix) {
+        // cells[j][i]: 0 unavailable, 1 clear, 2 ticked
+        out += ", \"matrix\": {\"rows\": " + JsonStrings(row.matrixRows) + ", \"columns\": " +
+               JsonStrings(row.matrixColumns) + ", \"cells\": [";
+        for (std::size_t j = 0; j < row.cells.size(); ++j) {
+            out += j ? ", [" : "[";
+            for (std::size_t i = 0; i < row.cells[j].size(); ++i) out += (i ? ", " : "") + std::to_string(row.cells[j][i]);
+            out += "]";
+        }
+        out += "]}";
+    }
     return out + "}";
 }
 
@@ -69,6 +81,12 @@ std::string RowText(const PageRow& row) {
     }
     for (const PageButton& b : row.buttons) line += "  <" + b.caption + ">";
     if (!row.heading && !(row.enabled && row.active)) line += "  (disabled)";
+    // A matrix: one line per row, each cell as [x] ticked, [ ] clear or - unavailable.
+    for (std::size_t j = 0; j < row.cells.size() && j < row.matrixRows.size(); ++j) {
+        line += "\n      " + row.matrixRows[j] + ":";
+        for (std::size_t i = 0; i < row.cells[j].size() && i < row.matrixColumns.size(); ++i)
+            line += "  " + row.matrixColumns[i] + (row.cells[j][i] == kCellOn ? " [x]" : row.cells[j][i] == kCellOff ? " [ ]" : " -");
+    }
     return line + "\n";
 }
 

@@ -26,6 +26,31 @@ int ChoiceIndex(const PageRow& row, const std::string& value) {
     return -1;
 }
 
+// The index of a matrix row or column given by its label or its number, or -1.
+int MatrixIndex(const std::vector<std::string>& labels, const std::string& text) {
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        if (labels[i] == text) return static_cast<int>(i);
+    int index = -1;
+    if (ParseInt(text, index) && index >= 0 && index < static_cast<int>(labels.size())) return index;
+    return -1;
+}
+
+// Ticks or clears one available cell of a matrix: "ROW,COLUMN,on|off".
+int CommitMatrix(const std::string& command, PageModel& page, PageRow& row, const std::string& value) {
+    const std::size_t first = value.find(','), last = value.rfind(',');
+    const std::string state = last == std::string::npos ? "" : value.substr(last + 1);
+    if (first == last || (state != "on" && state != "off"))
+        return UsageError(command, "a matrix takes ROW,COLUMN,on or ROW,COLUMN,off");
+    const int j = MatrixIndex(row.matrixRows, value.substr(0, first));
+    const int i = MatrixIndex(row.matrixColumns, value.substr(first + 1, last - first - 1));
+    if (j < 0 || i < 0) return UsageError(command, "row " + std::to_string(row.row) + " has no cell '" + value + "'");
+    if (row.cells[j][i] == kCellDisabled)
+        return UsageError(command, "the cell " + row.matrixRows[j] + "/" + row.matrixColumns[i] + " is not available");
+    ClickMatrixCell(page, row.row, j, i, state == "on");
+    std::printf("check: 0 accepted\n");
+    return kExitOk;
+}
+
 }  // namespace
 
 bool TakeOutput(std::vector<std::string>& argv, Output& out, std::string& error) {
@@ -104,6 +129,8 @@ int CommitRowValue(const std::string& command, PageModel& page, PageRow& row, co
             std::printf("check: 0 accepted\n");
             return kExitOk;
         }
+        case kKindMatrix:
+            return CommitMatrix(command, page, row, value);
         default:
             return UsageError(command, "row " + std::to_string(row.row) + " (" + KindName(row) + ") holds no value to set");
     }

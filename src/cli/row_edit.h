@@ -23,7 +23,8 @@ bool TakeOutput(std::vector<std::string>& argv, Output& out, std::string& error)
 bool ParseInt(const std::string& text, int& value);
 
 // Commits `value` to a shown row: a number (--unit may choose the unit), an item of a list by its text
-// or code, a text, a slider position, a time HH:MM. Prints the check result. Returns kExitOk, or
+// or code, a text, a slider position, a time HH:MM, a matrix cell ROW,COLUMN,on|off (labels or indices).
+// Prints the check result. Returns kExitOk, or
 // kExitUsage after a message when nothing could be stored.
 int CommitRowValue(const std::string& command, PageModel& page, PageRow& row, const std::string& value,
                    const Args& args);

@@ -101,6 +101,15 @@ std::string ShownValue(const PageRow& row) {
         case kKindChoice:
         case kKindChoiceButtons:
             return row.selected >= 0 && row.selected < static_cast<int>(row.items.size()) ? row.items[row.selected].text : "";
+        case kKindMatrix: {
+            // The ticked cells, as "row label=column label".
+            std::string ticked;
+            for (std::size_t j = 0; j < row.cells.size() && j < row.matrixRows.size(); ++j)
+                for (std::size_t i = 0; i < row.cells[j].size() && i < row.matrixColumns.size(); ++i)
+                    if (row.cells[j][i] == kCellOn)
+                        ticked += (ticked.empty() ? "" : ", ") + row.matrixRows[j] + "=" + row.matrixColumns[i];
+            return ticked;
+        }
         default:
             return row.value;
     }

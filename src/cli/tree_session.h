@@ -21,7 +21,8 @@ int OpenNodePage(const std::string& command, const Args& args, PageModel& page);
 // "heading", "text", "choice", "number", "slider", "buttons", "time", "matrix", "choice+buttons", "picture".
 std::string KindName(const PageRow& row);
 
-// The text a row shows as its value: the number, the field, the chosen item's text, the position, the time.
+// The text a row shows as its value: the number, the field, the chosen item's text, the position, the time,
+// the ticked cells of a matrix ("row=column", comma-separated).
 std::string ShownValue(const PageRow& row);
 
 }  // namespace tessalin::cli

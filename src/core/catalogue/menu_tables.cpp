@@ -5,11 +5,13 @@
 #include <map>
 
 #include "core/catalogue/par_base.h"
+#include "core/catalogue/par_calc.h"
 #include "core/catalogue/par_cond.h"
 #include "core/catalogue/par_condi.h"
 #include "core/catalogue/par_digorp.h"
 #include "core/catalogue/par_digph.h"
 #include "core/catalogue/par_fieldbus.h"
+#include "core/catalogue/par_front.h"
 #include "core/catalogue/par_out.h"
 #include "core/catalogue/par_oxy.h"
 #include "core/catalogue/par_oxy_sensors.h"
@@ -22,16 +24,10 @@ namespace tessalin {
 
 namespace {
 
-// The table of a family whose catalogue is not part of this build: only the end entry, so the device tree
-// shows no branch for it.
-constexpr TMenuEntry kNoEntries[] = {TMenuEntry{.level = -1}};
-
-constexpr MenuTable Empty(std::string_view name) { return MenuTable{name, kNoEntries, 0}; }
-
 // One accessor per family menu. A family's catalogue file declares its table and end index; its accessor
 // then returns {name, table, end}.
 MenuTable BaseMenu() { return MenuTable{"MenuBase", MenuBase, kMenuBaseEnd}; }
-MenuTable FrontMenu() { return Empty("MenuFront"); }
+MenuTable FrontMenu() { return MenuTable{"MenuFront", MenuFront, kMenuFrontEnd}; }
 MenuTable RadioMenu() { return MenuTable{"MenuRadio", MenuRadio, kMenuRadioEnd}; }
 MenuTable PhMenu() { return MenuTable{"MenuPH", MenuPH, kMenuPHEnd}; }
 MenuTable DigPhMenu() { return MenuTable{"MenuDigPH", MenuDigPH, kMenuDigPHEnd}; }
@@ -51,10 +47,10 @@ MenuTable PidMenu() { return MenuTable{"MenuPID", MenuPID, kMenuPIDEnd}; }
 MenuTable PaMenu() { return MenuTable{"MenuPA", MenuPA, kMenuPAEnd}; }
 MenuTable FfMenu() { return MenuTable{"MenuFF", MenuFF, kMenuFFEnd}; }
 MenuTable ProbeMenuTable() { return MenuTable{"MenuProbe", MenuProbe, kMenuProbeEnd}; }
-MenuTable CalcPhMenu() { return Empty("MenuCalcPH"); }
-MenuTable CalcCondMenu() { return Empty("MenuCalcCond"); }
-MenuTable CalcOxyMenu() { return Empty("MenuCalcOxy"); }
-MenuTable CalcCo2Menu() { return Empty("MenuCalcCO2"); }
+MenuTable CalcPhMenu() { return MenuTable{"MenuCalcPH", MenuCalcPH, kMenuCalcPHEnd}; }
+MenuTable CalcCondMenu() { return MenuTable{"MenuCalcCond", MenuCalcCond, kMenuCalcCondEnd}; }
+MenuTable CalcOxyMenu() { return MenuTable{"MenuCalcOxy", MenuCalcOxy, kMenuCalcOxyEnd}; }
+MenuTable CalcCo2Menu() { return MenuTable{"MenuCalcCO2", MenuCalcCO2, kMenuCalcCO2End}; }
 
 struct TypeMenu {
     int moduleType;

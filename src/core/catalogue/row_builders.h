@@ -82,6 +82,27 @@ constexpr Row Variables(Location at, uint32_t classMask, uint32_t flags, Handler
     return row;
 }
 
+// A slider over one byte from `lower` to `upper` (signed with kPfInt8, else unsigned).
+constexpr Row Slider(Location at, uint32_t encoding, int value, int lower, int upper, uint32_t flags,
+                     Handler handler, const TextRecord& texts) {
+    return {TParamEntry{.location = at, .flags = flags | encoding, .kind = kKindSlider,
+                        .lower = static_cast<float>(lower), .upper = static_cast<float>(upper),
+                        .handler = handler, .texts = &texts},
+            true, static_cast<double>(value)};
+}
+
+// A matrix of check cells over the bytes from `at` on; the handler labels it and keeps its state.
+constexpr Row Matrix(Location at, int rows, int columns, Handler handler, const TextRecord& texts) {
+    return {TParamEntry{.arg = rows | (columns << 8), .location = at, .kind = kKindMatrix, .handler = handler,
+                        .texts = &texts}};
+}
+
+// A row whose handler reads a small argument of its own (a temperature, a column, a related offset).
+constexpr Row WithArg(Row row, int32_t arg) {
+    row.entry.arg = arg;
+    return row;
+}
+
 constexpr Row Number(Location at, uint32_t encoding, double value, uint8_t valueType, Limits limits,
                      uint32_t flags, Handler handler, const TextRecord& texts, uint8_t scale = 0) {
     const uint32_t limitFlag = limits.own ? kPfOwnLimits : 0u;

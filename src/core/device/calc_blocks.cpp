@@ -38,17 +38,32 @@ constexpr CalcBlockRow kRows[] = {
 };
 static_assert(std::size(kRows) == 13);
 
-bool RowFits(const CalcBlockRow& row, uint8_t code) {
-    if (row.blockType != code || !row.available()) return false;
+// The row's predicate holds and the slots it names hold modules of its class.
+bool ModulesFit(const CalcBlockRow& row) {
+    if (!row.available()) return false;
     const TDevice& device = Ws().Device;
     for (std::size_t s = 0; s < 3; ++s)
         if (row.classAt[s] != 0 && MeasurementClass(device.Slot[s].Code) != row.classAt[s]) return false;
     return true;
 }
 
+bool RowFits(const CalcBlockRow& row, uint8_t code) { return row.blockType == code && ModulesFit(row); }
+
+bool IsDefinition(int code) { return code >= 1 && code < static_cast<int>(std::size(kRows)); }
+
 }  // namespace
 
 std::span<const CalcBlockRow> CalcBlockTable() { return kRows; }
+
+bool CalcDefinitionFits(int code) { return IsDefinition(code) && ModulesFit(kRows[code]); }
+
+uint8_t CalcDefinitionSlotMask(int code) {
+    if (!IsDefinition(code)) return 0;
+    uint8_t mask = 0;
+    for (std::size_t s = 0; s < 3; ++s)
+        if (kRows[code].classAt[s] != 0) mask |= static_cast<uint8_t>(1u << s);
+    return mask;
+}
 
 bool CalcBlockValid(int c) {
     CheckIndex("calculation block", c, 2);

@@ -22,6 +22,14 @@ struct CalcBlockRow {
 // ([II],[III]). The row number is what the front unit's block selection stores.
 std::span<const CalcBlockRow> CalcBlockTable();
 
+// True when definition `code` can combine the installed modules: it is one of the rows 1..12, its predicate
+// holds and every class it names is the measurement class of the module in that slot. False for any other
+// code.
+bool CalcDefinitionFits(int code);
+
+// The slots that definition `code` combines (bit 0 [I], bit 1 [II], bit 2 [III]); 0 outside 1..12.
+uint8_t CalcDefinitionSlotMask(int code);
+
 // True when calculation block c (0 or 1) of Ws().Device has a code for which some available row's
 // required classes match the measurement classes of the slot modules. c outside 0..1 is a RangeError.
 bool CalcBlockValid(int c);

@@ -105,12 +105,7 @@ void BuildMatrix(const TParamEntry& entry, PageRow& row) {
         row.matrixRows.push_back(rec.text);
     }
     row.cells.assign(rows, std::vector<int>(columns, kCellDisabled));
-    for (int j = 0; j < rows; ++j)
-        for (int i = 0; i < columns; ++i) {
-            rec.number = row.row | (j << 16) | (i << 24);
-            AskCurrent(kEvMatrixCellState, rec);
-            row.cells[j][i] = std::clamp(rec.number, 0, 2);
-        }
+    ReadMatrixCells(row);
 }
 
 // Builds one value row; false when the page stops at it.

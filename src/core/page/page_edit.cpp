@@ -107,7 +107,10 @@ FollowUp CommitChoice(PageModel& page, int row, int itemIndex) {
     shown->selected = itemIndex;
     const auto code = static_cast<uint8_t>(shown->items[itemIndex].code);
     SetParamByte(entry.location, code, (entry.flags & kPfBothSets) != 0);
+    const int treeBuild = Ws().Tree.generation;
     AskCurrent(kEvCommitted);
+    // A rule that changed the hardware has decoded the device again and rebuilt the tree already.
+    follow.rebuildTree = Ws().Tree.generation != treeBuild;
     if (entry.flags & kPfRefreshRows) {
         RefreshDependentRows(page, row);
         follow.refreshRows = true;
@@ -238,7 +241,8 @@ void ClickMatrixCell(PageModel& page, int row, int matrixRow, int column, bool c
     rec.object = &page;
     rec.number = (column << 24) | (matrixRow << 16) | (checked ? 1 : 0);
     AskCurrent(kEvMatrixClick, rec);
-    shown->cells[matrixRow][column] = checked ? kCellOn : kCellOff;
+    // The handler may have changed other cells of the matrix along with this one.
+    ReadMatrixCells(*shown);
 }
 
 void RefreshDependentRows(PageModel& page, int row) {

@@ -31,7 +31,8 @@ bool RenameNodeFromText(int row, const std::string& text);
 
 // Choice list (kinds 2, 8), an item selected: when it differs from the shown one, writes its code (both
 // sets with flag 3), sends event 3; flag 5 refreshes the rows, 2 requests a page rebuild, 6 rebuilds the
-// branch, 13 the tree. Choosing the item already shown stores nothing and sends nothing.
+// branch, 13 the tree. A rule that rebuilt the tree during event 3 (a change of hardware) is reported as a
+// tree rebuild too. Choosing the item already shown stores nothing and sends nothing.
 FollowUp CommitChoice(PageModel& page, int row, int itemIndex);
 
 struct NumberOutcome {
@@ -73,7 +74,8 @@ ButtonOutcome PressButton(PageModel& page, int row, int button, bool onSubPage);
 // Event 31 for every button of the page.
 void RefreshButtons(PageModel& page);
 
-// A matrix cell (kind 7) clicked: event 23 with the cell and its new state.
+// A matrix cell (kind 7) clicked: event 23 with the cell and its new state; then every cell of the matrix
+// shows its state again (event 22), since the handler may have cleared others.
 void ClickMatrixCell(PageModel& page, int row, int matrixRow, int column, bool checked);
 
 // After a commit of row r: every other number shows its value again (with its enabled state and unit),

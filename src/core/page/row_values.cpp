@@ -1,5 +1,7 @@
 #include "core/page/row_values.h"
 
+#include <algorithm>
+
 #include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
 #include "core/catalogue/texts.h"
@@ -96,6 +98,17 @@ void ReadButtons(PageRow& row) {
         if (AskCurrent(kEvButtonHint, rec)) button.hint = rec.text;
         row.buttons.push_back(std::move(button));
     }
+}
+
+void ReadMatrixCells(PageRow& row) {
+    TEvParRec local;
+    TEvParRec& rec = EventRecord(local);
+    for (std::size_t j = 0; j < row.cells.size(); ++j)
+        for (std::size_t i = 0; i < row.cells[j].size(); ++i) {
+            rec.number = row.row | static_cast<int>(j << 16) | static_cast<int>(i << 24);
+            AskCurrent(kEvMatrixCellState, rec);
+            row.cells[j][i] = std::clamp(rec.number, 0, 2);
+        }
 }
 
 }  // namespace tessalin

@@ -48,4 +48,7 @@ void ReadNumberInto(PageRow& row);
 // The buttons of the current row: count (event 32), glyph (34), caption (33) and hint (36) of each.
 void ReadButtons(PageRow& row);
 
+// The state of every cell of the current matrix row (event 22), into the cells the row already holds.
+void ReadMatrixCells(PageRow& row);
+
 }  // namespace tessalin

@@ -236,6 +236,7 @@ bool BuildDeviceTree() {
     ws.Tree.selected = -1;
     ws.Tree.recordCount = 0;
     ws.Tree.message.clear();
+    ++ws.Tree.generation;
 
     if (ws.Device.Origin == kOriginNone) {
         ws.Tree.activeTab = MainTab::Description;

@@ -36,6 +36,7 @@ struct DeviceTreeState {
     MainTab activeTab = MainTab::Description;
     int grafikTag = 0;           // a * 256 + b of the selected component node
     std::string message;         // the error message of the last full rebuild, empty when it completed
+    int generation = 0;          // counts the full rebuilds, so that a commit can tell a rule rebuilt the tree
 };
 
 }  // namespace tessalin

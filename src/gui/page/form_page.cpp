@@ -159,7 +159,10 @@ int FormPage::BuildValueRow(const PageRow& row, int y) {
             for (const MatrixCellBox& cell : MakeMatrix(panel, row, y)) {
                 if (!cell.box->isEnabled()) continue;
                 connect(cell.box, &QCheckBox::clicked, this, [this, r, cell](bool checked) {
-                    Guarded([&] { ClickMatrixCell(model_, r, cell.matrixRow, cell.column, checked); });
+                    Guarded([&] {
+                        ClickMatrixCell(model_, r, cell.matrixRow, cell.column, checked);
+                        if (const PageRow* shown = model_.find(r)) ShowMatrixCells(Panel(), *shown);
+                    });
                 });
             }
             return y + MatrixHeight(row);

@@ -43,4 +43,13 @@ std::vector<MatrixCellBox> MakeMatrix(QWidget* panel, const PageRow& row, int y)
     return boxes;
 }
 
+void ShowMatrixCells(QWidget* panel, const PageRow& row) {
+    for (QCheckBox* box : panel->findChildren<QCheckBox*>()) {
+        const uint32_t tag = TagOf(box);
+        const auto j = static_cast<std::size_t>((tag >> 16) & 0xFF), i = static_cast<std::size_t>(tag >> 24);
+        if (static_cast<int>(tag & 0xFFFF) != row.row || j >= row.cells.size() || i >= row.cells[j].size()) continue;
+        box->setChecked(row.cells[j][i] == kCellOn);
+    }
+}
+
 }  // namespace tessalin::gui

@@ -18,6 +18,10 @@ struct MatrixCellBox {
 // Creates the matrix at top y; returns its boxes. A matrix without rows or columns shows nothing.
 std::vector<MatrixCellBox> MakeMatrix(QWidget* panel, const PageRow& row, int y);
 
+// Sets every check box of the row's matrix on the panel to the state the row's cells hold now (a click
+// can clear other cells too).
+void ShowMatrixCells(QWidget* panel, const PageRow& row);
+
 // The height the matrix takes, without the gap after it.
 int MatrixHeight(const PageRow& row);
 

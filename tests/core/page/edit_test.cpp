@@ -233,18 +233,21 @@ constexpr TMenuEntry kBranchMenu[] = {
 TEST_F(PageTest, FlagSixRebuildsOnlyTheBranchAndKeepsTheSelection) {
     ScopedMenuOverride menu(3, MenuTable{"Branch", kBranchMenu, 4});
     ASSERT_TRUE(BuildDeviceTree());
-    const int b = NodeAtPath("0/0/0");
+    // The module's node follows the front unit's.
+    const std::string m = NodePath(Ws().Tree.roots.back());
+    const int b = NodeAtPath(m + "/0/0");
+    ASSERT_GE(b, 0);
     ASSERT_EQ(Ws().Tree.nodes[b].text, "B");
     DeviceTreeChange(b);
     PageModel page = BuildFormpage();
-    const std::size_t top = Ws().Tree.nodes[NodeAtPath("0")].children.size();
+    const std::size_t top = Ws().Tree.nodes[NodeAtPath(m)].children.size();
 
     const FollowUp follow = CommitChoice(page, 0, 1);
     EXPECT_TRUE(follow.rebuildBranch);
     EXPECT_FALSE(follow.rebuildTree);
-    EXPECT_EQ(Ws().Tree.nodes[NodeAtPath("0/0")].children.size(), 1u);
-    EXPECT_EQ(Ws().Tree.nodes[NodeAtPath("0")].children.size(), top);
-    EXPECT_EQ(NodePath(Ws().Tree.selected), "0/0/0");
+    EXPECT_EQ(Ws().Tree.nodes[NodeAtPath(m + "/0")].children.size(), 1u);
+    EXPECT_EQ(Ws().Tree.nodes[NodeAtPath(m)].children.size(), top);
+    EXPECT_EQ(NodePath(Ws().Tree.selected), m + "/0/0");
     EXPECT_EQ(Ws().CurrentPage.entry, &kBranchMenu[1]);
     EXPECT_EQ(Ws().CurrentPage.title, "B");
 }

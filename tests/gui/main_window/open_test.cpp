@@ -71,7 +71,8 @@ TEST_F(OpenTest, OpenThroughTheDialogShowsTheDataSet) {
     EXPECT_EQ(form_->windowTitle(), "Tessalin 3000 - BACKUP01.PAR / BACKUP02.PAR");
     EXPECT_EQ(Find<QAction>("N1Dateialt1")->text(), "BACKUP01.PAR / BACKUP02.PAR");
     EXPECT_TRUE(Find<QAction>("N1Dateialt1")->isVisible());
-    EXPECT_EQ(Find<QTabWidget>("MainPageControl")->currentIndex(), TZandorForm::kPageDescription);
+    // The rebuilt tree selects the front unit's node, which shows its terminal plan.
+    EXPECT_EQ(Find<QTabWidget>("MainPageControl")->currentIndex(), TZandorForm::kPageGrafik);
 
     // the caption marks a changed data set once the timer has seen the change
     Ws().Modified = true;
