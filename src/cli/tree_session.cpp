@@ -55,21 +55,4 @@ int OpenNodePage(const std::string& command, const Args& args, PageModel& page) 
     return kExitOk;
 }
 
-std::string KindName(const PageRow& row) {
-    if (row.heading) return "heading";
-    static const char* const kNames[] = {"heading", "text",   "choice", "number",         "slider",
-                                         "buttons", "time",   "matrix", "choice+buttons", "picture"};
-    return row.kind < std::size(kNames) ? kNames[row.kind] : "unknown";
-}
-
-std::string ShownValue(const PageRow& row) {
-    switch (row.kind) {
-        case kKindChoice:
-        case kKindChoiceButtons:
-            return row.selected >= 0 && row.selected < static_cast<int>(row.items.size()) ? row.items[row.selected].text : "";
-        default:
-            return row.value;
-    }
-}
-
 }  // namespace tessalin::cli

@@ -6,6 +6,7 @@
 
 #include "cli/command.h"
 #include "core/page/formpage.h"
+#include "core/page/row_text.h"
 
 namespace tessalin::cli {
 
@@ -17,11 +18,5 @@ int OpenDataSetTree(const std::string& command, const Args& args, std::size_t po
 // Selects the node at an index path in parameter set --set (A or B) and builds its page. Returns kExitOk,
 // or kExitUsage after a message when the path or the set is not valid.
 int OpenNodePage(const std::string& command, const Args& args, PageModel& page);
-
-// "heading", "text", "choice", "number", "slider", "buttons", "time", "matrix", "choice+buttons", "picture".
-std::string KindName(const PageRow& row);
-
-// The text a row shows as its value: the number, the field, the chosen item's text, the position, the time.
-std::string ShownValue(const PageRow& row);
 
 }  // namespace tessalin::cli

@@ -1,0 +1,255 @@
+#include "core/compare/compare.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "core/configurator/options.h"
+
+namespace tessalin {
+
+namespace {
+
+const HardwareSection* FindSection(const std::vector<HardwareSection>& sections, const std::string& key) {
+    for (const HardwareSection& s : sections)
+        if (s.key == key) return &s;
+    return nullptr;
+}
+
+std::string FieldValue(const HardwareSection* section, const std::string& key) {
+    const HardwareField* f = section ? section->find(key) : nullptr;
+    return f ? f->value : "";
+}
+
+// "pH 2 (4)": the designation with its code; "" for an empty place.
+std::string Occupant(const HardwareSection* section) {
+    const std::string code = FieldValue(section, section ? ComponentCodeKey(*section) : "code");
+    if (code.empty() || code == "0") return "";
+    const std::string name = FieldValue(section, "designation");
+    return name.empty() ? code : name + " (" + code + ")";
+}
+
+// The names of the options set in an option word, in bit order; unnamed bits as "bit N".
+std::string OptionNames(const std::string& word) {
+    unsigned long long bits = 0;
+    try {
+        bits = std::stoull(word);
+    } catch (const std::exception&) {
+        return word;
+    }
+    std::string out;
+    for (int bit = 0; bit < 32; ++bit) {
+        if (!(bits & (1ull << bit))) continue;
+        std::string name = "bit " + std::to_string(bit);
+        if (configurator::kMemoryCardOption.bit == bit) name = std::string(configurator::kMemoryCardOption.key);
+        for (const configurator::OptionRow& row : configurator::kOptionRows)
+            if (row.bit == bit) name = std::string(row.key);
+        out += (out.empty() ? "" : " ") + name;
+    }
+    return out.empty() ? "none" : out;
+}
+
+void CompareFields(const HardwareSection* first, const HardwareSection* second, const std::string& title,
+                   std::vector<Difference>& out) {
+    std::vector<std::string> keys;
+    std::set<std::string> derived;
+    for (const HardwareSection* s : {first, second}) {
+        if (s == nullptr) continue;
+        for (const HardwareField& f : s->fields) {
+            if (f.derived) derived.insert(f.key);
+            if (std::find(keys.begin(), keys.end(), f.key) == keys.end()) keys.push_back(f.key);
+        }
+    }
+    for (const std::string& key : keys) {
+        if (derived.count(key)) continue;
+        const std::string before = FieldValue(first, key), after = FieldValue(second, key);
+        if (before == after) continue;
+        Difference d;
+        d.level = DifferenceLevel::Hardware;
+        d.where = title;
+        d.label = key;
+        d.before = key == "options" ? OptionNames(before) : before;
+        d.after = key == "options" ? OptionNames(after) : after;
+        out.push_back(std::move(d));
+    }
+}
+
+std::string Title(const HardwareSection* first, const HardwareSection* second, const std::string& key) {
+    for (const HardwareSection* s : {first, second})
+        if (s && !s->title.empty() && s->title != s->key) return s->title;
+    return key;
+}
+
+bool SameRow(const SnapshotRow& a, const SnapshotRow& b) { return a.value == b.value && a.unit == b.unit; }
+
+Difference RowDifference(const SnapshotPage& page, const SnapshotRow* before, const SnapshotRow* after) {
+    Difference d;
+    d.level = DifferenceLevel::Row;
+    d.presence = before && after ? Presence::Both : before ? Presence::FirstOnly : Presence::SecondOnly;
+    d.where = page.path;
+    d.node = page.node;
+    d.set = page.set;
+    const SnapshotRow& any = before ? *before : *after;
+    d.row = any.row;
+    d.label = any.label;
+    if (before) {
+        d.before = before->value;
+        d.unitBefore = before->unit;
+    }
+    if (after) {
+        d.after = after->value;
+        d.unitAfter = after->unit;
+    }
+    return d;
+}
+
+void CompareRows(const SnapshotPage& first, const SnapshotPage& second, std::vector<Difference>& out) {
+    for (const SnapshotRow& a : first.rows) {
+        const SnapshotRow* b = second.find(a.row);
+        if (b != nullptr && b->label != a.label) b = nullptr;  // another row there now: compared as two
+        if (b == nullptr)
+            out.push_back(RowDifference(first, &a, nullptr));
+        else if (!SameRow(a, *b))
+            out.push_back(RowDifference(first, &a, b));
+    }
+    for (const SnapshotRow& b : second.rows) {
+        const SnapshotRow* a = first.find(b.row);
+        if (a == nullptr || a->label != b.label) out.push_back(RowDifference(second, nullptr, &b));
+    }
+}
+
+Difference PageDifference(const SnapshotPage& page, Presence presence) {
+    Difference d;
+    d.level = DifferenceLevel::Page;
+    d.presence = presence;
+    d.where = page.path;
+    d.node = page.node;
+    d.set = page.set;
+    return d;
+}
+
+// A set-B difference that repeats a set-A one (a value kept once for both sets) joins it.
+std::vector<Difference> MergeSets(std::vector<Difference> in) {
+    std::vector<Difference> out;
+    for (Difference& d : in) {
+        if (d.set == 'B') {
+            bool merged = false;
+            for (Difference& o : out) {
+                if (o.set == 'A' && o.level == d.level && o.presence == d.presence && o.where == d.where &&
+                    o.row == d.row && o.label == d.label && o.before == d.before && o.after == d.after &&
+                    o.unitBefore == d.unitBefore && o.unitAfter == d.unitAfter) {
+                    o.set = 0;
+                    merged = true;
+                    break;
+                }
+            }
+            if (merged) continue;
+        }
+        out.push_back(std::move(d));
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<Difference> HardwareDifferences(const std::vector<HardwareSection>& first,
+                                            const std::vector<HardwareSection>& second) {
+    std::vector<Difference> out;
+    std::vector<std::string> keys;
+    for (const auto* list : {&first, &second})
+        for (const HardwareSection& s : *list)
+            if (std::find(keys.begin(), keys.end(), s.key) == keys.end()) keys.push_back(s.key);
+    for (const std::string& key : keys) {
+        const HardwareSection* a = FindSection(first, key);
+        const HardwareSection* b = FindSection(second, key);
+        const std::string title = Title(a, b, key);
+        const std::string codeKey = a ? ComponentCodeKey(*a) : b ? ComponentCodeKey(*b) : "code";
+        if (FieldValue(a, codeKey) != FieldValue(b, codeKey)) {
+            Difference d;
+            d.level = DifferenceLevel::Hardware;
+            d.where = title;
+            d.label = codeKey;
+            d.before = Occupant(a);
+            d.after = Occupant(b);
+            d.presence = d.before.empty() ? Presence::SecondOnly : d.after.empty() ? Presence::FirstOnly : Presence::Both;
+            out.push_back(std::move(d));
+            continue;
+        }
+        CompareFields(a, b, title, out);
+    }
+    return out;
+}
+
+std::vector<Difference> CompareSnapshots(const Snapshot& first, const Snapshot& second) {
+    std::vector<Difference> out = HardwareDifferences(first.hardware, second.hardware);
+    bool componentChanged = false;
+    for (const Difference& d : out) componentChanged |= d.label == "code" || d.label == "type_code";
+
+    std::set<std::string> firstComponents, secondComponents;
+    std::map<std::pair<char, std::string>, const SnapshotPage*> secondPages, firstPages;
+    for (const SnapshotPage& p : first.pages) {
+        firstComponents.insert(p.component);
+        firstPages[{p.set, p.path}] = &p;
+    }
+    for (const SnapshotPage& p : second.pages) {
+        secondComponents.insert(p.component);
+        secondPages[{p.set, p.path}] = &p;
+    }
+
+    // Components that only one side shows: a changed component is already a hardware difference.
+    std::vector<Difference> pages;
+    auto component = [&](const SnapshotPage& p, Presence presence, std::set<std::string>& reported) {
+        if (componentChanged || !reported.insert(p.component).second) return;
+        Difference d;
+        d.level = DifferenceLevel::Component;
+        d.presence = presence;
+        d.where = p.component;
+        pages.push_back(std::move(d));
+    };
+    std::set<std::string> reported;
+    for (const SnapshotPage& p : first.pages) {
+        if (!secondComponents.count(p.component)) {
+            component(p, Presence::FirstOnly, reported);
+            continue;
+        }
+        const auto other = secondPages.find({p.set, p.path});
+        if (other == secondPages.end())
+            pages.push_back(PageDifference(p, Presence::FirstOnly));
+        else
+            CompareRows(p, *other->second, pages);
+    }
+    for (const SnapshotPage& p : second.pages) {
+        if (!firstComponents.count(p.component))
+            component(p, Presence::SecondOnly, reported);
+        else if (!firstPages.count({p.set, p.path}))
+            pages.push_back(PageDifference(p, Presence::SecondOnly));
+    }
+    for (Difference& d : MergeSets(std::move(pages))) out.push_back(std::move(d));
+    return out;
+}
+
+std::string DescribeDifference(const Difference& d) {
+    const std::string setMark = d.set ? std::string(" [set ") + d.set + "]" : "";
+    auto withUnit = [](const std::string& value, const std::string& unit) { return unit.empty() ? value : value + " " + unit; };
+    switch (d.level) {
+        case DifferenceLevel::Hardware:
+            if (d.label == "code" || d.label == "type_code")
+                return "Hardware > " + d.where + ": " + (d.before.empty() ? "(none)" : d.before) + " \u2192 " +
+                       (d.after.empty() ? "(none)" : d.after);
+            return "Hardware > " + d.where + " > " + d.label + ": " + d.before + " \u2192 " + d.after;
+        case DifferenceLevel::Component:
+            return d.where + ": " + (d.presence == Presence::FirstOnly ? "only in the first data set" : "only in the second data set");
+        case DifferenceLevel::Page:
+            return d.where + setMark + ": page " +
+                   (d.presence == Presence::FirstOnly ? "only in the first data set" : "only in the second data set");
+        case DifferenceLevel::Row:
+            break;
+    }
+    const std::string head = d.where + " > " + d.label + setMark + ": ";
+    if (d.presence == Presence::FirstOnly) return head + withUnit(d.before, d.unitBefore) + " \u2192 (not shown)";
+    if (d.presence == Presence::SecondOnly) return head + "(not shown) \u2192 " + withUnit(d.after, d.unitAfter);
+    if (d.unitBefore == d.unitAfter) return head + d.before + " \u2192 " + withUnit(d.after, d.unitAfter);
+    return head + withUnit(d.before, d.unitBefore) + " \u2192 " + withUnit(d.after, d.unitAfter);
+}
+
+}  // namespace tessalin

@@ -1,0 +1,191 @@
+#include "core/settings/snapshot.h"
+
+#include <cstdio>
+
+#include "core/catalogue/codec.h"
+#include "core/catalogue/texts.h"
+#include "core/page/row_text.h"
+#include "core/tree/device_tree.h"
+#include "core/workspace.h"
+
+namespace tessalin {
+
+namespace {
+
+// A node's title on one line.
+std::string PlainTitle(const TreeNode& node) {
+    std::string plain = CatalogTextToPlain(node.text);
+    std::string out;
+    for (char c : plain) {
+        if (c == '\r') continue;
+        out += c == '\n' ? ' ' : c;
+    }
+    return out;
+}
+
+// The node's title with " #n" when earlier siblings carry the same one.
+std::string UniqueTitle(int node) {
+    const DeviceTreeState& tree = Ws().Tree;
+    const int parent = tree.nodes[node].parent;
+    const std::vector<int>& siblings = parent < 0 ? tree.roots : tree.nodes[parent].children;
+    const std::string title = PlainTitle(tree.nodes[node]);
+    int same = 0;
+    for (int id : siblings) {
+        if (id == node) break;
+        if (PlainTitle(tree.nodes[id]) == title) ++same;
+    }
+    return same == 0 ? title : title + " #" + std::to_string(same + 1);
+}
+
+int RawWidth(const PageRow& row, const TParamEntry& entry) {
+    switch (row.kind) {
+        case kKindNumber: return EncodingWidth(EncodingOf(entry.flags));
+        case kKindText: return row.maxLength;
+        case kKindChoice:
+        case kKindChoiceButtons:
+        case kKindSlider: return 1;
+        case kKindTime: return 2;
+        default: return 0;
+    }
+}
+
+std::string RawBytes(const PageRow& row, const TParamRef& ref, bool setB) {
+    if (ref.param == nullptr || !ref.param->location.hasValue()) return "";
+    const long long offset = ParamOffset(ref.param->location, ref.slot, setB);
+    if (offset == 0) return "";
+    std::string out;
+    const int width = RawWidth(row, *ref.param);
+    for (int i = 0; i < width; ++i) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, "%02x", ReadU8(offset + i));
+        out += hex;
+    }
+    return out;
+}
+
+// What a page shows: everything the window's page context holds, put back after the walk.
+struct SavedContext {
+    bool activeSet;
+    int selected;
+    MainTab tab;
+    int grafikTag;
+    TTabPtrRec page;
+    TParamRef param;
+    std::array<TParamRef, kFormpageRowCount> rows;
+    bool rebuildRequest;
+
+    static SavedContext Take() {
+        const Workspace& ws = Ws();
+        return {ws.ActiveParamSet, ws.Tree.selected, ws.Tree.activeTab, ws.Tree.grafikTag, ws.CurrentPage,
+                ws.CurrentParam, ws.FormpageRows, ws.PageRebuildRequest};
+    }
+    void restore() const {
+        Workspace& ws = Ws();
+        ws.ActiveParamSet = activeSet;
+        ws.Tree.selected = selected;
+        ws.Tree.activeTab = tab;
+        ws.Tree.grafikTag = grafikTag;
+        ws.CurrentPage = page;
+        ws.CurrentParam = param;
+        ws.FormpageRows = rows;
+        ws.PageRebuildRequest = rebuildRequest;
+    }
+};
+
+}  // namespace
+
+const SnapshotRow* SnapshotPage::find(int row) const {
+    for (const SnapshotRow& r : rows)
+        if (r.row == row) return &r;
+    return nullptr;
+}
+
+std::string NodeTitlePath(int node) {
+    const DeviceTreeState& tree = Ws().Tree;
+    CheckIndex("tree node", node, tree.nodes.size());
+    std::string path;
+    for (int id = node; id >= 0; id = tree.nodes[id].parent)
+        path = UniqueTitle(id) + (path.empty() ? "" : " > " + path);
+    return path;
+}
+
+std::map<std::string, int> NodesByTitlePath() {
+    std::map<std::string, int> out;
+    const DeviceTreeState& tree = Ws().Tree;
+    // Depth first with the path of the parent at hand.
+    std::vector<std::pair<int, std::string>> stack;
+    for (auto it = tree.roots.rbegin(); it != tree.roots.rend(); ++it) stack.emplace_back(*it, "");
+    while (!stack.empty()) {
+        auto [id, prefix] = std::move(stack.back());
+        stack.pop_back();
+        const std::string path = prefix.empty() ? UniqueTitle(id) : prefix + " > " + UniqueTitle(id);
+        out.emplace(path, id);
+        const std::vector<int>& children = tree.nodes[static_cast<std::size_t>(id)].children;
+        for (auto it = children.rbegin(); it != children.rend(); ++it) stack.emplace_back(*it, path);
+    }
+    return out;
+}
+
+bool IsValueRow(const PageRow& row) {
+    if (row.heading) return row.kind == kKindNumber;
+    switch (row.kind) {
+        case kKindNumber:
+        case kKindSlider: return true;
+        case kKindText:
+        case kKindChoice:
+        case kKindChoiceButtons:
+        case kKindTime: return row.active;
+        default: return false;
+    }
+}
+
+Snapshot TakeSnapshot(SetChoice sets) {
+    Workspace& ws = Ws();
+    const SavedContext saved = SavedContext::Take();
+    Snapshot snap;
+    snap.language = ws.DeviceLanguage;
+    snap.sets = sets;
+    snap.hardware = DescribeHardware();
+
+    std::vector<char> setLetters;
+    if (sets != SetChoice::B) setLetters.push_back('A');
+    if (sets != SetChoice::A) setLetters.push_back('B');
+
+    for (int id : NodesInOrder()) {
+        const TreeNode& node = ws.Tree.nodes[id];
+        if (node.level == 0 || node.record < 0) continue;
+        const TTabPtrRec& record = ws.Tree.records[static_cast<std::size_t>(node.record)];
+        if (record.entry == nullptr || record.params == nullptr) continue;
+        int top = id;
+        while (ws.Tree.nodes[top].parent >= 0) top = ws.Tree.nodes[top].parent;
+
+        for (char set : setLetters) {
+            ws.ActiveParamSet = set == 'B';
+            DeviceTreeChange(id);
+            const PageModel page = BuildFormpage();
+            SnapshotPage out;
+            out.set = set;
+            out.path = NodeTitlePath(id);
+            out.node = NodePath(id);
+            out.component = UniqueTitle(top);
+            out.title = page.title;
+            for (const PageRow& row : page.rows) {
+                if (!IsValueRow(row)) continue;
+                SnapshotRow r;
+                r.row = row.row;
+                r.kind = KindName(row);
+                r.label = row.heading ? row.valueLabel : row.label;
+                r.value = ShownValue(row);
+                r.unit = ShownUnit(row);
+                r.raw = RawBytes(row, ws.FormpageRows[static_cast<std::size_t>(row.row)], set == 'B');
+                r.editable = !row.heading && row.enabled && row.active;
+                out.rows.push_back(std::move(r));
+            }
+            if (!out.rows.empty()) snap.pages.push_back(std::move(out));
+        }
+    }
+    saved.restore();
+    return snap;
+}
+
+}  // namespace tessalin
