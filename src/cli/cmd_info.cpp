@@ -6,6 +6,7 @@
 #include "cli/command.h"
 #include "core/data_set/load.h"
 #include "core/data_set/recent_files.h"
+#include "core/device/designations.h"
 #include "core/device/hardware_description.h"
 #include "core/workspace.h"
 

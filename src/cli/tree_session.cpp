@@ -15,9 +15,12 @@ int OpenDataSetTree(const std::string& command, const Args& args, std::size_t po
     const auto& files = args.positional();
     if (files.empty() || positionalCount == 0) return UsageError(command, "no data set given");
     if (positionalCount > 2) return UsageError(command, "too many files given");
+    return OpenDataSetFiles(command, language, files[0], positionalCount > 1 ? files[1] : "");
+}
 
+int OpenDataSetFiles(const std::string& command, int language, const std::string& front, const std::string& purgon) {
     ResetWorkspace();
-    const LoadResult loaded = LoadDataSet(files[0], positionalCount > 1 ? files[1] : "");
+    const LoadResult loaded = LoadDataSet(front, purgon);
     if (!loaded.ok()) {
         std::fprintf(stderr, "tessalin-cli %s: %s refused: LoadError %d (%s)%s%s\n", command.c_str(),
                      loaded.failedPath.c_str(), loaded.code, LoadErrorMeaning(loaded.code),

@@ -15,6 +15,9 @@ namespace tessalin::cli {
 // Returns kExitOk, or the exit code after a message on standard error (refused data set, unknown module).
 int OpenDataSetTree(const std::string& command, const Args& args, std::size_t positionalCount);
 
+// The same for a FRONT file and a Purgon file ("" without) in a device language.
+int OpenDataSetFiles(const std::string& command, int language, const std::string& front, const std::string& purgon);
+
 // Selects the node at an index path in parameter set --set (A or B) and builds its page. Returns kExitOk,
 // or kExitUsage after a message when the path or the set is not valid.
 int OpenNodePage(const std::string& command, const Args& args, PageModel& page);

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 #include <map>
+#include <utility>
 
 #include "core/catalogue/codec.h"
 #include "core/page/page_edit.h"
@@ -200,6 +201,8 @@ private:
             result = {true, e.what()};
         }
         st.stored |= !result.refused;
+        // A rule may ask for the tree to be built again once the commit is over, as the window's timer does.
+        if (std::exchange(Ws().TreeRebuildRequest, false)) BuildDeviceTree();
         // What the row shows now, on the page built again (a commit can rebuild the branch or the tree).
         nodes_ = NodesByTitlePath();
         std::string now;
