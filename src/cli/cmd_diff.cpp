@@ -23,7 +23,6 @@ constexpr const char* kHelp =
 const char* LevelName(DifferenceLevel level) {
     switch (level) {
         case DifferenceLevel::Hardware: return "hardware";
-        case DifferenceLevel::Component: return "component";
         case DifferenceLevel::Page: return "page";
         case DifferenceLevel::Row: return "row";
     }

@@ -118,6 +118,17 @@ void CompareRows(const SnapshotPage& first, const SnapshotPage& second, std::vec
     }
 }
 
+// The page of `pages` in the same set at the same title path, or else at the same index path with the
+// same title (a component whose title follows one of its values); -1 without.
+int MatchingPage(const SnapshotPage& page, const std::vector<SnapshotPage>& pages) {
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        if (pages[i].set == page.set && pages[i].path == page.path) return static_cast<int>(i);
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        if (pages[i].set == page.set && !page.node.empty() && pages[i].node == page.node && pages[i].title == page.title)
+            return static_cast<int>(i);
+    return -1;
+}
+
 Difference PageDifference(const SnapshotPage& page, Presence presence) {
     Difference d;
     d.level = DifferenceLevel::Page;
@@ -182,48 +193,30 @@ std::vector<Difference> HardwareDifferences(const std::vector<HardwareSection>& 
 
 std::vector<Difference> CompareSnapshots(const Snapshot& first, const Snapshot& second) {
     std::vector<Difference> out = HardwareDifferences(first.hardware, second.hardware);
-    bool componentChanged = false;
-    for (const Difference& d : out) componentChanged |= d.label == "code" || d.label == "type_code";
+    // A component added, removed or replaced is one hardware difference; its pages are not compared.
+    std::set<std::string> changed;
+    for (const auto* list : {&first.hardware, &second.hardware})
+        for (const HardwareSection& s : *list) {
+            const HardwareSection* a = FindSection(first.hardware, s.key);
+            const HardwareSection* b = FindSection(second.hardware, s.key);
+            if (FieldValue(a, ComponentCodeKey(s)) != FieldValue(b, ComponentCodeKey(s))) changed.insert(s.key);
+        }
 
-    std::set<std::string> firstComponents, secondComponents;
-    std::map<std::pair<char, std::string>, const SnapshotPage*> secondPages, firstPages;
-    for (const SnapshotPage& p : first.pages) {
-        firstComponents.insert(p.component);
-        firstPages[{p.set, p.path}] = &p;
-    }
-    for (const SnapshotPage& p : second.pages) {
-        secondComponents.insert(p.component);
-        secondPages[{p.set, p.path}] = &p;
-    }
-
-    // Components that only one side shows: a changed component is already a hardware difference.
     std::vector<Difference> pages;
-    auto component = [&](const SnapshotPage& p, Presence presence, std::set<std::string>& reported) {
-        if (componentChanged || !reported.insert(p.component).second) return;
-        Difference d;
-        d.level = DifferenceLevel::Component;
-        d.presence = presence;
-        d.where = p.component;
-        pages.push_back(std::move(d));
-    };
-    std::set<std::string> reported;
+    std::vector<bool> secondMatched(second.pages.size(), false);
     for (const SnapshotPage& p : first.pages) {
-        if (!secondComponents.count(p.component)) {
-            component(p, Presence::FirstOnly, reported);
+        if (changed.count(p.section)) continue;
+        const int match = MatchingPage(p, second.pages);
+        if (match < 0) {
+            pages.push_back(PageDifference(p, Presence::FirstOnly));
             continue;
         }
-        const auto other = secondPages.find({p.set, p.path});
-        if (other == secondPages.end())
-            pages.push_back(PageDifference(p, Presence::FirstOnly));
-        else
-            CompareRows(p, *other->second, pages);
+        secondMatched[static_cast<std::size_t>(match)] = true;
+        CompareRows(p, second.pages[static_cast<std::size_t>(match)], pages);
     }
-    for (const SnapshotPage& p : second.pages) {
-        if (!firstComponents.count(p.component))
-            component(p, Presence::SecondOnly, reported);
-        else if (!firstPages.count({p.set, p.path}))
-            pages.push_back(PageDifference(p, Presence::SecondOnly));
-    }
+    for (std::size_t i = 0; i < second.pages.size(); ++i)
+        if (!secondMatched[i] && !changed.count(second.pages[i].section) && MatchingPage(second.pages[i], first.pages) < 0)
+            pages.push_back(PageDifference(second.pages[i], Presence::SecondOnly));
     for (Difference& d : MergeSets(std::move(pages))) out.push_back(std::move(d));
     return out;
 }
@@ -237,8 +230,6 @@ std::string DescribeDifference(const Difference& d) {
                 return "Hardware > " + d.where + ": " + (d.before.empty() ? "(none)" : d.before) + " \u2192 " +
                        (d.after.empty() ? "(none)" : d.after);
             return "Hardware > " + d.where + " > " + d.label + ": " + d.before + " \u2192 " + d.after;
-        case DifferenceLevel::Component:
-            return d.where + ": " + (d.presence == Presence::FirstOnly ? "only in the first data set" : "only in the second data set");
         case DifferenceLevel::Page:
             return d.where + setMark + ": page " +
                    (d.presence == Presence::FirstOnly ? "only in the first data set" : "only in the second data set");

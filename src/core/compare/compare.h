@@ -11,7 +11,7 @@
 
 namespace tessalin {
 
-enum class DifferenceLevel { Hardware, Component, Page, Row };
+enum class DifferenceLevel { Hardware, Page, Row };
 
 // Where a difference lies: in both data sets, or only in the first or the second.
 enum class Presence { Both, FirstOnly, SecondOnly };
@@ -19,7 +19,7 @@ enum class Presence { Both, FirstOnly, SecondOnly };
 struct Difference {
     DifferenceLevel level = DifferenceLevel::Row;
     Presence presence = Presence::Both;
-    // Hardware: the section's title; component: its node title; page and row: the node's title path.
+    // Hardware: the section's title; page and row: the node's title path.
     std::string where;
     std::string node;         // page and row: the node's index path in the first data set (the second's when only there)
     char set = 0;             // page and row: 'A' or 'B'; 0 when both sets differ alike (or for the hardware)
@@ -37,8 +37,10 @@ struct Difference {
 std::vector<Difference> HardwareDifferences(const std::vector<HardwareSection>& first,
                                             const std::vector<HardwareSection>& second);
 
-// The hardware, then the components, pages and rows in the first snapshot's tree order (what only the
-// second has comes after). A row that differs alike in set A and set B is one difference (set 0).
+// The hardware, then the pages and rows in the first snapshot's tree order (what only the second has
+// comes after). Pages match by title path, or by index path and title. Pages of a component that was
+// added, removed or replaced are left out. A row that differs alike in set A and set B is one
+// difference (set 0).
 std::vector<Difference> CompareSnapshots(const Snapshot& first, const Snapshot& second);
 
 // One line: "PATH > Label: old → new unit", with "[set A]" after the label where only one set differs.

@@ -109,6 +109,9 @@ public:
         if (out.path.empty()) return fail(where, "\"path\" must not be empty");
         out.component = out.path.substr(0, out.path.find(" > "));
         if (const JsonValue* node = object.find("node"); node && !string(object, "node", where, out.node)) return false;
+        if (const JsonValue* section = object.find("component");
+            section && !string(object, "component", where, out.section))
+            return false;
         if (const JsonValue* title = object.find("title"); title && !string(object, "title", where, out.title)) return false;
         const JsonValue* rows = member(object, "rows", JsonValue::Type::Array, where);
         if (rows == nullptr) return false;
@@ -140,6 +143,7 @@ std::string SettingsToJson(const Snapshot& snapshot) {
         p.add("set", JsonValue::String(std::string(1, page.set)));
         p.add("path", JsonValue::String(page.path));
         p.add("node", JsonValue::String(page.node));
+        p.add("component", JsonValue::String(page.section));
         p.add("title", JsonValue::String(page.title));
         JsonValue& rows = p.add("rows", JsonValue::Array());
         for (const SnapshotRow& row : page.rows) rows.push(RowJson(row));

@@ -4,6 +4,8 @@
 
 #include "core/catalogue/codec.h"
 #include "core/catalogue/texts.h"
+#include "core/device/device.h"
+#include "core/range_error.h"
 #include "core/page/row_text.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
@@ -46,6 +48,27 @@ int RawWidth(const PageRow& row, const TParamEntry& entry) {
         case kKindSlider: return 1;
         case kKindTime: return 2;
         default: return 0;
+    }
+}
+
+// The hardware section that a component node stands for: its position, or the Purgon controller and
+// the I-module by the code in its tag (their nodes carry the position of the unit they work with).
+std::string SectionOf(int component) {
+    const Workspace& ws = Ws();
+    const TreeNode& node = ws.Tree.nodes[static_cast<std::size_t>(component)];
+    int code = 0, mask = 0;
+    ComponentTagNumbers(node.text, code, mask);
+    if (ws.Device.Purgon.TypeCode != 0 && code == ws.Device.Purgon.TypeCode) return "purgon";
+    if (ws.Device.IModule.Code != 0 && code == ws.Device.IModule.Code) return "i_module";
+    if (node.record < 0) return "";
+    const int position = ws.Tree.records[static_cast<std::size_t>(node.record)].position;
+    switch (position) {
+        case kPosFront: return "front";
+        case kPosBase: return "base";
+        case kPosIModule: return "i_module";
+        case kPosSlot1: case kPosSlot2: case kPosSlot3: return "slot_" + std::to_string(position - kPosSlot1 + 1);
+        case kPosCalc1: case kPosCalc2: return "calc_block_" + std::to_string(position - kPosCalc1 + 1);
+        default: return "";
     }
 }
 
@@ -126,6 +149,19 @@ std::map<std::string, int> NodesByTitlePath() {
     return out;
 }
 
+std::string StoredBytes(const PageRow& row, bool setB) {
+    CheckIndex("page row", row.row, kFormpageRowCount);
+    return RawBytes(row, Ws().FormpageRows[static_cast<std::size_t>(row.row)], setB);
+}
+
+int FindPageNode(const SnapshotPage& page, const std::map<std::string, int>& nodesByTitlePath) {
+    if (const auto it = nodesByTitlePath.find(page.path); it != nodesByTitlePath.end()) return it->second;
+    if (page.node.empty()) return -1;
+    const int node = NodeAtPath(page.node);
+    if (node < 0 || Ws().Tree.nodes[static_cast<std::size_t>(node)].level == 0) return -1;
+    return CatalogTextToPlain(Ws().Tree.nodes[static_cast<std::size_t>(node)].text) == page.title ? node : -1;
+}
+
 bool IsValueRow(const PageRow& row) {
     if (row.heading) return row.kind == kKindNumber;
     switch (row.kind) {
@@ -168,6 +204,7 @@ Snapshot TakeSnapshot(SetChoice sets) {
             out.path = NodeTitlePath(id);
             out.node = NodePath(id);
             out.component = UniqueTitle(top);
+            out.section = SectionOf(top);
             out.title = page.title;
             for (const PageRow& row : page.rows) {
                 if (!IsValueRow(row)) continue;

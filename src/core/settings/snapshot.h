@@ -32,6 +32,7 @@ struct SnapshotPage {
     std::string path;         // the node's titles from the top, joined by " > " (NodeTitlePath)
     std::string node;         // the node's index path ("0/2/1"), for reference
     std::string component;    // the title of the component node above it
+    std::string section;      // the hardware section of that component ("slot_1", "purgon", ...)
     std::string title;        // the page title (plain)
     std::vector<SnapshotRow> rows;
 
@@ -55,6 +56,14 @@ std::map<std::string, int> NodesByTitlePath();
 // Takes the snapshot of the loaded data set in its current language; its device tree must be built.
 // The shown set, the selection and the current page are as before afterwards.
 Snapshot TakeSnapshot(SetChoice sets);
+
+// The stored bytes of a shown row in hexadecimal, image order, in set A or B; "" when it has no place.
+// The row must be one of the page just built.
+std::string StoredBytes(const PageRow& row, bool setB);
+
+// The node of a page: the one at its title path, or else the one at its index path when that node has
+// the page's title (a component whose title follows a value keeps its place in the tree). -1 without.
+int FindPageNode(const SnapshotPage& page, const std::map<std::string, int>& nodesByTitlePath);
 
 // True when the row carries a value that a snapshot records (and a settings file can apply).
 bool IsValueRow(const PageRow& row);
