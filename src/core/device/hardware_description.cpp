@@ -48,13 +48,25 @@ void AddVersions(SectionBuilder& b, uint8_t swPacked, uint8_t hwVersion) {
     b.num("hardware_version", hwVersion);
 }
 
-HardwareSection Module(const std::string& key, const std::string& title, int position, const TIdInfo_h& m, bool slot) {
+void AddSlotMask(SectionBuilder& b, uint8_t mask) {
+    b.num("slot_mask", mask).text("slot_mask_formatted", FormatSlotMask(mask), true);
+}
+
+// What a component record shows besides its names, versions, brand and serial: a unit nothing more, the
+// I-module the slots it serves, a slot module its identity record and attachment.
+enum class ModuleKind { Unit, IModule, Slot };
+
+HardwareSection Module(const std::string& key, const std::string& title, int position, const TIdInfo_h& m,
+                       ModuleKind kind) {
     SectionBuilder b{{key, title, {}}};
     b.num("code", m.Code);
     AddNames(b, position, m.Code);
-    if (slot) {
-        b.num("hardware_id", m.HwId).num("record_index", m.RecIndex).num("slot_mask", m.SlotMask);
-        b.text("slot_mask_formatted", FormatSlotMask(m.SlotMask), true).num("attach_code", m.AttachCode);
+    if (kind == ModuleKind::Slot) {
+        b.num("hardware_id", m.HwId).num("record_index", m.RecIndex);
+        AddSlotMask(b, m.SlotMask);
+        b.num("attach_code", m.AttachCode);
+    } else if (kind == ModuleKind::IModule) {
+        AddSlotMask(b, m.SlotMask);
     }
     AddVersions(b, m.SwVersion, m.HwVersion);
     AddBrand(b, m.Brand, m.ExMark);
@@ -91,19 +103,20 @@ std::vector<HardwareSection> DescribeHardware() {
     front.num("options", f.Options).text("options_hex", Hex(f.Options, 8), true).num("identity_state", f.IdState);
     sections.push_back(front.s);
 
-    sections.push_back(Module("base", "Base unit", kPosBase, d.Base, false));
-    sections.push_back(Module("i_module", "I-module", kPosIModule, d.IModule, false));
+    sections.push_back(Module("base", "Base unit", kPosBase, d.Base, ModuleKind::Unit));
+    sections.push_back(Module("i_module", "I-module", kPosIModule, d.IModule, ModuleKind::IModule));
     const char* slotTitles[] = {"Slot [I]", "Slot [II]", "Slot [III]"};
     for (int s = 0; s < 3; ++s)
-        sections.push_back(Module("slot_" + std::to_string(s + 1), slotTitles[s], kPosSlot1 + s, d.Slot[s], true));
+        sections.push_back(Module("slot_" + std::to_string(s + 1), slotTitles[s], kPosSlot1 + s, d.Slot[s], ModuleKind::Slot));
 
     for (int c = 0; c < 2; ++c) {
         const TCalcBlock& block = d.CalcBlock[c];
         SectionBuilder calc{{"calc_block_" + std::to_string(c + 1), "Calculation block " + std::to_string(c + 1), {}}};
         calc.num("code", block.Code);
         AddNames(calc, kPosCalc1 + c, block.Code);
-        calc.num("record_index", block.RecIndex).num("slot_mask", block.SlotMask);
-        calc.text("slot_mask_formatted", FormatSlotMask(block.SlotMask), true).num("identity_state", block.IdState);
+        calc.num("record_index", block.RecIndex);
+        AddSlotMask(calc, block.SlotMask);
+        calc.num("identity_state", block.IdState);
         sections.push_back(calc.s);
     }
 
@@ -111,7 +124,7 @@ std::vector<HardwareSection> DescribeHardware() {
     SectionBuilder purgon{{"purgon", "Purgon controller", {}}};
     purgon.num("type_code", p.TypeCode);
     AddNames(purgon, kPosCalc1, p.TypeCode);
-    purgon.num("slot_mask", p.SlotMask).text("slot_mask_formatted", FormatSlotMask(p.SlotMask), true);
+    AddSlotMask(purgon, p.SlotMask);
     AddVersions(purgon, p.SwVersion, p.HwVersion);
     AddBrand(purgon, p.Brand, p.ExMark);
     AddSerial(purgon, p.SerialNo);
