@@ -29,24 +29,31 @@ std::string Occupant(const HardwareSection* section) {
     return name.empty() ? code : name + " (" + code + ")";
 }
 
-// The names of the options set in an option word, in bit order; unnamed bits as "bit N".
-std::string OptionNames(const std::string& word) {
-    unsigned long long bits = 0;
+// The name of an option bit of the front's option word: its key, or "option bit N".
+std::string OptionName(int bit) {
+    if (configurator::kMemoryCardOption.bit == bit) return std::string(configurator::kMemoryCardOption.key);
+    for (const configurator::OptionRow& row : configurator::kOptionRows)
+        if (row.bit == bit) return std::string(row.key);
+    return "option bit " + std::to_string(bit);
+}
+
+// One difference per option switched on or off.
+void CompareOptions(const std::string& before, const std::string& after, const std::string& title,
+                    std::vector<Difference>& out) {
+    unsigned long long a = 0, b = 0;
     try {
-        bits = std::stoull(word);
+        a = std::stoull(before);
+        b = std::stoull(after);
     } catch (const std::exception&) {
-        return word;
+        out.push_back({DifferenceLevel::Hardware, Presence::Both, title, "", 0, -1, "options", before, after, "", ""});
+        return;
     }
-    std::string out;
     for (int bit = 0; bit < 32; ++bit) {
-        if (!(bits & (1ull << bit))) continue;
-        std::string name = "bit " + std::to_string(bit);
-        if (configurator::kMemoryCardOption.bit == bit) name = std::string(configurator::kMemoryCardOption.key);
-        for (const configurator::OptionRow& row : configurator::kOptionRows)
-            if (row.bit == bit) name = std::string(row.key);
-        out += (out.empty() ? "" : " ") + name;
+        const bool was = (a >> bit) & 1, is = (b >> bit) & 1;
+        if (was != is)
+            out.push_back({DifferenceLevel::Hardware, Presence::Both, title, "", 0, -1, OptionName(bit), was ? "on" : "off",
+                           is ? "on" : "off", "", ""});
     }
-    return out.empty() ? "none" : out;
 }
 
 void CompareFields(const HardwareSection* first, const HardwareSection* second, const std::string& title,
@@ -64,12 +71,16 @@ void CompareFields(const HardwareSection* first, const HardwareSection* second, 
         if (derived.count(key)) continue;
         const std::string before = FieldValue(first, key), after = FieldValue(second, key);
         if (before == after) continue;
+        if (key == "options") {
+            CompareOptions(before, after, title, out);
+            continue;
+        }
         Difference d;
         d.level = DifferenceLevel::Hardware;
         d.where = title;
         d.label = key;
-        d.before = key == "options" ? OptionNames(before) : before;
-        d.after = key == "options" ? OptionNames(after) : after;
+        d.before = before;
+        d.after = after;
         out.push_back(std::move(d));
     }
 }

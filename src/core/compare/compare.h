@@ -24,7 +24,8 @@ struct Difference {
     std::string node;         // page and row: the node's index path in the first data set (the second's when only there)
     char set = 0;             // page and row: 'A' or 'B'; 0 when both sets differ alike (or for the hardware)
     int row = -1;             // row: the entry's index
-    std::string label;        // row: its label; hardware: the field ("code" for a component added, removed, replaced)
+    std::string label;        // row: its label; hardware: the field ("code" for a component added, removed,
+                              // replaced) or the option key
     std::string before;       // the first data set's value ("" when only in the second)
     std::string after;        // the second's
     std::string unitBefore;
@@ -32,8 +33,9 @@ struct Difference {
 };
 
 // Component by component: a changed code (added, removed or replaced) is one difference with the
-// designations; otherwise one difference per changed field that is not derived from others. Sections
-// match by key; their titles come from whichever side has one.
+// designations; otherwise one difference per changed field that is not derived from others, and one per
+// software option switched on or off (labelled with its key). Sections match by key; their titles come
+// from whichever side has one.
 std::vector<Difference> HardwareDifferences(const std::vector<HardwareSection>& first,
                                             const std::vector<HardwareSection>& second);
 
