@@ -25,4 +25,10 @@ std::string ShownUnit(const PageRow& row) {
     return row.unitIndex >= 0 && row.unitIndex < static_cast<int>(row.units.size()) ? row.units[row.unitIndex] : "";
 }
 
+const char* CheckMeaning(int result) {
+    static const char* const kMeanings[] = {"accepted", "not a number", "decimal places not allowed",
+                                            "below the lower limit", "above the upper limit"};
+    return result >= 0 && result < static_cast<int>(std::size(kMeanings)) ? kMeanings[result] : "";
+}
+
 }  // namespace tessalin

@@ -17,4 +17,7 @@ std::string ShownValue(const PageRow& row);
 // The unit chosen beside a number, "" without.
 std::string ShownUnit(const PageRow& row);
 
+// What the check of a typed number found (0 accepted .. 4 above the upper limit), in words.
+const char* CheckMeaning(int result);
+
 }  // namespace tessalin

@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstring>
-#include <optional>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <map>
+#include <optional>
 #include <utility>
 
 #include "core/catalogue/codec.h"
@@ -27,9 +28,6 @@ constexpr int kMaxRounds = 8;
 
 // The FRONT and Purgon images: what a commit can change that is saved.
 constexpr std::size_t kImagesEnd = kPurgonOffset + kPurgonSize;
-
-constexpr const char* kCheckMeaning[] = {"accepted", "not a number", "decimal places not allowed",
-                                         "below the lower limit", "above the upper limit"};
 
 struct RowState {
     bool settled = false;      // refused or corrected: taken again only once other values changed the image
@@ -118,9 +116,9 @@ CommitResult CommitWanted(PageModel& page, PageRow& row, const SnapshotRow& want
                 row.unitIndex = index;
             }
             const NumberOutcome out = CommitNumber(page, row.row, wanted.value, true);
-            if (!out.stored) return {true, false, kCheckMeaning[kCheckNotANumber]};
+            if (!out.stored) return {true, false, CheckMeaning(kCheckNotANumber)};
             result.asTyped = out.result == kCheckAccepted;
-            if (out.result > 0 && out.result < 5) result.reason = kCheckMeaning[out.result];
+            if (out.result != kCheckAccepted) result.reason = CheckMeaning(out.result);
             return result;
         }
         case kKindChoice:
