@@ -32,9 +32,16 @@ std::string AsText(const ApplyReport& report, const std::string& verdict) {
     std::string out;
     for (const Difference& d : report.hardware) out += "hardware differs, not applied: " + DescribeDifference(d) + "\n";
     int counts[5] = {};
+    const ApplyEntry* pageMissing = nullptr;  // the values of a page the data set lacks: one line
     for (const ApplyEntry& e : report.entries) {
         ++counts[static_cast<int>(e.status)];
         if (e.status == ApplyStatus::Applied) continue;
+        if (e.status == ApplyStatus::NotShown && e.row >= 0 && e.reason == kNoSuchPage) {
+            if (pageMissing == nullptr || pageMissing->path != e.path || pageMissing->set != e.set)
+                out += "not shown: " + e.path + " [set " + std::string(1, e.set) + "] (" + e.reason + ")\n";
+            pageMissing = &e;
+            continue;
+        }
         out += std::string(ApplyStatusName(e.status)) + ": " + Where(e) + ": " + e.wanted;
         if (!e.shown.empty()) out += " \u2192 shows " + e.shown;
         out += " (" + e.reason + ")\n";

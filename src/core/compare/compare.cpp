@@ -197,6 +197,9 @@ std::vector<Difference> HardwareDifferences(const std::vector<HardwareSection>& 
             out.push_back(std::move(d));
             continue;
         }
+        // An empty place keeps whatever its identity record held before: nothing to compare there.
+        const std::string code = FieldValue(a, codeKey);
+        if (code.empty() || code == "0") continue;
         CompareFields(a, b, title, out);
     }
     return out;

@@ -173,7 +173,7 @@ public:
             PageModel model;
             if (!open(page, model)) {
                 for (RowState& st : states_[p])
-                    if (!st.settled) see(st, ApplyStatus::NotShown, "the data set shows no such page", false, "");
+                    if (!st.settled) see(st, ApplyStatus::NotShown, kNoSuchPage, false, "");
                 continue;
             }
             for (std::size_t r = 0; r < page.rows.size(); ++r) {

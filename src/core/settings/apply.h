@@ -44,4 +44,7 @@ ApplyReport ApplySettings(const Snapshot& file);
 
 const char* ApplyStatusName(ApplyStatus status);
 
+// The reason given for every value of a page that the data set does not show.
+inline constexpr const char* kNoSuchPage = "the data set shows no such page";
+
 }  // namespace tessalin

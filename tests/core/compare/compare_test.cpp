@@ -67,6 +67,10 @@ TEST(Compare, EachChangeIsReportedOnceAtItsLevel) {
         const std::vector<Difference> differences = CompareSnapshots(base, c.changed);
         EXPECT_EQ(Lines(differences), c.line + "\n") << c.what;
     }
+    // What an empty slot's identity record still holds from before is no difference.
+    const Snapshot condI = Take({{1, 6, 5}, {}});
+    EXPECT_EQ(Lines(CompareSnapshots(condI, Take({{1, 4, 5}, {}}))),
+              "Hardware > Slot [I]: CONDI 2400 (6) \u2192 PHS 2400 (4)\n");
 }
 
 TEST(Compare, RowsAndPagesOnlyInOneAreReportedAsSuch) {
