@@ -87,7 +87,7 @@ inline void EditEverything(SetChoice sets) {
                             const auto hardware = DescribeHardware();
                             const int was = row->selected;
                             CommitChoice(page, row->row, (was + 1) % static_cast<int>(row->items.size()));
-                            if (std::exchange(Ws().TreeRebuildRequest, false)) BuildDeviceTree();
+                            if (std::exchange(Ws().TreeRebuildRequest, false)) RedecodeKeepSelection();
                             if (SameHardware(hardware, DescribeHardware()) || was < 0 || !OpenPage(p.path, p.set, page))
                                 break;
                             CommitChoice(page, row->row, was);
@@ -99,7 +99,7 @@ inline void EditEverything(SetChoice sets) {
                     case kKindTime: CommitTime(page, row->row, 12, 34); break;
                     default: break;
                 }
-                if (std::exchange(Ws().TreeRebuildRequest, false)) BuildDeviceTree();
+                if (std::exchange(Ws().TreeRebuildRequest, false)) RedecodeKeepSelection();
             }
         }
     }

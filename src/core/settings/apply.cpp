@@ -275,8 +275,9 @@ private:
             result = {true, false, e.what()};
         }
         st.stored |= !result.refused;
-        // A rule may ask for the tree to be built again once the commit is over, as the window's timer does.
-        if (std::exchange(Ws().TreeRebuildRequest, false)) BuildDeviceTree();
+        // A rule that changed the hardware asks for the device to be decoded again and the tree rebuilt
+        // once the commit is over, as the window's timer does.
+        if (std::exchange(Ws().TreeRebuildRequest, false)) RedecodeKeepSelection();
         const auto after = Ws().ParImage.bytes(0, kImagesEnd);
         if (!std::equal(before.begin(), before.end(), after.begin())) ++changes_;
         // What the row shows now, on the page built again (a commit can rebuild the branch or the tree).
