@@ -128,6 +128,14 @@ CommitResult CommitWanted(PageModel& page, PageRow& row, const SnapshotRow& want
                     CommitChoice(page, row.row, static_cast<int>(i));
                     return result;
                 }
+            // A stored code that the source's list no longer named (it shows no item) is found by its code.
+            unsigned code = 0;
+            if (wanted.raw.size() == 2 && std::sscanf(wanted.raw.c_str(), "%2x", &code) == 1)
+                for (std::size_t i = 0; i < row.items.size(); ++i)
+                    if (row.items[i].code == static_cast<int>(code)) {
+                        CommitChoice(page, row.row, static_cast<int>(i));
+                        return result;
+                    }
             std::string items;
             for (const ChoiceItem& item : row.items) items += (items.empty() ? "" : " | ") + item.text;
             return {true, false, "the list offers no such item (" + items + ")"};
@@ -186,7 +194,11 @@ public:
                     continue;
                 }
                 const std::string now = WithUnit(ShownValue(*shown), ShownUnit(*shown));
-                if (Matches(*shown, wanted) || (!st.acceptedShown.empty() && now == st.acceptedShown)) {
+                // A list showing no item matches only the same stored code.
+                const bool noItem = (shown->kind == kKindChoice || shown->kind == kKindChoiceButtons) &&
+                                    wanted.value.empty() && !wanted.raw.empty() &&
+                                    StoredBytes(*shown, page.set == 'B') != wanted.raw;
+                if (!noItem && (Matches(*shown, wanted) || (!st.acceptedShown.empty() && now == st.acceptedShown))) {
                     // The shown text rounds the value: the stored bytes say which value it was.
                     const auto precise = commit && !st.preciseTried ? PreciseText(*shown, wanted, page.set == 'B') : std::nullopt;
                     st.preciseTried = true;
