@@ -7,7 +7,7 @@
 #include "core/data_set/load.h"
 #include "core/data_set/recent_files.h"
 #include "core/device/designations.h"
-#include "core/device/hardware_description.h"
+#include "core/device/hardware_identity.h"
 #include "core/workspace.h"
 
 namespace tessalin::cli {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/configurator/configurator.h"
-#include "core/device/hardware_description.h"
+#include "core/device/hardware_identity.h"
 #include "core/page/formpage.h"
 #include "core/page/page_edit.h"
 #include "core/settings/snapshot.h"

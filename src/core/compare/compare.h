@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/device/hardware_description.h"
+#include "core/device/hardware_identity.h"
 #include "core/settings/snapshot.h"
 
 namespace tessalin {

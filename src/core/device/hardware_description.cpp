@@ -1,136 +1,123 @@
 #include "core/device/hardware_description.h"
 
-#include <cstdio>
-
+#include "core/device/description_texts.h"
 #include "core/device/designations.h"
 #include "core/device/format.h"
+#include "core/device/option_names.h"
 #include "core/workspace.h"
 
 namespace tessalin {
 
 namespace {
 
-struct SectionBuilder {
-    HardwareSection s;
+// Option bits in the order the documentation lists them.
+constexpr int kOptionOrder[] = {1, 2, 3, 4, 5, 6, 8, 9, 11, 12, 24, 31, 25, 26, 27, 10, 18, 16, 17, 19, 20};
 
-    SectionBuilder& num(const std::string& k, long long v, bool derived = false) {
-        s.fields.push_back({k, std::to_string(v), true, derived});
-        return *this;
+// The option bits a front software generation knows; bit 10 (memory card slot) is never listed.
+bool OptionKnown(int bit, char swMajor) {
+    const uint32_t upTo5 = 0x7Eu | 1u << 8 | 1u << 9 | 1u << 11 | 1u << 12 | 0x1Fu << 16;
+    const uint32_t of6 = 0x7Eu | 1u << 8 | 1u << 9 | 1u << 12 | 0x1Fu << 16 | 1u << 24;
+    const uint32_t from7 = of6 | 1u << 25 | 1u << 26 | 1u << 27 | 1u << 31;
+    const auto major = static_cast<unsigned char>(swMajor);
+    const uint32_t mask = major <= '5' ? upTo5 : major == '6' ? of6 : from7;
+    return (mask >> bit) & 1u;
+}
+
+std::string Bold(const std::string& text) { return "<b>" + text + "</b>"; }
+std::string Picture(int index) { return "<img src=\"idx:" + std::to_string(index) + "\"> "; }
+
+DescriptionItem Leaf(std::string markup) { return DescriptionItem{std::move(markup), {}}; }
+
+// Software, hardware and serial number of a base unit or module.
+std::vector<DescriptionItem> UnitLines(const TIdInfo_h& unit) {
+    return {Leaf(DescriptionValueLine(DescriptionText(DescriptionWord::Software), FormatVersion(unit.SwVersion))),
+            Leaf(DescriptionValueLine(DescriptionText(DescriptionWord::Hardware), std::to_string(unit.HwVersion))),
+            Leaf(DescriptionValueLine(DescriptionText(DescriptionWord::SerialNumber), FormatSerial(unit.SerialNo)))};
+}
+
+DescriptionItem FrontItem(const TIdFront& front) {
+    DescriptionItem item{Picture(3) + Bold(ModuleName(kPosFront, front.Code)), {}};
+    item.children.push_back(Leaf(DescriptionValueLine(DescriptionText(DescriptionWord::Software),
+                                                      std::string{front.SwMajor, '.', front.SwMinor})));
+    item.children.push_back(
+        Leaf(DescriptionValueLine(DescriptionText(DescriptionWord::Hardware), std::to_string(front.HwVersion))));
+    item.children.push_back(
+        Leaf(DescriptionValueLine(DescriptionText(DescriptionWord::SerialNumber), FormatSerial(front.SerialNo))));
+    DescriptionItem options{Bold(DescriptionText(DescriptionWord::Options)), {}};
+    if (front.Options == 0) {
+        options.children.push_back(Leaf(DescriptionText(DescriptionWord::NoOptions)));
+    } else {
+        for (const std::string& name : ListedOptionNames())
+            options.children.push_back(Leaf(DescriptionValueLine(name, DescriptionText(DescriptionWord::Active))));
     }
-    SectionBuilder& text(const std::string& k, const std::string& v, bool derived = false) {
-        s.fields.push_back({k, v, false, derived});
-        return *this;
+    item.children.push_back(std::move(options));
+    return item;
+}
+
+DescriptionItem SlotItem(const TDevice& device, int s) {
+    static constexpr const char* kEmptyLabels[] = {"[I] ", "[II] ", "[III] "};
+    const TIdInfo_h& slot = device.Slot[s];
+    if (slot.Code == 0)
+        return Leaf(Picture(5) + "<b><font color=\"#C0C0C0\">" + kEmptyLabels[s] + ModuleName(kPosSlot1 + s, 0) +
+                    "</font></b>");
+    return DescriptionItem{Picture(5) + Bold(FormatSlotMask(slot.SlotMask) + ModuleName(kPosSlot1 + s, slot.Code)),
+                           UnitLines(slot)};
+}
+
+bool IsProbeModule(uint8_t code) { return code == 153 || code == 189; }
+
+// Whether the Purgon controller is listed after slot s: it must be carried by that slot, and a probe
+// control channel in slot [II] or [III] takes it over (the controller is then part of that channel).
+bool PurgonAfterSlot(const TDevice& device, int s) {
+    const TidPurgon& purgon = device.Purgon;
+    if (purgon.TypeCode == 0 || purgon.SlotMask != (1 << s)) return false;
+    const uint8_t second = device.Slot[1].Code, third = device.Slot[2].Code;
+    switch (s) {
+        case 0: return true;
+        case 1: return !IsProbeModule(second) && third != 153;
+        default: return second != 153 && !IsProbeModule(third);
     }
-};
-
-std::string Hex(unsigned value, int digits) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "0x%0*X", digits, value);
-    return buffer;
-}
-
-std::string Char(char c) { return c ? std::string(1, c) : std::string(); }
-
-void AddNames(SectionBuilder& b, int position, uint8_t code) {
-    b.text("designation", ModuleName(position, code), true).text("description", ModuleDescription(position, code), true);
-}
-
-void AddBrand(SectionBuilder& b, uint8_t brand, const std::string& exMark) {
-    b.num("brand", brand).text("brand_key", BrandKey(brand), true).text("ex_mark", exMark);
-}
-
-void AddSerial(SectionBuilder& b, uint32_t serial) {
-    b.num("serial", serial).text("serial_formatted", FormatSerial(serial), true);
-}
-
-void AddVersions(SectionBuilder& b, uint8_t swPacked, uint8_t hwVersion) {
-    b.num("software_version", swPacked).text("software_version_formatted", FormatVersion(swPacked), true);
-    b.num("hardware_version", hwVersion);
-}
-
-void AddSlotMask(SectionBuilder& b, uint8_t mask) {
-    b.num("slot_mask", mask).text("slot_mask_formatted", FormatSlotMask(mask), true);
-}
-
-// What a component record shows besides its names, versions, brand and serial: a unit nothing more, the
-// I-module the slots it serves, a slot module its identity record and attachment.
-enum class ModuleKind { Unit, IModule, Slot };
-
-HardwareSection Module(const std::string& key, const std::string& title, int position, const TIdInfo_h& m,
-                       ModuleKind kind) {
-    SectionBuilder b{{key, title, {}}};
-    b.num("code", m.Code);
-    AddNames(b, position, m.Code);
-    if (kind == ModuleKind::Slot) {
-        b.num("hardware_id", m.HwId).num("record_index", m.RecIndex);
-        AddSlotMask(b, m.SlotMask);
-        b.num("attach_code", m.AttachCode);
-    } else if (kind == ModuleKind::IModule) {
-        AddSlotMask(b, m.SlotMask);
-    }
-    AddVersions(b, m.SwVersion, m.HwVersion);
-    AddBrand(b, m.Brand, m.ExMark);
-    AddSerial(b, m.SerialNo);
-    b.num("identity_state", m.IdState);
-    return b.s;
 }
 
 }  // namespace
 
-const HardwareField* HardwareSection::find(const std::string& fieldKey) const {
-    for (const HardwareField& f : fields)
-        if (f.key == fieldKey) return &f;
-    return nullptr;
+std::string DescriptionValueLine(const std::string& label, const std::string& value) {
+    return label + " :  <font color=\"#008000\">" + value + "</font>";
 }
 
-const char* ComponentCodeKey(const HardwareSection& section) { return section.key == "purgon" ? "type_code" : "code"; }
-
-std::vector<HardwareSection> DescribeHardware() {
-    const TDevice& d = Ws().Device;
-    std::vector<HardwareSection> sections;
-
-    const TIdFront& f = d.Front;
-    SectionBuilder front{{"front", "Front unit", {}}};
-    front.num("code", f.Code);
-    AddNames(front, kPosFront, f.Code);
-    // The front's version is two characters ('A' after '9'), so it is shown from them, not from the packed form.
-    front.text("software_major", Char(f.SwMajor)).text("software_minor", Char(f.SwMinor));
-    front.num("software_version", f.SwPacked, true)
-        .text("software_version_formatted", Char(f.SwMajor) + "." + Char(f.SwMinor), true);
-    front.num("hardware_version", f.HwVersion);
-    AddBrand(front, f.Brand, f.ExMark);
-    AddSerial(front, f.SerialNo);
-    front.num("options", f.Options).text("options_hex", Hex(f.Options, 8), true).num("identity_state", f.IdState);
-    sections.push_back(front.s);
-
-    sections.push_back(Module("base", "Base unit", kPosBase, d.Base, ModuleKind::Unit));
-    sections.push_back(Module("i_module", "I-module", kPosIModule, d.IModule, ModuleKind::IModule));
-    const char* slotTitles[] = {"Slot [I]", "Slot [II]", "Slot [III]"};
-    for (int s = 0; s < 3; ++s)
-        sections.push_back(Module("slot_" + std::to_string(s + 1), slotTitles[s], kPosSlot1 + s, d.Slot[s], ModuleKind::Slot));
-
-    for (int c = 0; c < 2; ++c) {
-        const TCalcBlock& block = d.CalcBlock[c];
-        SectionBuilder calc{{"calc_block_" + std::to_string(c + 1), "Calculation block " + std::to_string(c + 1), {}}};
-        calc.num("code", block.Code);
-        AddNames(calc, kPosCalc1 + c, block.Code);
-        calc.num("record_index", block.RecIndex);
-        AddSlotMask(calc, block.SlotMask);
-        calc.num("identity_state", block.IdState);
-        sections.push_back(calc.s);
+std::vector<std::string> ListedOptionNames() {
+    const TIdFront& front = Ws().Device.Front;
+    std::vector<std::string> names;
+    for (int bit : kOptionOrder) {
+        if (!((front.Options >> bit) & 1u) || !OptionKnown(bit, front.SwMajor)) continue;
+        if (std::string name = OptionName(bit); !name.empty()) names.push_back(std::move(name));
     }
+    return names;
+}
 
-    const TidPurgon& p = d.Purgon;
-    SectionBuilder purgon{{"purgon", "Purgon controller", {}}};
-    purgon.num("type_code", p.TypeCode);
-    AddNames(purgon, kPosCalc1, p.TypeCode);
-    AddSlotMask(purgon, p.SlotMask);
-    AddVersions(purgon, p.SwVersion, p.HwVersion);
-    AddBrand(purgon, p.Brand, p.ExMark);
-    AddSerial(purgon, p.SerialNo);
-    purgon.num("identity_state", p.IdState);
-    sections.push_back(purgon.s);
-    return sections;
+HardwareDescription BuildHardwareDescription() {
+    const TDevice& device = Ws().Device;
+    HardwareDescription d;
+    d.buttonCaption = DescriptionText(DescriptionWord::Configurator);
+    if (device.Origin == kOriginNone) {
+        d.items.push_back(Leaf(DescriptionText(DescriptionWord::NothingLoaded)));
+        return d;
+    }
+    d.items.push_back(FrontItem(device.Front));
+
+    DescriptionItem base{Picture(1) + Bold(ModuleName(kPosBase, device.Base.Code)), {}};
+    const auto major = static_cast<unsigned char>(device.Front.SwMajor);
+    if (major > '5' || (major == '5' && static_cast<unsigned char>(device.Front.SwMinor) > '2'))
+        base.children = UnitLines(device.Base);
+    d.items.push_back(std::move(base));
+
+    for (int s = 0; s < 3; ++s) {
+        d.items.push_back(SlotItem(device, s));
+        if (PurgonAfterSlot(device, s))
+            d.items.push_back(Leaf(Picture(10) + Bold(FormatSlotMask(device.Purgon.SlotMask) +
+                                                       ModuleName(kPosCalc1, device.Purgon.TypeCode))));
+    }
+    return d;
 }
 
 }  // namespace tessalin

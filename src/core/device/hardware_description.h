@@ -1,34 +1,30 @@
 #pragma once
-// The hardware of the decoded device as named fields, one section per component: front unit, base unit,
-// I-module, the three slots, the two calculation blocks and the Purgon controller, with codes, versions,
-// brands, serial numbers and designations in the device language. What `info` prints, what a settings
-// file carries as its hardware and what a comparison of two data sets compares.
+// The hardware description: what the device consists of, as a tree of item markup in the device
+// language: the front unit with its versions, serial number and options, the base unit, the three
+// slots and an attached Purgon controller. Built anew from Ws().Device every time it is shown.
 
 #include <string>
 #include <vector>
 
 namespace tessalin {
 
-struct HardwareField {
-    std::string key;
-    std::string value;
-    bool number = false;  // a whole number (printed without quotes in JSON)
-    // Derived from other fields of the section (a formatted form, a designation): shown, not compared.
-    bool derived = false;
+struct DescriptionItem {
+    std::string markup;
+    std::vector<DescriptionItem> children;
 };
 
-struct HardwareSection {
-    std::string key;    // "front", "base", "i_module", "slot_1".."slot_3", "calc_block_1", "calc_block_2", "purgon"
-    std::string title;  // "Front unit", "Slot [I]", ...
-    std::vector<HardwareField> fields;
-
-    const HardwareField* find(const std::string& fieldKey) const;
+struct HardwareDescription {
+    std::string buttonCaption;
+    std::vector<DescriptionItem> items;  // top-level items; the first (the front unit) is shown expanded
 };
 
-// The sections of Ws().Device in component order.
-std::vector<HardwareSection> DescribeHardware();
+HardwareDescription BuildHardwareDescription();
 
-// The field that names what sits in a section: "type_code" for the Purgon controller, "code" otherwise.
-const char* ComponentCodeKey(const HardwareSection& section);
+// A value line: label, " :  " and the value in green.
+std::string DescriptionValueLine(const std::string& label, const std::string& value);
+
+// The names of the options present in the front's option word, in the order the documentation lists
+// them; only the options that the front's software generation knows.
+std::vector<std::string> ListedOptionNames();
 
 }  // namespace tessalin

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/device/hardware_description.h"
+#include "core/device/hardware_identity.h"
 #include "core/page/formpage.h"
 
 namespace tessalin {

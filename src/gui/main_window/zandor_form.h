@@ -29,6 +29,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace tessalin {
+class TParamTreeview;
 struct CommandResult;
 struct SaveContext;
 }  // namespace tessalin
@@ -39,6 +40,7 @@ class FormPage;
 
 class TCardForm;
 class TChildForm;
+class TKonfiguratorForm;
 class TLoadForm;
 class TZandorInfoForm;
 
@@ -173,6 +175,9 @@ private:
     void ShowTerminalPlan();
     void ShowDeviceDescription();
     void RunConfigurator();
+    // The description page's tree and the configurator window, made when first needed.
+    TParamTreeview* DescriptionTree();
+    TKonfiguratorForm& KonfiguratorForm();
 
     Prompter& prompter_;
     TZandorInfoForm& infoForm_;
