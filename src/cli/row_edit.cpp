@@ -7,14 +7,12 @@
 #include "core/data_set/save_decisions.h"
 #include "core/data_set/write.h"
 #include "core/page/page_edit.h"
+#include "core/page/row_text.h"
 #include "core/workspace.h"
 
 namespace tessalin::cli {
 
 namespace {
-
-constexpr const char* kCheckMeaning[] = {"accepted", "not a number", "decimal places not allowed",
-                                         "below the lower limit", "above the upper limit"};
 
 int ChoiceIndex(const PageRow& row, const std::string& value) {
     for (std::size_t i = 0; i < row.items.size(); ++i)
@@ -88,7 +86,7 @@ int CommitRowValue(const std::string& command, PageModel& page, PageRow& row, co
                 row.unitIndex = index;
             }
             const NumberOutcome out = CommitNumber(page, row.row, value, true);
-            std::printf("check: %d %s%s\n", out.result, out.result >= 0 && out.result <= 4 ? kCheckMeaning[out.result] : "",
+            std::printf("check: %d %s%s\n", out.result, CheckMeaning(out.result),
                         out.result == 2 || out.result == 3 || out.result == 4 ? (", corrected to " + out.text).c_str() : "");
             if (!out.stored) {
                 std::fprintf(stderr, "tessalin-cli %s: '%s' is not a number; nothing stored\n", command.c_str(), value.c_str());

@@ -62,10 +62,13 @@ int OpenDataSetTree(const std::string& command, const Args& args, std::size_t po
     const auto& files = args.positional();
     if (files.empty() || positionalCount == 0) return UsageError(command, "no data set given");
     if (positionalCount > 2) return UsageError(command, "too many files given");
+    return OpenDataSetFiles(command, language, files[0], positionalCount > 1 ? files[1] : "");
+}
 
+int OpenDataSetFiles(const std::string& command, int language, const std::string& front, const std::string& purgon) {
     ResetWorkspace();
     // The same tick that loads a data set named on the program's command line.
-    CommandLineSteps steps(command, files[0], positionalCount > 1 ? files[1] : "", language);
+    CommandLineSteps steps(command, front, purgon, language);
     int request = kLoadRequest;
     ActionTimerTick(request, steps);
     return steps.exitCode;
@@ -87,32 +90,6 @@ int OpenNodePage(const std::string& command, const Args& args, PageModel& page) 
         return kExitRefused;
     }
     return kExitOk;
-}
-
-std::string KindName(const PageRow& row) {
-    if (row.heading) return "heading";
-    static const char* const kNames[] = {"heading", "text",   "choice", "number",         "slider",
-                                         "buttons", "time",   "matrix", "choice+buttons", "picture"};
-    return row.kind < std::size(kNames) ? kNames[row.kind] : "unknown";
-}
-
-std::string ShownValue(const PageRow& row) {
-    switch (row.kind) {
-        case kKindChoice:
-        case kKindChoiceButtons:
-            return row.selected >= 0 && row.selected < static_cast<int>(row.items.size()) ? row.items[row.selected].text : "";
-        case kKindMatrix: {
-            // The ticked cells, as "row label=column label".
-            std::string ticked;
-            for (std::size_t j = 0; j < row.cells.size() && j < row.matrixRows.size(); ++j)
-                for (std::size_t i = 0; i < row.cells[j].size() && i < row.matrixColumns.size(); ++i)
-                    if (row.cells[j][i] == kCellOn)
-                        ticked += (ticked.empty() ? "" : ", ") + row.matrixRows[j] + "=" + row.matrixColumns[i];
-            return ticked;
-        }
-        default:
-            return row.value;
-    }
 }
 
 }  // namespace tessalin::cli

@@ -6,6 +6,7 @@
 
 #include "cli/command.h"
 #include "core/page/formpage.h"
+#include "core/page/row_text.h"
 
 namespace tessalin::cli {
 
@@ -14,15 +15,11 @@ namespace tessalin::cli {
 // Returns kExitOk, or the exit code after a message on standard error (refused data set, unknown module).
 int OpenDataSetTree(const std::string& command, const Args& args, std::size_t positionalCount);
 
+// The same for a FRONT file and a Purgon file ("" without) in a device language.
+int OpenDataSetFiles(const std::string& command, int language, const std::string& front, const std::string& purgon);
+
 // Selects the node at an index path in parameter set --set (A or B) and builds its page. Returns kExitOk,
 // or kExitUsage after a message when the path or the set is not valid.
 int OpenNodePage(const std::string& command, const Args& args, PageModel& page);
-
-// "heading", "text", "choice", "number", "slider", "buttons", "time", "matrix", "choice+buttons", "picture".
-std::string KindName(const PageRow& row);
-
-// The text a row shows as its value: the number, the field, the chosen item's text, the position, the time,
-// the ticked cells of a matrix ("row=column", comma-separated).
-std::string ShownValue(const PageRow& row);
 
 }  // namespace tessalin::cli

@@ -1,0 +1,100 @@
+// tessalin-cli diff: what differs between two data sets, as a user of the window would see it.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/command.h"
+#include "cli/settings_io.h"
+#include "cli/tree_session.h"
+#include "core/compare/compare.h"
+#include "core/data_set/drop.h"
+#include "core/range_error.h"
+
+namespace tessalin::cli {
+namespace {
+
+constexpr const char* kHelp =
+    "usage: tessalin-cli diff A_FRONT [A_PURGON] B_FRONT [B_PURGON] [--set A|B|both] [--lang N] [--json]\n"
+    "Compares two data sets: the hardware component by component (a module added, removed or replaced is\n"
+    "one difference), and every shown value of every page that both device trees have, in parameter set A,\n"
+    "B or both (default both), as 'PATH > Label: old \u2192 new unit'. A difference in one set only is marked\n"
+    "[set A] or [set B]. Exit 0 when equal, 1 when different or when a data set is refused.\n";
+
+const char* LevelName(DifferenceLevel level) {
+    switch (level) {
+        case DifferenceLevel::Hardware: return "hardware";
+        case DifferenceLevel::Page: return "page";
+        case DifferenceLevel::Row: return "row";
+    }
+    return "";
+}
+
+const char* PresenceName(Presence presence) {
+    return presence == Presence::FirstOnly ? "first" : presence == Presence::SecondOnly ? "second" : "both";
+}
+
+std::string AsJson(const std::vector<Difference>& differences) {
+    std::string out = "{\"equal\": " + std::string(differences.empty() ? "true" : "false") + ", \"differences\": [";
+    for (std::size_t i = 0; i < differences.size(); ++i) {
+        const Difference& d = differences[i];
+        out += std::string(i ? "," : "") + "\n  {\"level\": " + JsonString(LevelName(d.level)) +
+               ", \"in\": " + JsonString(PresenceName(d.presence)) + ", \"path\": " + JsonString(d.where) +
+               ", \"node\": " + JsonString(d.node) + ", \"set\": " + JsonString(d.set ? std::string(1, d.set) : "both") +
+               ", \"row\": " + std::to_string(d.row) + ", \"label\": " + JsonString(d.label) +
+               ", \"old\": " + JsonString(d.before) + ", \"old_unit\": " + JsonString(d.unitBefore) +
+               ", \"new\": " + JsonString(d.after) + ", \"new_unit\": " + JsonString(d.unitAfter) +
+               ", \"text\": " + JsonString(DescribeDifference(d)) + "}";
+    }
+    return out + "]}\n";
+}
+
+int Run(const std::vector<std::string>& argv) {
+    Args args(argv, {"lang", "set"}, {"json"});
+    if (!args.ok()) return UsageError("diff", args.error());
+    if (args.has("help")) {
+        std::fputs(kHelp, stdout);
+        return kExitOk;
+    }
+    int language = 1;
+    if (!args.language(language)) return UsageError("diff", "--lang takes a device language 0..6");
+    const auto sets = SetChoiceOf(args, SetChoice::Both);
+    if (!sets) return UsageError("diff", "--set takes A, B or both");
+    const auto& files = args.positional();
+    if (files.size() < 2 || files.size() > 4) return UsageError("diff", "give two data sets: A_FRONT [A_PURGON] B_FRONT [B_PURGON]");
+
+    // With three files the second is A's Purgon image when it is one, else B's FRONT file.
+    DataSetPaths first{files[0], ""}, second;
+    if (files.size() == 2) second = {files[1], ""};
+    if (files.size() == 4) first.purgon = files[1], second = {files[2], files[3]};
+    if (files.size() == 3) {
+        if (ClassifyDroppedFile(files[1]) == kDroppedPurgon)
+            first.purgon = files[1], second = {files[2], ""};
+        else
+            second = {files[1], files[2]};
+    }
+
+    Snapshot snapshots[2];
+    const DataSetPaths* paths[2] = {&first, &second};
+    for (int i = 0; i < 2; ++i) {
+        if (const int code = OpenDataSetFiles("diff", language, paths[i]->front, paths[i]->purgon); code != kExitOk)
+            return kExitRefused;
+        try {
+            snapshots[i] = TakeSnapshot(*sets);
+        } catch (const RangeError& e) {
+            std::fprintf(stderr, "tessalin-cli diff: %s: %s\n", paths[i]->front.c_str(), e.what());
+            return kExitRefused;
+        }
+    }
+    const std::vector<Difference> differences = CompareSnapshots(snapshots[0], snapshots[1]);
+    if (args.has("json")) {
+        std::fputs(AsJson(differences).c_str(), stdout);
+    } else {
+        for (const Difference& d : differences) std::printf("%s\n", DescribeDifference(d).c_str());
+    }
+    return differences.empty() ? kExitOk : kExitRefused;
+}
+
+const CommandRegistration registration("diff", "compare two data sets: hardware and every shown value", Run);
+
+}  // namespace
+}  // namespace tessalin::cli

@@ -1,0 +1,228 @@
+#include "core/settings/snapshot.h"
+
+#include <cstdio>
+
+#include "core/catalogue/codec.h"
+#include "core/catalogue/texts.h"
+#include "core/device/device.h"
+#include "core/range_error.h"
+#include "core/page/row_text.h"
+#include "core/tree/device_tree.h"
+#include "core/workspace.h"
+
+namespace tessalin {
+
+namespace {
+
+// A node's title on one line.
+std::string PlainTitle(const TreeNode& node) {
+    std::string plain = CatalogTextToPlain(node.text);
+    std::string out;
+    for (char c : plain) {
+        if (c == '\r') continue;
+        out += c == '\n' ? ' ' : c;
+    }
+    return out;
+}
+
+// The node's title with " #n" when earlier siblings carry the same one.
+std::string UniqueTitle(int node) {
+    const DeviceTreeState& tree = Ws().Tree;
+    const int parent = tree.nodes[node].parent;
+    const std::vector<int>& siblings = parent < 0 ? tree.roots : tree.nodes[parent].children;
+    const std::string title = PlainTitle(tree.nodes[node]);
+    int same = 0;
+    for (int id : siblings) {
+        if (id == node) break;
+        if (PlainTitle(tree.nodes[id]) == title) ++same;
+    }
+    return same == 0 ? title : title + " #" + std::to_string(same + 1);
+}
+
+int RawWidth(const PageRow& row, const TParamEntry& entry) {
+    switch (row.kind) {
+        case kKindNumber: return EncodingWidth(EncodingOf(entry.flags));
+        case kKindText: return row.maxLength;
+        case kKindChoice:
+        case kKindChoiceButtons:
+        case kKindSlider: return 1;
+        case kKindTime: return 2;
+        default: return 0;
+    }
+}
+
+// The hardware section that a component node stands for: its position, or the Purgon controller and
+// the I-module by the code in its tag (their nodes carry the position of the unit they work with).
+std::string SectionOf(int component) {
+    const Workspace& ws = Ws();
+    const TreeNode& node = ws.Tree.nodes[static_cast<std::size_t>(component)];
+    int code = 0, mask = 0;
+    ComponentTagNumbers(node.text, code, mask);
+    if (ws.Device.Purgon.TypeCode != 0 && code == ws.Device.Purgon.TypeCode) return "purgon";
+    if (ws.Device.IModule.Code != 0 && code == ws.Device.IModule.Code) return "i_module";
+    if (node.record < 0) return "";
+    const int position = ws.Tree.records[static_cast<std::size_t>(node.record)].position;
+    switch (position) {
+        case kPosFront: return "front";
+        case kPosBase: return "base";
+        case kPosIModule: return "i_module";
+        case kPosSlot1: case kPosSlot2: case kPosSlot3: return "slot_" + std::to_string(position - kPosSlot1 + 1);
+        case kPosCalc1: case kPosCalc2: return "calc_block_" + std::to_string(position - kPosCalc1 + 1);
+        default: return "";
+    }
+}
+
+std::string RawBytes(const PageRow& row, const TParamRef& ref, bool setB) {
+    if (ref.param == nullptr || !ref.param->location.hasValue()) return "";
+    const long long offset = ParamOffset(ref.param->location, ref.slot, setB);
+    if (offset == 0) return "";
+    std::string out;
+    const int width = RawWidth(row, *ref.param);
+    for (int i = 0; i < width; ++i) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, "%02x", ReadU8(offset + i));
+        out += hex;
+    }
+    return out;
+}
+
+// What a page shows: everything the window's page context holds, put back after the walk.
+struct SavedContext {
+    bool activeSet;
+    int selected;
+    MainTab tab;
+    int grafikTag;
+    TTabPtrRec page;
+    TParamRef param;
+    std::array<TParamRef, kFormpageRowCount> rows;
+    bool rebuildRequest;
+
+    static SavedContext Take() {
+        const Workspace& ws = Ws();
+        return {ws.ActiveParamSet, ws.Tree.selected, ws.Tree.activeTab, ws.Tree.grafikTag, ws.CurrentPage,
+                ws.CurrentParam, ws.FormpageRows, ws.PageRebuildRequest};
+    }
+    void restore() const {
+        Workspace& ws = Ws();
+        ws.ActiveParamSet = activeSet;
+        ws.Tree.selected = selected;
+        ws.Tree.activeTab = tab;
+        ws.Tree.grafikTag = grafikTag;
+        ws.CurrentPage = page;
+        ws.CurrentParam = param;
+        ws.FormpageRows = rows;
+        ws.PageRebuildRequest = rebuildRequest;
+    }
+};
+
+}  // namespace
+
+const SnapshotRow* SnapshotPage::find(int row) const {
+    for (const SnapshotRow& r : rows)
+        if (r.row == row) return &r;
+    return nullptr;
+}
+
+std::string NodeTitlePath(int node) {
+    const DeviceTreeState& tree = Ws().Tree;
+    CheckIndex("tree node", node, tree.nodes.size());
+    std::string path;
+    for (int id = node; id >= 0; id = tree.nodes[id].parent)
+        path = UniqueTitle(id) + (path.empty() ? "" : " > " + path);
+    return path;
+}
+
+std::map<std::string, int> NodesByTitlePath() {
+    std::map<std::string, int> out;
+    const DeviceTreeState& tree = Ws().Tree;
+    // Depth first with the path of the parent at hand.
+    std::vector<std::pair<int, std::string>> stack;
+    for (auto it = tree.roots.rbegin(); it != tree.roots.rend(); ++it) stack.emplace_back(*it, "");
+    while (!stack.empty()) {
+        auto [id, prefix] = std::move(stack.back());
+        stack.pop_back();
+        const std::string path = prefix.empty() ? UniqueTitle(id) : prefix + " > " + UniqueTitle(id);
+        out.emplace(path, id);
+        const std::vector<int>& children = tree.nodes[static_cast<std::size_t>(id)].children;
+        for (auto it = children.rbegin(); it != children.rend(); ++it) stack.emplace_back(*it, path);
+    }
+    return out;
+}
+
+std::string StoredBytes(const PageRow& row, bool setB) {
+    CheckIndex("page row", row.row, kFormpageRowCount);
+    return RawBytes(row, Ws().FormpageRows[static_cast<std::size_t>(row.row)], setB);
+}
+
+int FindPageNode(const SnapshotPage& page, const std::map<std::string, int>& nodesByTitlePath) {
+    if (const auto it = nodesByTitlePath.find(page.path); it != nodesByTitlePath.end()) return it->second;
+    if (page.node.empty()) return -1;
+    const int node = NodeAtPath(page.node);
+    if (node < 0 || Ws().Tree.nodes[static_cast<std::size_t>(node)].level == 0) return -1;
+    return CatalogTextToPlain(Ws().Tree.nodes[static_cast<std::size_t>(node)].text) == page.title ? node : -1;
+}
+
+bool IsValueRow(const PageRow& row) {
+    if (row.heading) return row.kind == kKindNumber;
+    switch (row.kind) {
+        case kKindNumber:
+        case kKindSlider: return true;
+        case kKindText:
+        case kKindChoice:
+        case kKindChoiceButtons:
+        case kKindTime: return row.active;
+        default: return false;
+    }
+}
+
+Snapshot TakeSnapshot(SetChoice sets) {
+    Workspace& ws = Ws();
+    const SavedContext saved = SavedContext::Take();
+    Snapshot snap;
+    snap.language = ws.DeviceLanguage;
+    snap.sets = sets;
+    snap.hardware = DescribeHardware();
+
+    std::vector<char> setLetters;
+    if (sets != SetChoice::B) setLetters.push_back('A');
+    if (sets != SetChoice::A) setLetters.push_back('B');
+
+    for (int id : NodesInOrder()) {
+        const TreeNode& node = ws.Tree.nodes[id];
+        if (node.level == 0 || node.record < 0) continue;
+        const TTabPtrRec& record = ws.Tree.records[static_cast<std::size_t>(node.record)];
+        if (record.entry == nullptr || record.params == nullptr) continue;
+        int top = id;
+        while (ws.Tree.nodes[top].parent >= 0) top = ws.Tree.nodes[top].parent;
+
+        for (char set : setLetters) {
+            ws.ActiveParamSet = set == 'B';
+            DeviceTreeChange(id);
+            const PageModel page = BuildFormpage();
+            SnapshotPage out;
+            out.set = set;
+            out.path = NodeTitlePath(id);
+            out.node = NodePath(id);
+            out.component = UniqueTitle(top);
+            out.section = SectionOf(top);
+            out.title = page.title;
+            for (const PageRow& row : page.rows) {
+                if (!IsValueRow(row)) continue;
+                SnapshotRow r;
+                r.row = row.row;
+                r.kind = KindName(row);
+                r.label = row.heading ? row.valueLabel : row.label;
+                r.value = ShownValue(row);
+                r.unit = ShownUnit(row);
+                r.raw = RawBytes(row, ws.FormpageRows[static_cast<std::size_t>(row.row)], set == 'B');
+                r.editable = !row.heading && row.enabled && row.active;
+                out.rows.push_back(std::move(r));
+            }
+            if (!out.rows.empty()) snap.pages.push_back(std::move(out));
+        }
+    }
+    saved.restore();
+    return snap;
+}
+
+}  // namespace tessalin

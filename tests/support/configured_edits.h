@@ -1,0 +1,108 @@
+#pragma once
+// Devices made as the configurator makes them, loaded into the workspace with their device tree built,
+// and a sweep that edits every editable value of every page through the page's commit cycle.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/configurator/configurator.h"
+#include "core/device/hardware_identity.h"
+#include "core/page/formpage.h"
+#include "core/page/page_edit.h"
+#include "core/settings/snapshot.h"
+#include "core/tree/device_tree.h"
+#include "core/workspace.h"
+
+namespace tessalin::test {
+
+struct DeviceRecipe {
+    std::vector<int> codes;             // base, modules, Purgon controller in the order added
+    std::vector<std::string> options;   // option keys such as "optLPAR"
+    char major = 'A';
+    int front = 2;
+};
+
+// Builds the device through the configurator in English; false (with a test failure) when the
+// configurator refuses a part. `refusedOk` turns the refusal into a plain false for sweeps.
+inline bool Configure(const DeviceRecipe& recipe, bool refusedOk = false) {
+    ResetWorkspace();
+    configurator::Configurator config;
+    bool ok = config.addCode(recipe.front).ok;
+    config.setVersion(recipe.major);
+    for (const std::string& key : recipe.options) ok = ok && config.setOption(key, true).ok;
+    for (int code : recipe.codes) ok = ok && config.addCode(code).ok;
+    if (!ok) {
+        if (!refusedOk) ADD_FAILURE() << "the configurator refused the recipe";
+        return false;
+    }
+    config.commit();
+    SelectLanguage(1);
+    BuildDeviceTree();
+    return true;
+}
+
+inline bool SameHardware(const std::vector<HardwareSection>& a, const std::vector<HardwareSection>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].fields.size() != b[i].fields.size()) return false;
+        for (std::size_t k = 0; k < a[i].fields.size(); ++k)
+            if (a[i].fields[k].value != b[i].fields[k].value) return false;
+    }
+    return true;
+}
+
+// Opens the page at a title path in a set; nullptr-free: returns false when the tree has no such node.
+inline bool OpenPage(const std::string& path, char set, PageModel& page) {
+    const auto nodes = NodesByTitlePath();
+    const auto it = nodes.find(path);
+    if (it == nodes.end()) return false;
+    Ws().ActiveParamSet = set == 'B';
+    DeviceTreeChange(it->second);
+    page = BuildFormpage();
+    return true;
+}
+
+// Gives every editable value of every page another one through the commit cycle: first the next item
+// of every list (lists decide which other rows are shown and editable; a list whose rule changes the
+// hardware is set back), then a number far beyond its upper limit (stored as
+// the limit), a text, the slider's end and a time for every row editable after that.
+inline void EditEverything(SetChoice sets) {
+    for (const bool lists : {true, false}) {
+        const Snapshot before = TakeSnapshot(sets);
+        for (const SnapshotPage& p : before.pages) {
+            for (const SnapshotRow& r : p.rows) {
+                PageModel page;
+                if (!r.editable || !OpenPage(p.path, p.set, page)) continue;
+                PageRow* row = page.find(r.row);
+                if (row == nullptr || row->heading || !row->enabled || !row->active) continue;
+                const bool list = row->kind == kKindChoice || row->kind == kKindChoiceButtons;
+                if (list != lists) continue;
+                switch (row->kind) {
+                    case kKindChoice:
+                    case kKindChoiceButtons:
+                        if (!row->items.empty()) {
+                            const auto hardware = DescribeHardware();
+                            const int was = row->selected;
+                            CommitChoice(page, row->row, (was + 1) % static_cast<int>(row->items.size()));
+                            if (std::exchange(Ws().TreeRebuildRequest, false)) RedecodeKeepSelection();
+                            if (SameHardware(hardware, DescribeHardware()) || was < 0 || !OpenPage(p.path, p.set, page))
+                                break;
+                            CommitChoice(page, row->row, was);
+                        }
+                        break;
+                    case kKindNumber: CommitNumber(page, row->row, "999999", true); break;
+                    case kKindText: CommitText(page, row->row, "AB1"); break;
+                    case kKindSlider: CommitSlider(page, row->row, row->maximum); break;
+                    case kKindTime: CommitTime(page, row->row, 12, 34); break;
+                    default: break;
+                }
+                if (std::exchange(Ws().TreeRebuildRequest, false)) RedecodeKeepSelection();
+            }
+        }
+    }
+}
+
+}  // namespace tessalin::test
