@@ -18,6 +18,9 @@ int OpenDataSetTree(const std::string& command, const Args& args, std::size_t po
 // or kExitUsage after a message when the path or the set is not valid.
 int OpenNodePage(const std::string& command, const Args& args, PageModel& page);
 
+// Reads --set (A or B, default A) into setB; false when the value is neither.
+bool ReadParamSet(const Args& args, bool& setB);
+
 // "heading", "text", "choice", "number", "slider", "buttons", "time", "matrix", "choice+buttons", "picture".
 std::string KindName(const PageRow& row);
 
