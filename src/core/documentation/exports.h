@@ -1,23 +1,14 @@
 #pragma once
-// The three ways the documentation of the loaded parameter set leaves the tool, as the window and the
-// command-line tool start them: each builds the documentation table anew from the device tree of the
-// workspace, for the active parameter set. A table error is a RangeError; a file that cannot be written
-// is false with the message in `error`.
+// The PDF report of the loaded parameter set in one call, as the command-line tool writes it: the
+// documentation table built anew from the device tree of the workspace for the active parameter set, the
+// pages dated today. A table error is a RangeError.
 
 #include <string>
-#include <vector>
-
-#include "core/documentation/page_description.h"
 
 namespace tessalin {
 
-// The report pages dated today.
-std::vector<PageDescription> ReportPagesToday();
-
-// Writes the report pages as a PDF file; `pages` receives their number.
+// Writes the report as a PDF file; false with the message in `error` when it cannot be written. `pages`
+// receives the number of pages.
 bool ExportPdf(const std::string& path, std::string& error, int* pages = nullptr);
-
-// Writes the documentation table as a workbook.
-bool ExportXlsx(const std::string& path, std::string& error);
 
 }  // namespace tessalin

@@ -35,6 +35,7 @@ struct SaveContext;
 namespace tessalin::gui {
 
 class FormPage;
+struct DocumentationContext;
 
 class TCardForm;
 class TChildForm;
@@ -162,6 +163,8 @@ private:
     void ShowDeviceDescription();
     void RunConfigurator();
     void ServicePageRequests();
+    // What printing and the exports need of the main window; with "su" the table is shown on "Print".
+    DocumentationContext DocumentationCommandContext();
 
     Prompter& prompter_;
     TZandorInfoForm& infoForm_;
