@@ -15,19 +15,9 @@ namespace tessalin {
 
 namespace {
 
-// Object numbers of the fixed objects; pages follow, each a page object and its content stream.
-enum FixedObject : int {
-    kCatalog = 1,
-    kPages,
-    kFontRegular,
-    kFontBold,
-    kWidthsRegular,
-    kWidthsBold,
-    kDescriptorRegular,
-    kDescriptorBold,
-    kInfo,
-    kFirstPageObject,
-};
+// Object numbers of the objects every document has; the bold font's objects (when a page uses it) and
+// the pages follow, each page a page object and its content stream.
+enum FixedObject : int { kCatalog = 1, kPages, kInfo, kResources, kFontRegular, kWidthsRegular, kDescriptorRegular };
 
 // A number with at most two decimals and no trailing zeros.
 std::string Num(double v) {
@@ -156,6 +146,7 @@ std::string Font(const char* name, int widths, int descriptor) {
            " 0 R /FontDescriptor " + std::to_string(descriptor) + " 0 R >>";
 }
 
+
 std::string Descriptor(const char* name, bool bold) {
     return "<< /Type /FontDescriptor /FontName /" + std::string(name) +
            " /Flags 32 /FontBBox [-665 -325 2000 1006] /ItalicAngle 0 /Ascent 905 /Descent -212 /CapHeight 716"
@@ -190,31 +181,46 @@ private:
     std::vector<std::size_t> offsets_{0};
 };
 
+bool UsesBold(const std::vector<PageDescription>& pages) {
+    for (const PageDescription& page : pages)
+        for (const DrawCommand& c : page.Commands())
+            if (c.kind == DrawCommand::Kind::Text && c.font.bold) return true;
+    return false;
+}
+
+std::string Ref(int object) { return std::to_string(object) + " 0 R"; }
+
 }  // namespace
 
 std::string PdfDocument(const std::vector<PageDescription>& pages, const PdfInfo& info) {
     ObjectWriter w;
-    w.Add(kCatalog, "<< /Type /Catalog /Pages " + std::to_string(kPages) + " 0 R >>");
+    const bool bold = UsesBold(pages);
+    const int fontBold = kDescriptorRegular + 1;
+    const int firstPage = bold ? fontBold + 3 : fontBold;
+
+    w.Add(kCatalog, "<< /Type /Catalog /Pages " + Ref(kPages) + " >>");
+    // Page size and resources are the same for every page and inherited from the page tree.
     std::string kids;
-    for (std::size_t i = 0; i < pages.size(); ++i)
-        kids += (i ? " " : "") + std::to_string(kFirstPageObject + 2 * i) + " 0 R";
-    w.Add(kPages, "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages.size()) + " >>");
-    w.Add(kFontRegular, Font("Arial", kWidthsRegular, kDescriptorRegular));
-    w.Add(kFontBold, Font("Arial,Bold", kWidthsBold, kDescriptorBold));
-    w.Add(kWidthsRegular, Widths(false));
-    w.Add(kWidthsBold, Widths(true));
-    w.Add(kDescriptorRegular, Descriptor("Arial", false));
-    w.Add(kDescriptorBold, Descriptor("Arial,Bold", true));
+    for (std::size_t i = 0; i < pages.size(); ++i) kids += (i ? " " : "") + Ref(firstPage + 2 * static_cast<int>(i));
+    w.Add(kPages, "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages.size()) +
+                      " /MediaBox [0 0 " + Num(kA4Width) + " " + Num(kA4Height) + "] /Resources " + Ref(kResources) +
+                      " >>");
     w.Add(kInfo, "<< /Title " + PdfString(Utf8ToCp1252(info.title)) + " /Creator " +
                      PdfString(Utf8ToCp1252(info.creator)) + " /CreationDate " + PdfString(PdfDate(info.created)) +
                      " >>");
-    const std::string resources = "/Resources << /Font << /F1 " + std::to_string(kFontRegular) + " 0 R /F2 " +
-                                  std::to_string(kFontBold) + " 0 R >> /ProcSet [/PDF /Text] >>";
+    w.Add(kResources, "<< /Font << /F1 " + Ref(kFontRegular) + (bold ? " /F2 " + Ref(fontBold) : std::string()) +
+                          " >> /ProcSet [/PDF /Text] >>");
+    w.Add(kFontRegular, Font("Arial", kWidthsRegular, kDescriptorRegular));
+    w.Add(kWidthsRegular, Widths(false));
+    w.Add(kDescriptorRegular, Descriptor("Arial", false));
+    if (bold) {
+        w.Add(fontBold, Font("Arial,Bold", fontBold + 1, fontBold + 2));
+        w.Add(fontBold + 1, Widths(true));
+        w.Add(fontBold + 2, Descriptor("Arial,Bold", true));
+    }
     for (std::size_t i = 0; i < pages.size(); ++i) {
-        const int pageObject = static_cast<int>(kFirstPageObject + 2 * i);
-        w.Add(pageObject, "<< /Type /Page /Parent " + std::to_string(kPages) + " 0 R /MediaBox [0 0 " +
-                              Num(kA4Width) + " " + Num(kA4Height) + "] " + resources + " /Contents " +
-                              std::to_string(pageObject + 1) + " 0 R >>");
+        const int pageObject = firstPage + 2 * static_cast<int>(i);
+        w.Add(pageObject, "<< /Type /Page /Parent " + Ref(kPages) + " /Contents " + Ref(pageObject + 1) + " >>");
         w.Add(pageObject + 1, StreamObject(ContentStream().Build(pages[i])));
     }
     return w.Finish();

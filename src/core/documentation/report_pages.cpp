@@ -18,6 +18,7 @@ constexpr long long kMeasuringPointOffset = 0x52;
 constexpr long long kNoteOffset = 0x130;
 constexpr std::size_t kFirstPageTextLength = 16;
 constexpr int kPathLevels = 6;  // menu levels 0..5 of the device tree
+constexpr double kHeadingFontSize = 12;
 
 double LineHeightOf(double size) {
     if (size == 10) return 13;
@@ -70,12 +71,15 @@ private:
         lineHeight_ = LineHeightOf(size);
     }
 
-    void Draw(double x, const std::string& text, bool bold = false) {
+    void Draw(double x, const std::string& text, bool bold = false) { DrawAt(x, y_, font_.size, text, bold); }
+
+    // Bold in the content band is the regular face drawn twice, half a point apart: the pages need only
+    // the one font.
+    void DrawAt(double x, double y, double size, const std::string& text, bool bold) {
         if (text.empty()) return;
-        const CanvasFont regular{"Arial", font_.size, false};
-        page_->Text(kBandLeft + x, kContentTop + y_, text, regular, kBlack);
-        // Bold in the content band is the regular face drawn twice, half a point apart.
-        if (bold) page_->Text(kBandLeft + x + 0.5, kContentTop + y_, text, regular, kBlack);
+        const CanvasFont regular{"Arial", size, false};
+        page_->Text(kBandLeft + x, kContentTop + y, text, regular, kBlack);
+        if (bold) page_->Text(kBandLeft + x + 0.5, kContentTop + y, text, regular, kBlack);
     }
 
     // Places the next heading pair of this page; a page has three, a fourth heading is not shown.
@@ -83,7 +87,7 @@ private:
         if (headingsUsed_ >= kHeadingPairs) return;
         ++headingsUsed_;
         page_->Fill(kBandLeft, kContentTop + barTop, kRuleWidth, kHeadingBarHeight, kHeadingFill);
-        page_->Text(kBandLeft + kHeadingLabelLeft, kContentTop + labelTop, text, CanvasFont{"Arial", 12, true}, kBlack);
+        DrawAt(kHeadingLabelLeft, labelTop, kHeadingFontSize, text, true);
     }
 
     // ---- first page

@@ -117,7 +117,12 @@ TEST(PdfWriterTest, ObjectsAreWhereTheCrossReferenceTableSays) {
     EXPECT_NE(font.find("/Subtype /Type1"), std::string::npos);
     EXPECT_NE(font.find("/Encoding /WinAnsiEncoding"), std::string::npos);
     EXPECT_EQ(font.find("/FontFile"), std::string::npos);
-    EXPECT_NE(pdf.Find("/BaseFont /Arial,Bold"), 0u);
+    EXPECT_NE(pdf.Find("/BaseFont /Arial,Bold"), 0u);  // page 2 asks for the bold face
+
+    // A document without bold text carries the regular font only.
+    std::vector<PageDescription> regular(1);
+    regular[0].Text(61, 37, "Regular", {}, 0);
+    EXPECT_EQ(PdfDocument(regular, Info()).find("Arial,Bold"), std::string::npos);
 }
 
 TEST(PdfWriterTest, PageContentInPdfCoordinatesCompressedWhereItPays) {
