@@ -120,15 +120,40 @@ private:
     double lineWidth_ = 1;
 };
 
-// Deflated when that is smaller; the dictionary entries to put before the stream.
-std::string StreamObject(const std::string& data) {
-    uLongf size = compressBound(static_cast<uLong>(data.size()));
-    std::string packed(size, '\0');
-    const bool deflated = compress2(reinterpret_cast<Bytef*>(packed.data()), &size,
-                                    reinterpret_cast<const Bytef*>(data.data()), static_cast<uLong>(data.size()),
-                                    Z_BEST_COMPRESSION) == Z_OK &&
-                          size + 20 < data.size();
-    const std::string& body = deflated ? packed.substr(0, size) : data;
+// Compresses the content streams of one document with one deflate state, set up once: its buffers are
+// large, and allocating them for every page would cost more than the compression.
+class Deflater {
+public:
+    Deflater() { ok_ = deflateInit(&z_, Z_BEST_COMPRESSION) == Z_OK; }
+    ~Deflater() {
+        if (ok_) deflateEnd(&z_);
+    }
+    Deflater(const Deflater&) = delete;
+    Deflater& operator=(const Deflater&) = delete;
+
+    // The deflated data, or false when deflating fails.
+    bool Deflate(const std::string& data, std::string& out) {
+        if (!ok_ || deflateReset(&z_) != Z_OK) return false;
+        out.resize(deflateBound(&z_, static_cast<uLong>(data.size())));
+        z_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+        z_.avail_in = static_cast<uInt>(data.size());
+        z_.next_out = reinterpret_cast<Bytef*>(out.data());
+        z_.avail_out = static_cast<uInt>(out.size());
+        if (deflate(&z_, Z_FINISH) != Z_STREAM_END) return false;
+        out.resize(z_.total_out);
+        return true;
+    }
+
+private:
+    z_stream z_{};
+    bool ok_ = false;
+};
+
+// A stream object, deflated when that makes it smaller.
+std::string StreamObject(const std::string& data, Deflater& deflater) {
+    std::string packed;
+    const bool deflated = deflater.Deflate(data, packed) && packed.size() + 20 < data.size();
+    const std::string& body = deflated ? packed : data;
     return "<< /Length " + std::to_string(body.size()) + (deflated ? " /Filter /FlateDecode" : "") +
            " >>\nstream\n" + body + "\nendstream";
 }
@@ -218,10 +243,11 @@ std::string PdfDocument(const std::vector<PageDescription>& pages, const PdfInfo
         w.Add(fontBold + 1, Widths(true));
         w.Add(fontBold + 2, Descriptor("Arial,Bold", true));
     }
+    Deflater deflater;
     for (std::size_t i = 0; i < pages.size(); ++i) {
         const int pageObject = firstPage + 2 * static_cast<int>(i);
         w.Add(pageObject, "<< /Type /Page /Parent " + Ref(kPages) + " /Contents " + Ref(pageObject + 1) + " >>");
-        w.Add(pageObject + 1, StreamObject(ContentStream().Build(pages[i])));
+        w.Add(pageObject + 1, StreamObject(ContentStream().Build(pages[i]), deflater));
     }
     return w.Finish();
 }
