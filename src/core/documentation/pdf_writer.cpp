@@ -61,11 +61,13 @@ std::string PdfDate(std::time_t t) {
     return text;
 }
 
-// The drawing operators of one page; PDF's y runs upwards from the bottom edge.
+// The drawing operators of one page; PDF's y runs upwards from the bottom edge. Consecutive texts share
+// one text object and move relative to each other, which makes the stream compress well.
 class ContentStream {
 public:
     std::string Build(const PageDescription& page) {
         for (const DrawCommand& c : page.Commands()) {
+            if (c.kind != DrawCommand::Kind::Text) EndText();
             switch (c.kind) {
                 case DrawCommand::Kind::Text: Text(c); break;
                 case DrawCommand::Kind::Line:
@@ -82,19 +84,40 @@ public:
                     break;
             }
         }
+        EndText();
         return std::move(out_);
     }
 
 private:
     static double Y(double top) { return kA4Height - top; }
+    static double Rounded(double v) { return std::round(v * 100) / 100; }
 
     void Text(const DrawCommand& c) {
         const std::string bytes = Utf8ToCp1252(c.text);
         if (bytes.empty()) return;
+        if (!inText_) {
+            out_ += "BT\n";
+            inText_ = true;
+            lineX_ = lineY_ = 0;
+        }
         FillColour(c.colour);
+        // The text state outlives the text object: the font is set only when it changes.
+        const std::string font = std::string(c.font.bold ? "/F2 " : "/F1 ") + Num(c.font.size) + " Tf\n";
+        if (font != font_) {
+            font_ = font;
+            out_ += font;
+        }
         // The text's top left is given; its baseline lies 0.85 of the font size below.
-        out_ += "BT /" + std::string(c.font.bold ? "F2 " : "F1 ") + Num(c.font.size) + " Tf " + Num(c.x) + " " +
-                Num(Y(c.y + 0.85 * c.font.size)) + " Td " + PdfString(bytes) + " Tj ET\n";
+        const double x = Rounded(c.x), y = Rounded(Y(c.y + 0.85 * c.font.size));
+        out_ += Num(x - lineX_) + " " + Num(y - lineY_) + " Td " + PdfString(bytes) + " Tj\n";
+        lineX_ = x;
+        lineY_ = y;
+    }
+
+    void EndText() {
+        if (!inText_) return;
+        out_ += "ET\n";
+        inText_ = false;
     }
 
     void FillColour(uint32_t rgb) {
@@ -118,6 +141,10 @@ private:
     uint32_t fill_ = 0;    // PDF starts with black
     uint32_t stroke_ = 0;
     double lineWidth_ = 1;
+    bool inText_ = false;
+    std::string font_;
+    double lineX_ = 0;     // where the current text line starts, in the text object
+    double lineY_ = 0;
 };
 
 // Compresses the content streams of one document with one deflate state, set up once: its buffers are
