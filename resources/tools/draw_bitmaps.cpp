@@ -1,5 +1,5 @@
-// Draws the program's pictures (tool-bar and heading images, tree pictures, splash, window icon) into
-// resources/bitmaps/. The PNGs are committed; run this again after changing a drawing:
+// Draws the program's pictures (tool-bar and heading images, tree pictures, splash, window and
+// application icons) into resources/bitmaps/. The PNGs are committed; run this again after changing a drawing:
 //
 //   cmake -S resources/tools -B build/tools -G Ninja && cmake --build build/tools
 //   QT_QPA_PLATFORM=offscreen build/tools/draw_bitmaps resources/bitmaps
@@ -16,75 +16,13 @@
 
 #include <cmath>
 #include <cstdio>
-#include <functional>
+
+#include "draw_common.h"
+#include "draw_terminal_plan.h"
 
 namespace {
 
-const QColor kOutline(0x2b, 0x3a, 0x4a);
-const QColor kPaper(0xff, 0xff, 0xff);
-const QColor kBlue(0x2f, 0x6f, 0xb5);
-const QColor kLightBlue(0xd6, 0xe6, 0xf5);
-const QColor kGreen(0x3a, 0x9a, 0x4a);
-const QColor kLightGreen(0xc8, 0xe8, 0xc0);
-const QColor kRed(0xc8, 0x3a, 0x2e);
-const QColor kYellow(0xf2, 0xc1, 0x4e);
-const QColor kOrange(0xe0, 0x7b, 0x24);
-const QColor kGrey(0x8a, 0x96, 0xa3);
-const QColor kLightGrey(0xdf, 0xe4, 0xea);
-const QColor kDisplay(0x9c, 0xd3, 0x8e);
-
-using Draw = std::function<void(QPainter&)>;
-
-QString g_outDir;
-
-void Save(const QString& name, int w, int h, const Draw& draw) {
-    QImage image(w, h, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    {
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        draw(p);
-    }
-    const QString path = g_outDir + "/" + name + ".png";
-    if (!image.save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-}
-
-QPen Outline(qreal width = 1.0) { return QPen(kOutline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
-
-// A sheet of paper with a folded top-right corner, inside the rectangle (x, y, w, h).
-void Sheet(QPainter& p, qreal x, qreal y, qreal w, qreal h, const QColor& fill = kPaper) {
-    QPainterPath path;
-    path.moveTo(x, y);
-    path.lineTo(x + w - 4, y);
-    path.lineTo(x + w, y + 4);
-    path.lineTo(x + w, y + h);
-    path.lineTo(x, y + h);
-    path.closeSubpath();
-    p.setPen(Outline());
-    p.setBrush(fill);
-    p.drawPath(path);
-    p.setBrush(kLightGrey);
-    QPainterPath fold;
-    fold.moveTo(x + w - 4, y);
-    fold.lineTo(x + w - 4, y + 4);
-    fold.lineTo(x + w, y + 4);
-    p.drawPath(fold);
-}
-
-void TextLines(QPainter& p, qreal x, qreal y, qreal w, int count, qreal step, const QColor& c = kGrey) {
-    p.setPen(QPen(c, 1.0));
-    for (int i = 0; i < count; ++i) p.drawLine(QPointF(x, y + i * step), QPointF(x + w, y + i * step));
-}
-
-void Letter(QPainter& p, const QRectF& r, const QString& text, int pixelSize, const QColor& colour) {
-    QFont font("DejaVu Sans");
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(colour);
-    p.drawText(r, Qt::AlignCenter, text);
-}
+using namespace drawing;
 
 // ---- tool-bar and heading images, 20 x 20 ----------------------------------------------------
 
@@ -428,14 +366,59 @@ void Splash(QPainter& p, int w, int h) {
 
 }  // namespace
 
+// ---- buttons of the program pages, 20 x 20 ----------------------------------------------------
+
+// Edit: a pencil across a sheet.
+void ButtonEdit(QPainter& p) {
+    p.setPen(Outline());
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(2.5, 2.5, 11, 15));
+    p.setPen(QPen(kOrange, 3.0, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(7, 15), QPointF(16, 5));
+    p.setPen(QPen(kOutline, 1.2));
+    p.drawLine(QPointF(5.5, 17), QPointF(7, 15));
+}
+
+// Insert: a green plus beside a row.
+void ButtonInsert(QPainter& p) {
+    p.setPen(Outline());
+    p.setBrush(kLightGrey);
+    p.drawRect(QRectF(8.5, 7.5, 10, 5));
+    p.setPen(QPen(kGreen, 3.0, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(5, 4), QPointF(5, 16));
+    p.drawLine(QPointF(-1, 10), QPointF(11, 10));
+}
+
+// Delete: a red cross over a row.
+void ButtonDelete(QPainter& p) {
+    p.setPen(Outline());
+    p.setBrush(kLightGrey);
+    p.drawRect(QRectF(2.5, 7.5, 15, 5));
+    p.setPen(QPen(kRed, 2.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(5, 4), QPointF(15, 16));
+    p.drawLine(QPointF(15, 4), QPointF(5, 16));
+}
+
+// Copy: two sheets, one over the other.
+void ButtonCopy(QPainter& p) {
+    p.setPen(Outline());
+    p.setBrush(kLightBlue);
+    p.drawRect(QRectF(2.5, 2.5, 10, 12));
+    p.setBrush(kPaper);
+    p.drawRect(QRectF(7.5, 5.5, 10, 12));
+    p.setPen(QPen(kBlue, 1.0));
+    for (int y = 9; y <= 15; y += 3) p.drawLine(QPointF(9.5, y), QPointF(15.5, y));
+}
+
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: draw_bitmaps OUTPUT_DIR\n");
         return 2;
     }
-    g_outDir = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(g_outDir);
+    const QString outDir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(outDir);
+    SetOutputFolder(outDir);
 
     // Image list of the tool bar and the page headings (20 x 20), by index.
     Save("bilder_00", 20, 20, ToolNew);
@@ -451,6 +434,10 @@ int main(int argc, char** argv) {
     Save("bilder_30", 20, 20, HeadingNote);
     Save("bilder_31", 20, 20, HeadingWarning);
     Save("REFRESH", 20, 20, ToolRefresh);
+    Save("BEARBEITEN", 20, 20, ButtonEdit);
+    Save("EINFUEGEN", 20, 20, ButtonInsert);
+    Save("ENTFERNEN", 20, 20, ButtonDelete);
+    Save("KOPIEREN", 20, 20, ButtonCopy);
 
     // Tree pictures (22 x 18), by index.
     Save("tree_01", 22, 18, [](QPainter& p) { TreeBase(p, kGrey); });
@@ -467,5 +454,11 @@ int main(int argc, char** argv) {
     Save("window_icon", 32, 32, [](QPainter& p) { WindowIcon(p, 32); });
     Save("window_icon_64", 64, 64, [](QPainter& p) { WindowIcon(p, 64); });
     Save("SPLASH", 357, 170, [](QPainter& p) { Splash(p, 357, 170); });
+
+    // The application icon at the sizes a desktop's icon theme asks for.
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        Save(QString("app_icon_%1").arg(size), size, size, [size](QPainter& p) { WindowIcon(p, size); });
+
+    DrawTerminalPlanBitmaps();
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "tessalin_version.h"
 
 using namespace tessalin::cli;
 
@@ -20,6 +21,10 @@ int main(int argc, char** argv) {
     const std::string name = argv[1];
     if (name == "--help" || name == "help") {
         PrintUsage(stdout);
+        return kExitOk;
+    }
+    if (name == "--version") {
+        std::printf("tessalin-cli %s\n", TESSALIN_VERSION);
         return kExitOk;
     }
     auto it = Commands().find(name);

@@ -1,6 +1,6 @@
 #pragma once
 // The drawing surface that pictures and report pages draw on: text, lines, outlined and filled
-// rectangles, in the surface's own units (pixels for a picture, points for a report page), origin at
+// rectangles, the program's bitmaps by name, in the surface's own units (pixels for a picture, points for a report page), origin at
 // the top left and y downwards. Colours are 0xRRGGBB.
 
 #include <cstdint>
@@ -29,6 +29,13 @@ public:
     // The outline of a rectangle whose top left is (x, y).
     virtual void Rectangle(double x, double y, double width, double height, uint32_t colour) = 0;
     virtual void Fill(double x, double y, double width, double height, uint32_t colour) = 0;
+    // One of the program's bitmaps, by name, with its top left at (x, y) and its own size; red pixels
+    // are transparent. Surfaces that carry no bitmaps (a report page) leave it out.
+    virtual void Bitmap(double x, double y, const std::string& name) {
+        (void)x;
+        (void)y;
+        (void)name;
+    }
 };
 
 // A picture row's surface (event 40): 50 x 50 to begin with; the handler may give it another size

@@ -4,7 +4,10 @@
 #include <array>
 #include <map>
 
+#include "core/catalogue/par_cond.h"
+#include "core/catalogue/par_condi.h"
 #include "core/catalogue/par_ph.h"
+#include "core/purgon/purgon.h"
 
 namespace tessalin {
 
@@ -26,11 +29,11 @@ MenuTable DigPhMenu() { return Empty("MenuDigPH"); }
 MenuTable DigPhOrpMenu() { return Empty("MenuDigPHORP"); }
 MenuTable DigPh12Menu() { return Empty("MenuDigPH12"); }
 MenuTable DigOrpMenu() { return Empty("MenuDigORP"); }
-MenuTable CondMenu() { return Empty("MenuCond"); }
-MenuTable DigCondMenu() { return Empty("MenuDigCond"); }
-MenuTable CondIMenu() { return Empty("MenuCondI"); }
-MenuTable DigCondIMenu() { return Empty("MenuDigCondI"); }
-MenuTable SensorCondIMenu() { return Empty("MenuSensorCondI"); }
+MenuTable CondMenu() { return MenuTable{"MenuCond", MenuCond, kMenuCondEnd}; }
+MenuTable DigCondMenu() { return MenuTable{"MenuDigCond", MenuDigCond, kMenuDigCondEnd}; }
+MenuTable CondIMenu() { return MenuTable{"MenuCondI", MenuCondI, kMenuCondIEnd}; }
+MenuTable DigCondIMenu() { return MenuTable{"MenuDigCondI", MenuDigCondI, kMenuDigCondIEnd}; }
+MenuTable SensorCondIMenu() { return MenuTable{"MenuSensorCondI", MenuSensorCondI, kMenuSensorCondIEnd}; }
 MenuTable OxyMenu() { return Empty("MenuOxy"); }
 MenuTable DigOxyMenu() { return Empty("MenuDigOxy"); }
 MenuTable OptOxyMenu() { return Empty("MenuOptOxy"); }
@@ -38,7 +41,7 @@ MenuTable OutMenu() { return Empty("MenuOut"); }
 MenuTable PidMenu() { return Empty("MenuPID"); }
 MenuTable PaMenu() { return Empty("MenuPA"); }
 MenuTable FfMenu() { return Empty("MenuFF"); }
-MenuTable ProbeMenuTable() { return Empty("MenuProbe"); }
+MenuTable ProbeMenuTable() { return MenuTable{"MenuProbe", MenuProbe, kMenuProbeEnd}; }
 MenuTable CalcPhMenu() { return Empty("MenuCalcPH"); }
 MenuTable CalcCondMenu() { return Empty("MenuCalcCond"); }
 MenuTable CalcOxyMenu() { return Empty("MenuCalcOxy"); }

@@ -14,6 +14,7 @@
 #include "core/catalogue/par_ph_texts.h"
 #include "core/catalogue/rules.h"
 #include "core/catalogue/texts.h"
+#include "core/catalogue/value_rules.h"
 #include "core/device/predicates.h"
 #include "core/workspace.h"
 
@@ -37,7 +38,6 @@ constexpr int kMonitoringAuto = 2;
 constexpr int kSensorMonitoringDefault = 1;
 constexpr int kSensorMonitoringIndividual = 2;
 constexpr int kQualityNormal = 2;
-constexpr int kVariableLimits = 3;
 constexpr int kModeLoadMatrix = 1;
 constexpr int kModeDli = 2;
 
@@ -88,8 +88,6 @@ constexpr Location kDliLifetime = Fix(187);
 constexpr Location kLeakageMax = Fix(206);
 constexpr Location kElectrolyteConc = Fix(214);
 constexpr Location kElectrolyteSalinity = Fix(218);
-constexpr Location kTempProbeMeasuring = Set(11);
-constexpr Location kTempProbeCal = Set(16);
 constexpr Location kBufferSet = Set(21);
 constexpr Location kDriftControl = Set(23);
 constexpr Location kRhWithFactor = Set(35);
@@ -143,21 +141,10 @@ bool LimitEditable(Location monitoring) {
 
 // ---- event answers ------------------------------------------------------------------------------
 
-bool Menu(int event, TEvParRec& rec, bool visible) {
-    return event == kEvMenuVisible ? visible : DefaultHandler(event, rec);
-}
-bool Shown(int event, TEvParRec& rec, bool shown) {
-    return event == kEvRowVisible ? shown : DefaultHandler(event, rec);
-}
-bool Editable(int event, TEvParRec& rec, bool editable) {
-    return event == kEvRowEditable ? editable : DefaultHandler(event, rec);
-}
-template <typename Rule>
-bool OnCommit(int event, TEvParRec& rec, Rule rule) {
-    if (event != kEvCommitted) return DefaultHandler(event, rec);
-    rule();
-    return true;
-}
+using rules::Editable;
+using rules::Menu;
+using rules::OnCommit;
+using rules::Shown;
 
 // ---- monitoring limits --------------------------------------------------------------------------
 
@@ -250,8 +237,7 @@ void SensorTypeChanged() {
 
 // Every commit of calibration data marks the slot as calibrated now, whether or not the value changed.
 void CalibrationStamp() {
-    PutByte(kCalState, kCalibrated);
-    StampNow(kCalTime, true);
+    StampCalibration(kCalState, kCalibrated, kCalTime);
     const int type = Sensor();
     const double refDefault = type == kPfaudlerDiff ? 30000000.0 : type == kGlassElDiff ? 120000000.0 : 0.0;
     PutFloat(kCalRefDefault, refDefault);
@@ -370,8 +356,6 @@ bool RowElectrolyteValue(int e, TEvParRec& r) {
 bool RowTempProbeA(int e, TEvParRec& r) { return Shown(e, r, In(Module(), {3, 12, 13})); }
 bool RowTempProbeB(int e, TEvParRec& r) { return Shown(e, r, In(Module(), {4, 19, 150}) && !ThroughIModule()); }
 bool RowTempSelector(int e, TEvParRec& r) { return Editable(e, r, !ThroughIModule()); }
-bool RowManualMeasTemp(int e, TEvParRec& r) { return Editable(e, r, Byte(kTempProbeMeasuring) == 2); }
-bool RowManualCalTemp(int e, TEvParRec& r) { return Editable(e, r, Byte(kTempProbeCal) == 2); }
 
 // ---- sensor monitoring --------------------------------------------------------------------------
 
@@ -505,10 +489,7 @@ bool RowCalTimerValue(int e, TEvParRec& r) { return Editable(e, r, SwMajor5() ||
 bool RowAdaptiveCalTimer(int e, TEvParRec& r) { return Shown(e, r, SwFrom6() || OptAdap()); }
 
 bool RowToleranceHeading(int e, TEvParRec& r) {
-    if (e != kEvHeading) return DefaultHandler(e, r);
-    r.text = EntryName(&kTxtToleranceHeading1) + "\r\n" + EntryName(&kTxtToleranceHeading2);
-    r.number = 2;
-    return true;
+    return rules::TwoLineHeading(e, r, kTxtToleranceHeading1, kTxtToleranceHeading2);
 }
 
 // ---- pressure, TC, ORP / rH, delta --------------------------------------------------------------
@@ -537,14 +518,6 @@ bool RowDeltaValueCo2(int e, TEvParRec& r) {
     r.upper = unit == 89 ? 200.0f : unit == 90 ? 4000.0f : 2000.0f;
     return true;
 }
-
-// ---- limit messages -----------------------------------------------------------------------------
-
-bool RowLimitsPh(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(112)) == kVariableLimits); }
-bool RowLimitsOrp(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(129)) == kVariableLimits); }
-bool RowLimitsRh(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(146)) == kVariableLimits); }
-bool RowLimitsTemp(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(163)) == kVariableLimits); }
-bool RowLimitsMv(int e, TEvParRec& r) { return Shown(e, r, Byte(Set(180)) == kVariableLimits); }
 
 // ---- rows of the digital pH sensors -------------------------------------------------------------
 

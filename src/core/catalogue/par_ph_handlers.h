@@ -48,8 +48,6 @@ bool RowElectrolyteValue(int event, TEvParRec& rec);
 bool RowTempProbeA(int event, TEvParRec& rec);
 bool RowTempProbeB(int event, TEvParRec& rec);
 bool RowTempSelector(int event, TEvParRec& rec);
-bool RowManualMeasTemp(int event, TEvParRec& rec);
-bool RowManualCalTemp(int event, TEvParRec& rec);
 
 // ---- sensor monitoring
 bool RowSlopeMonitoring(int event, TEvParRec& rec);
@@ -100,13 +98,6 @@ bool RowOrpToShe(int event, TEvParRec& rec);
 bool RowRhFactor(int event, TEvParRec& rec);
 bool RowDeltaValuePh(int event, TEvParRec& rec);
 bool RowDeltaValueCo2(int event, TEvParRec& rec);
-
-// ---- limit messages: the four limits are shown while their Monitoring byte says "Variable limits"
-bool RowLimitsPh(int event, TEvParRec& rec);    // PH-SET +112 (pH value, CO2 partial pressure)
-bool RowLimitsOrp(int event, TEvParRec& rec);   // PH-SET +129 (ORP value, CO2 saturation)
-bool RowLimitsRh(int event, TEvParRec& rec);    // PH-SET +146 (rH value, CO2 concentration)
-bool RowLimitsTemp(int event, TEvParRec& rec);  // PH-SET +163
-bool RowLimitsMv(int event, TEvParRec& rec);    // PH-SET +180
 
 // ---- rows of the digital pH sensors that follow this family's rules
 // Quellix Ref el / Glass el of a digital sensor: the Monitoring row, and the nominal and limit rows

@@ -3,11 +3,14 @@
 
 #include <array>
 
+#include "core/catalogue/common_texts.h"
 #include "core/catalogue/events.h"
+#include "core/catalogue/limit_messages.h"
 #include "core/catalogue/par_ph.h"
 #include "core/catalogue/par_ph_handlers.h"
 #include "core/catalogue/par_ph_texts.h"
 #include "core/catalogue/row_builders.h"
+#include "core/catalogue/temperature_detection.h"
 #include "core/device/predicates.h"
 #include "core/range_error.h"
 
@@ -16,6 +19,7 @@ namespace tessalin {
 namespace {
 
 using namespace ph;
+using namespace common;
 using namespace rows;
 
 constexpr Location Set(uint16_t offset) { return At(Section::PH_SET, offset); }
@@ -64,9 +68,9 @@ constexpr Row kP4[] = {
     List(Set(9), 2, kBoth, RowTempProbeA, kTxtTempProbe, kTempProbeItemsA),
     List(Set(9), 2, kBoth, RowTempProbeB, kTxtTempProbeB, kTempProbeItemsB),
     List(Set(11), 2, kPfRefreshRows, RowTempSelector, kTxtMeasuringTemp),
-    Number(Set(12), kFloat, 25, 10, Own(-50, 250), 0, RowManualMeasTemp, kTxtManual),
+    Number(Set(12), kFloat, 25, 10, Own(-50, 250), 0, rules::EditableWhile<Set(11), kManual>, kTxtManual),
     List(Set(16), 2, kPfRefreshRows, RowTempSelector, kTxtCalTemp),
-    Number(Set(17), kFloat, 25, 10, Own(-50, 250), 0, RowManualCalTemp, kTxtManual),
+    Number(Set(17), kFloat, 25, 10, Own(-50, 250), 0, rules::EditableWhile<Set(16), kManual>, kTxtManual),
 };
 
 constexpr Row kP5[] = {
@@ -244,31 +248,14 @@ constexpr Row kP31[] = {
     Number(Set(46), kFloat, 0, 216, kNoLimits, kPfLimitsFromHandler, RowDeltaValueCo2, kTxtDeltaValue),
 };
 
-// The five rows of a limit-message page: Monitoring, then four float limits 4 bytes apart.
-struct LimitDefaults {
-    int monitoring;
-    double failureLo, warningLo, warningHi, failureHi;
-};
-
-constexpr std::array<Row, 5> Messages(uint16_t at, const LimitDefaults& d, uint8_t valueType, Limits limits,
-                                      Handler shownWhenVariable) {
-    return {{
-        List(Set(at), d.monitoring, kPfRebuildPage, DefaultHandler, kTxtLimitMonitoring),
-        Number(Set(at + 1), kFloat, d.failureLo, valueType, limits, 0, shownWhenVariable, kTxtFailureLo),
-        Number(Set(at + 5), kFloat, d.warningLo, valueType, limits, 0, shownWhenVariable, kTxtWarningLo),
-        Number(Set(at + 9), kFloat, d.warningHi, valueType, limits, 0, shownWhenVariable, kTxtWarningHi),
-        Number(Set(at + 13), kFloat, d.failureHi, valueType, limits, 0, shownWhenVariable, kTxtFailureHi),
-    }};
-}
-
-constexpr auto kP32 = Messages(112, {2, -2, -2, 16, 16}, 20, Own(-2, 16), RowLimitsPh);
-constexpr auto kP33 = Messages(129, {1, -2000, -2000, 2000, 2000}, 22, Own(-2000, 2000), RowLimitsOrp);
-constexpr auto kP34 = Messages(146, {1, 0, 0, 42.5, 42.5}, 25, Own(0, 42.5f), RowLimitsRh);
-constexpr auto kP35 = Messages(129, {1, -2000, -2000, 2000, 2000}, 89, Own(0, 1999), RowLimitsOrp);
-constexpr auto kP36 = Messages(146, {1, 0, 0, 42.5, 42.5}, 90, Own(0, 4000), RowLimitsRh);
-constexpr auto kP37 = Messages(112, {2, -2, -2, 16, 16}, 48, Own(0, 2000), RowLimitsPh);
-constexpr auto kP38 = Messages(163, {2, -20, -20, 150, 150}, 10, Own(-50, 250), RowLimitsTemp);
-constexpr auto kP39 = Messages(180, {1, -2000, -2000, 2000, 2000}, 21, Own(-2000, 2000), RowLimitsMv);
+constexpr auto kP32 = LimitMessages<Set(112)>({2, -2, -2, 16, 16}, 20, Own(-2, 16));
+constexpr auto kP33 = LimitMessages<Set(129)>({1, -2000, -2000, 2000, 2000}, 22, Own(-2000, 2000));
+constexpr auto kP34 = LimitMessages<Set(146)>({1, 0, 0, 42.5, 42.5}, 25, Own(0, 42.5f));
+constexpr auto kP35 = LimitMessages<Set(129)>({1, -2000, -2000, 2000, 2000}, 89, Own(0, 1999));
+constexpr auto kP36 = LimitMessages<Set(146)>({1, 0, 0, 42.5, 42.5}, 90, Own(0, 4000));
+constexpr auto kP37 = LimitMessages<Set(112)>({2, -2, -2, 16, 16}, 48, Own(0, 2000));
+constexpr auto kP38 = LimitMessages<Set(163)>({2, -20, -20, 150, 150}, 10, Own(-50, 250));
+constexpr auto kP39 = LimitMessages<Set(180)>({1, -2000, -2000, 2000, 2000}, 21, Own(-2000, 2000));
 
 // Every table in order P1..P39.
 constexpr std::span<const Row> kTables[] = {

@@ -1,27 +1,12 @@
 #include "core/catalogue/par_ph_texts.h"
 
-namespace tessalin::ph {
+#include "core/catalogue/text_macros.h"
 
-// A title or label without a choice list: the name in seven languages.
-#define NAME7(de, en, fr, it, sv, es, pt) TextRecord{{de, "", en, "", fr, "", it, "", sv, "", es, "", pt, ""}}
-// A label with its choice list, language by language.
-#define LIST7(de, deL, en, enL, fr, frL, it, itL, sv, svL, es, esL, pt, ptL) \
-    TextRecord{{de, deL, en, enL, fr, frL, it, itL, sv, svL, es, esL, pt, ptL}}
+namespace tessalin::ph {
 
 // ---- menu titles -----------------------------------------------------------------------------------
 
-const TextRecord kTxtCalibrationData = NAME7("Kalibrierdaten", "Calibration data", "Données d'étalonnage",
-                                             "Dati di calibrazione", "Kalibreringsdata", "Datos de calibración",
-                                             "Dados de calibração");
-const TextRecord kTxtInputFilter = NAME7("Eingangsfilter", "Input filter", "Filtre d'entrée", "Filtro d'ingresso",
-                                         "Ingångsfilter", "Filtro de entrada", "Filtro de entrada");
-const TextRecord kTxtSensorData = NAME7("Sensordaten", "Sensor data", "Données capteur", "Dati sensore",
-                                        "Sensordata", "Datos del sensor", "Dados do sensor");
-const TextRecord kTxtTempDetection =
-    NAME7("Temperaturerfassung", "Temp detection", "Mesure de température", "Rilevamento temperatura",
-          "Temperaturmätning", "Medición de temperatura", "Medição de temperatura");
 const TextRecord kTxtSlope = NAME7("Steilheit", "Slope", "Pente", "Pendenza", "Lutning", "Pendiente", "Declive");
-const TextRecord kTxtZero = NAME7("Nullpunkt", "Zero", "Zéro", "Zero", "Nollpunkt", "Cero", "Zero");
 const TextRecord kTxtRefEl = NAME7("Quellix Bezugs-El", "Quellix Ref el", "Quellix électr. réf.",
                                    "Quellix elettr. rif.", "Quellix ref.-elektrod", "Quellix electr. ref.",
                                    "Quellix elétr. ref.");
@@ -33,10 +18,6 @@ const TextRecord kTxtResponseTime = NAME7("Einstellzeit", "Response time", "Temp
                                           "Tempo de resposta");
 const TextRecord kTxtCalcheck = NAME7("Calcheck", "Calcheck", "Calcheck", "Calcheck", "Calcheck", "Calcheck",
                                       "Calcheck");
-const TextRecord kTxtMonitoringDetails =
-    NAME7("Sensorüberwachung Details", "Sensor monitoring details", "Surveillance capteur détails",
-          "Monitoraggio sensore dettagli", "Sensorövervakning detaljer", "Supervisión sensor detalles",
-          "Monitorização sensor detalhes");
 const TextRecord kTxtTemperature = NAME7("Temperatur", "Temperature", "Température", "Temperatura",
                                          "Temperatur", "Temperatura", "Temperatura");
 const TextRecord kTxtTtm = NAME7("TTM Wartungstimer", "TTM Maintenance timer", "TTM Minuterie maintenance",
@@ -50,13 +31,6 @@ const TextRecord kTxtIsfetLeakage = NAME7("ISFET Leckstrom", "ISFET leakage curr
                                           "Corriente de fuga ISFET", "Corrente de fuga ISFET");
 const TextRecord kTxtSensorWear = NAME7("Sensorverschleiß", "Sensor wear", "Usure capteur", "Usura sensore",
                                         "Sensorslitage", "Desgaste del sensor", "Desgaste do sensor");
-const TextRecord kTxtOperatingTime =
-    NAME7("Sensorbetriebszeit", "Sensor operating time", "Durée de service capteur", "Ore di esercizio sensore",
-          "Sensorns drifttid", "Tiempo de servicio sensor", "Tempo de serviço do sensor");
-const TextRecord kTxtCipCounter = NAME7("CIP-Zähler", "CIP counter", "Compteur NEP", "Contatore CIP",
-                                        "CIP-räknare", "Contador CIP", "Contador CIP");
-const TextRecord kTxtSipCounter = NAME7("SIP-Zähler", "SIP counter", "Compteur SEP", "Contatore SIP",
-                                        "SIP-räknare", "Contador SIP", "Contador SIP");
 const TextRecord kTxtAutoclavingCounter =
     NAME7("Autoklavier-Zähler", "Autoclaving counter", "Compteur d'autoclavages", "Contatore autoclavaggi",
           "Autoklaveringsräknare", "Contador de autoclavados", "Contador de autoclavagens");
@@ -64,9 +38,6 @@ const TextRecord kTxtMembraneChanges =
     NAME7("Membrankörperwechsel", "Membrane body changes", "Changements corps de membrane",
           "Sostituzioni corpo membrana", "Byten av membrankropp", "Cambios cuerpo de membrana",
           "Trocas do corpo da membrana");
-const TextRecord kTxtCalPresets = NAME7("Cal-Voreinstellungen", "Cal preset values", "Préréglages étal.",
-                                        "Preimpostazioni cal.", "Kal.-förinställningar", "Preajustes cal.",
-                                        "Predefinições cal.");
 const TextRecord kTxtCalTimer = NAME7("Kalibriertimer", "Cal timer", "Minuterie d'étal.", "Timer calibrazione",
                                       "Kalibreringstimer", "Temporizador cal.", "Temporizador cal.");
 const TextRecord kTxtCalTimerAct =
@@ -80,15 +51,10 @@ const TextRecord kTxtOrpCheck = NAME7("ORP-Kontrolle", "ORP Check", "Contrôle O
 const TextRecord kTxtPressureCorrection =
     NAME7("Druckkorrektur", "Pressure correction", "Correction de pression", "Correzione pressione",
           "Tryckkompensering", "Corrección de presión", "Correção de pressão");
-const TextRecord kTxtTcProcessMedium =
-    NAME7("Tk Meßmedium", "TC process medium", "CT milieu mesuré", "CT fluido di processo", "TK processmedium",
-          "CT medio de proceso", "CT meio de processo");
 const TextRecord kTxtOrpRh = NAME7("ORP / rH-Wert", "ORP / rH value", "Valeur ORP / rH", "Valore ORP / rH",
                                    "ORP- / rH-värde", "Valor ORP / rH", "Valor ORP / rH");
 const TextRecord kTxtDeltaFunction = NAME7("Deltafunktion", "Delta function", "Fonction delta", "Funzione delta",
                                            "Deltafunktion", "Función delta", "Função delta");
-const TextRecord kTxtMessages = NAME7("Meldungen", "Messages", "Messages", "Messaggi", "Meddelanden", "Mensajes",
-                                      "Mensagens");
 const TextRecord kTxtMsgPh = NAME7("Meldungen pH-Wert", "Messages pH value", "Messages valeur pH",
                                    "Messaggi valore pH", "Meddelanden pH-värde", "Mensajes valor pH",
                                    "Mensagens valor pH");
@@ -101,27 +67,16 @@ const TextRecord kTxtMsgRh = NAME7("Meldungen rH-Wert", "Messages rH value", "Me
 const TextRecord kTxtMsgSaturation =
     NAME7("Meldungen Sättigung", "Messages Saturation", "Messages saturation", "Messaggi saturazione",
           "Meddelanden mättnad", "Mensajes saturación", "Mensagens saturação");
-const TextRecord kTxtMsgConcentration =
-    NAME7("Meldungen Konzentration", "Messages Concentration", "Messages concentration",
-          "Messaggi concentrazione", "Meddelanden koncentration", "Mensajes concentración",
-          "Mensagens concentração");
 const TextRecord kTxtMsgPartialPressure =
     NAME7("Meldungen Partialdruck", "Messages Partial press.", "Messages pression part.",
           "Messaggi pressione parz.", "Meddelanden partialtryck", "Mensajes presión parcial",
           "Mensagens pressão parcial");
-const TextRecord kTxtMsgTemperature =
-    NAME7("Meldungen Temperatur", "Messages Temperature", "Messages température", "Messaggi temperatura",
-          "Meddelanden temperatur", "Mensajes temperatura", "Mensagens temperatura");
 const TextRecord kTxtMsgMv = NAME7("Meldungen mV-Wert", "Messages mV value", "Messages valeur mV",
                                    "Messaggi valore mV", "Meddelanden mV-värde", "Mensajes valor mV",
                                    "Mensagens valor mV");
 
 // ---- calibration data ------------------------------------------------------------------------------
 
-const TextRecord kTxtSensorModel = NAME7("Sensormodell", "Sensor model", "Modèle de capteur", "Modello sensore",
-                                         "Sensormodell", "Modelo de sensor", "Modelo do sensor");
-const TextRecord kTxtSerialNo = NAME7("Serien-Nr.", "Serial No.", "N° de série", "N. di serie", "Serienr.",
-                                      "N.º de serie", "N.º de série");
 const TextRecord kTxtIsothermPotential =
     NAME7("Isothermenpotential", "Isotherm potential", "Potentiel isotherme", "Potenziale isotermo",
           "Isotermpotential", "Potencial isotérmico", "Potencial isotérmico");
@@ -133,10 +88,6 @@ const TextRecord kTxtIsfetZero = NAME7("ISFET-Nullpunkt", "ISFET zero", "Zéro I
 
 // ---- input filter ----------------------------------------------------------------------------------
 
-const TextRecord kTxtPulseSuppression =
-    LIST7("Impulsunterdrückung", "1|Ein|2|Aus", "Pulse suppression", "1|On|2|Off", "Suppression impulsions",
-          "1|Marche|2|Arrêt", "Soppressione impulsi", "1|On|2|Off", "Impulsundertryckning", "1|Till|2|Från",
-          "Supresión de impulsos", "1|Act.|2|Desact.", "Supressão de impulsos", "1|Lig.|2|Desl.");
 const TextRecord kTxtPulseSuppressionCo2 =
     LIST7("Impulsunterdrückung", "2|Aus|3|Schwach|4|Mittel|1|Stark", "Pulse suppression",
           "2|Off|3|Weak|4|Moderate|1|Strong", "Suppression impulsions", "2|Arrêt|3|Faible|4|Moyenne|1|Forte",
@@ -171,9 +122,6 @@ const TextRecord kTxtElectrolyteSalinity =
     NAME7("Elektrolyt Salzkorrektur", "Electrolyte sal. correction", "Corr. salinité électrolyte",
           "Correz. salinità elettrolita", "Elektrolyt salthaltskorr.", "Corr. salinidad electrolito",
           "Corr. salinidade eletrólito");
-const TextRecord kTxtQuellora =
-    LIST7("Quellora", "1|Ein|2|Aus", "Quellora", "1|On|2|Off", "Quellora", "1|Marche|2|Arrêt", "Quellora",
-          "1|On|2|Off", "Quellora", "1|Till|2|Från", "Quellora", "1|Act.|2|Desact.", "Quellora", "1|Lig.|2|Desl.");
 
 // ---- temperature detection -------------------------------------------------------------------------
 
@@ -189,45 +137,11 @@ const TextRecord kTxtTempProbeB =
           "Sonda de temperatura", PROBES_B);
 #undef PROBES_A
 #undef PROBES_B
-const TextRecord kTxtMeasuringTemp =
-    LIST7("Meßtemperatur", "1|Auto|2|Manuell", "Measuring temp", "1|Auto|2|Manual", "Temp. de mesure",
-          "1|Auto|2|Manuelle", "Temp. di misura", "1|Auto|2|Manuale", "Mättemperatur", "1|Auto|2|Manuell",
-          "Temp. de medición", "1|Auto|2|Manual", "Temp. de medição", "1|Auto|2|Manual");
-const TextRecord kTxtManual = NAME7("Manuell:", "Manual:", "Manuelle :", "Manuale:", "Manuell:", "Manual:",
-                                    "Manual:");
-const TextRecord kTxtCalTemp =
-    LIST7("Cal-Temperatur", "1|Auto|2|Manuell", "Cal temp", "1|Auto|2|Manual", "Temp. d'étal.",
-          "1|Auto|2|Manuelle", "Temp. di cal.", "1|Auto|2|Manuale", "Kal.-temperatur", "1|Auto|2|Manuell",
-          "Temp. de cal.", "1|Auto|2|Manual", "Temp. de cal.", "1|Auto|2|Manual");
 
 // ---- monitoring rows -------------------------------------------------------------------------------
 
-const TextRecord kTxtMonitoringAutoInd =
-    LIST7("Überwachung", "2|Auto|3|Individuell", "Monitoring", "2|Auto|3|Individual", "Surveillance",
-          "2|Auto|3|Individuel", "Monitoraggio", "2|Auto|3|Individuale", "Övervakning", "2|Auto|3|Individuell",
-          "Supervisión", "2|Auto|3|Individual", "Monitorização", "2|Auto|3|Individual");
-const TextRecord kTxtMonitoringOffAutoInd =
-    LIST7("Überwachung", "1|Aus|2|Auto|3|Individuell", "Monitoring", "1|Off|2|Auto|3|Individual", "Surveillance",
-          "1|Arrêt|2|Auto|3|Individuel", "Monitoraggio", "1|Off|2|Auto|3|Individuale", "Övervakning",
-          "1|Från|2|Auto|3|Individuell", "Supervisión", "1|Desact.|2|Auto|3|Individual", "Monitorização",
-          "1|Desl.|2|Auto|3|Individual");
-const TextRecord kTxtMonitoringOffAuto =
-    LIST7("Überwachung", "1|Aus|2|Auto", "Monitoring", "1|Off|2|Auto", "Surveillance", "1|Arrêt|2|Auto",
-          "Monitoraggio", "1|Off|2|Auto", "Övervakning", "1|Från|2|Auto", "Supervisión", "1|Desact.|2|Auto",
-          "Monitorização", "1|Desl.|2|Auto");
-const TextRecord kTxtMonitoringOffInd =
-    LIST7("Überwachung", "1|Aus|3|Individuell", "Monitoring", "1|Off|3|Individual", "Surveillance",
-          "1|Arrêt|3|Individuel", "Monitoraggio", "1|Off|3|Individuale", "Övervakning", "1|Från|3|Individuell",
-          "Supervisión", "1|Desact.|3|Individual", "Monitorização", "1|Desl.|3|Individual");
 const TextRecord kTxtNominal = NAME7("Nominell", "Nominal", "Nominal", "Nominale", "Nominell", "Nominal",
                                      "Nominal");
-const TextRecord kTxtMin = NAME7("Min", "Min", "Min", "Min", "Min", "Mín", "Mín");
-const TextRecord kTxtMax = NAME7("Max", "Max", "Max", "Max", "Max", "Máx", "Máx");
-const TextRecord kTxtMessage =
-    LIST7("Meldung", "1|Aus|2|Ausfall|3|Wartungsbedarf", "Message", "1|Off|2|Failure|3|Maintenance", "Message",
-          "1|Arrêt|2|Défaillance|3|Maintenance", "Messaggio", "1|Off|2|Guasto|3|Manutenzione", "Meddelande",
-          "1|Från|2|Fel|3|Underhåll", "Mensaje", "1|Desact.|2|Fallo|3|Mantenimiento", "Mensagem",
-          "1|Desl.|2|Falha|3|Manutenção");
 const TextRecord kTxtMeasDistanceMax =
     NAME7("Meßabstand Max", "Meas distance Max", "Écart de mesure max", "Distanza misura max",
           "Mätavstånd max", "Distancia medición máx", "Distância medição máx");
@@ -245,11 +159,6 @@ const TextRecord kTxtMeasurementQuality =
           "Qualité de mesure", "1|Haute|2|Normale|3|Basse", "Qualità di misura", "1|Alta|2|Normale|3|Bassa",
           "Mätkvalitet", "1|Hög|2|Normal|3|Låg", "Calidad de medición", "1|Alta|2|Normal|3|Baja",
           "Qualidade de medição", "1|Alta|2|Normal|3|Baixa");
-const TextRecord kTxtMaxOperatingTime =
-    NAME7("Betriebszeit max.", "Max. operating time", "Durée de service max.", "Ore di esercizio max.",
-          "Max. drifttid", "Tiempo de servicio máx.", "Tempo de serviço máx.");
-const TextRecord kTxtMaxCycles = NAME7("Zyklen max.", "Max. cycles", "Cycles max.", "Cicli max.", "Max. cykler",
-                                       "Ciclos máx.", "Ciclos máx.");
 const TextRecord kTxtMaxChanges = NAME7("Wechsel max.", "Max. changes", "Changements max.", "Sostituzioni max.",
                                         "Max. byten", "Cambios máx.", "Trocas máx.");
 
@@ -391,29 +300,9 @@ const TextRecord kTxtDeltaFunctionCo2 =
 const TextRecord kTxtDeltaValue = NAME7("Deltawert", "Delta value", "Valeur delta", "Valore delta", "Deltavärde",
                                         "Valor delta", "Valor delta");
 
-// ---- limit messages --------------------------------------------------------------------------------
-
-const TextRecord kTxtLimitMonitoring = LIST7(
-    "Überwachung", "1|Aus|2|Gerätegrenzen max.|3|Grenzen variabel", "Monitoring",
-    "1|Off|2|Device limits max.|3|Variable limits", "Surveillance",
-    "1|Arrêt|2|Limites appareil max.|3|Limites variables", "Monitoraggio",
-    "1|Off|2|Limiti apparecchio max.|3|Limiti variabili", "Övervakning",
-    "1|Från|2|Instrumentgränser max.|3|Variabla gränser", "Supervisión",
-    "1|Desact.|2|Límites equipo máx.|3|Límites variables", "Monitorização",
-    "1|Desl.|2|Limites aparelho máx.|3|Limites variáveis");
-const TextRecord kTxtFailureLo = NAME7("Ausfall Limit Lo", "Failure Limit Lo", "Limite défaillance Lo",
-                                       "Limite guasto Lo", "Felgräns Lo", "Límite fallo Lo", "Limite falha Lo");
-const TextRecord kTxtWarningLo = NAME7("Warnung Limit Lo", "Warning Limit Lo", "Limite avertissement Lo",
-                                       "Limite avviso Lo", "Varningsgräns Lo", "Límite aviso Lo", "Limite aviso Lo");
-const TextRecord kTxtWarningHi = NAME7("Warnung Limit Hi", "Warning Limit Hi", "Limite avertissement Hi",
-                                       "Limite avviso Hi", "Varningsgräns Hi", "Límite aviso Hi", "Limite aviso Hi");
-const TextRecord kTxtFailureHi = NAME7("Ausfall Limit Hi", "Failure Limit Hi", "Limite défaillance Hi",
-                                       "Limite guasto Hi", "Felgräns Hi", "Límite fallo Hi", "Limite falha Hi");
-
 // ---- buffer sets -----------------------------------------------------------------------------------
 
 // The buffer names and nominal values read the same in every language; only the NIST sets are worded.
-#define SAME7(s) NAME7(s, s, s, s, s, s, s)
 const std::array<TextRecord, 15> kTxtBufferSets{
     SAME7("Morvane    2.00 4.01 7.00 9.21"),
     SAME7("Brevon 2.00 4.01 7.00 9.21"),
@@ -436,10 +325,6 @@ const std::array<TextRecord, 15> kTxtBufferSets{
     SAME7("Reagecon   2.00 4.00 7.00 9.00 12.00"),
     SAME7("Morvane Pelorix    2.00 4.01 7.00 9.21"),
 };
-#undef SAME7
 const TextRecord kTxtBufferTable = NAME7("Tabelle", "Chart", "Tableau", "Tabella", "Tabell", "Tabla", "Tabela");
-
-#undef NAME7
-#undef LIST7
 
 }  // namespace tessalin::ph

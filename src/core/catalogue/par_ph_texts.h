@@ -9,25 +9,22 @@
 
 namespace tessalin::ph {
 
+// Texts that other families use as well live in common_texts.h.
+
 // ---- menu titles
-extern const TextRecord kTxtCalibrationData, kTxtInputFilter, kTxtSensorData, kTxtTempDetection, kTxtSlope,
-    kTxtZero, kTxtRefEl, kTxtGlassEl, kTxtResponseTime, kTxtCalcheck, kTxtMonitoringDetails, kTxtTemperature,
-    kTxtTtm, kTxtDli, kTxtIsfetLeakage, kTxtSensorWear, kTxtOperatingTime, kTxtCipCounter, kTxtSipCounter,
-    kTxtAutoclavingCounter, kTxtMembraneChanges, kTxtCalPresets, kTxtCalTimer, kTxtCalTimerAct,
-    kTxtCalToleranceBand, kTxtOrpCheck, kTxtPressureCorrection, kTxtTcProcessMedium, kTxtOrpRh,
-    kTxtDeltaFunction, kTxtMessages, kTxtMsgPh, kTxtMsgOrp, kTxtMsgRh, kTxtMsgSaturation, kTxtMsgConcentration,
-    kTxtMsgPartialPressure, kTxtMsgTemperature, kTxtMsgMv;
+extern const TextRecord kTxtSlope, kTxtRefEl, kTxtGlassEl, kTxtResponseTime, kTxtCalcheck, kTxtTemperature,
+    kTxtTtm, kTxtDli, kTxtIsfetLeakage, kTxtSensorWear, kTxtAutoclavingCounter, kTxtMembraneChanges,
+    kTxtCalTimer, kTxtCalTimerAct, kTxtCalToleranceBand, kTxtOrpCheck, kTxtPressureCorrection, kTxtOrpRh,
+    kTxtDeltaFunction, kTxtMsgPh, kTxtMsgOrp, kTxtMsgRh, kTxtMsgSaturation, kTxtMsgPartialPressure, kTxtMsgMv;
 
 // ---- row labels and choice lists
-extern const TextRecord kTxtSensorModel, kTxtSerialNo, kTxtIsothermPotential, kTxtIsothermalPoint, kTxtIsfetZero;
-extern const TextRecord kTxtPulseSuppression, kTxtPulseSuppressionCo2;
+extern const TextRecord kTxtIsothermPotential, kTxtIsothermalPoint, kTxtIsfetZero;
+extern const TextRecord kTxtPulseSuppressionCo2;
 extern const TextRecord kTxtSensorType, kTxtSensorMonitoring, kTxtElectrolyteSpecs, kTxtElectrolyteConc,
-    kTxtElectrolyteSalinity, kTxtQuellora;
-extern const TextRecord kTxtTempProbe, kTxtTempProbeB, kTxtMeasuringTemp, kTxtManual, kTxtCalTemp;
-extern const TextRecord kTxtMonitoringAutoInd, kTxtMonitoringOffAutoInd, kTxtMonitoringOffAuto,
-    kTxtMonitoringOffInd, kTxtNominal, kTxtMin, kTxtMax, kTxtMessage, kTxtMeasDistanceMax;
-extern const TextRecord kTxtMode, kTxtTtmEntry, kTxtMeasurementQuality, kTxtMaxOperatingTime, kTxtMaxCycles,
-    kTxtMaxChanges;
+    kTxtElectrolyteSalinity;
+extern const TextRecord kTxtTempProbe, kTxtTempProbeB;
+extern const TextRecord kTxtNominal, kTxtMeasDistanceMax;
+extern const TextRecord kTxtMode, kTxtTtmEntry, kTxtMeasurementQuality, kTxtMaxChanges;
 extern const TextRecord kTxtTarimexBuffer, kTxtDriftControl, kTxtProductCalibration;
 extern const TextRecord kTxtAdaptiveCalTimer, kTxtAct;
 extern const TextRecord kTxtToleranceHeading1, kTxtToleranceHeading2, kTxtToleranceCheck, kTxtToleranceZero,
@@ -38,7 +35,6 @@ extern const TextRecord kTxtTc, kTxtTemperatureFactor;
 extern const std::array<TextRecord, 20> kTxtTcTable;  // "TC at 00 °C:" .. "TC at 95 °C:"
 extern const TextRecord kTxtRefElType, kTxtOrpToShe, kTxtRhWithFactor, kTxtFactor;
 extern const TextRecord kTxtDeltaFunctionPh, kTxtDeltaFunctionCo2, kTxtDeltaValue;
-extern const TextRecord kTxtLimitMonitoring, kTxtFailureLo, kTxtWarningLo, kTxtWarningHi, kTxtFailureHi;
 
 // ---- texts put together by handlers
 // Description of buffer sets 1..15 (index = set code - 1), and the word that precedes the values of the

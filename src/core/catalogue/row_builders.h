@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <span>
 
+#include "core/catalogue/events.h"
 #include "core/catalogue/tables.h"
 
 namespace tessalin::rows {
@@ -46,14 +47,20 @@ constexpr Row Separator() {
     return {TParamEntry{.arg = kNoPicture, .flags = kPfHeading, .kind = kKindHeading, .handler = DefaultHandler}};
 }
 
+constexpr Row Heading(const TextRecord& texts) {
+    return {TParamEntry{.arg = kNoPicture, .flags = kPfHeading, .kind = kKindHeading, .handler = DefaultHandler,
+                        .texts = &texts}};
+}
+
 constexpr Row HandlerHeading(Handler handler, const TextRecord* texts) {
     return {TParamEntry{.arg = kNoPicture, .flags = kPfHeadingFromHandler, .kind = kKindHeading,
                         .handler = handler, .texts = texts}};
 }
 
-constexpr Row Text(Location at, Handler handler, const TextRecord& texts, int32_t arg = TextArg(6, 10)) {
-    return {TParamEntry{.arg = arg, .location = at, .kind = kKindText, .valueType = 5, .handler = handler,
-                        .texts = &texts}};
+constexpr Row Text(Location at, Handler handler, const TextRecord& texts, int32_t arg = TextArg(6, 10),
+                   uint32_t flags = 0) {
+    return {TParamEntry{.arg = arg, .location = at, .flags = flags, .kind = kKindText, .valueType = 5,
+                        .handler = handler, .texts = &texts}};
 }
 
 constexpr Row List(Location at, int value, uint32_t flags, Handler handler, const TextRecord& texts,
@@ -79,6 +86,29 @@ constexpr Row NumberWithoutDefault(Location at, uint32_t encoding, uint8_t value
     Row row = Number(at, encoding, 0, valueType, kNoLimits, flags, handler, texts, scale);
     row.hasDefault = false;
     return row;
+}
+
+// A time of day (minute byte, then hour byte).
+constexpr Row Time(Location at, uint32_t flags, Handler handler, const TextRecord& texts) {
+    return {TParamEntry{.location = at, .flags = flags, .kind = kKindTime, .valueType = 81, .handler = handler,
+                        .texts = &texts}};
+}
+
+// A row of buttons whose count, captions, pictures and actions come from the handler; `arg` tells the
+// handler which row it is.
+constexpr Row Buttons(int32_t arg, uint32_t flags, Handler handler, const TextRecord& texts) {
+    return {TParamEntry{.arg = arg, .flags = flags, .kind = kKindButtons, .handler = handler, .texts = &texts}};
+}
+
+// A choice list followed by buttons on the same line.
+constexpr Row ListWithButtons(Location at, int32_t arg, uint32_t flags, Handler handler, const TextRecord& texts) {
+    return {TParamEntry{.arg = arg, .location = at, .flags = flags | kPfUInt8, .kind = kKindChoiceButtons,
+                        .handler = handler, .texts = &texts}};
+}
+
+// A picture drawn by the handler (event 40); `arg` tells the handler what to draw.
+constexpr Row Picture(int32_t arg, uint32_t flags, Handler handler) {
+    return {TParamEntry{.arg = arg, .flags = flags, .kind = kKindPicture, .handler = handler}};
 }
 
 // The parameter entries of a table of rows, as the menu entries point to them.

@@ -19,6 +19,11 @@ void StampNow(const Location& location, bool bothSets) {
     SetDefault(location, kPfUInt32, static_cast<double>(static_cast<uint32_t>(DeviceSecondsNow())), bothSets);
 }
 
+void StampCalibration(const Location& state, uint8_t stateValue, const Location& time) {
+    SetDefault(state, kPfUInt8, stateValue, true);
+    StampNow(time, true);
+}
+
 void RequestTreeRebuild() { Ws().TreeRebuildRequest = true; }
 
 }  // namespace tessalin

@@ -25,6 +25,10 @@ void SetDefault(const TParamEntry& entry, double value);
 // module as 32-bit unsigned; with bothSets at the set-A place and 0x2000 above.
 void StampNow(const Location& location, bool bothSets = false);
 
+// The stamp of a calibration: the module's calibration state byte and the device time stamp, both
+// written for both sets as a commit of calibration data writes them.
+void StampCalibration(const Location& state, uint8_t stateValue, const Location& time);
+
 // Asks the action timer to rebuild the device tree once the current event is over.
 void RequestTreeRebuild();
 

@@ -3,7 +3,10 @@
 #include <array>
 #include <vector>
 
+#include "core/catalogue/par_cond.h"
+#include "core/catalogue/par_condi.h"
 #include "core/catalogue/par_ph.h"
+#include "core/purgon/purgon.h"
 #include "core/range_error.h"
 
 namespace tessalin {
@@ -124,6 +127,12 @@ std::span<const uint8_t> DefaultRecord(Section section) {
         case Section::BUF_FIX: return bufFix;
         case Section::PH_SET: return PhSetDefaultRecord();
         case Section::PH_FIX: return PhFixDefaultRecord();
+        case Section::COND_SET: return CondSetDefaultRecord();
+        case Section::COND_FIX: return CondFixDefaultRecord();
+        case Section::CONDI_SET: return CondISetDefaultRecord();
+        case Section::CONDI_FIX: return CondIFixDefaultRecord();
+        case Section::PURGON: return PurgonDefaultRecord();
+        case Section::CTRL_FIX: return PurgonCtrlFixDefaults();
         default: return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
     }
 }

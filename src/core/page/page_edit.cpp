@@ -72,7 +72,14 @@ FollowUp CommitText(PageModel& page, int row, const std::string& text) {
     Ws().Modified = true;
     const long long offset = CurrentValueOffset();
     const auto length = static_cast<std::size_t>(shown->maxLength);
-    WriteFixedText(offset, length, FilteredText(*shown, text));
+    const std::string typed = FilteredText(*shown, text);
+    WriteFixedText(offset, length, typed);
+    if ((entry.flags & kPfBothSets) && SectionPerSet(entry.location.section)) {
+        // A text kept alike in both sets goes to its set-A place and to the set-B copy above it.
+        const long long setA = ParamOffsetSetA(entry.location);
+        WriteFixedText(setA, length, typed);
+        WriteFixedText(setA + 0x2000, length, typed);
+    }
     shown->value = ReadFixedText(offset, length);
     AskCurrent(kEvCommitted);
     if (entry.flags & kPfRebuildBranch) RebuildBranchFor(follow);

@@ -25,6 +25,19 @@ QPixmap HtmlImage(int index) { return Indexed("tree", index); }
 
 QPixmap NamedBitmap(const QString& name) { return QPixmap(Resource(name)); }
 
+QImage RedKeyedBitmap(const QString& name) {
+    QImage image(Resource(name));
+    if (image.isNull()) return image;
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb red = qRgb(255, 0, 0);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] == red) line[x] = qRgba(0, 0, 0, 0);
+    }
+    return image;
+}
+
 QIcon WindowIcon() {
     QIcon icon;
     icon.addFile(Resource("window_icon"));

@@ -5,6 +5,7 @@
 // sensor, 9 I-module, 10 Purgon controller). An index without a picture gives a null pixmap.
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 
 namespace tessalin::gui {
@@ -25,6 +26,9 @@ QPixmap BilderEnabled(int index);
 QPixmap HtmlImage(int index);
 // A named bitmap resource such as "SPLASH" or "REFRESH".
 QPixmap NamedBitmap(const QString& name);
+// A named bitmap whose pure red pixels are transparent, as the terminal plan's pictures are drawn;
+// a null image when the program has no bitmap of that name.
+QImage RedKeyedBitmap(const QString& name);
 QIcon WindowIcon();
 
 }  // namespace tessalin::gui

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "gui/main_window/image_lists.h"
+
 namespace tessalin::gui {
 
 namespace {
@@ -52,6 +54,13 @@ void ImageCanvas::Rectangle(double x, double y, double width, double height, uin
 void ImageCanvas::Fill(double x, double y, double width, double height, uint32_t colour) {
     QPainter painter(&image_);
     painter.fillRect(QRectF(x, y, width, height), Rgb(colour));
+}
+
+void ImageCanvas::Bitmap(double x, double y, const std::string& name) {
+    const QImage bitmap = RedKeyedBitmap(QString::fromStdString(name));
+    if (bitmap.isNull()) return;
+    QPainter painter(&image_);
+    painter.drawImage(QPointF(x, y), bitmap);
 }
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { resize(kSide, kSide); }

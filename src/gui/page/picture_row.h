@@ -9,7 +9,8 @@
 
 namespace tessalin::gui {
 
-// A picture surface over a QImage; it starts white-transparent.
+// A picture surface over a QImage; it starts white-transparent. Pictures of picture rows and terminal
+// plans draw on it.
 class ImageCanvas : public PictureCanvas {
 public:
     ImageCanvas(int width, int height);
@@ -24,6 +25,7 @@ public:
     void Line(double x1, double y1, double x2, double y2, uint32_t colour, double width) override;
     void Rectangle(double x, double y, double width, double height, uint32_t colour) override;
     void Fill(double x, double y, double width, double height, uint32_t colour) override;
+    void Bitmap(double x, double y, const std::string& name) override;
 
 private:
     QImage image_;

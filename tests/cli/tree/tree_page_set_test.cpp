@@ -87,6 +87,27 @@ TEST_F(TreePageSetCli, TreeListsEveryNodeWithItsPath) {
     EXPECT_NE(text.out.find("(level 1, module 4, position 4, slot 0, entry 0)"), std::string::npos) << text.out;
 }
 
+TEST_F(TreePageSetCli, PlanDrawsAUnitAsAPictureAndRefusesAMenuNode) {
+    OpenHere(files_.first);
+    const std::string unit = PhPath();
+    const std::string png = dir_.file("plan.png");
+    const CliRun run = RunCli({"plan", files_.first, "--node", unit, "-o", png, "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("\"selector\": 1025"), std::string::npos) << run.out;  // code 4 in slot [I]
+    std::FILE* f = std::fopen(png.c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    unsigned char header[24] = {};
+    ASSERT_EQ(std::fread(header, 1, sizeof header, f), sizeof header);
+    std::fclose(f);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(header) + 1, 3), "PNG");
+    const auto bigEndian = [&](int at) { return header[at] << 24 | header[at + 1] << 16 | header[at + 2] << 8 | header[at + 3]; };
+    EXPECT_EQ(bigEndian(16), 500);  // width and height from the image header
+    EXPECT_EQ(bigEndian(20), 600);
+
+    EXPECT_EQ(RunCli({"plan", files_.first, "--node", unit + "/0", "-o", png}).exitCode, 2);
+    EXPECT_EQ(RunCli({"plan", files_.first, "--node", unit}).exitCode, 2);
+}
+
 TEST_F(TreePageSetCli, PageShowsTitleAndRows) {
     const auto number = FindRow([](const PageRow& row, const TParamEntry*) { return row.kind == kKindNumber; });
     ASSERT_TRUE(number);

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTabWidget>
@@ -117,6 +118,22 @@ TEST_F(OpenTest, TreeFollowsTheModelThroughLoadLanguageAndNew) {
     Find<QAction>("Neu1")->trigger();
     EXPECT_EQ(tree->topLevelItemCount(), 0);
     EXPECT_EQ(Find<QTabWidget>("MainPageControl")->currentIndex(), TZandorForm::kPageDescription);
+}
+
+TEST_F(OpenTest, SelectingAUnitShowsItsTerminalPlan) {
+    Start();
+    auto* tree = Find<QTreeWidget>("DeviceTree");
+    const auto set = WriteSet("plan", ImageBuilder().base(1).slot(0, 3, 0, 1).record(0, {8, 0x12, 1, 0, 7}));
+    AnswerLoadDialog(set.first, "");
+    Find<QAction>("Datei_Open")->trigger();
+    const auto items = tree->findItems("PH 2400", Qt::MatchContains);
+    ASSERT_EQ(items.size(), 1);
+    tree->setCurrentItem(items[0]);
+    EXPECT_EQ(Find<QTabWidget>("MainPageControl")->currentIndex(), TZandorForm::kPageGrafik);
+    auto* image = Find<QLabel>("GrafikImage");
+    EXPECT_EQ(image->pixmap().size(), QSize(500, 600));
+    EXPECT_EQ(image->pixmap().toImage().pixel(499, 599) & 0xFFFFFF, 0xF0F0F0u);  // the button face
+    EXPECT_NE(image->pixmap().toImage().pixel(100, 90) & 0xFFFFFF, 0xF0F0F0u);   // the module drawn
 }
 
 TEST_F(OpenTest, SelectingAMenuNodeShowsItsPageOnTheNextTick) {

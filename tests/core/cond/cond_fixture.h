@@ -1,0 +1,20 @@
+#pragma once
+// A device with a conductivity module or sensor in slot I holding the COND-SET and COND-FIX defaults.
+
+#include "core/catalogue/par_cond.h"
+#include "support/slot_family_fixture.h"
+
+namespace tessalin::test {
+
+constexpr Location Set(uint16_t offset) { return At(Section::COND_SET, offset); }
+constexpr Location Fix(uint16_t offset) { return At(Section::COND_FIX, offset); }
+
+constexpr uint32_t kOptUltrapure = 1u << 8;
+constexpr uint32_t kOptConcentration = 1u << 9;
+
+class CondFixture : public SlotFamilyFixture {
+protected:
+    CondFixture() : SlotFamilyFixture(Section::COND_SET, Section::COND_FIX) {}
+};
+
+}  // namespace tessalin::test

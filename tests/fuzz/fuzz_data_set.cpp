@@ -1,0 +1,125 @@
+// Fuzz target: whatever bytes a memory card holds, the program refuses them with a load error or shows
+// them; it never crashes, hangs or touches memory outside a buffer. The input is a FRONT image followed by
+// an optional Purgon image. Their header and checksums are put right first, so that the input gets past
+// the loader's checks and into the decoder, the device tree in every device language, every page in both
+// parameter sets, and one commit in each kind of row. The orderly range error is an accepted outcome;
+// any other exception escapes and is reported.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/data_set/checksum.h"
+#include "core/data_set/load.h"
+#include "core/page/formpage.h"
+#include "core/page/page_edit.h"
+#include "core/range_error.h"
+#include "core/tree/device_tree.h"
+#include "core/workspace.h"
+
+namespace {
+
+using namespace tessalin;
+
+constexpr char kMajors[] = {'5', '6', '7', '8', '9', 'A'};
+
+// A readable header ("M.m:V") and a correct checksum over an image of `size` bytes.
+std::vector<uint8_t> Repaired(const uint8_t* data, std::size_t available, std::size_t size) {
+    std::vector<uint8_t> image(size, 0);
+    std::memcpy(image.data(), data, available < size ? available : size);
+    image[2] = static_cast<uint8_t>(kMajors[image[2] % std::size(kMajors)]);
+    image[3] = '.';
+    image[4] = static_cast<uint8_t>('0' + image[4] % 10);
+    image[5] = ':';
+    image[6] = (image[6] & 1) != 0 ? 'P' : 'B';
+    ParImageBuffer scratch;
+    scratch.writeBytes(0, image);
+    const uint16_t crc = ImageCrc(scratch, 2, static_cast<long long>(size) - 1);
+    image[0] = static_cast<uint8_t>(crc & 0xFF);
+    image[1] = static_cast<uint8_t>(crc >> 8);
+    return image;
+}
+
+void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (f == nullptr) std::abort();
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
+const std::string& ScratchFolder() {
+    static const std::string folder = [] {
+        char pattern[] = "/tmp/tessalin-fuzz-XXXXXX";
+        if (::mkdtemp(pattern) == nullptr) std::abort();
+        return std::string(pattern);
+    }();
+    return folder;
+}
+
+// One commit in a row of each kind, with a value that tends to reach limits and rules.
+FollowUp CommitSomething(PageModel& page, const PageRow& row) {
+    switch (row.kind) {
+        case kKindText: return CommitText(page, row.row, "FUZZ 1");
+        case kKindChoice:
+        case kKindChoiceButtons:
+            if (row.items.empty()) return {};
+            return CommitChoice(page, row.row, static_cast<int>(row.items.size()) - 1);
+        case kKindNumber: return CommitNumber(page, row.row, "123456.7", true).followUp;
+        case kKindSlider: CommitSlider(page, row.row, row.maximum); return {};
+        case kKindTime: CommitTime(page, row.row, 23, 59); return {};
+        case kKindButtons:
+            if (row.buttons.empty()) return {};
+            return PressButton(page, row.row, row.buttons.back().number, false).followUp;
+        case kKindMatrix:
+            if (!row.cells.empty() && !row.cells[0].empty()) ClickMatrixCell(page, row.row, 0, 0, true);
+            return {};
+        default: return {};
+    }
+}
+
+void VisitPages() {
+    std::vector<std::string> paths;
+    for (int node : NodesInOrder()) paths.push_back(NodePath(node));
+    for (bool setB : {false, true}) {
+        for (const std::string& path : paths) {
+            const int node = NodeAtPath(path);
+            if (node < 0) continue;
+            Ws().ActiveParamSet = setB;
+            DeviceTreeChange(node);
+            PageModel page = BuildFormpage();
+            const std::vector<PageRow> rows = page.rows;
+            for (const PageRow& shown : rows) {
+                const PageRow* row = page.find(shown.row);
+                if (row == nullptr || row->heading || !row->enabled || !row->active) continue;
+                const FollowUp follow = CommitSomething(page, *row);
+                if (follow.rebuildPage || follow.rebuildBranch || follow.rebuildTree) page = BuildFormpage();
+            }
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    const std::string front = ScratchFolder() + "/BACKUP01.PAR";
+    const std::string purgon = ScratchFolder() + "/BACKUP02.PAR";
+    WriteFile(front, Repaired(data, size, kFrontSize));
+    const bool withPurgon = size > kFrontSize;
+    if (withPurgon) WriteFile(purgon, Repaired(data + kFrontSize, size - kFrontSize, kPurgonSize));
+
+    ResetWorkspace();
+    if (!LoadDataSet(front, withPurgon ? purgon : "").ok()) return 0;
+    try {
+        for (int language = 0; language < kDeviceLanguageCount; ++language) {
+            SelectLanguage(language);
+            BuildDeviceTree();
+        }
+        VisitPages();
+    } catch (const RangeError&) {
+        // An orderly refusal of the current operation: what the window reports as a message.
+    }
+    return 0;
+}

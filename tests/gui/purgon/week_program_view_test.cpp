@@ -1,0 +1,88 @@
+// The week-program page of a Purgon controller in the window: each day's time line is painted from the
+// core drawing, with its switching points.
+#include <QImage>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "core/configurator/configurator.h"
+#include "core/purgon/purgon.h"
+#include "core/tree/device_tree.h"
+#include "core/workspace.h"
+#include "gui/main_window/child_form.h"
+#include "gui/main_window/param_page_frame.h"
+#include "gui/main_window/prompter.h"
+#include "gui/page/form_page.h"
+#include "gui/page/page_controls.h"
+#include "gui/page/picture_row.h"
+
+namespace tessalin::gui {
+namespace {
+
+class NoPrompts : public Prompter {
+public:
+    FileDialogResult OpenFile(QWidget*, const FileDialogSpec&) override { return {}; }
+    FileDialogResult SaveFile(QWidget*, const FileDialogSpec&) override { return {}; }
+    MessageAnswer Message(QWidget*, const QString&, const QString&, MessageIcon, MessageButtons) override {
+        return MessageAnswer::Ok;
+    }
+    bool Print(QWidget*, QPrinter&) override { return false; }
+    int Exec(QDialog&) override { return QDialog::Rejected; }
+};
+
+constexpr long long kBlockA = 0x4064;
+constexpr int kWeekProgram = 3;
+
+TEST(WeekProgramView, TimeLineOfMondayShowsItsSwitchingPoints) {
+    ResetWorkspace();
+    configurator::Configurator config;
+    ASSERT_TRUE(config.addCode(2).ok);
+    config.setVersion('9');
+    ASSERT_TRUE(config.addCode(1).ok);
+    ASSERT_TRUE(config.addCode(4).ok);
+    ASSERT_TRUE(config.addCode(79).ok);
+    config.commit();
+    Ws().DeviceLanguage = 1;
+    Ws().UiLanguage = 1;
+    Ws().ParImage.setU8(kBlockA + 10, 2);  // week program
+    // Monday: program 2 every 1.0 h from 06:00 to 09:00, program 1 once at 12:30.
+    const uint8_t points[] = {2, 2, 0, 6, 0, 9, 10, 0, 1, 1, 30, 12, 0, 0, 0, 0};
+    for (int i = 0; i < 16; ++i) Ws().ParImage.setU8(kBlockA + 300 + i, points[i]);
+    ASSERT_TRUE(BuildDeviceTree());
+    int weekNode = -1;
+    for (int node : NodesInOrder()) {
+        const auto& n = Ws().Tree.nodes[node];
+        if (n.record >= 0 && n.level > 0 && Ws().Tree.records[n.record].entry == &MenuProbe[kWeekProgram]) weekNode = node;
+    }
+    ASSERT_GE(weekNode, 0);
+
+    NoPrompts prompter;
+    QWidget host;
+    host.resize(520, 700);
+    ParamPageFrame frame = MakeParamPageFrame(&host, page_layout::kX0);
+    TChildForm childForm;
+    FormPage page(frame, prompter, childForm);
+    DeviceTreeChange(weekNode);
+    page.ServiceRequests();
+
+    QList<PictureBox*> pictures = page.Panel()->findChildren<PictureBox*>();
+    ASSERT_EQ(pictures.size(), 7);  // Monday .. Sunday
+    PictureBox* monday = pictures.front();
+    EXPECT_EQ(monday->height(), 136);
+    const QImage image = monday->grab().toImage();
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::TempLocation) + "/purgon-week-monday.png";
+    ASSERT_TRUE(image.save(path));
+
+    EXPECT_EQ(image.pixelColor(3, 60), QColor(255, 255, 225));  // light yellow background
+    // The blue bar of program row 2 runs from 06:00 to 09:00 just below the row's marks.
+    const int x0 = monday->width() - 208;
+    const int barY = 115 - 28 + 2;
+    EXPECT_EQ(image.pixelColor(x0 + 60, barY), QColor(0, 0, 255));
+    EXPECT_EQ(image.pixelColor(x0 + 56, barY + 4), QColor(0, 0, 0));  // the mark at 07:00
+    EXPECT_EQ(image.pixelColor(x0 + 80, barY), QColor(192, 192, 192));  // after 09:00 only the row line
+}
+
+}  // namespace
+}  // namespace tessalin::gui

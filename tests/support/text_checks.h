@@ -1,0 +1,65 @@
+#pragma once
+// Checks that a device-text record is complete: a name in every language, and a choice list in every
+// language that offers the same codes in the same order as the German one.
+
+#include <gtest/gtest.h>
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/catalogue/tables.h"
+
+namespace tessalin::test {
+
+inline std::vector<int> ListCodes(const std::string& list) {
+    std::vector<int> codes;
+    std::size_t pos = 0;
+    while (pos < list.size()) {
+        const std::size_t bar = list.find('|', pos);
+        codes.push_back(std::stoi(list.substr(pos, bar - pos)));
+        const std::size_t next = list.find('|', bar + 1);
+        if (next == std::string::npos) break;
+        pos = next + 1;
+    }
+    return codes;
+}
+
+inline void ExpectTextsComplete(const TextRecord& texts, const std::string& where) {
+    static const char* const kLanguages[] = {"de", "en", "fr", "it", "sv", "es", "pt"};
+    const std::string germanList = texts.s[1];
+    for (int lang = 0; lang < kDeviceLanguageCount; ++lang) {
+        const char* name = texts.s[2 * lang];
+        const char* list = texts.s[2 * lang + 1];
+        ASSERT_NE(name, nullptr) << where << " " << kLanguages[lang];
+        ASSERT_NE(list, nullptr) << where << " " << kLanguages[lang];
+        EXPECT_NE(std::string(name), "") << where << " has no name in " << kLanguages[lang];
+        EXPECT_EQ(std::string(list).empty(), germanList.empty()) << where << " list in " << kLanguages[lang];
+        if (!germanList.empty()) {
+            EXPECT_EQ(ListCodes(list), ListCodes(germanList)) << where << " list codes in " << kLanguages[lang];
+        }
+    }
+}
+
+// Every menu title and every row text of a family's menus and tables (separators and headings whose text
+// comes from the handler alone excepted).
+inline void ExpectFamilyTextsComplete(std::span<const TMenuEntry> menu,
+                                      std::span<const std::span<const TParamEntry>> tables) {
+    for (std::size_t i = 0; i < menu.size(); ++i) {
+        if (menu[i].level < 0) continue;
+        ASSERT_NE(menu[i].texts, nullptr) << "menu entry " << i;
+        ExpectTextsComplete(*menu[i].texts, "menu entry " + std::to_string(i));
+    }
+    for (std::size_t n = 0; n < tables.size(); ++n) {
+        for (std::size_t row = 0; row < tables[n].size(); ++row) {
+            const TParamEntry& entry = tables[n][row];
+            const bool separator = (entry.flags & kPfHeading) && entry.texts == nullptr;
+            const bool handlerHeading = (entry.flags & kPfHeadingFromHandler) && entry.texts == nullptr;
+            if (separator || handlerHeading) continue;
+            ASSERT_NE(entry.texts, nullptr) << "table " << n + 1 << " row " << row;
+            ExpectTextsComplete(*entry.texts, "table " + std::to_string(n + 1) + " row " + std::to_string(row));
+        }
+    }
+}
+
+}  // namespace tessalin::test
