@@ -67,13 +67,22 @@ void AddVersions(Section& s, uint8_t swPacked, uint8_t hwVersion) {
     s.num("hardware_version", hwVersion);
 }
 
-Section Module(const std::string& key, const std::string& title, int position, const TIdInfo_h& m, bool slot) {
+void AddSlotMask(Section& s, uint8_t mask) { s.num("slot_mask", mask).text("slot_mask_formatted", FormatSlotMask(mask)); }
+
+// What a component record shows besides its names, versions, brand and serial: a unit nothing more, the
+// I-module the slots it serves, a slot module its identity record and attachment.
+enum class ModuleKind { Unit, IModule, Slot };
+
+Section Module(const std::string& key, const std::string& title, int position, const TIdInfo_h& m, ModuleKind kind) {
     Section s{key, title, {}};
     s.num("code", m.Code);
     AddNames(s, position, m.Code);
-    if (slot) {
-        s.num("hardware_id", m.HwId).num("record_index", m.RecIndex).num("slot_mask", m.SlotMask);
-        s.text("slot_mask_formatted", FormatSlotMask(m.SlotMask)).num("attach_code", m.AttachCode);
+    if (kind == ModuleKind::Slot) {
+        s.num("hardware_id", m.HwId).num("record_index", m.RecIndex);
+        AddSlotMask(s, m.SlotMask);
+        s.num("attach_code", m.AttachCode);
+    } else if (kind == ModuleKind::IModule) {
+        AddSlotMask(s, m.SlotMask);
     }
     AddVersions(s, m.SwVersion, m.HwVersion);
     AddBrand(s, m.Brand, m.ExMark);
@@ -104,19 +113,20 @@ std::vector<Section> DescribeDevice(const DataSetPaths& files) {
     front.num("options", f.Options).text("options_hex", Hex(f.Options, 8)).num("identity_state", f.IdState);
     sections.push_back(front);
 
-    sections.push_back(Module("base", "Base unit", kPosBase, d.Base, false));
-    sections.push_back(Module("i_module", "I-module", kPosIModule, d.IModule, false));
+    sections.push_back(Module("base", "Base unit", kPosBase, d.Base, ModuleKind::Unit));
+    sections.push_back(Module("i_module", "I-module", kPosIModule, d.IModule, ModuleKind::IModule));
     const char* slotTitles[] = {"Slot [I]", "Slot [II]", "Slot [III]"};
     for (int s = 0; s < 3; ++s)
-        sections.push_back(Module("slot_" + std::to_string(s + 1), slotTitles[s], kPosSlot1 + s, d.Slot[s], true));
+        sections.push_back(Module("slot_" + std::to_string(s + 1), slotTitles[s], kPosSlot1 + s, d.Slot[s], ModuleKind::Slot));
 
     for (int c = 0; c < 2; ++c) {
         const TCalcBlock& b = d.CalcBlock[c];
         Section calc{"calc_block_" + std::to_string(c + 1), "Calculation block " + std::to_string(c + 1), {}};
         calc.num("code", b.Code);
         AddNames(calc, kPosCalc1 + c, b.Code);
-        calc.num("record_index", b.RecIndex).num("slot_mask", b.SlotMask);
-        calc.text("slot_mask_formatted", FormatSlotMask(b.SlotMask)).num("identity_state", b.IdState);
+        calc.num("record_index", b.RecIndex);
+        AddSlotMask(calc, b.SlotMask);
+        calc.num("identity_state", b.IdState);
         sections.push_back(calc);
     }
 
@@ -124,7 +134,7 @@ std::vector<Section> DescribeDevice(const DataSetPaths& files) {
     Section purgon{"purgon", "Purgon controller", {}};
     purgon.num("type_code", p.TypeCode);
     AddNames(purgon, kPosCalc1, p.TypeCode);
-    purgon.num("slot_mask", p.SlotMask).text("slot_mask_formatted", FormatSlotMask(p.SlotMask));
+    AddSlotMask(purgon, p.SlotMask);
     AddVersions(purgon, p.SwVersion, p.HwVersion);
     AddBrand(purgon, p.Brand, p.ExMark);
     AddSerial(purgon, p.SerialNo);

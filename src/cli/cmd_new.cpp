@@ -7,6 +7,7 @@
 #include "core/configurator/configurator.h"
 #include "core/data_set/write.h"
 #include "core/device/designations.h"
+#include "core/range_error.h"
 #include "core/workspace.h"
 
 namespace tessalin::cli {
@@ -31,6 +32,23 @@ bool ParseCode(const std::string& text, int& code) {
 int Refuse(const std::string& what, const configurator::Outcome& outcome) {
     std::fprintf(stderr, "tessalin-cli new: %s refused: %s\n", what.c_str(), outcome.reason.c_str());
     return kExitRefused;
+}
+
+// Assembles the configuration in the configurator and hands it to the program, as OK would.
+int Configure(int front, char major, const std::vector<std::string>& options, int base, const std::vector<int>& modules,
+              int purgon) {
+    configurator::Configurator config;
+    if (auto r = config.addCode(front); !r.ok) return Refuse("front unit " + std::to_string(front), r);
+    config.setVersion(major);
+    for (const std::string& key : options)
+        if (auto r = config.setOption(key, true); !r.ok) return Refuse("option " + key, r);
+    if (auto r = config.addCode(base); !r.ok) return Refuse("base unit " + std::to_string(base), r);
+    for (int code : modules)
+        if (auto r = config.addCode(code); !r.ok) return Refuse("module " + std::to_string(code), r);
+    if (purgon != 0)
+        if (auto r = config.addCode(purgon); !r.ok) return Refuse("Purgon controller " + std::to_string(purgon), r);
+    config.commit();
+    return kExitOk;
 }
 
 int RunNew(const std::vector<std::string>& argv) {
@@ -71,17 +89,13 @@ int RunNew(const std::vector<std::string>& argv) {
     }
 
     ResetWorkspace();
-    configurator::Configurator config;
-    if (auto r = config.addCode(front); !r.ok) return Refuse("front unit " + std::to_string(front), r);
-    config.setVersion(major);
-    for (const std::string& key : args.values("option"))
-        if (auto r = config.setOption(key, true); !r.ok) return Refuse("option " + key, r);
-    if (auto r = config.addCode(base); !r.ok) return Refuse("base unit " + std::to_string(base), r);
-    for (int code : modules)
-        if (auto r = config.addCode(code); !r.ok) return Refuse("module " + std::to_string(code), r);
-    if (purgon != 0)
-        if (auto r = config.addCode(purgon); !r.ok) return Refuse("Purgon controller " + std::to_string(purgon), r);
-    config.commit();
+    try {
+        if (const int code = Configure(front, major, args.values("option"), base, modules, purgon); code != kExitOk)
+            return code;
+    } catch (const RangeError& e) {
+        std::fprintf(stderr, "tessalin-cli new: %s\n", e.what());
+        return kExitRefused;
+    }
 
     const bool withPurgon = Ws().Device.Purgon.TypeCode != 0;
     const WriteResult written = WriteDataSet(*frontPath, withPurgon ? purgonPath : "");

@@ -20,7 +20,9 @@ constexpr const char* kHelp =
     "Commits TEXT to row R of the page of the tree node at PATH exactly as leaving the row's edit would:\n"
     "a number is checked against its limits (and corrected to the limit), a list takes the item given by its\n"
     "text or its code, a text field keeps what its character set allows. Prints the check result and the\n"
-    "value now stored, then writes the data set. A data set with a Purgon image needs OUTPURGON with -o.\n";
+    "value now stored, then writes the data set as \"Speichern\" does: the Purgon image only while its\n"
+    "controller is attached (then -o needs OUTPURGON as well); a Purgon file whose controller has no\n"
+    "carrier module is left as it is.\n";
 
 int Run(const std::vector<std::string>& original) {
     std::vector<std::string> argv = original;

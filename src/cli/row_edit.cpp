@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "cli/tree_session.h"
+#include "core/data_set/save_decisions.h"
 #include "core/data_set/write.h"
 #include "core/page/page_edit.h"
 #include "core/workspace.h"
@@ -108,17 +109,19 @@ int CommitRowValue(const std::string& command, PageModel& page, PageRow& row, co
     }
 }
 
+// As "Speichern": a Purgon image is written only while its controller is attached; a Purgon file whose
+// controller has no carrier module is neither needed nor touched.
 int CheckOutputs(const std::string& command, bool inPlace, const Output& output) {
-    if (!inPlace && !Ws().PurgonFileName.empty() && output.purgon.empty())
+    if (!inPlace && PurgonAttached() && output.purgon.empty())
         return UsageError(command, "the data set has a Purgon image: give OUTPURGON after OUTFRONT");
-    if (!inPlace && Ws().PurgonFileName.empty() && !output.purgon.empty())
-        return UsageError(command, "the data set has no Purgon image to write to " + output.purgon);
+    if (!inPlace && !PurgonAttached() && !output.purgon.empty())
+        return UsageError(command, "the data set has no Purgon image of an attached controller to write to " + output.purgon);
     return kExitOk;
 }
 
 int SaveEdited(const std::string& command, bool inPlace, const Output& output) {
     const std::string front = inPlace ? Ws().FrontFileName : output.front;
-    const std::string purgon = inPlace ? Ws().PurgonFileName : output.purgon;
+    const std::string purgon = !PurgonAttached() ? std::string() : inPlace ? Ws().PurgonFileName : output.purgon;
     const WriteResult written = WriteDataSet(front, purgon);
     if (!written.ok) {
         std::fprintf(stderr, "tessalin-cli %s: cannot write %s\n", command.c_str(), written.describe().c_str());

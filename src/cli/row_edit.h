@@ -28,8 +28,9 @@ bool ParseInt(const std::string& text, int& value);
 int CommitRowValue(const std::string& command, PageModel& page, PageRow& row, const std::string& value,
                    const Args& args);
 
-// After an edit: checks that the outputs fit the data set (-o needs OUTPURGON exactly when it has a
-// Purgon image) and writes it, in place or to the outputs. Returns the exit code.
+// After an edit: checks that the outputs fit the data set (-o needs OUTPURGON exactly when its Purgon
+// controller is attached) and writes it as "Speichern" does, in place or to the outputs: the Purgon image
+// only while the controller is attached. Returns the exit code.
 int CheckOutputs(const std::string& command, bool inPlace, const Output& output);
 int SaveEdited(const std::string& command, bool inPlace, const Output& output);
 

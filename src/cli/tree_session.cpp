@@ -1,13 +1,59 @@
 #include "cli/tree_session.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "core/data_set/load.h"
+#include "core/main_window/action_timer.h"
 #include "core/range_error.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
 
 namespace tessalin::cli {
+
+namespace {
+
+// The action timer's steps without a window: the load named on the command line, the tree, and messages
+// on standard error. There is no page to build or clear and no "Speichern" to show.
+class CommandLineSteps : public ActionTimerSteps {
+public:
+    CommandLineSteps(std::string command, std::string front, std::string purgon, int language)
+        : command_(std::move(command)), front_(std::move(front)), purgon_(std::move(purgon)), language_(language) {}
+
+    int exitCode = kExitOk;
+
+    void LoadRequestedDataSet() override {
+        const LoadResult loaded = LoadDataSet(front_, purgon_);
+        if (!loaded.ok()) {
+            std::fprintf(stderr, "tessalin-cli %s: %s refused: LoadError %d (%s)%s%s\n", command_.c_str(),
+                         loaded.failedPath.c_str(), loaded.code, LoadErrorMeaning(loaded.code),
+                         loaded.systemReason.empty() ? "" : ": ", loaded.systemReason.c_str());
+            exitCode = kExitRefused;
+            return;
+        }
+        SelectLanguage(language_);
+        RebuildDeviceTree();
+    }
+    void RebuildDeviceTree() override {
+        if (!BuildDeviceTree() && !Ws().Tree.message.empty()) Fail(Ws().Tree.message);
+    }
+    bool SaveEnabled() const override { return Ws().Modified; }
+    void ShowSaveState(bool) override {}
+    void BuildPage() override {}
+    void ClearPage() override {}
+    void ShowRangeError(const std::string& text) override { Fail(text); }
+
+private:
+    void Fail(const std::string& text) {
+        std::fprintf(stderr, "tessalin-cli %s: %s\n", command_.c_str(), text.c_str());
+        exitCode = kExitRefused;
+    }
+
+    std::string command_, front_, purgon_;
+    int language_;
+};
+
+}  // namespace
 
 int OpenDataSetTree(const std::string& command, const Args& args, std::size_t positionalCount) {
     int language = 1;
@@ -17,24 +63,11 @@ int OpenDataSetTree(const std::string& command, const Args& args, std::size_t po
     if (positionalCount > 2) return UsageError(command, "too many files given");
 
     ResetWorkspace();
-    const LoadResult loaded = LoadDataSet(files[0], positionalCount > 1 ? files[1] : "");
-    if (!loaded.ok()) {
-        std::fprintf(stderr, "tessalin-cli %s: %s refused: LoadError %d (%s)%s%s\n", command.c_str(),
-                     loaded.failedPath.c_str(), loaded.code, LoadErrorMeaning(loaded.code),
-                     loaded.systemReason.empty() ? "" : ": ", loaded.systemReason.c_str());
-        return kExitRefused;
-    }
-    SelectLanguage(language);
-    try {
-        if (!BuildDeviceTree() && !Ws().Tree.message.empty()) {
-            std::fprintf(stderr, "tessalin-cli %s: %s\n", command.c_str(), Ws().Tree.message.c_str());
-            return kExitRefused;
-        }
-    } catch (const RangeError& e) {
-        std::fprintf(stderr, "tessalin-cli %s: %s\n", command.c_str(), e.what());
-        return kExitRefused;
-    }
-    return kExitOk;
+    // The same tick that loads a data set named on the program's command line.
+    CommandLineSteps steps(command, files[0], positionalCount > 1 ? files[1] : "", language);
+    int request = kLoadRequest;
+    ActionTimerTick(request, steps);
+    return steps.exitCode;
 }
 
 int OpenNodePage(const std::string& command, const Args& args, PageModel& page) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "core/catalogue/codec.h"
 #include "core/catalogue/menu_tables.h"
 #include "core/catalogue/sections.h"
 #include "core/page/formpage.h"
@@ -75,12 +76,13 @@ protected:
     static float Float(Location at, bool setB = false) { return Ws().ParImage.f32(Offset(at, setB)); }
     static int U16(Location at, bool setB = false) { return Ws().ParImage.u16(Offset(at, setB)); }
 
-    // Expects a float written for both sets: at its set-A place and, for a section kept per set, at its
-    // set-B place as well.
+    // Expects a float written for both sets: at its set-A place and at its copy 0x2000 above, which the
+    // slot's per-set and fixed sections both have.
     static void ExpectBothSets(Location at, float value) {
         EXPECT_FLOAT_EQ(Float(at), value) << SectionOf(at.section).name << " +" << at.offset;
-        if (SectionPerSet(at.section)) {
-            EXPECT_FLOAT_EQ(Float(at, true), value) << SectionOf(at.section).name << " +" << at.offset << " set B";
+        if (WrittenInBothSets(at.section)) {
+            EXPECT_FLOAT_EQ(Ws().ParImage.f32(Offset(at) + 0x2000), value)
+                << SectionOf(at.section).name << " +" << at.offset << " copy 0x2000 above";
         }
     }
 

@@ -77,7 +77,8 @@ T Saturate(double value, double lowest, double highest) {
 }
 
 // Calls `write` with the place of a location in the active set, or with `bothSets` with its set-A place
-// and, for a section kept per set, its set-B place too.
+// and, where the section has room for it, the place 0x2000 above. The one place where "both sets" is
+// decided for located values.
 template <typename Write>
 void WriteAtLocation(const Location& location, bool bothSets, Write write) {
     if (!bothSets) {
@@ -86,12 +87,28 @@ void WriteAtLocation(const Location& location, bool bothSets, Write write) {
     }
     const long long offset = ParamOffsetSetA(location);
     write(offset);
-    if (offset != 0 && SectionPerSet(location.section)) write(offset + static_cast<long long>(kSetBDistance));
+    if (offset != 0 && WrittenInBothSets(location.section)) write(offset + static_cast<long long>(kSetBDistance));
 }
 
 }  // namespace
 
 // ---- locations and raw access ------------------------------------------------------------------
+
+bool WrittenInBothSets(Section section) {
+    switch (SectionOf(section).placement) {
+        case SectionPlacement::PerSet:
+        case SectionPlacement::SlotSet:
+        case SectionPlacement::CalcSet:
+        case SectionPlacement::SlotFix:
+        case SectionPlacement::CalcFix:
+            return true;
+        case SectionPlacement::Fixed:
+            // SYS-FIX, CTRL-FIX, AUX-1C00, BUF-FIX, PURGON, scratch: the mirror would overwrite another
+            // section, the Purgon image or lie beyond the image.
+            return false;
+    }
+    return false;
+}
 
 long long ParamOffsetHere(const Location& location) {
     return ParamOffset(location, Ws().CurrentParam.slot, Ws().ActiveParamSet);

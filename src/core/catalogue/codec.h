@@ -37,8 +37,16 @@ void WriteBlock(long long offset, std::span<const uint8_t> data);
 
 // The byte of a location for the slot of CurrentParam in the active set.
 uint8_t ParamByte(const Location& location);
-// Writes the byte of a location: in the active set, or with `bothSets` in set A and, for a section kept
-// per set, in set B too.
+// Whether a both-sets value of a section is written a second time 0x2000 above its set-A place: yes for
+// the sections kept per set and for the fixed parts of the module slots and calculation blocks (their
+// mirror lands in bytes that no section claims, where the device keeps a copy as well). The other fixed
+// sections are written once, because their mirror would land inside another section or outside the FRONT
+// image: above SYS-FIX lies CTRL-FIX, above AUX-1C00 lies BUF-FIX, above CTRL-FIX and BUF-FIX the Purgon
+// image; the Purgon image and the scratch area have no second set at all.
+bool WrittenInBothSets(Section section);
+
+// Writes the byte of a location: in the active set, or with `bothSets` in set A and, where
+// WrittenInBothSets allows, 0x2000 above.
 void SetParamByte(const Location& location, uint8_t value, bool bothSets);
 
 // ---- encodings -------------------------------------------------------------------------------------
@@ -56,9 +64,8 @@ int EncodingWidth(Encoding encoding);
 // Integer encodings leave the image as it is for "not a number"; offset 0 is dropped as for the raw writers.
 double ReadEncoded(long long offset, Encoding encoding);
 void WriteEncoded(long long offset, Encoding encoding, double value);
-// Writes an encoded value at a location: in the active set, or with bothSets at its set-A place and, for
-// a section kept per set, at its set-B place too. A section kept once is written once, and a location
-// without a place is not written at all.
+// Writes an encoded value at a location: in the active set, or with bothSets at its set-A place and,
+// where WrittenInBothSets allows, 0x2000 above. A location without a place is not written at all.
 void WriteEncodedAt(const Location& location, Encoding encoding, double value, bool bothSets);
 
 // 10^scale of an entry's decimal scale (integer encodings store the value times this); 1 beyond 10^5.

@@ -6,6 +6,8 @@
 
 #include "core/catalogue/par_cond.h"
 #include "core/catalogue/par_condi.h"
+#include "core/catalogue/par_oxy.h"
+#include "core/catalogue/par_oxy_sensors.h"
 #include "core/catalogue/par_ph.h"
 #include "core/purgon/purgon.h"
 
@@ -34,9 +36,9 @@ MenuTable DigCondMenu() { return MenuTable{"MenuDigCond", MenuDigCond, kMenuDigC
 MenuTable CondIMenu() { return MenuTable{"MenuCondI", MenuCondI, kMenuCondIEnd}; }
 MenuTable DigCondIMenu() { return MenuTable{"MenuDigCondI", MenuDigCondI, kMenuDigCondIEnd}; }
 MenuTable SensorCondIMenu() { return MenuTable{"MenuSensorCondI", MenuSensorCondI, kMenuSensorCondIEnd}; }
-MenuTable OxyMenu() { return Empty("MenuOxy"); }
-MenuTable DigOxyMenu() { return Empty("MenuDigOxy"); }
-MenuTable OptOxyMenu() { return Empty("MenuOptOxy"); }
+MenuTable OxyMenu() { return MenuTable{"MenuOxy", MenuOxy, kMenuOxyEnd}; }
+MenuTable DigOxyMenu() { return MenuTable{"MenuDigOxy", MenuDigOxy, kMenuDigOxyEnd}; }
+MenuTable OptOxyMenu() { return MenuTable{"MenuOptOxy", MenuOptOxy, kMenuOptOxyEnd}; }
 MenuTable OutMenu() { return Empty("MenuOut"); }
 MenuTable PidMenu() { return Empty("MenuPID"); }
 MenuTable PaMenu() { return Empty("MenuPA"); }

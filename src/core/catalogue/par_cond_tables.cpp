@@ -84,11 +84,15 @@ constexpr Row kC8[] = {
 
 constexpr auto kC9 = Concentration<Section::COND_SET>();
 
-constexpr auto kC10 = LimitMessages<Set(46)>({2, 0, 0, 1.999e6, 1.999e6}, 33, Own(0, 1.999e6f));
-constexpr auto kC11 = LimitMessages<Set(63)>({1, 0.5, 0.5, 9.99e8, 9.99e8}, 35, Own(0, 1e8f));
-constexpr auto kC12 = LimitMessages<Set(80)>({1, 0, 0, 100, 100}, 37, Own(0, 100));
-constexpr auto kC13 = LimitMessages<Set(97)>({2, -20, -20, 150, 150}, 10, Own(-50, 250));
-constexpr auto kC14 = LimitMessages<Set(114)>({1, 0, 0, 45, 45}, 45, Own(0, 45));
+constexpr auto kC10 = LimitMessages(Set(46), {2, 0, 0, 1.999e6, 1.999e6}, 33, Own(0, 1.999e6f),
+                                    0, ShownWhileVariableLimits<Set(46)>);
+constexpr auto kC11 = LimitMessages(Set(63), {1, 0.5, 0.5, 9.99e8, 9.99e8}, 35, Own(0, 1e8f),
+                                    0, ShownWhileVariableLimits<Set(63)>);
+constexpr auto kC12 = LimitMessages(Set(80), {1, 0, 0, 100, 100}, 37, Own(0, 100),
+                                    0, ShownWhileVariableLimits<Set(80)>);
+constexpr auto kC13 = LimitMessages(Set(97), {2, -20, -20, 150, 150}, 10, Own(-50, 250),
+                                    0, ShownWhileVariableLimits<Set(97)>);
+constexpr auto kC14 = LimitMessages(Set(114), {1, 0, 0, 45, 45}, 45, Own(0, 45), 0, ShownWhileVariableLimits<Set(114)>);
 
 constexpr Row kC15[] = {
     List(Set(42), 2, kPfRebuildPage, DefaultHandler, kTxtUspFunction),

@@ -84,11 +84,15 @@ constexpr Row kT6[] = {
 
 constexpr auto kT7 = Concentration<Section::CONDI_SET>();
 
-constexpr auto kT8 = LimitMessages<Set(70)>({2, 0, 0, 1.999e6, 1.999e6}, 33, Own(0, 1.999e6f));
-constexpr auto kT9 = LimitMessages<Set(87)>({1, 0.5, 0.5, 9.99e8, 9.99e8}, 35, Own(0, 1e8f));
-constexpr auto kT10 = LimitMessages<Set(104)>({1, 0, 0, 100, 100}, 37, Own(0, 100));
-constexpr auto kT11 = LimitMessages<Set(121)>({2, -20, -20, 150, 150}, 10, Own(-50, 250));
-constexpr auto kT12 = LimitMessages<Set(138)>({1, 0, 0, 45, 45}, 45, Own(0, 45));
+constexpr auto kT8 = LimitMessages(Set(70), {2, 0, 0, 1.999e6, 1.999e6}, 33, Own(0, 1.999e6f),
+                                   0, ShownWhileVariableLimits<Set(70)>);
+constexpr auto kT9 = LimitMessages(Set(87), {1, 0.5, 0.5, 9.99e8, 9.99e8}, 35, Own(0, 1e8f),
+                                   0, ShownWhileVariableLimits<Set(87)>);
+constexpr auto kT10 = LimitMessages(Set(104), {1, 0, 0, 100, 100}, 37, Own(0, 100),
+                                    0, ShownWhileVariableLimits<Set(104)>);
+constexpr auto kT11 = LimitMessages(Set(121), {2, -20, -20, 150, 150}, 10, Own(-50, 250),
+                                    0, ShownWhileVariableLimits<Set(121)>);
+constexpr auto kT12 = LimitMessages(Set(138), {1, 0, 0, 45, 45}, 45, Own(0, 45), 0, ShownWhileVariableLimits<Set(138)>);
 
 // ---- digital sensors ---------------------------------------------------------------------------------
 

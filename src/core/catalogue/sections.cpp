@@ -5,6 +5,8 @@
 
 #include "core/catalogue/par_cond.h"
 #include "core/catalogue/par_condi.h"
+#include "core/catalogue/par_oxy.h"
+#include "core/catalogue/par_oxy_sensors.h"
 #include "core/catalogue/par_ph.h"
 #include "core/purgon/purgon.h"
 #include "core/range_error.h"
@@ -133,6 +135,10 @@ std::span<const uint8_t> DefaultRecord(Section section) {
         case Section::CONDI_FIX: return CondIFixDefaultRecord();
         case Section::PURGON: return PurgonDefaultRecord();
         case Section::CTRL_FIX: return PurgonCtrlFixDefaults();
+        case Section::OXY_SET: return OxySetDefaultRecord();
+        case Section::OXY_FIX: return OxyFixDefaultRecord();
+        case Section::LDO_SET: return LdoSetDefaultRecord();
+        case Section::LDO_FIX: return LdoFixDefaultRecord();
         default: return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
     }
 }

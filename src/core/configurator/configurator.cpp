@@ -117,6 +117,8 @@ uint8_t StoredCodeFor(uint8_t code, uint8_t attach, bool from9) {
 
 Configurator::Configurator() : device_(Ws().Device), image_(Ws().ParImage) {
     for (int s = 0; s < 3; ++s) slotIdState_[s] = device_.Slot[s].IdState;
+    // The view is built as the window opens, and its slots are validated then.
+    validateSlots();
 }
 
 bool Configurator::frontIsVariant() const { return device_.Front.ExMark == "X"; }
@@ -265,7 +267,7 @@ Outcome Configurator::add(int rowIndex) {
         case Category::IModule: addIModule(row); break;
         case Category::DigitalSensor: addDigitalSensorModule(); break;
         case Category::Ldo: addLdoModule(); break;
-        case Category::Purgon: addPurgon(); break;
+        case Category::Purgon: return addPurgon();
         default: return {false, "this kind of module is never added from the list"};
     }
     return {};
@@ -294,7 +296,7 @@ void Configurator::addFront(const CatalogueRow& row) {
     image_.setU8(kFrontBrand, static_cast<uint8_t>((device_.Front.Brand & 0x1F) | (variant ? 0x40 : 0)));
     image_.setU32(kFrontSerial, 0);
     image_.setU32(kOptionWord, (1u << 3) | (1u << 10) | (1u << 11));
-    redecode();
+    refresh();
     device_.Front.SwPacked = 162;
 }
 
@@ -304,7 +306,7 @@ void Configurator::addBase(const CatalogueRow& row) {
     image_.setU8(kBaseCode + 2, 1);
     image_.setU8(kBaseCode + 3, brandByte());
     image_.setU32(kBaseCode + 4, 0);
-    redecode();
+    refresh();
 }
 
 int Configurator::channelFor(uint8_t hwId, int forSlot) const {
@@ -349,7 +351,7 @@ Outcome Configurator::addModule(const CatalogueRow& row) {
     const int s = firstFreeSlot();
     if (s < 0) return {false, "no free slot"};
     placeInSlot(s, row.code, 0);
-    redecode();
+    refresh();
     return {};
 }
 
@@ -386,7 +388,7 @@ void Configurator::addIModule(const CatalogueRow& row) {
     placeInSlot(s + 1, second, attach);
     const auto defaults = DefaultRecord(Section::BUF_FIX).subspan(kIModuleBlock, kIModuleBlockSize);
     image_.writeBytes(ParamOffset(At(Section::BUF_FIX, kIModuleBlock), 255, false), defaults);
-    redecode();
+    refresh();
 }
 
 void Configurator::addDigitalSensorModule() {
@@ -405,7 +407,7 @@ void Configurator::addDigitalSensorModule() {
     image_.setU8(ParamOffset(At(Section::BUF_FIX, at), 255, false), family);
     image_.setU8(ParamOffset(At(Section::BUF_FIX, at + 1), 255, false), kind);
     placeInSlot(s, code, 27);
-    redecode();
+    refresh();
 }
 
 void Configurator::addLdoModule() {
@@ -414,16 +416,25 @@ void Configurator::addLdoModule() {
     image_.setU8(ParamOffset(At(Section::BUF_FIX, at), 255, false), 11);
     image_.setU8(ParamOffset(At(Section::BUF_FIX, at + 1), 255, false), 1);
     placeInSlot(s, 211, 29);
-    redecode();
+    refresh();
 }
 
-void Configurator::addPurgon() {
+int Configurator::purgonSlot() const {
+    if (device_.Slot[0].Code == 4) return 0;
+    for (int s : {1, 2})
+        if (device_.Slot[s].Code == 4 || device_.Slot[s].Code == 153) return s;
+    return -1;
+}
+
+Outcome Configurator::addPurgon() {
+    if (purgonSlot() < 0) return {false, "no slot holds a module that can carry the Purgon controller"};
     // The Purgon image carries a copy of the FRONT header; its defaults fill the program area.
     for (long long i = 2; i < 36; ++i) image_.setU8(kPurgonOffset + i, image_.u8(i));
     CopyDefaults(image_, Section::PURGON, 255);
     const bool type80 = static_cast<unsigned char>(device_.Front.SwMajor) >= '7' && image_.u8(kPurgonTypeByte) == 3;
     device_.Purgon.TypeCode = type80 ? 80 : 79;
-    redecode();
+    refresh();
+    return {};
 }
 
 Enabling Configurator::enabling(int position) const {
@@ -476,7 +487,7 @@ Outcome Configurator::remove(int position) {
     if (position == kPosPurgonNode) {
         image_.setU8(kPurgonVersion, 0);
         device_.Purgon.TypeCode = 0;
-        redecode();
+        refresh();
         return {};
     }
     const int s = position - kPosSlot1;
@@ -490,7 +501,7 @@ Outcome Configurator::remove(int position) {
     } else {
         removeSlot(s);
     }
-    redecode();
+    refresh();
     return {};
 }
 
@@ -517,7 +528,7 @@ Outcome Configurator::moveUp(int position) {
     } else {
         swapSlots(s - 1, s);
     }
-    redecode();
+    refresh();
     return {};
 }
 
@@ -531,15 +542,18 @@ Outcome Configurator::moveDown(int position) {
     } else {
         swapSlots(s, s + 1);
     }
-    redecode();
+    refresh();
     return {};
 }
 
+// A module whose type the current software version does not offer leaves its slot, and the modules
+// behind it move up. A type the catalogue does not list is kept: nothing says it is not offered.
 void Configurator::validateSlots() {
+    if (device_.Front.Code == 0) return;
     for (int s = 0; s < 3; ++s) {
         while (slotOccupied(s)) {
             const auto row = CatalogueIndexOf(device_.Slot[s].Code);
-            if (row && VersionRuleHolds(kModuleCatalogue[*row].rule, device_.Front.SwMajor)) break;
+            if (!row || VersionRuleHolds(kModuleCatalogue[*row].rule, device_.Front.SwMajor)) break;
             removeSlot(s);
             redecode();
         }
@@ -558,8 +572,7 @@ void Configurator::setVersion(char major) {
     image_.setU8(2, static_cast<uint8_t>(major));
     image_.setU8(4, 'x');
     if (static_cast<unsigned char>(major) < '7') image_.fill(kIModuleCode, 3, 0);
-    redecode();
-    validateSlots();
+    refresh();
 }
 
 bool Configurator::optionActive(const OptionRow& row) const { return (device_.Front.Options >> row.bit) & 1; }
@@ -571,25 +584,37 @@ Outcome Configurator::setOption(const std::string& key, bool active) {
     if (active) word |= 1u << row->bit;
     else word &= ~(1u << row->bit);
     image_.setU32(kOptionWord, word);
-    redecode();
+    refresh();
     return {};
+}
+
+void OnWorkingCopies(ParImageBuffer& image, TDevice& device, const std::function<void()>& work) {
+    struct Exchange {
+        ParImageBuffer& image;
+        TDevice& device;
+        void swap() {
+            std::swap(Ws().ParImage, image);
+            std::swap(Ws().Device, device);
+        }
+        ~Exchange() { swap(); }
+    } exchange{image, device};
+    exchange.swap();
+    work();
 }
 
 // Decodes the working image into the working device record. The fields that the configurator itself
 // owns (origin, the identity states of moved and new modules, the front's packed version of a new
-// front) survive the decode.
+// front, the slot the Purgon controller was attached to) survive the decode.
 void Configurator::redecode() {
     const TDevice before = device_;
-    std::swap(Ws().ParImage, image_);
-    std::swap(Ws().Device, device_);
-    Ws().Device.Origin = kOriginTool;
-    // As the loader does, the I-module is found anew; only its identity state is kept.
-    const int32_t iModuleIdState = Ws().Device.IModule.IdState;
-    Ws().Device.IModule = TIdInfo_h{};
-    Ws().Device.IModule.IdState = iModuleIdState;
-    DecodeDevice(false);
-    std::swap(Ws().ParImage, image_);
-    std::swap(Ws().Device, device_);
+    OnWorkingCopies(image_, device_, [] {
+        Ws().Device.Origin = kOriginTool;
+        // As the loader does, the I-module is found anew; only its identity state is kept.
+        const int32_t iModuleIdState = Ws().Device.IModule.IdState;
+        Ws().Device.IModule = TIdInfo_h{};
+        Ws().Device.IModule.IdState = iModuleIdState;
+        DecodeDevice(false);
+    });
 
     device_.Origin = before.Origin;
     if (before.Front.Code != 0) {
@@ -597,6 +622,14 @@ void Configurator::redecode() {
         device_.Front.IdState = before.Front.IdState;
     }
     for (int s = 0; s < 3; ++s) device_.Slot[s].IdState = slotOccupied(s) ? slotIdState_[s] : 0;
+    // The decoder attaches the controller to the first slot with module 4, 153 or 189; the configurator
+    // attaches it by its own rule wherever that rule finds a slot.
+    if (device_.Purgon.TypeCode != 0 && purgonSlot() >= 0) device_.Purgon.SlotMask = device_.Slot[purgonSlot()].SlotMask;
+}
+
+void Configurator::refresh() {
+    redecode();
+    validateSlots();
 }
 
 void Configurator::commit() const {
@@ -607,6 +640,7 @@ void Configurator::commit() const {
     ws.Device = device_;
     ws.Device.Origin = kOriginTool;
     DecodeDevice(false);
+    if (ws.Device.Purgon.TypeCode != 0 && device_.Purgon.TypeCode != 0) ws.Device.Purgon.SlotMask = device_.Purgon.SlotMask;
     ws.Modified = true;
 }
 

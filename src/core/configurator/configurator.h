@@ -5,6 +5,7 @@
 // hands both to the program; dropping the object is Cancel.
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -92,8 +93,12 @@ private:
     void addIModule(const CatalogueRow& row);
     void addDigitalSensorModule();
     void addLdoModule();
-    // The type (79 or 80) follows the software version and the Purgon image, not the row chosen.
-    void addPurgon();
+    // The type (79 or 80) follows the software version and the Purgon image, not the row chosen. Refused
+    // when no slot can carry it.
+    Outcome addPurgon();
+    // The slot the Purgon controller attaches to when added: [I] when it holds module 4, else [II], then
+    // [III], when it holds 4 or 153; -1 when none can.
+    int purgonSlot() const;
 
     // Puts a module with the code used by the tool into slot s: slot record, identity record of its
     // measurement channel, attach byte, and the family's default parameters for a new channel.
@@ -104,12 +109,18 @@ private:
     void swapSlots(int a, int b);
     void validateSlots();
     void redecode();
+    // After every change, as the configurator's view is rebuilt: decode, then validate the slots.
+    void refresh();
 
     TDevice device_;
     ParImageBuffer image_;
     // Whether each slot's identity came from a device file; it travels with the module.
     std::array<int32_t, 3> slotIdState_{};
 };
+
+// Runs `work` with the program's image and device record exchanged for the given working copies and
+// exchanges them back however `work` ends: an error inside never leaves a working copy in the program.
+void OnWorkingCopies(ParImageBuffer& image, TDevice& device, const std::function<void()>& work);
 
 // The code stored in the slot table for a module the tool knows under `code`, given the slot's attach
 // code and the software era; the inverse of the interface remapping.

@@ -94,4 +94,11 @@ std::optional<int> CatalogueIndexOf(int code) {
     return std::nullopt;
 }
 
+uint8_t FamilyOf(int code) {
+    uint8_t family = kFamilyNone;
+    for (const CatalogueRow& row : kModuleCatalogue)
+        if (row.code == code) family = row.family;
+    return family;
+}
+
 }  // namespace tessalin::configurator

@@ -45,4 +45,8 @@ extern const std::array<CatalogueRow, kCatalogueRows> kModuleCatalogue;
 // Index of the row of a module type code, or nothing.
 std::optional<int> CatalogueIndexOf(int code);
 
+// The measuring family of a module type code (byte 4 of its row): the last matching row wins, and a
+// code without a row has none (kFamilyNone).
+uint8_t FamilyOf(int code);
+
 }  // namespace tessalin::configurator

@@ -11,8 +11,13 @@ struct Entity {
     std::string_view text;  // UTF-8
 };
 
+// A decoded ampersand while the early entities are replaced: it may begin the next entity (as in
+// "&amp;quot;"), and at the end it becomes "&&", which the text drawing shows as one ampersand. 0xFF never
+// occurs in UTF-8 text.
+constexpr char kDecodedAmpersand = '\xFF';
+
 constexpr Entity kEarlyEntities[] = {
-    {"&amp;", "&&"},           {"&quot;", "\""},         {"&sect;", "\u00A7"},
+    {"&amp;", std::string_view(&kDecodedAmpersand, 1)},   {"&quot;", "\""},         {"&sect;", "\u00A7"},
     {"&permil;", "\u2030"},    {"&reg;", "\u00AE"},      {"&copy;", "\u00A9"},
     {"&para;", "\u00B6"},      {"&trade;", "\u2122"},    {"&euro;", "\u20AC"},
 };
@@ -24,7 +29,7 @@ constexpr Entity kPieceEntities[] = {
 };
 
 template <std::size_t N>
-std::string DecodeEntities(std::string_view text, const Entity (&entities)[N], bool keepDoubleAmpersand) {
+std::string DecodeEntities(std::string_view text, const Entity (&entities)[N]) {
     std::string out;
     out.reserve(text.size());
     std::size_t i = 0;
@@ -33,7 +38,7 @@ std::string DecodeEntities(std::string_view text, const Entity (&entities)[N], b
             out += text[i++];
             continue;
         }
-        if (keepDoubleAmpersand && i + 1 < text.size() && text[i + 1] == '&') {
+        if (i + 1 < text.size() && text[i + 1] == '&') {
             out += "&&";
             i += 2;
             continue;
@@ -60,10 +65,45 @@ std::size_t TagEnd(std::string_view markup, std::size_t open) {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+// Replaces the early entities, again and again until none is left: "&amp;quot;" ends as a quote. Every
+// replacement shortens the text, so this ends.
+std::string DecodeEarlyEntities(std::string_view markup) {
+    std::string text(markup);
+    for (bool replaced = true; replaced;) {
+        replaced = false;
+        std::string out;
+        out.reserve(text.size());
+        std::size_t i = 0;
+        while (i < text.size()) {
+            const Entity* found = nullptr;
+            if (text[i] == '&' || text[i] == kDecodedAmpersand) {
+                const std::string_view rest = std::string_view(text).substr(i + 1);
+                for (const Entity& entity : kEarlyEntities)
+                    if (StartsWithNoCase(rest, entity.name.substr(1))) found = &entity;
+            }
+            if (found == nullptr) {
+                out += text[i++];
+                continue;
+            }
+            out += found->text;
+            i += found->name.size();
+            replaced = true;
+        }
+        text = std::move(out);
+    }
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == kDecodedAmpersand) out += "&&";
+        else out += c;
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string PrepareMarkup(std::string_view markup) {
-    std::string text = DecodeEntities(markup, kEarlyEntities, false);
+    std::string text = DecodeEarlyEntities(markup);
 
     const std::size_t pseudo = text.find("<#");
     if (pseudo != std::string::npos) {
@@ -86,7 +126,7 @@ std::string PrepareMarkup(std::string_view markup) {
 }
 
 std::string DecodePieceEntities(std::string_view piece) {
-    return DecodeEntities(piece, kPieceEntities, true);
+    return DecodeEntities(piece, kPieceEntities);
 }
 
 std::string MarkupToPlainText(std::string_view markup) {

@@ -11,7 +11,8 @@
 namespace tessalin {
 
 // The markup ready for layout: the entities "&amp;", "&quot;", "&sect;", "&permil;", "&reg;", "&copy;",
-// "&para;", "&trade;" and "&euro;" (names in any case) are decoded once, left to right; the first
+// "&para;", "&trade;" and "&euro;" (names in any case) are decoded again and again until none is left
+// (a decoded ampersand may begin the next one, so "&amp;quot;" gives a quote); the first
 // pseudo-tag "<#text>" loses its "<" and ">" so that "#text" is shown; a carriage return becomes
 // "<BR>" and a line feed is dropped. A decoded ampersand is written "&&", which the text drawing shows
 // as one ampersand; a lone "&" stays a mnemonic prefix that underlines the character after it.

@@ -33,7 +33,8 @@ void BuildHeading(const TParamEntry& entry, PageRow& row) {
         row.label = entry.texts ? EntryName(entry.texts) : "";
         row.headingLines = entry.texts ? 1 : 0;
     } else {
-        TEvParRec rec;
+        TEvParRec local;
+        TEvParRec& rec = EventRecord(local);
         AskCurrent(kEvHeading, rec);
         row.label = rec.text;
         row.headingLines = rec.number;
@@ -91,14 +92,14 @@ void BuildMatrix(const TParamEntry& entry, PageRow& row) {
     const int rows = entry.arg & 0xFF;
     const int columns = (entry.arg >> 8) & 0xFF;
     if (rows == 0 || columns == 0) return;
+    TEvParRec local;
+    TEvParRec& rec = EventRecord(local);
     for (int i = 0; i < columns; ++i) {
-        TEvParRec rec;
         rec.number = i;
         AskCurrent(kEvMatrixColumnLabel, rec);
         row.matrixColumns.push_back(rec.text);
     }
     for (int j = 0; j < rows; ++j) {
-        TEvParRec rec;
         rec.number = j;
         AskCurrent(kEvMatrixRowLabel, rec);
         row.matrixRows.push_back(rec.text);
@@ -106,7 +107,6 @@ void BuildMatrix(const TParamEntry& entry, PageRow& row) {
     row.cells.assign(rows, std::vector<int>(columns, kCellDisabled));
     for (int j = 0; j < rows; ++j)
         for (int i = 0; i < columns; ++i) {
-            TEvParRec rec;
             rec.number = row.row | (j << 16) | (i << 24);
             AskCurrent(kEvMatrixCellState, rec);
             row.cells[j][i] = std::clamp(rec.number, 0, 2);
@@ -173,6 +173,7 @@ PageModel BuildFormpage() {
         return page;
     }
     page.title = CatalogTextToPlain(current.title);
+    const SharedEventRecord oneRecord;
     // The current page record is copied: handlers may change CurrentPage while the page is built.
     const TTabPtrRec record = current;
     for (int r = 0; r <= record.lastParam; ++r) {

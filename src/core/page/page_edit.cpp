@@ -74,8 +74,8 @@ FollowUp CommitText(PageModel& page, int row, const std::string& text) {
     const auto length = static_cast<std::size_t>(shown->maxLength);
     const std::string typed = FilteredText(*shown, text);
     WriteFixedText(offset, length, typed);
-    if ((entry.flags & kPfBothSets) && SectionPerSet(entry.location.section)) {
-        // A text kept alike in both sets goes to its set-A place and to the set-B copy above it.
+    if ((entry.flags & kPfBothSets) && WrittenInBothSets(entry.location.section)) {
+        // A text kept alike in both sets goes to its set-A place and to the copy 0x2000 above it.
         const long long setA = ParamOffsetSetA(entry.location);
         WriteFixedText(setA, length, typed);
         WriteFixedText(setA + 0x2000, length, typed);
@@ -248,9 +248,9 @@ void RefreshDependentRows(PageModel& page, int row) {
         const TParamEntry* entry = MakeRowCurrent(other.row);
         if (entry == nullptr) continue;
         if (other.kind == kKindNumber) {
+            // Every number edit, the value under a heading included, shows its value and enabled state again.
             ReadNumberInto(other);
-            // A heading's value stays read-only.
-            if (!other.heading) other.enabled = AskCurrent(kEvRowEditable);
+            other.enabled = AskCurrent(kEvRowEditable);
         } else if (!other.heading && (other.kind == kKindChoice || other.kind == kKindChoiceButtons)) {
             ReadChoice(*entry, other);
         }

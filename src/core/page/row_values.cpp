@@ -20,16 +20,27 @@ long long CurrentValueOffset() {
     return ParamOffset(ws.CurrentParam.param->location, ws.CurrentParam.slot, ws.ActiveParamSet);
 }
 
+namespace {
+TEvParRec* gSharedRecord = nullptr;
+}  // namespace
+
+SharedEventRecord::SharedEventRecord() : outer_(gSharedRecord) { gSharedRecord = &record_; }
+
+SharedEventRecord::~SharedEventRecord() { gSharedRecord = outer_; }
+
+TEvParRec& EventRecord(TEvParRec& local) { return gSharedRecord != nullptr ? *gSharedRecord : local; }
+
 bool AskCurrent(int event, TEvParRec& rec) { return AskRow(*Ws().CurrentParam.param, event, rec); }
 
 bool AskCurrent(int event) {
-    TEvParRec rec;
-    return AskCurrent(event, rec);
+    TEvParRec local;
+    return AskCurrent(event, EventRecord(local));
 }
 
 std::string RowLabel(const TParamEntry& entry) {
     if (entry.flags & kPfLabelFromHandler) {
-        TEvParRec rec;
+        TEvParRec local;
+        TEvParRec& rec = EventRecord(local);
         AskCurrent(kEvTitle, rec);
         return rec.text;
     }
@@ -39,7 +50,8 @@ std::string RowLabel(const TParamEntry& entry) {
 void ReadChoice(const TParamEntry& entry, PageRow& row) {
     std::string list;
     if (entry.flags & kPfListFromHandler) {
-        TEvParRec rec;
+        TEvParRec local;
+        TEvParRec& rec = EventRecord(local);
         AskCurrent(kEvChoiceList, rec);
         list = rec.text;
     } else {
@@ -66,23 +78,22 @@ void ReadNumberInto(PageRow& row) {
 }
 
 void ReadButtons(PageRow& row) {
-    TEvParRec count;
-    count.number = 1;
-    AskCurrent(kEvButtonCount, count);
+    TEvParRec local;
+    TEvParRec& rec = EventRecord(local);
+    rec.number = 1;
+    AskCurrent(kEvButtonCount, rec);
+    const int count = rec.number;
     row.buttons.clear();
-    for (int n = 1; n <= count.number; ++n) {
+    for (int n = 1; n <= count; ++n) {
         PageButton button;
         button.number = n;
-        TEvParRec glyph;
-        glyph.number = n;
-        if (AskCurrent(kEvButtonPicture, glyph)) button.glyph = glyph.text;
-        TEvParRec caption;
-        caption.number = n;
-        AskCurrent(kEvButtonCaption, caption);
-        button.caption = caption.text;
-        TEvParRec hint;
-        hint.number = n;
-        if (AskCurrent(kEvButtonHint, hint)) button.hint = hint.text;
+        rec.number = n;
+        if (AskCurrent(kEvButtonPicture, rec)) button.glyph = rec.text;
+        rec.number = n;
+        AskCurrent(kEvButtonCaption, rec);
+        button.caption = rec.text;
+        rec.number = n;
+        if (AskCurrent(kEvButtonHint, rec)) button.hint = rec.text;
         row.buttons.push_back(std::move(button));
     }
 }

@@ -19,6 +19,22 @@ long long CurrentValueOffset();
 bool AskCurrent(int event);
 bool AskCurrent(int event, TEvParRec& rec);
 
+// While a page is built, one event record serves every event of the build: what a handler leaves in it
+// is what the next handler finds. The build holds a SharedEventRecord for its duration; EventRecord gives
+// that record, or `local` when no build is running (the refreshes after a commit).
+class SharedEventRecord {
+public:
+    SharedEventRecord();
+    ~SharedEventRecord();
+    SharedEventRecord(const SharedEventRecord&) = delete;
+    SharedEventRecord& operator=(const SharedEventRecord&) = delete;
+
+private:
+    TEvParRec record_;
+    TEvParRec* outer_;
+};
+TEvParRec& EventRecord(TEvParRec& local);
+
 // The name label: the handler's (event 9) with flag 19, else the entry's name in the device language.
 std::string RowLabel(const TParamEntry& entry);
 

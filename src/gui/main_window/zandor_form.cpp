@@ -33,6 +33,7 @@
 #include "core/data_set/load.h"
 #include "core/data_set/recent_files.h"
 #include "core/data_set/save_decisions.h"
+#include "core/page/formpage.h"
 #include "core/workspace.h"
 #include "gui/main_window/card_form.h"
 #include "gui/main_window/child_form.h"
@@ -409,21 +410,23 @@ void TZandorForm::Relabel() {
 
 // ---- action timer ----------------------------------------------------------------------------
 
-void TZandorForm::AktionsTimerTimer() {
-    int request = std::exchange(actionRequest_, kNoAction);
-    // Rules of the catalogue ask for a tree rebuild through the workspace.
-    if (std::exchange(Ws().TreeRebuildRequest, false) && request == kNoAction) request = kTreeRequest;
-    if (request == kLoadRequest) {
-        LoadRequestedDataSet();
-    } else if (request == kTreeRequest) {
-        RebuildDeviceTree();
-    }
-    if (Datei_Save_->isEnabled() != Ws().Modified) {
-        Datei_Save_->setEnabled(Ws().Modified);
-        SaveButton_->setEnabled(Ws().Modified);
-        UpdateCaption();
-    }
-    ServicePageRequests();
+void TZandorForm::AktionsTimerTimer() { ActionTimerTick(actionRequest_, *this); }
+
+bool TZandorForm::SaveEnabled() const { return Datei_Save_->isEnabled(); }
+
+void TZandorForm::ShowSaveState(bool enabled) {
+    Datei_Save_->setEnabled(enabled);
+    SaveButton_->setEnabled(enabled);
+    UpdateCaption();
+}
+
+void TZandorForm::BuildPage() { formPage_->Shown().Rebuild(); }
+
+void TZandorForm::ClearPage() { formPage_->Shown().Clear(); }
+
+void TZandorForm::ShowRangeError(const std::string& text) {
+    prompter_.Message(this, QString::fromUtf8(kProductName), QString::fromStdString(text), MessageIcon::Error,
+                      MessageButtons::Ok);
 }
 
 void TZandorForm::RequestLoad(const QString& front, const QString& purgon) {
@@ -440,8 +443,7 @@ void TZandorForm::LoadRequestedDataSet() {
 
 void TZandorForm::LoadFiles(const QString& front, const QString& purgon) {
     // The page's controls show the image that is about to be replaced.
-    formPage_->Shown().Clear();
-    Ws().PageClearRequest = false;
+    ClearPageBeforeLoad(*this);
     CommandResult result;
     result.load = LoadDataSet(front.toStdString(), purgon.toStdString());
     ShowParamSetImage(kImageParamSetA);
@@ -487,7 +489,7 @@ void TZandorForm::RecentFileClick(int index) {
 
 void TZandorForm::Neu1Click() {
     if (!QuerySaveChanges()) return;
-    formPage_->Shown().Clear();
+    ClearPageBeforeLoad(*this);
     NewDataSet();
     UpdateCaption();
     ShowParamSetImage(kImageParamSetA);
@@ -495,14 +497,7 @@ void TZandorForm::Neu1Click() {
     MainPageControl_->setCurrentIndex(kPageDescription);
 }
 
-void TZandorForm::BankButtonClick() {
-    Workspace& ws = Ws();
-    ws.ActiveParamSet = !ws.ActiveParamSet;
-    ShowParamSetImage(ws.ActiveParamSet ? kImageParamSetB : kImageParamSetA);
-    ws.PageRebuildRequest = true;
-}
-
-void TZandorForm::ServicePageRequests() { formPage_->ServiceRequests(); }
+void TZandorForm::BankButtonClick() { ShowParamSetImage(SwitchParamSet()); }
 
 
 void TZandorForm::Gertebeschreibung1Click() {

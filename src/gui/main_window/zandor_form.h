@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 
+#include "core/main_window/action_timer.h"
 #include "gui/widgets/par_html.h"
 
 #include "gui/main_window/param_page_frame.h"
@@ -42,13 +43,13 @@ class TChildForm;
 class TLoadForm;
 class TZandorInfoForm;
 
-class TZandorForm : public QMainWindow {
+class TZandorForm : public QMainWindow, private ActionTimerSteps {
     Q_OBJECT
 public:
     // Action requests of the timer.
-    static constexpr int kNoAction = 0;
-    static constexpr int kLoadRequest = 1;
-    static constexpr int kTreeRequest = 2;
+    static constexpr int kNoAction = tessalin::kNoAction;
+    static constexpr int kLoadRequest = tessalin::kLoadRequest;
+    static constexpr int kTreeRequest = tessalin::kTreeRequest;
     static constexpr int kTimerMs = 100;
 
     // Pages of MainPageControl.
@@ -138,7 +139,14 @@ private:
     // Scrolls the parameter page by whole wheel notches; false when the pointer is over the tree.
     bool HandleWheel(QWheelEvent* wheel);
 
-    void LoadRequestedDataSet();
+    // The steps of the action timer's tick (ActionTimerTick decides when each runs).
+    void LoadRequestedDataSet() override;
+    bool SaveEnabled() const override;
+    void ShowSaveState(bool enabled) override;
+    void BuildPage() override;
+    void ClearPage() override;
+    void ShowRangeError(const std::string& text) override;
+
     // Loads the data set and shows the outcome: the variant message, or the new data set.
     void LoadFiles(const QString& front, const QString& purgon);
     // After a successful load: empty page, recent files, caption, description page, tree.
@@ -149,8 +157,9 @@ private:
     void FilesDropped(const QStringList& paths);
 
     // The device tree: full rebuild from the device, the view filled from the tree's nodes, and a
-    // selection forwarded to the tree, whose answer decides the page shown.
-    void RebuildDeviceTree();
+    // selection forwarded to the tree, whose answer decides the page shown. A range error while building
+    // is shown to the user; the data set stays as it is.
+    void RebuildDeviceTree() override;
     // keepExpanded: after a partial rebuild the branches the user had opened stay open.
     void FillDeviceTree(bool keepExpanded = false);
     // The selected node took a new title from a text row of its page.
@@ -162,7 +171,6 @@ private:
     void ShowTerminalPlan();
     void ShowDeviceDescription();
     void RunConfigurator();
-    void ServicePageRequests();
     // What printing and the exports need of the main window; with "su" the table is shown on "Print".
     DocumentationContext DocumentationCommandContext();
 

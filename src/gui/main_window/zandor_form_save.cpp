@@ -132,7 +132,7 @@ void TZandorForm::Speicherkarte1Click() {
     const CommandResult result = CardOpenCommand(dialogs, CurrentSaveContext(), drive);
     if (result.outcome == CommandOutcome::Done) {
         ShowParamSetImage(kImageParamSetA);
-        formPage_->Shown().Clear();
+        ClearPageBeforeLoad(*this);
         ShowLoadedDataSet();
     } else {
         ShowCommandResult(result);

@@ -6,6 +6,7 @@
 #include <set>
 #include <utility>
 
+#include "core/range_error.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
 #include "gui/main_window/ui_texts.h"
@@ -29,7 +30,14 @@ void AddNode(const DeviceTreeState& tree, int node, QTreeWidgetItem* item) {
 }  // namespace
 
 void TZandorForm::RebuildDeviceTree() {
-    BuildDeviceTree();
+    try {
+        BuildDeviceTree();
+    } catch (const RangeError& error) {
+        // The nodes added before the error stay usable, as after an unknown module.
+        FillDeviceTree();
+        ShowRangeError(error.what());
+        return;
+    }
     FillDeviceTree();
     if (!Ws().Tree.message.empty()) {
         prompter_.Message(this, QString::fromUtf8(kProductName), QString::fromStdString(Ws().Tree.message),

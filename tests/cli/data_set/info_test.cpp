@@ -62,6 +62,20 @@ TEST(CliInfo, PrintsTheDecodedDeviceInTheChosenLanguage) {
     EXPECT_TRUE(Has(json.out, "\"designation\": \"" + ModuleName(kPosSlot2, 3) + "\"")) << json.out;
 }
 
+TEST(CliInfo, ShowsTheSlotsAnIModuleServes) {
+    TempDir dir;
+    ImageBuilder builder;
+    builder.version('9', '0').base(1).iModule(28, 0x12, 1).attach(1, 28).attach(2, 28);
+    builder.slot(0, 3, 0, 1).record(0, {.hwId = 8, .swVersion = 0x12, .hwVersion = 1, .brandByte = 0, .serial = 1});
+    builder.slot(1, 19, 1, 2).record(1, {.hwId = 12, .swVersion = 0x12, .hwVersion = 1, .brandByte = 0, .serial = 2});
+    builder.slot(2, 25, 2, 4).record(2, {.hwId = 12, .swVersion = 0x12, .hwVersion = 1, .brandByte = 0, .serial = 2});
+    const auto [front, purgon] = builder.writeFiles(dir);
+    const auto run = RunCli({"info", front});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(Has(run.out, "I-module\n  code: 28\n")) << run.out;
+    EXPECT_TRUE(Has(run.out, "  slot_mask: 6\n  slot_mask_formatted: [II] [III] \n  software_version: 18\n")) << run.out;
+}
+
 TEST(CliInfo, RefusedDataSetAndUsageErrors) {
     TempDir dir;
     test::WriteImageFile(dir.file("old.par"), ImageBuilder().version('4', '0').build(), 0, kFrontSize);

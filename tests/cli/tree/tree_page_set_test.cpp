@@ -232,5 +232,32 @@ TEST_F(TreePageSetCli, APurgonDataSetNeedsBothOutputFiles) {
     EXPECT_EQ(ReadWholeFile(dir_.file("O1.PAR")).size(), 16384u);
 }
 
+TEST_F(TreePageSetCli, APurgonImageWithoutCarrierIsNeitherRequiredNorRewritten) {
+    // A pH module without probe control carries no Purgon controller: the Purgon image counts as absent.
+    ImageBuilder b = PhDevice();
+    b.slot(0, 3, 0, 1).purgon();
+    const auto paths = b.writeFiles(dir_, "U01.PAR", "U02.PAR");
+    const std::vector<uint8_t> purgonBefore = ReadWholeFile(paths.second);
+    const auto number = FindRow([](const PageRow& row, const TParamEntry*) { return row.kind == kKindNumber; });
+    ASSERT_TRUE(number);
+    const std::vector<std::string> base = {"set", paths.first, paths.second, "--node", number->path,
+                                           "--row", std::to_string(number->row.row), "--value", "1"};
+
+    std::vector<std::string> inPlace = base;
+    inPlace.push_back("--in-place");
+    const CliRun edited = RunCli(inPlace);
+    ASSERT_EQ(edited.exitCode, 0) << edited.err;
+    EXPECT_EQ(ReadWholeFile(paths.second), purgonBefore);
+    const CliRun check = RunCli({"check", paths.first, paths.second});
+    EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
+    EXPECT_NE(check.out.find("OK"), std::string::npos) << check.out;
+
+    std::vector<std::string> frontOnly = base;
+    frontOnly.insert(frontOnly.end(), {"-o", dir_.file("V01.PAR")});
+    const CliRun written = RunCli(frontOnly);
+    ASSERT_EQ(written.exitCode, 0) << written.err;
+    EXPECT_EQ(ReadWholeFile(dir_.file("V01.PAR")).size(), 16384u);
+}
+
 }  // namespace
 }  // namespace tessalin::test

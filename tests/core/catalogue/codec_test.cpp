@@ -215,11 +215,38 @@ TEST_F(CodecTest, BothSetsWriteLandsInSetAAndSetBWhateverTheActiveSet) {
     EXPECT_EQ(Ws().ParImage.u8(0x0C00 + 31), 0);
     EXPECT_EQ(Ws().ParImage.u8(0x0C00 + 31 + 0x2000), 7);
 
-    // A section kept once has no set-B copy: the flag must not spill into the bytes 0x2000 above.
-    use(number(At(Section::SYS_FIX, 10), 8, kPfUInt8 | kPfBothSets), 2);
-    WriteNumber(check("9"));
-    EXPECT_EQ(Ws().ParImage.u8(0x0040 + 10), 9);
-    EXPECT_EQ(Ws().ParImage.u8(0x2040 + 10), 0);
+}
+
+TEST_F(CodecTest, BothSetsMirrorOfFixedSectionsOnlyWhereItLandsInUnclaimedBytes) {
+    // The fixed parts of the slots and calculation blocks get their copy 0x2000 above; the fixed sections
+    // whose copy would land in another section or in the Purgon image are written once.
+    const struct {
+        Location at;
+        uint8_t slot;
+        long long setA;
+        bool mirrored;
+    } cases[] = {
+        {At(Section::PH_FIX, 10), 0, 0x0B20 + 10, true},       {At(Section::PH_FIX, 10), 2, 0x1320 + 10, true},
+        {At(Section::COND_FIX, 5), 1, 0x0F20 + 5, true},       {At(Section::CALCPH_FIX, 1), 4, 0x1B20 + 1, true},
+        {At(Section::SYS_FIX, 10), 255, 0x0040 + 10, false},   {At(Section::CTRL_FIX, 10), 255, 0x2040 + 10, false},
+        {At(Section::AUX_1C00, 10), 255, 0x1C00 + 10, false},  {At(Section::BUF_FIX, 10), 255, 0x3C00 + 10, false},
+        {At(Section::PURGON, 10), 255, 0x4064 + 10, false},
+    };
+    for (const auto& c : cases) {
+        for (bool setB : {false, true}) {
+            ResetWorkspace();
+            Ws().ActiveParamSet = setB;
+            use(number(c.at, 8, kPfUInt8 | kPfBothSets), 3, c.slot);
+            WriteNumber(check("9"));
+            SetParamByte(Location{c.at.section, static_cast<uint16_t>(c.at.offset + 1)}, 7, true);
+            const std::string where = std::string(SectionOf(c.at.section).name) + (setB ? " set B" : " set A");
+            EXPECT_EQ(Ws().ParImage.u8(c.setA), 9) << where;
+            EXPECT_EQ(Ws().ParImage.u8(c.setA + 1), 7) << where;
+            EXPECT_EQ(Ws().ParImage.u8(c.setA + 0x2000), c.mirrored ? 9 : 0) << where;
+            EXPECT_EQ(Ws().ParImage.u8(c.setA + 0x2001), c.mirrored ? 7 : 0) << where;
+            EXPECT_EQ(WrittenInBothSets(c.at.section), c.mirrored) << where;
+        }
+    }
 }
 
 TEST_F(CodecTest, LocationWithoutAPlaceReadsByteZeroAndIsNeverWritten) {

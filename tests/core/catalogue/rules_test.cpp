@@ -26,11 +26,11 @@ TEST_F(RulesTest, SetDefaultAddressesTheCurrentSlotAndSet) {
     EXPECT_EQ(Ws().ParImage.u8(0x0C00 + 12), 3);
     EXPECT_EQ(Ws().ParImage.u8(0x0C00 + 12 + 0x2000), 3);
 
-    // A section kept once for both sets is written once: 0x2000 above it lie other data (for the
-    // front unit's SYS-FIX, the controller settings of CTRL-FIX).
+    // A slot's fixed part has its copy 0x2000 above as well; the front unit's SYS-FIX is written once,
+    // because 0x2000 above it lie the controller settings of CTRL-FIX.
     SetDefault(At(Section::PH_FIX, 134), kPfUInt8, 4, true);
     EXPECT_EQ(Ws().ParImage.u8(0x0F20 + 134), 4);
-    EXPECT_EQ(Ws().ParImage.u8(0x0F20 + 134 + 0x2000), 0);
+    EXPECT_EQ(Ws().ParImage.u8(0x0F20 + 134 + 0x2000), 4);
     SetDefault(At(Section::SYS_FIX, 3), kPfUInt8, 9, true);
     EXPECT_EQ(Ws().ParImage.u8(0x0043), 9);
     EXPECT_EQ(Ws().ParImage.u8(0x2043), 0);
@@ -60,7 +60,7 @@ TEST_F(RulesTest, StampNowWritesTheDeviceSecondsExactly) {
     const uint32_t stamped = Ws().ParImage.u32(0x0F20 + 102);
     EXPECT_GE(stamped, before);
     EXPECT_LE(stamped, static_cast<uint32_t>(DeviceSecondsNow()));
-    EXPECT_EQ(Ws().ParImage.u32(0x0F20 + 102 + 0x2000), 0u);  // PH-FIX is kept once
+    EXPECT_EQ(Ws().ParImage.u32(0x0F20 + 102 + 0x2000), stamped);  // the slot's fixed part has its copy too
 }
 
 TEST_F(RulesTest, RequestTreeRebuildSetsTheRequest) {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "core/configurator/configurator.h"
 #include "core/device/decode.h"
+#include "core/range_error.h"
 #include "core/workspace.h"
 #include "support/image_builder.h"
 
@@ -268,6 +270,92 @@ TEST_F(ConfiguratorTest, CommitReplacesTheProgramsDataSetAndCancelLeavesIt) {
     EXPECT_EQ(Ws().Device.Origin, kOriginTool);
     EXPECT_EQ(Ws().Device.Slot[1].Code, 5);
     EXPECT_TRUE(Ws().Modified);
+}
+
+// A data set from a device file with the given modules in slots [I]..[III] (codes as used by the tool).
+void LoadSlots(char major, std::array<uint8_t, 3> codes) {
+    test::ImageBuilder b;
+    b.version(major, '0').base(1);
+    for (int s = 0; s < 3; ++s) {
+        if (codes[s] == 0) continue;
+        b.slot(s, codes[s], static_cast<uint8_t>(s), static_cast<uint8_t>(1 << s));
+        b.record(s, {.hwId = 8, .swVersion = 0x12, .hwVersion = 1, .brandByte = 0, .serial = 1});
+    }
+    test::InstallImage(b.build());
+    Ws().Device.Origin = kOriginFile;
+    DecodeDevice(true);
+}
+
+TEST_F(ConfiguratorTest, PurgonControllerAttachesToSlotOneOnlyWithModuleFour) {
+    const struct {
+        char major;
+        std::array<uint8_t, 3> slots;
+        int mask;  // 0: not added
+    } cases[] = {
+        {'8', {153, 4, 0}, 2},  // slot [I] takes it only with module 4
+        {'8', {4, 153, 0}, 1},
+        {'8', {3, 153, 0}, 2},
+        {'9', {3, 4, 0}, 2},
+        {'8', {153, 0, 0}, 0},
+        {'9', {189, 0, 0}, 0},  // 189 carries no controller added here
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.major << " " << int(c.slots[0]) << " " << int(c.slots[1]) << " "
+                                          << int(c.slots[2]));
+        ResetWorkspace();
+        LoadSlots(c.major, c.slots);
+        Configurator config;
+        const Outcome added = config.addCode(79);
+        EXPECT_EQ(added.ok, c.mask != 0) << added.reason;
+        EXPECT_EQ(config.device().Purgon.TypeCode, c.mask != 0 ? 79 : 0);
+        if (c.mask == 0) continue;
+        EXPECT_EQ(config.device().Purgon.SlotMask, c.mask);
+        ASSERT_TRUE(config.setOption("optLPAR", true).ok);  // a later change keeps the attachment
+        EXPECT_EQ(config.device().Purgon.SlotMask, c.mask);
+        config.commit();
+        EXPECT_EQ(Ws().Device.Purgon.SlotMask, c.mask);
+    }
+}
+
+TEST_F(ConfiguratorTest, SlotsAreValidatedAsTheViewIsBuiltNotOnlyAfterAVersionChange) {
+    // Module 189 exists from software 9 on: a data set of software 8 holding it loses it in the working
+    // copy, and the module behind it moves up; the program's data set stays as it is.
+    LoadSlots('8', {189, 3, 0});
+    const TDevice loaded = Ws().Device;
+    Configurator c;
+    EXPECT_EQ(c.device().Slot[0].Code, 3);
+    EXPECT_EQ(c.device().Slot[1].Code, 0);
+    EXPECT_EQ(Ws().Device, loaded);
+    ExpectConsistent(c);
+}
+
+TEST_F(ConfiguratorTest, FamilyLookup) {
+    const struct {
+        int code;
+        uint8_t family;
+    } cases[] = {{3, kFamilyPh}, {180, kFamilyPh}, {6, kFamilyCond}, {211, kFamilyOxy}, {18, kFamilyCo2},
+                 {174, kFamilyOrp}, {8, kFamilyNone}, {99, kFamilyNone}};
+    for (const auto& c : cases) EXPECT_EQ(FamilyOf(c.code), c.family) << c.code;
+}
+
+TEST_F(ConfiguratorTest, AnErrorWhileDecodingLeavesTheProgramsDataSet) {
+    LoadSlots('9', {3, 0, 0});
+    const ParImageBuffer programImage = Ws().ParImage;
+    const TDevice programDevice = Ws().Device;
+    ParImageBuffer working = programImage;
+    working.setU8(36, 5);
+    TDevice workingDevice = programDevice;
+    workingDevice.Slot[0].Code = 5;
+    EXPECT_THROW(OnWorkingCopies(working, workingDevice,
+                                 [] {
+                                     Ws().ParImage.setU8(37, 1);
+                                     throw RangeError("node record", 1000, 1000);
+                                 }),
+                 RangeError);
+    EXPECT_TRUE(Ws().ParImage == programImage);
+    EXPECT_EQ(Ws().Device, programDevice);
+    EXPECT_EQ(working.u8(36), 5);
+    EXPECT_EQ(workingDevice.Slot[0].Code, 5);
 }
 
 }  // namespace

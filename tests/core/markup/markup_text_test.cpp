@@ -10,7 +10,7 @@
 namespace tessalin {
 namespace {
 
-TEST(MarkupText, PrepareDecodesEarlyEntitiesOnceAndKeepsAmpersandLiteral) {
+TEST(MarkupText, PrepareDecodesEarlyEntitiesUntilNoneIsLeftAndKeepsAmpersandLiteral) {
     struct Case {
         const char* markup;
         const char* prepared;
@@ -20,7 +20,11 @@ TEST(MarkupText, PrepareDecodesEarlyEntitiesOnceAndKeepsAmpersandLiteral) {
         {"a & b", "a & b"},
         {"5 &PERMIL; &sect;&reg;&copy;&para;&trade;&euro;", "5 \u2030 \u00A7\u00AE\u00A9\u00B6\u2122\u20AC"},
         {"say &quot;hi&quot;", "say \"hi\""},
-        {"&amp;lt;", "&&lt;"},       // decoded once: shows "&lt;", not "<"
+        {"&amp;lt;", "&&lt;"},       // "&lt;" is left for the text pieces, where "&&" keeps it literal
+        {"&amp;quot;", "\""},        // replaced until none is left
+        {"&AMP;amp;amp;sect;", "\u00A7"},
+        {"&amp;amp;", "&&"},
+        {"&amp;&amp;copy;", "&&\u00A9"},
         {"&nbsp;&lt;", "&nbsp;&lt;"},  // left for the text pieces
         {"x<#1>y<#2>", "x#1y<#2>"},     // only the first pseudo-tag
         {"one\r\ntwo", "one<BR>two"},

@@ -121,6 +121,12 @@ TEST_F(PageTest, VisibilityEditabilityAndTheOtherSet) {
     EXPECT_EQ(page.find(2)->selected, -1);  // code 0 in set B matches no item
 }
 
+TEST_F(PageTest, OneEventRecordServesTheWholeBuild) {
+    BuildFormpage();
+    EXPECT_GT(gLog.events.size(), 10u);
+    EXPECT_EQ(gLog.records.size(), 1u);
+}
+
 TEST_F(PageTest, NoPageAndFolderPage) {
     Ws().FormpageRows[4].param = &kRows[4];
     Ws().CurrentPage = TTabPtrRec{};

@@ -80,6 +80,8 @@ TEST_F(PageTest, ChoiceWithBothSetsFlagLandsInBothSetsAndRefreshesTheRows) {
     Ws().ParImage.setU8(kSlot1Set + 0x2000 + 11, 2);
     PageModel page = BuildFormpage();
     ASSERT_TRUE(page.find(1)->enabled);
+    Ws().ParImage.setF32(kSlot1Set + 0x2000 + 52, 44);
+    const int headingAsked = gLog.count(14, kEvRowEditable);
 
     const FollowUp follow = CommitChoice(page, 2, 0);  // Auto
     EXPECT_EQ(Byte(kSlot1Set + 11), 1);
@@ -87,6 +89,9 @@ TEST_F(PageTest, ChoiceWithBothSetsFlagLandsInBothSetsAndRefreshesTheRows) {
     EXPECT_TRUE(follow.refreshRows);
     EXPECT_FALSE(follow.rebuildPage);
     EXPECT_FALSE(page.find(1)->enabled);  // Auto makes the nominal value read-only
+    // The value under a heading takes part as every other number edit does.
+    EXPECT_EQ(page.find(14)->value, "44");
+    EXPECT_EQ(gLog.count(14, kEvRowEditable), headingAsked + 1);
     EXPECT_EQ(Ws().CurrentParam.param, &kRows[2]);
     EXPECT_TRUE(Ws().Modified);
 }

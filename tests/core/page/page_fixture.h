@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,7 @@ constexpr long long kSlot1Set = 0x0800;  // PH-SET of slot [I], set A
 
 struct HandlerLog {
     std::vector<std::pair<int, int>> events;  // (row, event)
+    std::set<const TEvParRec*> records;       // the event records handlers were given
     int count(int row, int event) const {
         int n = 0;
         for (const auto& e : events) n += e.first == row && e.second == event;
@@ -34,6 +36,7 @@ constexpr TextRecord T(const char* de, const char* en, const char* listDe = "", 
 
 inline bool Logged(int event, TEvParRec& rec) {
     gLog.events.emplace_back(CurrentRow(), event);
+    gLog.records.insert(&rec);
     return DefaultHandler(event, rec);
 }
 

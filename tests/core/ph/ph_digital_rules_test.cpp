@@ -79,7 +79,7 @@ TEST_P(PhDigitalRules, AutoWritesTheSensorDefaultsAndIndividualKeepsTheValues) {
     Choose(page, 0, 2);
     for (int i = 0; i < 3; ++i) {
         EXPECT_FLOAT_EQ(Float(c.values[i]), c.defaults[i]) << i;
-        if (SectionPerSet(c.values[i].section)) {
+        if (WrittenInBothSets(c.values[i].section)) {
             EXPECT_FLOAT_EQ(Ws().ParImage.f32(Offset(c.values[i]) + 0x2000), c.defaults[i]) << i << " set B";
         }
     }

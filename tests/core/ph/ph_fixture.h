@@ -9,6 +9,7 @@
 #include <set>
 #include <vector>
 
+#include "core/catalogue/codec.h"
 #include "core/catalogue/par_ph.h"
 #include "core/catalogue/sections.h"
 #include "core/page/formpage.h"

@@ -9,11 +9,11 @@ namespace {
 
 constexpr uint32_t kOptPhSen = 1u << 11;
 
-// Expects a float written for both sets: at its set-A place and, for a section kept per set, at its copy
-// 0x2000 above (a section kept once has no copy).
+// Expects a float written for both sets: at its set-A place and at its copy 0x2000 above (PH-SET and
+// PH-FIX both have one).
 void ExpectBoth(Location at, float value) {
     EXPECT_FLOAT_EQ(Float(at, false), value) << SectionOf(at.section).name << " +" << at.offset;
-    if (!SectionPerSet(at.section)) return;
+    if (!WrittenInBothSets(at.section)) return;
     EXPECT_FLOAT_EQ(Ws().ParImage.f32(Offset(at) + 0x2000), value)
         << SectionOf(at.section).name << " +" << at.offset << " (set B)";
 }
@@ -132,12 +132,12 @@ TEST_F(PhFixture, CalibrationDataStampsTheTimeEvenWhenTheValueDidNotChange) {
     const int32_t before = DeviceSecondsNow();
     ASSERT_TRUE(CommitNumber(page, 3, "7.00", true).stored);  // the stored zero is 7 already
     const int32_t after = DeviceSecondsNow();
-    // PH-FIX is kept once for both sets.
+    // PH-FIX is kept once for both sets, with its copy 0x2000 above.
     EXPECT_EQ(Byte(Fix(134)), 4);
     const auto stamp = static_cast<int32_t>(Ws().ParImage.u32(Offset(Fix(102))));
     EXPECT_GE(stamp, before);
     EXPECT_LE(stamp, after);
-    EXPECT_EQ(Ws().ParImage.u32(Offset(Fix(102)) + 0x2000), 0u);
+    EXPECT_EQ(Ws().ParImage.u32(Offset(Fix(102)) + 0x2000), static_cast<uint32_t>(stamp));
     Ws().ParImage.setU32(Offset(Fix(102)), 0);
     SetByte(Fix(134), 0);
     CommitText(page, 1, "AB123");
@@ -233,8 +233,7 @@ TEST_P(PhMonitoringDefaults, WriteTheItemDefaults) {
     page = BuildFormpage();
     Choose(page, c.row, c.code);
     for (long long o : {a, a + 0x2000}) {
-        // A section kept once has no set-B copy to write.
-        const bool expectWritten = o == a || (c.bothSets && SectionPerSet(c.at.section));
+        const bool expectWritten = o == a || (c.bothSets && WrittenInBothSets(c.at.section));
         float value = c.width == 1 ? Ws().ParImage.u8(o) : c.width == 2 ? Ws().ParImage.u16(o) : Ws().ParImage.f32(o);
         if (expectWritten) {
             EXPECT_FLOAT_EQ(value, c.expected) << (o == a ? "set A" : "set B");

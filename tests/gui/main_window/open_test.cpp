@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 
+#include "core/catalogue/menu_tables.h"
 #include "core/tree/device_tree.h"
 #include "gui/main_window/load_form.h"
 #include "gui/page/form_page.h"
@@ -301,6 +302,42 @@ TEST_F(OpenTest, BankButtonSwitchesTheParameterSet) {
         EXPECT_TRUE(Ws().PageRebuildRequest);
         form_->AktionsTimerTimer();
         EXPECT_FALSE(Ws().PageRebuildRequest);
+    }
+}
+
+TEST_F(OpenTest, ARangeErrorWhileBuildingTheTreeIsShownAndTheProgramGoesOn) {
+    // Three modules whose menu walks need more node records than the tree has (no real menu is that long).
+    static std::vector<TMenuEntry> big(400, TMenuEntry{.level = 1});
+    big.back() = TMenuEntry{.level = -1};
+    ScopedMenuOverride ph{3, MenuTable{"Big", big.data(), 399}};
+    ImageBuilder builder;
+    builder.base(1);
+    for (int s = 0; s < 3; ++s) {
+        builder.slot(s, 3, static_cast<uint8_t>(s), static_cast<uint8_t>(1 << s));
+        builder.record(s, {.hwId = 8, .swVersion = 0x12, .hwVersion = 1, .brandByte = 0, .serial = 1});
+    }
+    const auto [front, purgon] = WriteSet("big", builder);
+
+    for (bool throughTimer : {true, false}) {
+        SCOPED_TRACE(throughTimer ? "command line" : "load dialog");
+        prompter_.Messages.clear();
+        if (throughTimer) {
+            Start({front});
+            form_->AktionsTimerTimer();
+        } else {
+            Start();
+            AnswerLoadDialog(front, purgon);
+            Find<QAction>("Datei_Open")->trigger();
+        }
+        ASSERT_EQ(prompter_.Messages.size(), 1u);
+        EXPECT_EQ(prompter_.Messages[0].Caption, "Tessalin 3000");
+        EXPECT_TRUE(prompter_.Messages[0].Text.contains("node record")) << prompter_.Messages[0].Text.toStdString();
+        EXPECT_EQ(prompter_.Messages[0].Icon, MessageIcon::Error);
+        // The data set is loaded; the window keeps working.
+        EXPECT_EQ(Ws().FrontFileName, front.toStdString());
+        form_->AktionsTimerTimer();
+        EXPECT_EQ(prompter_.Messages.size(), 1u);
+        Stop();
     }
 }
 
