@@ -498,7 +498,6 @@ bool RowLimitsVolume(int e, TEvParRec& r) {
 namespace {
 
 constexpr uint8_t kDigitalSensorModule = 27;
-constexpr uint8_t kOpticalOxygenModule = 29;
 constexpr Location kCutOffMonitoring = At(Section::LDO_FIX, 204);
 constexpr Location kCutOffMax = At(Section::LDO_FIX, 209);
 
@@ -511,10 +510,6 @@ uint8_t SlotCarrier() {
 
 }  // namespace
 
-bool MenuOperatingMode(int e, TEvParRec& r) {
-    const uint8_t carrier = SlotCarrier();
-    return Menu(e, r, carrier == kDigitalSensorModule || carrier == kOpticalOxygenModule);
-}
 bool MenuOnDigitalSensorModule(int e, TEvParRec& r) { return Menu(e, r, SlotCarrier() == kDigitalSensorModule); }
 bool RowMeasureInDigital(int e, TEvParRec& r) { return Shown(e, r, !OptO2Bier()); }
 

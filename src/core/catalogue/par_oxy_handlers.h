@@ -101,8 +101,6 @@ bool RowLimitsConcentration(int event, TEvParRec& rec);  // upper limit by modul
 bool RowLimitsVolume(int event, TEvParRec& rec);         // upper limit 999.9
 
 // ---- digital and optical oxygen sensors
-// The operating-mode item: shown while the slot holds a digital-sensor carrier (carrier type 27 or 29).
-bool MenuOperatingMode(int event, TEvParRec& rec);
 // Items of a sensor on the digital-sensor module (carrier type 27).
 bool MenuOnDigitalSensorModule(int event, TEvParRec& rec);
 bool RowMeasureInDigital(int event, TEvParRec& rec);

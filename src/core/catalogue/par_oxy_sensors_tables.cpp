@@ -1,6 +1,7 @@
 // Menus of the digital and optical oxygen sensors over the oxygen family's tables and their own, and the
 // LDO-SET and LDO-FIX default records.
 
+#include "core/catalogue/par_opmode.h"
 #include "core/catalogue/par_oxy_rows.h"
 #include "core/catalogue/par_oxy_sensors.h"
 
@@ -101,10 +102,8 @@ constexpr auto kLdoFixDefaults = [] {
 
 #define MENU(...) rows::MakeEntry(rows::MenuRow{__VA_ARGS__}, kEntryTables)
 
-// The operating-mode item opens no page of its own here: it is a folder until the operating-mode page
-// takes its place.
 constinit const TMenuEntry MenuDigOxy[] = {
-    MENU(1, MenuOperatingMode, kTxtOperatingMode, 0, kTop, 0x0101),                     // 0
+    OpModeMenuEntry(0x0101),                                                            // 0
     MENU(1, DefaultHandler, kTxtInputFilter, 2, kTop, 0x0200),                          // 1
     MENU(1, DefaultHandler, kTxtSensorData, kQ1Table, kTop, 0x0400),                    // 2
     MENU(2, DefaultHandler, kTxtMonitoringDetails, 0),                          // 3
@@ -133,7 +132,7 @@ constinit const TMenuEntry MenuDigOxy[] = {
 };
 
 constinit const TMenuEntry MenuOptOxy[] = {
-    MENU(1, MenuOperatingMode, kTxtOperatingMode, 0, kTop, 0x0101),                     // 0
+    OpModeOptMenuEntry(0x0101),                                                         // 0
     MENU(1, DefaultHandler, kTxtInputFilter, 2, kTop, 0x0200),                          // 1
     MENU(1, DefaultHandler, kTxtSensorData, R(1), kTop, 0x0400),                        // 2
     MENU(2, DefaultHandler, kTxtMonitoringDetails, 0),                          // 3

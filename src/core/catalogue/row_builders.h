@@ -212,6 +212,18 @@ constexpr TMenuEntry MakeEntry(const MenuRow& row, std::span<const std::span<con
     return entry;
 }
 
+// A menu entry whose parameter table is given directly, for families whose pages are tables of another
+// family (a folder when `params` is empty).
+constexpr TMenuEntry MakeEntry(int32_t level, Handler handler, const TextRecord& texts,
+                               std::span<const TParamEntry> params, uint32_t flags = 0, uint16_t menuBit = 0) {
+    TMenuEntry entry{.level = level, .flags = flags, .menuBit = menuBit, .handler = handler, .texts = &texts};
+    if (!params.empty()) {
+        entry.params = params.data();
+        entry.lastParam = static_cast<int32_t>(params.size()) - 1;
+    }
+    return entry;
+}
+
 inline constexpr TMenuEntry kMenuEnd{.level = -1};
 
 }  // namespace tessalin::rows

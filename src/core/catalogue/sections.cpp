@@ -5,6 +5,7 @@
 
 #include "core/catalogue/par_cond.h"
 #include "core/catalogue/par_condi.h"
+#include "core/catalogue/par_digorp.h"
 #include "core/catalogue/par_oxy.h"
 #include "core/catalogue/par_oxy_sensors.h"
 #include "core/catalogue/par_ph.h"
@@ -129,6 +130,8 @@ std::span<const uint8_t> DefaultRecord(Section section) {
         case Section::BUF_FIX: return bufFix;
         case Section::PH_SET: return PhSetDefaultRecord();
         case Section::PH_FIX: return PhFixDefaultRecord();
+        case Section::ORP_SET: return OrpSetDefaultRecord();
+        case Section::ORP_FIX: return OrpFixDefaultRecord();
         case Section::COND_SET: return CondSetDefaultRecord();
         case Section::COND_FIX: return CondFixDefaultRecord();
         case Section::CONDI_SET: return CondISetDefaultRecord();

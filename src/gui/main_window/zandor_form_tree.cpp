@@ -30,8 +30,15 @@ void AddNode(const DeviceTreeState& tree, int node, QTreeWidgetItem* item) {
 }  // namespace
 
 void TZandorForm::RebuildDeviceTree() {
+    ShowRebuiltTree([] { BuildDeviceTree(); });
+}
+
+// A rule changed the hardware: the device is decoded again and the same node stays selected.
+void TZandorForm::RebuildDeviceTreeKeepingSelection() { ShowRebuiltTree(RedecodeKeepSelection); }
+
+void TZandorForm::ShowRebuiltTree(void (*rebuild)()) {
     try {
-        BuildDeviceTree();
+        rebuild();
     } catch (const RangeError& error) {
         // The nodes added before the error stay usable, as after an unknown module.
         FillDeviceTree();
