@@ -29,6 +29,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace tessalin {
+class TParamTreeview;
 struct CommandResult;
 struct SaveContext;
 }  // namespace tessalin
@@ -40,6 +41,7 @@ struct DocumentationContext;
 
 class TCardForm;
 class TChildForm;
+class TKonfiguratorForm;
 class TLoadForm;
 class TZandorInfoForm;
 
@@ -174,6 +176,9 @@ private:
     void ShowTerminalPlan();
     void ShowDeviceDescription();
     void RunConfigurator();
+    // The description page's tree and the configurator window, made when first needed.
+    TParamTreeview* DescriptionTree();
+    TKonfiguratorForm& KonfiguratorForm();
     // What printing and the exports need of the main window; with "su" the table is shown on "Print".
     DocumentationContext DocumentationCommandContext();
 
