@@ -207,8 +207,7 @@ TEST(DocTableCatalogueTest, PhModuleThroughTheTreeAndPageModels) {
         nodes.push_back(std::to_string(node.level) + " " + CatalogTextToPlain(node.text));
     }
     EXPECT_EQ(menus, nodes);
-    ASSERT_FALSE(menus.empty());
-    EXPECT_EQ(menus.front(), "0 [I] " + ModuleName(kPosSlot1, 4));
+    EXPECT_NE(std::find(menus.begin(), menus.end(), "0 [I] " + ModuleName(kPosSlot1, 4)), menus.end());
 
     const auto zero = std::find_if(table.rows.begin(), table.rows.end(),
                                    [](const DocRow& r) { return r[kColText] == "Nullpunkt"; });
