@@ -16,6 +16,8 @@
 #include "core/workspace.h"
 #include "support/image_builder.h"
 
+#include "ratio_reporter.h"
+
 namespace {
 
 using namespace tessalin;
@@ -112,27 +114,14 @@ void BM_LargestPageModel(benchmark::State& state) {
 }
 BENCHMARK(BM_LargestPageModel);
 
-// Keeps the real time per iteration of every run by name, for the ratio.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (!run.error_occurred) times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto floor = reporter.times.find("BM_ReadAndChecksumFloor");
-    const auto tree = reporter.times.find("BM_LoadDecodeTree");
-    if (floor != reporter.times.end() && tree != reporter.times.end() && floor->second > 0)
-        std::printf("load + decode + tree / read + checksum floor: %.2f\n", tree->second / floor->second);
+    if (const double ratio = reporter.Ratio("BM_LoadDecodeTree", "BM_ReadAndChecksumFloor"); ratio > 0)
+        std::printf("load + decode + tree / read + checksum floor: %.2f\n", ratio);
     benchmark::Shutdown();
     return 0;
 }

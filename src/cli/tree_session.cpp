@@ -77,11 +77,11 @@ int OpenDataSetFiles(const std::string& command, int language, const std::string
 int OpenNodePage(const std::string& command, const Args& args, PageModel& page) {
     const auto path = args.value("node");
     if (!path) return UsageError(command, "--node PATH is required");
-    const std::string set = args.value("set").value_or("A");
-    if (set != "A" && set != "B" && set != "a" && set != "b") return UsageError(command, "--set takes A or B");
+    bool setB = false;
+    if (!ReadParamSet(args, setB)) return UsageError(command, "--set takes A or B");
     const int node = NodeAtPath(*path);
     if (node < 0) return UsageError(command, "no node at path " + *path);
-    Ws().ActiveParamSet = set == "B" || set == "b";
+    Ws().ActiveParamSet = setB;
     try {
         DeviceTreeChange(node);
         page = BuildFormpage();
@@ -90,6 +90,13 @@ int OpenNodePage(const std::string& command, const Args& args, PageModel& page) 
         return kExitRefused;
     }
     return kExitOk;
+}
+
+bool ReadParamSet(const Args& args, bool& setB) {
+    const std::string set = args.value("set").value_or("A");
+    if (set != "A" && set != "B" && set != "a" && set != "b") return false;
+    setB = set == "B" || set == "b";
+    return true;
 }
 
 }  // namespace tessalin::cli

@@ -22,4 +22,7 @@ int OpenDataSetFiles(const std::string& command, int language, const std::string
 // or kExitUsage after a message when the path or the set is not valid.
 int OpenNodePage(const std::string& command, const Args& args, PageModel& page);
 
+// Reads --set (A or B, default A) into setB; false when the value is neither.
+bool ReadParamSet(const Args& args, bool& setB);
+
 }  // namespace tessalin::cli

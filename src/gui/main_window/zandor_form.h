@@ -37,6 +37,7 @@ struct SaveContext;
 namespace tessalin::gui {
 
 class FormPage;
+struct DocumentationContext;
 
 class TCardForm;
 class TChildForm;
@@ -178,6 +179,8 @@ private:
     // The description page's tree and the configurator window, made when first needed.
     TParamTreeview* DescriptionTree();
     TKonfiguratorForm& KonfiguratorForm();
+    // What printing and the exports need of the main window; with "su" the table is shown on "Print".
+    DocumentationContext DocumentationCommandContext();
 
     Prompter& prompter_;
     TZandorInfoForm& infoForm_;

@@ -1,0 +1,101 @@
+// tessalin-cli doc: the documentation of a data set as a PDF report, a workbook, CSV, JSON or text.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/command.h"
+#include "cli/tree_session.h"
+#include "core/documentation/device_data_list.h"
+#include "core/documentation/doc_table.h"
+#include "core/documentation/exports.h"
+#include "core/documentation/table_files.h"
+#include "core/range_error.h"
+#include "core/workspace.h"
+
+namespace tessalin::cli {
+namespace {
+
+constexpr const char* kHelp =
+    "usage: tessalin-cli doc FRONT [PURGON] [--set A|B] [--lang N] [--pdf OUT.pdf] [--xlsx OUT.xlsx]\n"
+    "                        [--csv OUT.csv] [--json]\n"
+    "Documents the data set: every shown menu of the device tree with every documented parameter and its\n"
+    "value in parameter set --set (default A), texts in device language --lang (default 1 English).\n"
+    "--pdf writes the report pages (first page with the device data, then the table), --xlsx a workbook\n"
+    "and --csv comma-separated text of the table; several may be given at once. --json prints the device\n"
+    "data list and the table; without any of these the table is printed as text.\n"
+    "Exit codes: 0 done, 1 data set refused or a file not written, 2 usage error.\n";
+
+std::string JsonRow(const DocRow& row) {
+    std::string out = "[";
+    for (int c = 0; c < kDocColumns; ++c) out += (c ? ", " : "") + JsonString(row[c]);
+    return out + "]";
+}
+
+std::string Json(const DeviceDataLines& lines, const DocTable& table) {
+    std::string out = "{\"deviceData\": [";
+    for (std::size_t i = 0; i < lines.size(); ++i) out += (i ? ", " : "") + JsonString(lines[i]);
+    out += "],\n\"header\": " + JsonRow(DocTable::Header()) + ",\n\"rows\": [";
+    for (std::size_t i = 0; i < table.rows.size(); ++i) out += (i ? ",\n  " : "\n  ") + JsonRow(table.rows[i]);
+    return out + "\n]}\n";
+}
+
+std::string Text(const DeviceDataLines& lines, const DocTable& table) {
+    std::string out;
+    for (const std::string& line : lines)
+        if (!line.empty()) out += line + "\n";
+    for (const DocRow& row : table.rows) {
+        if (DocTable::IsMenuRow(row)) {
+            out += "\n" + std::string(2 * std::stoul(row[kColLevel]), ' ') + "[" + row[kColMenu] + "]\n";
+        } else if (!row[kColText].empty() || !row[kColParameter].empty()) {
+            out += "    " + row[kColText] + ": " + row[kColParameter];
+            if (!row[kColUnit].empty()) out += " " + row[kColUnit];
+            out += "\n";
+        }
+    }
+    return out;
+}
+
+// Writes the files asked for; false after a message when one cannot be written.
+bool WriteFiles(const Args& args, const DocTable& table) {
+    std::string error;
+    if (auto path = args.value("pdf")) {
+        int pages = 0;
+        if (!ExportPdf(*path, error, &pages)) return std::fprintf(stderr, "tessalin-cli doc: %s\n", error.c_str()), false;
+        std::fprintf(stderr, "tessalin-cli doc: %s: %d pages\n", path->c_str(), pages);
+    }
+    if (auto path = args.value("xlsx"); path && !WriteXlsxFile(*path, table, error))
+        return std::fprintf(stderr, "tessalin-cli doc: %s\n", error.c_str()), false;
+    if (auto path = args.value("csv"); path && !WriteCsvFile(*path, table, error))
+        return std::fprintf(stderr, "tessalin-cli doc: %s\n", error.c_str()), false;
+    return true;
+}
+
+int Run(const std::vector<std::string>& argv) {
+    Args args(argv, {"lang", "set", "pdf", "xlsx", "csv"}, {"json"});
+    if (!args.ok()) return UsageError("doc", args.error());
+    if (args.has("help")) {
+        std::fputs(kHelp, stdout);
+        return kExitOk;
+    }
+    bool setB = false;
+    if (!ReadParamSet(args, setB)) return UsageError("doc", "--set takes A or B");
+    if (const int code = OpenDataSetTree("doc", args, args.positional().size()); code != kExitOk) return code;
+    Ws().ActiveParamSet = setB;
+    try {
+        const DocTable table = BuildDocumentationTable();
+        if (!WriteFiles(args, table)) return kExitRefused;
+        if (args.has("json"))
+            std::fputs(Json(DeviceDataList(), table).c_str(), stdout);
+        else if (!args.has("pdf") && !args.has("xlsx") && !args.has("csv"))
+            std::fputs(Text(DeviceDataList(), table).c_str(), stdout);
+    } catch (const RangeError& e) {
+        std::fprintf(stderr, "tessalin-cli doc: %s\n", e.what());
+        return kExitRefused;
+    }
+    return kExitOk;
+}
+
+const CommandRegistration registration("doc", "document a data set: PDF report, workbook, CSV, JSON or text", Run);
+
+}  // namespace
+}  // namespace tessalin::cli

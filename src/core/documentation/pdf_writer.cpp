@@ -1,0 +1,295 @@
+#include "core/documentation/pdf_writer.h"
+
+#include <zlib.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+
+#include "core/catalogue/texts.h"
+#include "core/documentation/font_metrics.h"
+
+namespace tessalin {
+
+namespace {
+
+// Object numbers of the objects every document has; the bold font's objects (when a page uses it) and
+// the pages follow, each page a page object and its content stream.
+enum FixedObject : int { kCatalog = 1, kPages, kInfo, kResources, kFontRegular, kWidthsRegular, kDescriptorRegular };
+
+// A number with at most two decimals and no trailing zeros.
+std::string Num(double v) {
+    if (std::fabs(v) < 0.005) return "0";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", v);
+    std::string s = text;
+    while (s.back() == '0') s.pop_back();
+    if (s.back() == '.') s.pop_back();
+    return s;
+}
+
+std::string Colour(uint32_t rgb) {
+    return Num(((rgb >> 16) & 0xFF) / 255.0) + " " + Num(((rgb >> 8) & 0xFF) / 255.0) + " " + Num((rgb & 0xFF) / 255.0);
+}
+
+// A literal string of Windows-1252 bytes; delimiters, backslashes and bytes outside printable ASCII
+// are escaped.
+std::string PdfString(std::string_view bytes) {
+    std::string out = "(";
+    for (unsigned char c : bytes) {
+        if (c == '(' || c == ')' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 32 || c > 126) {
+            char esc[5];
+            std::snprintf(esc, sizeof esc, "\\%03o", c);
+            out += esc;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + ")";
+}
+
+std::string PdfDate(std::time_t t) {
+    std::tm local{};
+    localtime_r(&t, &local);
+    char text[24];
+    std::strftime(text, sizeof text, "D:%Y%m%d%H%M%S", &local);
+    return text;
+}
+
+// The drawing operators of one page; PDF's y runs upwards from the bottom edge. Consecutive texts share
+// one text object and move relative to each other, which makes the stream compress well.
+class ContentStream {
+public:
+    std::string Build(const PageDescription& page) {
+        for (const DrawCommand& c : page.Commands()) {
+            if (c.kind != DrawCommand::Kind::Text) EndText();
+            switch (c.kind) {
+                case DrawCommand::Kind::Text: Text(c); break;
+                case DrawCommand::Kind::Line:
+                    Stroke(c.colour, c.lineWidth);
+                    out_ += Num(c.x) + " " + Num(Y(c.y)) + " m " + Num(c.x2) + " " + Num(Y(c.y2)) + " l S\n";
+                    break;
+                case DrawCommand::Kind::Rectangle:
+                    Stroke(c.colour, 1);
+                    out_ += Num(c.x) + " " + Num(Y(c.y + c.y2)) + " " + Num(c.x2) + " " + Num(c.y2) + " re S\n";
+                    break;
+                case DrawCommand::Kind::Fill:
+                    FillColour(c.colour);
+                    out_ += Num(c.x) + " " + Num(Y(c.y + c.y2)) + " " + Num(c.x2) + " " + Num(c.y2) + " re f\n";
+                    break;
+            }
+        }
+        EndText();
+        return std::move(out_);
+    }
+
+private:
+    static double Y(double top) { return kA4Height - top; }
+    static double Rounded(double v) { return std::round(v * 100) / 100; }
+
+    void Text(const DrawCommand& c) {
+        const std::string bytes = Utf8ToCp1252(c.text);
+        if (bytes.empty()) return;
+        if (!inText_) {
+            out_ += "BT\n";
+            inText_ = true;
+            lineX_ = lineY_ = 0;
+        }
+        FillColour(c.colour);
+        // The text state outlives the text object: the font is set only when it changes.
+        const std::string font = std::string(c.font.bold ? "/F2 " : "/F1 ") + Num(c.font.size) + " Tf\n";
+        if (font != font_) {
+            font_ = font;
+            out_ += font;
+        }
+        // The text's top left is given; its baseline lies 0.85 of the font size below.
+        const double x = Rounded(c.x), y = Rounded(Y(c.y + 0.85 * c.font.size));
+        out_ += Num(x - lineX_) + " " + Num(y - lineY_) + " Td " + PdfString(bytes) + " Tj\n";
+        lineX_ = x;
+        lineY_ = y;
+    }
+
+    void EndText() {
+        if (!inText_) return;
+        out_ += "ET\n";
+        inText_ = false;
+    }
+
+    void FillColour(uint32_t rgb) {
+        if (rgb == fill_) return;
+        fill_ = rgb;
+        out_ += Colour(rgb) + " rg\n";
+    }
+
+    void Stroke(uint32_t rgb, double width) {
+        if (rgb != stroke_) {
+            stroke_ = rgb;
+            out_ += Colour(rgb) + " RG\n";
+        }
+        if (width != lineWidth_) {
+            lineWidth_ = width;
+            out_ += Num(width) + " w\n";
+        }
+    }
+
+    std::string out_;
+    uint32_t fill_ = 0;    // PDF starts with black
+    uint32_t stroke_ = 0;
+    double lineWidth_ = 1;
+    bool inText_ = false;
+    std::string font_;
+    double lineX_ = 0;     // where the current text line starts, in the text object
+    double lineY_ = 0;
+};
+
+// Compresses the content streams of one document with one deflate state, set up once: its buffers are
+// large, and allocating them for every page would cost more than the compression.
+class Deflater {
+public:
+    Deflater() { ok_ = deflateInit(&z_, Z_BEST_COMPRESSION) == Z_OK; }
+    ~Deflater() {
+        if (ok_) deflateEnd(&z_);
+    }
+    Deflater(const Deflater&) = delete;
+    Deflater& operator=(const Deflater&) = delete;
+
+    // The deflated data, or false when deflating fails.
+    bool Deflate(const std::string& data, std::string& out) {
+        if (!ok_ || deflateReset(&z_) != Z_OK) return false;
+        out.resize(deflateBound(&z_, static_cast<uLong>(data.size())));
+        z_.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+        z_.avail_in = static_cast<uInt>(data.size());
+        z_.next_out = reinterpret_cast<Bytef*>(out.data());
+        z_.avail_out = static_cast<uInt>(out.size());
+        if (deflate(&z_, Z_FINISH) != Z_STREAM_END) return false;
+        out.resize(z_.total_out);
+        return true;
+    }
+
+private:
+    z_stream z_{};
+    bool ok_ = false;
+};
+
+// A stream object, deflated when that makes it smaller.
+std::string StreamObject(const std::string& data, Deflater& deflater) {
+    std::string packed;
+    const bool deflated = deflater.Deflate(data, packed) && packed.size() + 20 < data.size();
+    const std::string& body = deflated ? packed : data;
+    return "<< /Length " + std::to_string(body.size()) + (deflated ? " /Filter /FlateDecode" : "") +
+           " >>\nstream\n" + body + "\nendstream";
+}
+
+std::string Widths(bool bold) {
+    std::string out = "[";
+    const auto& widths = SansWidths(bold);
+    for (std::size_t i = 0; i < widths.size(); ++i) out += (i % 16 == 0 ? "\n" : " ") + std::to_string(widths[i]);
+    return out + "\n]";
+}
+
+std::string Font(const char* name, int widths, int descriptor) {
+    return "<< /Type /Font /Subtype /Type1 /BaseFont /" + std::string(name) +
+           " /Encoding /WinAnsiEncoding /FirstChar 32 /LastChar 255 /Widths " + std::to_string(widths) +
+           " 0 R /FontDescriptor " + std::to_string(descriptor) + " 0 R >>";
+}
+
+
+std::string Descriptor(const char* name, bool bold) {
+    return "<< /Type /FontDescriptor /FontName /" + std::string(name) +
+           " /Flags 32 /FontBBox [-665 -325 2000 1006] /ItalicAngle 0 /Ascent 905 /Descent -212 /CapHeight 716"
+           " /StemV " + (bold ? "153 /FontWeight 700" : std::string("80 /FontWeight 400")) + " >>";
+}
+
+class ObjectWriter {
+public:
+    ObjectWriter() { out_ = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n"; }
+
+    void Add(int number, const std::string& body) {
+        if (offsets_.size() < static_cast<std::size_t>(number) + 1) offsets_.resize(number + 1, 0);
+        offsets_[number] = out_.size();
+        out_ += std::to_string(number) + " 0 obj\n" + body + "\nendobj\n";
+    }
+
+    std::string Finish() {
+        const std::size_t xref = out_.size();
+        out_ += "xref\n0 " + std::to_string(offsets_.size()) + "\n0000000000 65535 f \n";
+        for (std::size_t i = 1; i < offsets_.size(); ++i) {
+            char entry[24];
+            std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offsets_[i]);
+            out_ += entry;
+        }
+        out_ += "trailer\n<< /Size " + std::to_string(offsets_.size()) + " /Root " + std::to_string(kCatalog) +
+                " 0 R /Info " + std::to_string(kInfo) + " 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+        return std::move(out_);
+    }
+
+private:
+    std::string out_;
+    std::vector<std::size_t> offsets_{0};
+};
+
+bool UsesBold(const std::vector<PageDescription>& pages) {
+    for (const PageDescription& page : pages)
+        for (const DrawCommand& c : page.Commands())
+            if (c.kind == DrawCommand::Kind::Text && c.font.bold) return true;
+    return false;
+}
+
+std::string Ref(int object) { return std::to_string(object) + " 0 R"; }
+
+}  // namespace
+
+std::string PdfDocument(const std::vector<PageDescription>& pages, const PdfInfo& info) {
+    ObjectWriter w;
+    const bool bold = UsesBold(pages);
+    const int fontBold = kDescriptorRegular + 1;
+    const int firstPage = bold ? fontBold + 3 : fontBold;
+
+    w.Add(kCatalog, "<< /Type /Catalog /Pages " + Ref(kPages) + " >>");
+    // Page size and resources are the same for every page and inherited from the page tree.
+    std::string kids;
+    for (std::size_t i = 0; i < pages.size(); ++i) kids += (i ? " " : "") + Ref(firstPage + 2 * static_cast<int>(i));
+    w.Add(kPages, "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages.size()) +
+                      " /MediaBox [0 0 " + Num(kA4Width) + " " + Num(kA4Height) + "] /Resources " + Ref(kResources) +
+                      " >>");
+    w.Add(kInfo, "<< /Title " + PdfString(Utf8ToCp1252(info.title)) + " /Creator " +
+                     PdfString(Utf8ToCp1252(info.creator)) + " /CreationDate " + PdfString(PdfDate(info.created)) +
+                     " >>");
+    w.Add(kResources, "<< /Font << /F1 " + Ref(kFontRegular) + (bold ? " /F2 " + Ref(fontBold) : std::string()) +
+                          " >> /ProcSet [/PDF /Text] >>");
+    w.Add(kFontRegular, Font("Arial", kWidthsRegular, kDescriptorRegular));
+    w.Add(kWidthsRegular, Widths(false));
+    w.Add(kDescriptorRegular, Descriptor("Arial", false));
+    if (bold) {
+        w.Add(fontBold, Font("Arial,Bold", fontBold + 1, fontBold + 2));
+        w.Add(fontBold + 1, Widths(true));
+        w.Add(fontBold + 2, Descriptor("Arial,Bold", true));
+    }
+    Deflater deflater;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        const int pageObject = firstPage + 2 * static_cast<int>(i);
+        w.Add(pageObject, "<< /Type /Page /Parent " + Ref(kPages) + " /Contents " + Ref(pageObject + 1) + " >>");
+        w.Add(pageObject + 1, StreamObject(ContentStream().Build(pages[i]), deflater));
+    }
+    return w.Finish();
+}
+
+bool WritePdfFile(const std::string& path, const std::vector<PageDescription>& pages, const PdfInfo& info,
+                  std::string& error) {
+    const std::string bytes = PdfDocument(pages, info);
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (file) file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (file) file.close();
+    if (!file) {
+        error = path + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tessalin
