@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/data_set/save_decisions.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 
@@ -39,7 +40,9 @@ void ActionTimerTick(int& actionRequest, ActionTimerSteps& steps) {
     if (request == kLoadRequest) Guarded(steps, [&] { steps.LoadRequestedDataSet(); });
     else if (request == kTreeRequest) Guarded(steps, [&] { steps.RebuildDeviceTree(); });
 
-    if (steps.SaveEnabled() != ws.Modified) steps.ShowSaveState(ws.Modified);
+    // "Speichern" is offered while a device's data set has changes; without a device there is nothing to save.
+    const bool saveOffered = ws.Modified && HasDataSet();
+    if (steps.SaveEnabled() != saveOffered) steps.ShowSaveState(saveOffered);
 
     PageStep(steps);
 }

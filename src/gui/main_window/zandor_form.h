@@ -19,6 +19,7 @@
 
 class QAction;
 class QActionGroup;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QSplitter;
@@ -138,6 +139,16 @@ private:
     // Scrolls the parameter page by whole wheel notches; false when the pointer is over the tree.
     bool HandleWheel(QWheelEvent* wheel);
 
+    // Keyboard: the command shortcuts and F6; Tab from the tree to the page's first control and
+    // Shift+Tab back (true when the key was taken).
+    void SetUpKeyboard();
+    QWidget* FirstPageControl() const;
+    void SwitchPane();
+    bool HandleFocusKey(QObject* watched, QKeyEvent* key);
+    // Commands that need a device ("Speichern unter...", printing, exports, the set selector) are
+    // offered only while there is one.
+    void ShowCommandStates();
+
     // The steps of the action timer's tick (ActionTimerTick decides when each runs).
     void LoadRequestedDataSet() override;
     bool SaveEnabled() const override;
@@ -146,8 +157,9 @@ private:
     void ClearPage() override;
     void ShowRangeError(const std::string& text) override;
 
-    // Loads the data set and shows the outcome: the variant message, or the new data set.
-    void LoadFiles(const QString& front, const QString& purgon);
+    // Loads the data set and shows the outcome: the new data set, or the message naming the refused file
+    // and why. A recent entry (recentIndex >= 0) whose file is gone is offered for removal from the list.
+    void LoadFiles(const QString& front, const QString& purgon, int recentIndex = -1);
     // After a successful load: empty page, recent files, caption, description page, tree.
     void ShowLoadedDataSet();
     // The main window's side of a data-set command: its message, the recent files and the caption.
@@ -159,6 +171,8 @@ private:
     // selection forwarded to the tree, whose answer decides the page shown. A range error while building
     // is shown to the user; the data set stays as it is.
     void RebuildDeviceTree() override;
+    // keepSelection: the node at the same path is selected again (after a language switch).
+    void RebuildDeviceTree(bool keepSelection);
     // keepExpanded: after a partial rebuild the branches the user had opened stay open.
     void FillDeviceTree(bool keepExpanded = false);
     // The selected node took a new title from a text row of its page.

@@ -29,9 +29,15 @@ void AddNode(const DeviceTreeState& tree, int node, QTreeWidgetItem* item) {
 }
 }  // namespace
 
-void TZandorForm::RebuildDeviceTree() {
+void TZandorForm::RebuildDeviceTree() { RebuildDeviceTree(false); }
+
+void TZandorForm::RebuildDeviceTree(bool keepSelection) {
+    ShowCommandStates();
+    const int before = Ws().Tree.selected;
+    const std::string path = keepSelection && before >= 0 ? NodePath(before) : std::string();
     try {
         BuildDeviceTree();
+        if (const int again = path.empty() ? -1 : NodeAtPath(path); again >= 0) DeviceTreeChange(again);
     } catch (const RangeError& error) {
         // The nodes added before the error stay usable, as after an unknown module.
         FillDeviceTree();

@@ -102,7 +102,7 @@ TEST_F(PageTest, ChoosingTheShownItemStoresNothing) {
     const std::size_t events = gLog.events.size();
     CommitChoice(page, 5, 1);
     EXPECT_EQ(gLog.events.size(), events);
-    EXPECT_TRUE(Ws().Modified);
+    EXPECT_FALSE(Ws().Modified);
 
     const FollowUp follow = CommitChoice(page, 5, 0);
     EXPECT_EQ(Byte(kSlot1Set + 30), 7);
@@ -110,6 +110,30 @@ TEST_F(PageTest, ChoosingTheShownItemStoresNothing) {
     EXPECT_EQ(gLog.count(5, kEvCommitted), 1);
     EXPECT_FALSE(follow.refreshRows);
     EXPECT_THROW(CommitChoice(page, 5, 2), RangeError);
+}
+
+// Tabbing through a page leaves every control as it was shown: nothing is written, nothing is changed,
+// and an empty text field stays empty rather than becoming a row of device blanks.
+TEST_F(PageTest, LeavingControlsUnchangedWritesNothing) {
+    for (int i = 0; i < 10; ++i) Ws().ParImage.setU8(kSlot1Set + 100 + i, 0);
+    PageModel page = BuildFormpage();
+    ASSERT_EQ(page.find(4)->value, "");  // the text field's bytes are zero
+    const ParImageBuffer before = Ws().ParImage;
+    const std::size_t events = gLog.events.size();
+
+    CommitText(page, 4, page.find(4)->value);
+    for (int row : {1, 3, 12}) CommitNumber(page, row, page.find(row)->value, true);
+    ChangeUnit(page, 12, page.find(12)->unitIndex, true);
+    CommitTime(page, 8, page.find(8)->hour, page.find(8)->minute);
+
+    EXPECT_FALSE(Ws().Modified);
+    EXPECT_EQ(gLog.events.size(), events);
+    for (long long i = 0; i < static_cast<long long>(kImageSize); ++i) ASSERT_EQ(Ws().ParImage.u8(i), before.u8(i)) << i;
+
+    // A changed time still goes in.
+    CommitTime(page, 8, 7, 30);
+    EXPECT_TRUE(Ws().Modified);
+    EXPECT_EQ(page.find(8)->value, "07:30");
 }
 
 TEST_F(PageTest, TextCommitFiltersPadsAndRequestsARebuild) {

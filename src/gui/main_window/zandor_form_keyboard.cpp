@@ -1,0 +1,81 @@
+// The main window from the keyboard, and which commands are offered: the shortcuts of the "Datei" and
+// "Hilfe" commands, Tab and Shift+Tab between the device tree and the parameter page, F6 to switch
+// between them, and the commands that need a device disabled while there is none.
+#include <QAction>
+#include <QKeyEvent>
+#include <QShortcut>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "core/data_set/save_decisions.h"
+#include "core/workspace.h"
+#include "gui/main_window/zandor_form.h"
+
+namespace tessalin::gui {
+
+namespace {
+
+bool TakesTabFocus(const QWidget* widget, const QWidget* panel) {
+    return (widget->focusPolicy() & Qt::TabFocus) != 0 && widget->isEnabled() && widget->isVisibleTo(panel) &&
+           widget->focusProxy() == nullptr;
+}
+
+}  // namespace
+
+void TZandorForm::SetUpKeyboard() {
+    const struct {
+        const char* action;
+        QKeySequence keys;
+    } shortcuts[] = {
+        {"Neu1", QKeySequence::New},         {"Datei_Open", QKeySequence::Open},
+        {"Datei_Save", QKeySequence::Save},  {"Drucken1", QKeySequence::Print},
+        {"Bedienungsanleitung1", QKeySequence::HelpContents},
+    };
+    for (const auto& s : shortcuts) findChild<QAction*>(s.action)->setShortcut(s.keys);
+
+    auto* switchPane = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    switchPane->setObjectName("SwitchPaneShortcut");
+    connect(switchPane, &QShortcut::activated, this, &TZandorForm::SwitchPane);
+}
+
+QWidget* TZandorForm::FirstPageControl() const {
+    QWidget* panel = page_.Formpage;
+    for (QObject* child : panel->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget != nullptr && TakesTabFocus(widget, panel)) return widget;
+    }
+    return nullptr;
+}
+
+void TZandorForm::SwitchPane() {
+    if (DeviceTree_->hasFocus()) {
+        if (QWidget* first = FirstPageControl()) first->setFocus(Qt::TabFocusReason);
+    } else {
+        DeviceTree_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool TZandorForm::HandleFocusKey(QObject* watched, QKeyEvent* key) {
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    if (key->key() == Qt::Key_Tab && watched == DeviceTree_) {
+        QWidget* first = FirstPageControl();
+        if (first == nullptr) return false;
+        first->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (key->key() == Qt::Key_Backtab && watched != nullptr && watched == FirstPageControl()) {
+        DeviceTree_->setFocus(Qt::BacktabFocusReason);
+        return true;
+    }
+    return false;
+}
+
+void TZandorForm::ShowCommandStates() {
+    const bool device = HasDataSet();
+    for (const char* name : {"Datei_SaveAs", "Drucken1", "ExportPDF", "ExportExcel1"})
+        findChild<QAction*>(name)->setEnabled(device);
+    for (const char* name : {"PrintButton", "ToolButton1", "ToolButton2", "BankButton"})
+        findChild<QToolButton*>(name)->setEnabled(device);
+}
+
+}  // namespace tessalin::gui
