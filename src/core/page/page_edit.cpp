@@ -139,6 +139,7 @@ NumberOutcome CheckAndCommitNumber(PageModel& page, int row, const std::string& 
     bool accepted = false;
     TICheckValue check = Check(*shown, text, accepted);
     out.result = check.result;
+    if (check.result == kCheckBelow || check.result == kCheckAbove) out.limit = check.corrected;
     if (accepted) {
         out.colour = EditColour::White;
     } else if (!leaving || check.result == kCheckNotANumber || check.result == kCheckAccepted) {

@@ -40,6 +40,7 @@ struct NumberOutcome {
     int result = 0;          // of the check: 0 accepted, 1 not a number, 2 decimals, 3 below, 4 above
     bool stored = false;
     std::string text;        // the text the edit shows now (the corrected one after a correction)
+    std::string limit;       // the limit passed (results 3 and 4), as the edit would show it
     EditColour colour = EditColour::White;
     bool beep = false;
     FollowUp followUp;

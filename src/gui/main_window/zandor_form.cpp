@@ -122,6 +122,7 @@ TZandorForm::TZandorForm(Prompter& prompter, TZandorInfoForm& infoForm, const QS
     cardForm_ = new TCardForm(this);
 
     SetUpKeyboard();
+    UseLegibleTreeSelection();
     ReadSettings();
     QList<QAction*> items = languages_->actions();
     const int language = ws.DeviceLanguage >= 0 && ws.DeviceLanguage < items.size() ? ws.DeviceLanguage : 0;
@@ -146,6 +147,7 @@ void TZandorForm::CreateMenus() {
 
     QMenu* datei = bar->addMenu("&Datei");
     datei->setObjectName("Datei");
+    datei->setToolTipsVisible(true);
     Neu1_ = AddItem(datei, "Neu1", "Neu");
     connect(Neu1_, &QAction::triggered, this, &TZandorForm::Neu1Click);
     connect(AddItem(datei, "Datei_Open", "Öffnen..."), &QAction::triggered, this, &TZandorForm::Datei_OpenClick);
@@ -341,6 +343,7 @@ void TZandorForm::ShowRecentFiles() {
     for (std::size_t i = 0; i < recentItems_.size(); ++i) {
         const std::string& entry = Ws().RecentFiles[i];
         recentItems_[i]->setStatusTip(QString::fromStdString(entry));
+        recentItems_[i]->setToolTip(QString::fromStdString(entry));  // the caption shows file names only
         // A "&" in a file name is shown as it is, not taken as a shortcut mark.
         recentItems_[i]->setText(QString::fromStdString(RecentCaption(entry)).replace('&', "&&"));
         recentItems_[i]->setVisible(!entry.empty());

@@ -142,6 +142,7 @@ private:
     // Keyboard: the command shortcuts and F6; Tab from the tree to the page's first control and
     // Shift+Tab back (true when the key was taken).
     void SetUpKeyboard();
+    void UseLegibleTreeSelection();
     QWidget* FirstPageControl() const;
     void SwitchPane();
     bool HandleFocusKey(QObject* watched, QKeyEvent* key);

@@ -1,8 +1,10 @@
-// The main window from the keyboard, and which commands are offered: the shortcuts of the "Datei" and
-// "Hilfe" commands, Tab and Shift+Tab between the device tree and the parameter page, F6 to switch
-// between them, and the commands that need a device disabled while there is none.
+// The main window from the keyboard, and what it shows for orientation: the shortcuts of the "Datei"
+// and "Hilfe" commands, Tab and Shift+Tab between the device tree and the parameter page, F6 to switch
+// between them, the commands that need a device disabled while there is none, and a tree selection
+// light enough for the coloured titles to stay legible on it.
 #include <QAction>
 #include <QKeyEvent>
+#include <QPalette>
 #include <QShortcut>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -14,6 +16,13 @@
 namespace tessalin::gui {
 
 namespace {
+
+// `share` parts of `a` to the rest of `b`.
+QColor Blend(const QColor& a, const QColor& b, double share) {
+    return QColor::fromRgbF(static_cast<float>(a.redF() * share + b.redF() * (1 - share)),
+                            static_cast<float>(a.greenF() * share + b.greenF() * (1 - share)),
+                            static_cast<float>(a.blueF() * share + b.blueF() * (1 - share)));
+}
 
 bool TakesTabFocus(const QWidget* widget, const QWidget* panel) {
     return (widget->focusPolicy() & Qt::TabFocus) != 0 && widget->isEnabled() && widget->isVisibleTo(panel) &&
@@ -36,6 +45,17 @@ void TZandorForm::SetUpKeyboard() {
     auto* switchPane = new QShortcut(QKeySequence(Qt::Key_F6), this);
     switchPane->setObjectName("SwitchPaneShortcut");
     connect(switchPane, &QShortcut::activated, this, &TZandorForm::SwitchPane);
+}
+
+void TZandorForm::UseLegibleTreeSelection() {
+    // The selected item keeps its own text colours (green titles, blue values) on a pale selection.
+    QPalette palette = DeviceTree_->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Highlight,
+                         Blend(palette.color(group, QPalette::Highlight), palette.color(group, QPalette::Base), 0.3));
+        palette.setColor(group, QPalette::HighlightedText, palette.color(group, QPalette::Text));
+    }
+    DeviceTree_->setPalette(palette);
 }
 
 QWidget* TZandorForm::FirstPageControl() const {

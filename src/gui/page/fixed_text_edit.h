@@ -14,11 +14,11 @@ class FixedTextEdit : public QLineEdit {
 public:
     FixedTextEdit(int charSet, int maxLength, QWidget* parent);
 
-signals:
-    void Left();
-
     // Inserts `text` as if it had been typed.
     void TypeText(const QString& text);
+
+signals:
+    void Left();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,6 +1,7 @@
 #include "page_fixture.h"
 
 #include "core/catalogue/menu_tables.h"
+#include "core/page/number_reason.h"
 #include "core/page/sub_page.h"
 #include "core/tree/device_tree.h"
 
@@ -45,6 +46,26 @@ TEST_F(PageTest, NumberCheckAndCommit) {
         const float value = c.row == 1 ? Ws().ParImage.i16(kSlot1Set + 20) / 100.0f : Ws().ParImage.f32(kSlot1Set + 24);
         EXPECT_FLOAT_EQ(value, c.storedValue) << what;
         EXPECT_EQ(gLog.count(c.row, kEvCommitted), c.stored ? 1 : 0) << what;
+    }
+}
+
+TEST_F(PageTest, ARedNumberSaysWhy) {
+    const struct {
+        int row;
+        const char* typed;
+        int language;
+        const char* reason;
+    } cases[] = {
+        {1, "12a", 0, "Keine Zahl"},
+        {1, "15", 1, "Above the upper limit 14.00"},
+        {1, "-1", 0, "Kleiner als die untere Grenze 0.00"},
+        {3, "2.5", 1, "Whole numbers only"},
+        {1, "7", 1, ""},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        PageModel page = BuildFormpage();
+        EXPECT_EQ(NumberRefusalReason(CommitNumber(page, c.row, c.typed, false), c.language), c.reason) << c.typed;
     }
 }
 

@@ -222,6 +222,7 @@ TEST_F(MainWindowTest, TimerKeepsSaveAndCaptionInStepWithModified) {
     auto* saveButton = Find<QToolButton>("SaveButton");
     EXPECT_FALSE(save->isEnabled());
     EXPECT_FALSE(saveButton->isEnabled());
+    Ws().Device.Origin = kOriginFile;  // a device's data set
     Ws().FrontFileName = "/data/BACKUP01.PAR";
     Ws().PurgonFileName = "/data/BACKUP02.PAR";
     Ws().Modified = true;
