@@ -10,6 +10,7 @@
 #include "core/page/page_edit.h"
 #include "core/page/sub_page.h"
 #include "core/range_error.h"
+#include "core/tree/device_tree.h"
 #include "core/workspace.h"
 
 namespace tessalin::cli {
@@ -20,7 +21,8 @@ constexpr const char* kHelp =
     "                          [--sub ROW=VALUE]... [--cancel]\n"
     "                          [--set A|B] [--lang N] [--json] (-o OUTFRONT [OUTPURGON] | --in-place)\n"
     "Presses button N (from 1) of button row R on the page of the tree node at PATH, as a click would: copy a\n"
-    "day of a week program, insert or delete a program step, or edit a switching point or a step. Each\n"
+    "day of a week program, insert or delete a program step, edit a switching point or a step, or apply an\n"
+    "operating mode with REFRESH (the device tree then shows the new modules). Each\n"
     "--with first commits VALUE to row ROW of the page as 'set' does (the day a copy row copies to). When the\n"
     "button opens a sub-page, each --sub commits VALUE to row ROW of the sub-page as 'set' does, in order,\n"
     "and the sub-page is closed with OK (with --cancel, with Cancel). Prints the page afterwards, then writes\n"
@@ -105,7 +107,12 @@ int Run(const std::vector<std::string>& original) {
         } else if (!args.values("sub").empty()) {
             return UsageError("press", "the button opens no sub-page for --sub");
         }
-        Ws().CurrentPage = shown;
+        // A rule that changed the hardware has the tree rebuilt with the same node selected, as the
+        // window's timer does.
+        if (std::exchange(Ws().TreeRebuildRequest, false))
+            RedecodeKeepSelection();
+        else
+            Ws().CurrentPage = shown;
         PrintPage(BuildFormpage(), args.has("json"));
     } catch (const RangeError& e) {
         std::fprintf(stderr, "tessalin-cli press: %s\n", e.what());

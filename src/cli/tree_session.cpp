@@ -37,6 +37,7 @@ public:
     void RebuildDeviceTree() override {
         if (!BuildDeviceTree() && !Ws().Tree.message.empty()) Fail(Ws().Tree.message);
     }
+    void RebuildDeviceTreeKeepingSelection() override { RedecodeKeepSelection(); }
     bool SaveEnabled() const override { return Ws().Modified; }
     void ShowSaveState(bool) override {}
     void BuildPage() override {}

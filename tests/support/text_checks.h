@@ -1,6 +1,7 @@
 #pragma once
 // Checks that a device-text record is complete: a name in every language, and a choice list in every
-// language that offers the same codes in the same order as the German one.
+// language that offers the same codes in the same order as the German one. A family's texts are checked
+// record by record, either from its menu and tables or by walking a menu table as the tree does.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/catalogue/menu_tables.h"
 #include "core/catalogue/tables.h"
 
 namespace tessalin::test {
@@ -60,6 +62,35 @@ inline void ExpectFamilyTextsComplete(std::span<const TMenuEntry> menu,
             ExpectTextsComplete(*entry.texts, "table " + std::to_string(n + 1) + " row " + std::to_string(row));
         }
     }
+}
+
+// Walks the menu and the parameter tables of its entries; returns the number of records checked.
+inline int ExpectMenuTextsComplete(const MenuTable& menu) {
+    int records = 0;
+    for (int i = 0; i < menu.end; ++i) {
+        const TMenuEntry& entry = menu.entries[i];
+        const std::string where = std::string(menu.name) + " entry " + std::to_string(i);
+        if (entry.texts == nullptr) {
+            ADD_FAILURE() << where << " has no texts";
+            continue;
+        }
+        ExpectTextsComplete(*entry.texts, where);
+        ++records;
+        const auto rows = ParamEntries(entry);
+        for (std::size_t row = 0; row < rows.size(); ++row) {
+            const TParamEntry& param = rows[row];
+            const bool separator = (param.flags & kPfHeading) && param.texts == nullptr;
+            const bool handlerHeading = (param.flags & kPfHeadingFromHandler) && param.texts == nullptr;
+            if (separator || handlerHeading) continue;
+            if (param.texts == nullptr) {
+                ADD_FAILURE() << where << " row " << row << " has no texts";
+                continue;
+            }
+            ExpectTextsComplete(*param.texts, where + " row " + std::to_string(row));
+            ++records;
+        }
+    }
+    return records;
 }
 
 }  // namespace tessalin::test

@@ -48,6 +48,39 @@ const TextRecord kTxtMsgConcentration =
 const TextRecord kTxtMsgTemperature =
     NAME7("Meldungen Temperatur", "Messages Temperature", "Messages température", "Messaggi temperatura",
           "Meddelanden temperatur", "Mensajes temperatura", "Mensagens temperatura");
+const TextRecord kTxtSlope = NAME7("Steilheit", "Slope", "Pente", "Pendenza", "Lutning", "Pendiente", "Declive");
+const TextRecord kTxtResponseTime = NAME7("Einstellzeit", "Response time", "Temps de réponse",
+                                          "Tempo di risposta", "Insvängningstid", "Tiempo de respuesta",
+                                          "Tempo de resposta");
+const TextRecord kTxtTemperature = NAME7("Temperatur", "Temperature", "Température", "Temperatura",
+                                         "Temperatur", "Temperatura", "Temperatura");
+const TextRecord kTxtTtm = NAME7("TTM Wartungstimer", "TTM Maintenance timer", "TTM Minuterie maintenance",
+                                 "TTM Timer manutenzione", "TTM Underhållstimer", "TTM Temporizador mantenim.",
+                                 "TTM Temporizador manutenção");
+const TextRecord kTxtDli = NAME7("DLI Lifetime Indicator", "DLI Lifetime Indicator", "DLI Lifetime Indicator",
+                                 "DLI Lifetime Indicator", "DLI Lifetime Indicator", "DLI Lifetime Indicator",
+                                 "DLI Lifetime Indicator");
+const TextRecord kTxtSensorWear = NAME7("Sensorverschleiß", "Sensor wear", "Usure capteur", "Usura sensore",
+                                        "Sensorslitage", "Desgaste del sensor", "Desgaste do sensor");
+const TextRecord kTxtAutoclavingCounter =
+    NAME7("Autoklavier-Zähler", "Autoclaving counter", "Compteur d'autoclavages", "Contatore autoclavaggi",
+          "Autoklaveringsräknare", "Contador de autoclavados", "Contador de autoclavagens");
+const TextRecord kTxtMembraneChanges =
+    NAME7("Membrankörperwechsel", "Membrane body changes", "Changements corps de membrane",
+          "Sostituzioni corpo membrana", "Byten av membrankropp", "Cambios cuerpo de membrana",
+          "Trocas do corpo da membrana");
+const TextRecord kTxtCalTimer = NAME7("Kalibriertimer", "Cal timer", "Minuterie d'étal.", "Timer calibrazione",
+                                      "Kalibreringstimer", "Temporizador cal.", "Temporizador cal.");
+const TextRecord kTxtCalTimerAct =
+    NAME7("Kalibriertimer / ACT", "Cal timer / ACT", "Minuterie d'étal. / ACT", "Timer calibrazione / ACT",
+          "Kalibreringstimer / ACT", "Temporizador cal. / ACT", "Temporizador cal. / ACT");
+const TextRecord kTxtPressureCorrection =
+    NAME7("Druckkorrektur", "Pressure correction", "Correction de pression", "Correzione pressione",
+          "Tryckkompensering", "Corrección de presión", "Correção de pressão");
+const TextRecord kTxtMsgPartialPressure =
+    NAME7("Meldungen Partialdruck", "Messages Partial press.", "Messages pression part.",
+          "Messaggi pressione parz.", "Meddelanden partialtryck", "Mensajes presión parcial",
+          "Mensagens pressão parcial");
 const TextRecord kTxtSensorModel = NAME7("Sensormodell", "Sensor model", "Modèle de capteur", "Modello sensore",
                                          "Sensormodell", "Modelo de sensor", "Modelo do sensor");
 const TextRecord kTxtSerialNo = NAME7("Serien-Nr.", "Serial No.", "N° de série", "N. di serie", "Serienr.",
@@ -59,6 +92,17 @@ const TextRecord kTxtPulseSuppression =
 const TextRecord kTxtQuellora =
     LIST7("Quellora", "1|Ein|2|Aus", "Quellora", "1|On|2|Off", "Quellora", "1|Marche|2|Arrêt", "Quellora",
           "1|On|2|Off", "Quellora", "1|Till|2|Från", "Quellora", "1|Act.|2|Desact.", "Quellora", "1|Lig.|2|Desl.");
+const TextRecord kTxtQuellix =
+    LIST7("Quellix", "1|Aus|2|Ausfall|3|Wartungsbedarf", "Quellix", "1|Off|2|Failure|3|Maintenance", "Quellix",
+          "1|Arrêt|2|Défaillance|3|Maintenance", "Quellix", "1|Off|2|Guasto|3|Manutenzione", "Quellix",
+          "1|Från|2|Fel|3|Underhåll", "Quellix", "1|Desact.|2|Fallo|3|Mantenimiento", "Quellix",
+          "1|Desl.|2|Falha|3|Manutenção");
+const TextRecord kTxtPulseSuppressionLevels =
+    LIST7("Impulsunterdrückung", "2|Aus|3|Schwach|4|Mittel|1|Stark", "Pulse suppression",
+          "2|Off|3|Weak|4|Moderate|1|Strong", "Suppression impulsions", "2|Arrêt|3|Faible|4|Moyenne|1|Forte",
+          "Soppressione impulsi", "2|Off|3|Debole|4|Media|1|Forte", "Impulsundertryckning",
+          "2|Från|3|Svag|4|Måttlig|1|Stark", "Supresión de impulsos", "2|Desact.|3|Débil|4|Moderada|1|Fuerte",
+          "Supressão de impulsos", "2|Desl.|3|Fraca|4|Moderada|1|Forte");
 const TextRecord kTxtMeasuringTemp =
     LIST7("Meßtemperatur", "1|Auto|2|Manuell", "Measuring temp", "1|Auto|2|Manual", "Temp. de mesure",
           "1|Auto|2|Manuelle", "Temp. di misura", "1|Auto|2|Manuale", "Mättemperatur", "1|Auto|2|Manuell",
@@ -98,6 +142,24 @@ const TextRecord kTxtMaxOperatingTime =
           "Max. drifttid", "Tiempo de servicio máx.", "Tempo de serviço máx.");
 const TextRecord kTxtMaxCycles = NAME7("Zyklen max.", "Max. cycles", "Cycles max.", "Cicli max.", "Max. cykler",
                                        "Ciclos máx.", "Ciclos máx.");
+const TextRecord kTxtNominal = NAME7("Nominell", "Nominal", "Nominal", "Nominale", "Nominell", "Nominal",
+                                     "Nominal");
+const TextRecord kTxtMode =
+    LIST7("Modus", "1|Belastungsmatrix|2|DLI Lifetime Indicator", "Mode", "1|Load matrix|2|DLI Lifetime Indicator",
+          "Mode", "1|Matrice de charge|2|DLI Lifetime Indicator", "Modalità",
+          "1|Matrice di carico|2|DLI Lifetime Indicator", "Läge", "1|Belastningsmatris|2|DLI Lifetime Indicator",
+          "Modo", "1|Matriz de carga|2|DLI Lifetime Indicator", "Modo",
+          "1|Matriz de carga|2|DLI Lifetime Indicator");
+const TextRecord kTxtTtmEntry = NAME7("Vorgabe", "Entry", "Consigne", "Impostazione", "Inställning", "Consigna",
+                                      "Definição");
+const TextRecord kTxtMeasurementQuality =
+    LIST7("Meßqualität", "1|Hoch|2|Normal|3|Niedrig", "Measurement quality", "1|High|2|Normal|3|Low",
+          "Qualité de mesure", "1|Haute|2|Normale|3|Basse", "Qualità di misura", "1|Alta|2|Normale|3|Bassa",
+          "Mätkvalitet", "1|Hög|2|Normal|3|Låg", "Calidad de medición", "1|Alta|2|Normal|3|Baja",
+          "Qualidade de medição", "1|Alta|2|Normal|3|Baixa");
+const TextRecord kTxtMaxChanges = NAME7("Wechsel max.", "Max. changes", "Changements max.", "Sostituzioni max.",
+                                        "Max. byten", "Cambios máx.", "Trocas máx.");
+const TextRecord kTxtAct = NAME7("ACT", "ACT", "ACT", "ACT", "ACT", "ACT", "ACT");
 const TextRecord kTxtLimitMonitoring = LIST7(
     "Überwachung", "1|Aus|2|Gerätegrenzen max.|3|Grenzen variabel", "Monitoring",
     "1|Off|2|Device limits max.|3|Variable limits", "Surveillance",

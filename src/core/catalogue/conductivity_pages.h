@@ -40,8 +40,4 @@ constexpr std::array<Row, 3> Concentration() {
     }};
 }
 
-// The operating-mode page of a digital-sensor carrier, for the first item of the digital menus. Until
-// that page is part of the catalogue the item opens this page, which has no rows but a separator.
-inline constexpr Row kOperatingModePage[] = {rows::Separator()};
-
 }  // namespace tessalin::conductivity

@@ -23,9 +23,6 @@ bool RowCalPresetsHeading(int event, TEvParRec& rec);
 bool RowTcHeading(int event, TEvParRec& rec);
 // Concentration is an option (bit 9).
 bool MenuConcentration(int event, TEvParRec& rec);
-// The operating-mode item of a digital sensor: shown while the slot's sensor sits on a digital-sensor
-// carrier (attach code 27 or 29).
-bool MenuOperatingMode(int event, TEvParRec& rec);
 
 // ---- handlers of a section ----------------------------------------------------------------------
 

@@ -16,14 +16,6 @@ const TextRecord kTxtMsgSalinity = NAME7("Meldungen Salinität", "Messages Salin
                                          "Messaggi salinità", "Meddelanden salthalt", "Mensajes salinidad",
                                          "Mensagens salinidade");
 
-// ---- sensor data -----------------------------------------------------------------------------------
-
-const TextRecord kTxtQuellix =
-    LIST7("Quellix", "1|Aus|2|Ausfall|3|Wartungsbedarf", "Quellix", "1|Off|2|Failure|3|Maintenance", "Quellix",
-          "1|Arrêt|2|Défaillance|3|Maintenance", "Quellix", "1|Off|2|Guasto|3|Manutenzione", "Quellix",
-          "1|Från|2|Fel|3|Underhåll", "Quellix", "1|Desact.|2|Fallo|3|Mantenimiento", "Quellix",
-          "1|Desl.|2|Falha|3|Manutenção");
-
 // ---- calibration presets ---------------------------------------------------------------------------
 
 const TextRecord kTxtCalPresetsLine1 =

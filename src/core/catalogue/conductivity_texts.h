@@ -10,9 +10,6 @@ namespace tessalin::conductivity {
 // ---- menu titles
 extern const TextRecord kTxtMsgConductivity, kTxtMsgResistivity, kTxtMsgSalinity;
 
-// ---- sensor data
-extern const TextRecord kTxtQuellix;  // also the title of its monitoring page
-
 // ---- calibration presets: the two lines of the page heading and the rows
 extern const TextRecord kTxtCalPresetsLine1, kTxtCalPresetsLine2, kTxtCalSolutionV6, kTxtCalSolutionV7,
     kTxtSampleCal;

@@ -6,7 +6,12 @@
 
 #include "core/catalogue/par_cond.h"
 #include "core/catalogue/par_condi.h"
+#include "core/catalogue/par_digorp.h"
+#include "core/catalogue/par_digph.h"
+#include "core/catalogue/par_oxy.h"
+#include "core/catalogue/par_oxy_sensors.h"
 #include "core/catalogue/par_ph.h"
+#include "core/catalogue/par_radio.h"
 #include "core/purgon/purgon.h"
 
 namespace tessalin {
@@ -23,20 +28,20 @@ constexpr MenuTable Empty(std::string_view name) { return MenuTable{name, kNoEnt
 // then returns {name, table, end}.
 MenuTable BaseMenu() { return Empty("MenuBase"); }
 MenuTable FrontMenu() { return Empty("MenuFront"); }
-MenuTable RadioMenu() { return Empty("MenuRadio"); }
+MenuTable RadioMenu() { return MenuTable{"MenuRadio", MenuRadio, kMenuRadioEnd}; }
 MenuTable PhMenu() { return MenuTable{"MenuPH", MenuPH, kMenuPHEnd}; }
-MenuTable DigPhMenu() { return Empty("MenuDigPH"); }
-MenuTable DigPhOrpMenu() { return Empty("MenuDigPHORP"); }
-MenuTable DigPh12Menu() { return Empty("MenuDigPH12"); }
-MenuTable DigOrpMenu() { return Empty("MenuDigORP"); }
+MenuTable DigPhMenu() { return MenuTable{"MenuDigPH", MenuDigPH, kMenuDigPHEnd}; }
+MenuTable DigPhOrpMenu() { return MenuTable{"MenuDigPHORP", MenuDigPHORP, kMenuDigPHORPEnd}; }
+MenuTable DigPh12Menu() { return MenuTable{"MenuDigPH12", MenuDigPH12, kMenuDigPH12End}; }
+MenuTable DigOrpMenu() { return MenuTable{"MenuDigORP", MenuDigORP, kMenuDigORPEnd}; }
 MenuTable CondMenu() { return MenuTable{"MenuCond", MenuCond, kMenuCondEnd}; }
 MenuTable DigCondMenu() { return MenuTable{"MenuDigCond", MenuDigCond, kMenuDigCondEnd}; }
 MenuTable CondIMenu() { return MenuTable{"MenuCondI", MenuCondI, kMenuCondIEnd}; }
 MenuTable DigCondIMenu() { return MenuTable{"MenuDigCondI", MenuDigCondI, kMenuDigCondIEnd}; }
 MenuTable SensorCondIMenu() { return MenuTable{"MenuSensorCondI", MenuSensorCondI, kMenuSensorCondIEnd}; }
-MenuTable OxyMenu() { return Empty("MenuOxy"); }
-MenuTable DigOxyMenu() { return Empty("MenuDigOxy"); }
-MenuTable OptOxyMenu() { return Empty("MenuOptOxy"); }
+MenuTable OxyMenu() { return MenuTable{"MenuOxy", MenuOxy, kMenuOxyEnd}; }
+MenuTable DigOxyMenu() { return MenuTable{"MenuDigOxy", MenuDigOxy, kMenuDigOxyEnd}; }
+MenuTable OptOxyMenu() { return MenuTable{"MenuOptOxy", MenuOptOxy, kMenuOptOxyEnd}; }
 MenuTable OutMenu() { return Empty("MenuOut"); }
 MenuTable PidMenu() { return Empty("MenuPID"); }
 MenuTable PaMenu() { return Empty("MenuPA"); }

@@ -11,6 +11,7 @@
 #include "core/catalogue/par_cond.h"
 #include "core/catalogue/par_cond_handlers.h"
 #include "core/catalogue/par_cond_texts.h"
+#include "core/catalogue/par_opmode.h"
 #include "core/catalogue/row_builders.h"
 #include "core/catalogue/temperature_detection.h"
 #include "core/device/predicates.h"
@@ -84,11 +85,15 @@ constexpr Row kC8[] = {
 
 constexpr auto kC9 = Concentration<Section::COND_SET>();
 
-constexpr auto kC10 = LimitMessages<Set(46)>({2, 0, 0, 1.999e6, 1.999e6}, 33, Own(0, 1.999e6f));
-constexpr auto kC11 = LimitMessages<Set(63)>({1, 0.5, 0.5, 9.99e8, 9.99e8}, 35, Own(0, 1e8f));
-constexpr auto kC12 = LimitMessages<Set(80)>({1, 0, 0, 100, 100}, 37, Own(0, 100));
-constexpr auto kC13 = LimitMessages<Set(97)>({2, -20, -20, 150, 150}, 10, Own(-50, 250));
-constexpr auto kC14 = LimitMessages<Set(114)>({1, 0, 0, 45, 45}, 45, Own(0, 45));
+constexpr auto kC10 = LimitMessages(Set(46), {2, 0, 0, 1.999e6, 1.999e6}, 33, Own(0, 1.999e6f),
+                                    0, ShownWhileVariableLimits<Set(46)>);
+constexpr auto kC11 = LimitMessages(Set(63), {1, 0.5, 0.5, 9.99e8, 9.99e8}, 35, Own(0, 1e8f),
+                                    0, ShownWhileVariableLimits<Set(63)>);
+constexpr auto kC12 = LimitMessages(Set(80), {1, 0, 0, 100, 100}, 37, Own(0, 100),
+                                    0, ShownWhileVariableLimits<Set(80)>);
+constexpr auto kC13 = LimitMessages(Set(97), {2, -20, -20, 150, 150}, 10, Own(-50, 250),
+                                    0, ShownWhileVariableLimits<Set(97)>);
+constexpr auto kC14 = LimitMessages(Set(114), {1, 0, 0, 45, 45}, 45, Own(0, 45), 0, ShownWhileVariableLimits<Set(114)>);
 
 constexpr Row kC15[] = {
     List(Set(42), 2, kPfRebuildPage, DefaultHandler, kTxtUspFunction),
@@ -124,10 +129,10 @@ constexpr auto kG3 = Counter<Fix(134)>(0, 7, Own(0, 999), kTxtMaxCycles);
 constexpr auto kG4 = Counter<Fix(138)>(0, 7, Own(0, 999), kTxtMaxCycles);
 constexpr auto kG5 = Counter<Fix(142)>(9999, 85, Own(0, 9999), kTxtMaxOperatingTime);
 
-// Every table in order C1..C15, G1..G5, and the operating-mode page.
+// Every table in order C1..C15, G1..G5.
 constexpr std::span<const Row> kTables[] = {
     kC1, kC2, kC3, kC4, kC5, kC6, kC7, kC8, kC9, kC10, kC11, kC12, kC13, kC14, kC15,
-    kG1, kG2, kG3, kG4, kG5, kOperatingModePage,
+    kG1, kG2, kG3, kG4, kG5,
 };
 
 constexpr auto C1 = Entries(kC1);
@@ -150,14 +155,13 @@ constexpr auto G2 = Entries(kG2);
 constexpr auto G3 = Entries(kG3);
 constexpr auto G4 = Entries(kG4);
 constexpr auto G5 = Entries(kG5);
-constexpr auto OpMode = Entries(kOperatingModePage);
 
 constexpr std::span<const TParamEntry> kEntryTables[] = {
-    C1, C2, C3, C4, C5, C6, C7, C8, C9, C10, C11, C12, C13, C14, C15, G1, G2, G3, G4, G5, OpMode,
+    C1, C2, C3, C4, C5, C6, C7, C8, C9, C10, C11, C12, C13, C14, C15, G1, G2, G3, G4, G5,
 };
 
-// Table numbers of the digital tables and the operating-mode page in kEntryTables (counted from 1).
-enum : int { kG1No = 16, kG2No, kG3No, kG4No, kG5No, kOpModeNo };
+// Table numbers of the digital tables in kEntryTables (counted from 1).
+enum : int { kG1No = 16, kG2No, kG3No, kG4No, kG5No };
 
 // ---- default records -------------------------------------------------------------------------------
 
@@ -194,7 +198,7 @@ constinit const TMenuEntry MenuCond[] = {
 };
 
 constinit const TMenuEntry MenuDigCond[] = {
-    MENU(1, MenuOperatingMode, kTxtOperatingMode, kOpModeNo, kTop, 0x0100),         // 0
+    OpModeMenuEntry(0x0100),                                                        // 0
     MENU(1, DefaultHandler, kTxtInputFilter, 2, kTop, 0x0200),                      // 1
     MENU(1, DefaultHandler, kTxtSensorData, kG1No, kTop, 0x0400),                   // 2
     MENU(2, DefaultHandler, kTxtMonitoringDetails, 0),                              // 3

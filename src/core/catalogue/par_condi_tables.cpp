@@ -11,6 +11,7 @@
 #include "core/catalogue/par_condi.h"
 #include "core/catalogue/par_condi_handlers.h"
 #include "core/catalogue/par_condi_texts.h"
+#include "core/catalogue/par_opmode.h"
 #include "core/catalogue/row_builders.h"
 #include "core/catalogue/temperature_detection.h"
 #include "core/device/predicates.h"
@@ -84,11 +85,15 @@ constexpr Row kT6[] = {
 
 constexpr auto kT7 = Concentration<Section::CONDI_SET>();
 
-constexpr auto kT8 = LimitMessages<Set(70)>({2, 0, 0, 1.999e6, 1.999e6}, 33, Own(0, 1.999e6f));
-constexpr auto kT9 = LimitMessages<Set(87)>({1, 0.5, 0.5, 9.99e8, 9.99e8}, 35, Own(0, 1e8f));
-constexpr auto kT10 = LimitMessages<Set(104)>({1, 0, 0, 100, 100}, 37, Own(0, 100));
-constexpr auto kT11 = LimitMessages<Set(121)>({2, -20, -20, 150, 150}, 10, Own(-50, 250));
-constexpr auto kT12 = LimitMessages<Set(138)>({1, 0, 0, 45, 45}, 45, Own(0, 45));
+constexpr auto kT8 = LimitMessages(Set(70), {2, 0, 0, 1.999e6, 1.999e6}, 33, Own(0, 1.999e6f),
+                                   0, ShownWhileVariableLimits<Set(70)>);
+constexpr auto kT9 = LimitMessages(Set(87), {1, 0.5, 0.5, 9.99e8, 9.99e8}, 35, Own(0, 1e8f),
+                                   0, ShownWhileVariableLimits<Set(87)>);
+constexpr auto kT10 = LimitMessages(Set(104), {1, 0, 0, 100, 100}, 37, Own(0, 100),
+                                    0, ShownWhileVariableLimits<Set(104)>);
+constexpr auto kT11 = LimitMessages(Set(121), {2, -20, -20, 150, 150}, 10, Own(-50, 250),
+                                    0, ShownWhileVariableLimits<Set(121)>);
+constexpr auto kT12 = LimitMessages(Set(138), {1, 0, 0, 45, 45}, 45, Own(0, 45), 0, ShownWhileVariableLimits<Set(138)>);
 
 // ---- digital sensors ---------------------------------------------------------------------------------
 
@@ -135,10 +140,10 @@ constexpr Row kV1[] = {
     List(Set(35), 1, 0, DefaultHandler, kTxtQuellix),
 };
 
-// Every table in order T1..T12, U1..U6, V1, and the operating-mode page.
+// Every table in order T1..T12, U1..U6, V1.
 constexpr std::span<const Row> kTables[] = {
     kT1, kT2, kT3, kT4, kT5, kT6, kT7, kT8, kT9, kT10, kT11, kT12,
-    kU1, kU2, kU3, kU4, kU5, kU6, kV1, kOperatingModePage,
+    kU1, kU2, kU3, kU4, kU5, kU6, kV1,
 };
 
 constexpr auto T1 = Entries(kT1);
@@ -160,14 +165,13 @@ constexpr auto U4 = Entries(kU4);
 constexpr auto U5 = Entries(kU5);
 constexpr auto U6 = Entries(kU6);
 constexpr auto V1 = Entries(kV1);
-constexpr auto OpMode = Entries(kOperatingModePage);
 
 constexpr std::span<const TParamEntry> kEntryTables[] = {
-    T1, T2, T3, T4, T5, T6, T7, T8, T9, T10, T11, T12, U1, U2, U3, U4, U5, U6, V1, OpMode,
+    T1, T2, T3, T4, T5, T6, T7, T8, T9, T10, T11, T12, U1, U2, U3, U4, U5, U6, V1,
 };
 
-// Table numbers of the digital and sensor-input tables and the operating-mode page in kEntryTables.
-enum : int { kU1No = 13, kU2No, kU3No, kU4No, kU5No, kU6No, kV1No, kOpModeNo };
+// Table numbers of the digital and sensor-input tables in kEntryTables.
+enum : int { kU1No = 13, kU2No, kU3No, kU4No, kU5No, kU6No, kV1No };
 
 // ---- default records -------------------------------------------------------------------------------
 
@@ -200,7 +204,7 @@ constinit const TMenuEntry MenuCondI[] = {
 };
 
 constinit const TMenuEntry MenuDigCondI[] = {
-    MENU(1, MenuOperatingMode, kTxtOperatingMode, kOpModeNo, kTop, 0x0100),         // 0
+    OpModeMenuEntry(0x0100),                                                        // 0
     MENU(1, DefaultHandler, kTxtInputFilter, 2, kTop, 0x0200),                      // 1
     MENU(1, DefaultHandler, kTxtSensorData, kU1No, kTop, 0x0400),                   // 2
     MENU(2, DefaultHandler, kTxtMonitoringDetails, 0),                              // 3
@@ -222,7 +226,7 @@ constinit const TMenuEntry MenuDigCondI[] = {
 };
 
 constinit const TMenuEntry MenuSensorCondI[] = {
-    MENU(1, MenuOperatingMode, kTxtOperatingMode, kOpModeNo, kTop, 0x0100),         // 0
+    OpModeMenuEntry(0x0100),                                                        // 0
     MENU(1, DefaultHandler, kTxtCalibrationData, 1, kTop | kMfGreenTitle, 0x0200),  // 1
     MENU(1, DefaultHandler, kTxtInputFilter, 2, kTop, 0x0400),                      // 2
     MENU(1, DefaultHandler, kTxtSensorData, kV1No, kTop, 0x0800),                   // 3

@@ -51,7 +51,7 @@ constexpr Row kP1[] = {
 
 constexpr Row kP2[] = {
     List(Set(8), 2, 0, RowPhTypeOnly, kTxtPulseSuppression),
-    List(Set(8), 2, kBoth, RowCo2Only, kTxtPulseSuppressionCo2),
+    List(Set(8), 2, kBoth, RowCo2Only, kTxtPulseSuppressionLevels),
     Number(Set(197), kI16, 10, 80, kNoLimits, 0, RowCo2Only, kTxtInputFilter),
 };
 
@@ -248,14 +248,22 @@ constexpr Row kP31[] = {
     Number(Set(46), kFloat, 0, 216, kNoLimits, kPfLimitsFromHandler, RowDeltaValueCo2, kTxtDeltaValue),
 };
 
-constexpr auto kP32 = LimitMessages<Set(112)>({2, -2, -2, 16, 16}, 20, Own(-2, 16));
-constexpr auto kP33 = LimitMessages<Set(129)>({1, -2000, -2000, 2000, 2000}, 22, Own(-2000, 2000));
-constexpr auto kP34 = LimitMessages<Set(146)>({1, 0, 0, 42.5, 42.5}, 25, Own(0, 42.5f));
-constexpr auto kP35 = LimitMessages<Set(129)>({1, -2000, -2000, 2000, 2000}, 89, Own(0, 1999));
-constexpr auto kP36 = LimitMessages<Set(146)>({1, 0, 0, 42.5, 42.5}, 90, Own(0, 4000));
-constexpr auto kP37 = LimitMessages<Set(112)>({2, -2, -2, 16, 16}, 48, Own(0, 2000));
-constexpr auto kP38 = LimitMessages<Set(163)>({2, -20, -20, 150, 150}, 10, Own(-50, 250));
-constexpr auto kP39 = LimitMessages<Set(180)>({1, -2000, -2000, 2000, 2000}, 21, Own(-2000, 2000));
+constexpr auto kP32 = LimitMessages(Set(112), {2, -2, -2, 16, 16}, 20, Own(-2, 16),
+                                    0, ShownWhileVariableLimits<Set(112)>);
+constexpr auto kP33 = LimitMessages(Set(129), {1, -2000, -2000, 2000, 2000}, 22, Own(-2000, 2000),
+                                    0, ShownWhileVariableLimits<Set(129)>);
+constexpr auto kP34 = LimitMessages(Set(146), {1, 0, 0, 42.5, 42.5}, 25, Own(0, 42.5f),
+                                    0, ShownWhileVariableLimits<Set(146)>);
+constexpr auto kP35 = LimitMessages(Set(129), {1, -2000, -2000, 2000, 2000}, 89, Own(0, 1999),
+                                    0, ShownWhileVariableLimits<Set(129)>);
+constexpr auto kP36 = LimitMessages(Set(146), {1, 0, 0, 42.5, 42.5}, 90, Own(0, 4000),
+                                    0, ShownWhileVariableLimits<Set(146)>);
+constexpr auto kP37 = LimitMessages(Set(112), {2, -2, -2, 16, 16}, 48, Own(0, 2000),
+                                    0, ShownWhileVariableLimits<Set(112)>);
+constexpr auto kP38 = LimitMessages(Set(163), {2, -20, -20, 150, 150}, 10, Own(-50, 250),
+                                    0, ShownWhileVariableLimits<Set(163)>);
+constexpr auto kP39 = LimitMessages(Set(180), {1, -2000, -2000, 2000, 2000}, 21, Own(-2000, 2000),
+                                    0, ShownWhileVariableLimits<Set(180)>);
 
 // Every table in order P1..P39.
 constexpr std::span<const Row> kTables[] = {

@@ -6,51 +6,22 @@ namespace tessalin::ph {
 
 // ---- menu titles -----------------------------------------------------------------------------------
 
-const TextRecord kTxtSlope = NAME7("Steilheit", "Slope", "Pente", "Pendenza", "Lutning", "Pendiente", "Declive");
 const TextRecord kTxtRefEl = NAME7("Quellix Bezugs-El", "Quellix Ref el", "Quellix électr. réf.",
                                    "Quellix elettr. rif.", "Quellix ref.-elektrod", "Quellix electr. ref.",
                                    "Quellix elétr. ref.");
 const TextRecord kTxtGlassEl = NAME7("Quellix Glas-El", "Quellix Glass el", "Quellix électr. verre",
                                      "Quellix elettr. vetro", "Quellix glaselektrod", "Quellix electr. vidrio",
                                      "Quellix elétr. vidro");
-const TextRecord kTxtResponseTime = NAME7("Einstellzeit", "Response time", "Temps de réponse",
-                                          "Tempo di risposta", "Insvängningstid", "Tiempo de respuesta",
-                                          "Tempo de resposta");
 const TextRecord kTxtCalcheck = NAME7("Calcheck", "Calcheck", "Calcheck", "Calcheck", "Calcheck", "Calcheck",
                                       "Calcheck");
-const TextRecord kTxtTemperature = NAME7("Temperatur", "Temperature", "Température", "Temperatura",
-                                         "Temperatur", "Temperatura", "Temperatura");
-const TextRecord kTxtTtm = NAME7("TTM Wartungstimer", "TTM Maintenance timer", "TTM Minuterie maintenance",
-                                 "TTM Timer manutenzione", "TTM Underhållstimer", "TTM Temporizador mantenim.",
-                                 "TTM Temporizador manutenção");
-const TextRecord kTxtDli = NAME7("DLI Lifetime Indicator", "DLI Lifetime Indicator", "DLI Lifetime Indicator",
-                                 "DLI Lifetime Indicator", "DLI Lifetime Indicator", "DLI Lifetime Indicator",
-                                 "DLI Lifetime Indicator");
 const TextRecord kTxtIsfetLeakage = NAME7("ISFET Leckstrom", "ISFET leakage current", "Courant de fuite ISFET",
                                           "Corrente di dispersione ISFET", "ISFET läckström",
                                           "Corriente de fuga ISFET", "Corrente de fuga ISFET");
-const TextRecord kTxtSensorWear = NAME7("Sensorverschleiß", "Sensor wear", "Usure capteur", "Usura sensore",
-                                        "Sensorslitage", "Desgaste del sensor", "Desgaste do sensor");
-const TextRecord kTxtAutoclavingCounter =
-    NAME7("Autoklavier-Zähler", "Autoclaving counter", "Compteur d'autoclavages", "Contatore autoclavaggi",
-          "Autoklaveringsräknare", "Contador de autoclavados", "Contador de autoclavagens");
-const TextRecord kTxtMembraneChanges =
-    NAME7("Membrankörperwechsel", "Membrane body changes", "Changements corps de membrane",
-          "Sostituzioni corpo membrana", "Byten av membrankropp", "Cambios cuerpo de membrana",
-          "Trocas do corpo da membrana");
-const TextRecord kTxtCalTimer = NAME7("Kalibriertimer", "Cal timer", "Minuterie d'étal.", "Timer calibrazione",
-                                      "Kalibreringstimer", "Temporizador cal.", "Temporizador cal.");
-const TextRecord kTxtCalTimerAct =
-    NAME7("Kalibriertimer / ACT", "Cal timer / ACT", "Minuterie d'étal. / ACT", "Timer calibrazione / ACT",
-          "Kalibreringstimer / ACT", "Temporizador cal. / ACT", "Temporizador cal. / ACT");
 const TextRecord kTxtCalToleranceBand =
     NAME7("Cal-Toleranzband", "Cal tolerance band", "Bande de tolérance étal.", "Banda di tolleranza cal.",
           "Kal.-toleransband", "Banda de tolerancia cal.", "Banda de tolerância cal.");
 const TextRecord kTxtOrpCheck = NAME7("ORP-Kontrolle", "ORP Check", "Contrôle ORP", "Controllo ORP",
                                       "ORP-kontroll", "Control ORP", "Controlo ORP");
-const TextRecord kTxtPressureCorrection =
-    NAME7("Druckkorrektur", "Pressure correction", "Correction de pression", "Correzione pressione",
-          "Tryckkompensering", "Corrección de presión", "Correção de pressão");
 const TextRecord kTxtOrpRh = NAME7("ORP / rH-Wert", "ORP / rH value", "Valeur ORP / rH", "Valore ORP / rH",
                                    "ORP- / rH-värde", "Valor ORP / rH", "Valor ORP / rH");
 const TextRecord kTxtDeltaFunction = NAME7("Deltafunktion", "Delta function", "Fonction delta", "Funzione delta",
@@ -67,10 +38,6 @@ const TextRecord kTxtMsgRh = NAME7("Meldungen rH-Wert", "Messages rH value", "Me
 const TextRecord kTxtMsgSaturation =
     NAME7("Meldungen Sättigung", "Messages Saturation", "Messages saturation", "Messaggi saturazione",
           "Meddelanden mättnad", "Mensajes saturación", "Mensagens saturação");
-const TextRecord kTxtMsgPartialPressure =
-    NAME7("Meldungen Partialdruck", "Messages Partial press.", "Messages pression part.",
-          "Messaggi pressione parz.", "Meddelanden partialtryck", "Mensajes presión parcial",
-          "Mensagens pressão parcial");
 const TextRecord kTxtMsgMv = NAME7("Meldungen mV-Wert", "Messages mV value", "Messages valeur mV",
                                    "Messaggi valore mV", "Meddelanden mV-värde", "Mensajes valor mV",
                                    "Mensagens valor mV");
@@ -88,12 +55,6 @@ const TextRecord kTxtIsfetZero = NAME7("ISFET-Nullpunkt", "ISFET zero", "Zéro I
 
 // ---- input filter ----------------------------------------------------------------------------------
 
-const TextRecord kTxtPulseSuppressionCo2 =
-    LIST7("Impulsunterdrückung", "2|Aus|3|Schwach|4|Mittel|1|Stark", "Pulse suppression",
-          "2|Off|3|Weak|4|Moderate|1|Strong", "Suppression impulsions", "2|Arrêt|3|Faible|4|Moyenne|1|Forte",
-          "Soppressione impulsi", "2|Off|3|Debole|4|Media|1|Forte", "Impulsundertryckning",
-          "2|Från|3|Svag|4|Måttlig|1|Stark", "Supresión de impulsos", "2|Desact.|3|Débil|4|Moderada|1|Fuerte",
-          "Supressão de impulsos", "2|Desl.|3|Fraca|4|Moderada|1|Forte");
 
 // ---- sensor data -----------------------------------------------------------------------------------
 
@@ -140,27 +101,10 @@ const TextRecord kTxtTempProbeB =
 
 // ---- monitoring rows -------------------------------------------------------------------------------
 
-const TextRecord kTxtNominal = NAME7("Nominell", "Nominal", "Nominal", "Nominale", "Nominell", "Nominal",
-                                     "Nominal");
 const TextRecord kTxtMeasDistanceMax =
     NAME7("Meßabstand Max", "Meas distance Max", "Écart de mesure max", "Distanza misura max",
           "Mätavstånd max", "Distancia medición máx", "Distância medição máx");
 
-const TextRecord kTxtMode =
-    LIST7("Modus", "1|Belastungsmatrix|2|DLI Lifetime Indicator", "Mode", "1|Load matrix|2|DLI Lifetime Indicator",
-          "Mode", "1|Matrice de charge|2|DLI Lifetime Indicator", "Modalità",
-          "1|Matrice di carico|2|DLI Lifetime Indicator", "Läge", "1|Belastningsmatris|2|DLI Lifetime Indicator",
-          "Modo", "1|Matriz de carga|2|DLI Lifetime Indicator", "Modo",
-          "1|Matriz de carga|2|DLI Lifetime Indicator");
-const TextRecord kTxtTtmEntry = NAME7("Vorgabe", "Entry", "Consigne", "Impostazione", "Inställning", "Consigna",
-                                      "Definição");
-const TextRecord kTxtMeasurementQuality =
-    LIST7("Meßqualität", "1|Hoch|2|Normal|3|Niedrig", "Measurement quality", "1|High|2|Normal|3|Low",
-          "Qualité de mesure", "1|Haute|2|Normale|3|Basse", "Qualità di misura", "1|Alta|2|Normale|3|Bassa",
-          "Mätkvalitet", "1|Hög|2|Normal|3|Låg", "Calidad de medición", "1|Alta|2|Normal|3|Baja",
-          "Qualidade de medição", "1|Alta|2|Normal|3|Baixa");
-const TextRecord kTxtMaxChanges = NAME7("Wechsel max.", "Max. changes", "Changements max.", "Sostituzioni max.",
-                                        "Max. byten", "Cambios máx.", "Trocas máx.");
 
 // ---- calibration presets ---------------------------------------------------------------------------
 
@@ -207,7 +151,6 @@ const TextRecord kTxtAdaptiveCalTimer =
           "Minuterie d'étal. adaptative", "1|Marche|2|Arrêt", "Timer calibrazione adattivo", "1|On|2|Off",
           "Adaptiv kalibreringstimer", "1|Till|2|Från", "Temporizador cal. adaptativo", "1|Act.|2|Desact.",
           "Temporizador cal. adaptativo", "1|Lig.|2|Desl.");
-const TextRecord kTxtAct = NAME7("ACT", "ACT", "ACT", "ACT", "ACT", "ACT", "ACT");
 
 // ---- cal tolerance band ----------------------------------------------------------------------------
 

@@ -12,21 +12,17 @@ namespace tessalin::ph {
 // Texts that other families use as well live in common_texts.h.
 
 // ---- menu titles
-extern const TextRecord kTxtSlope, kTxtRefEl, kTxtGlassEl, kTxtResponseTime, kTxtCalcheck, kTxtTemperature,
-    kTxtTtm, kTxtDli, kTxtIsfetLeakage, kTxtSensorWear, kTxtAutoclavingCounter, kTxtMembraneChanges,
-    kTxtCalTimer, kTxtCalTimerAct, kTxtCalToleranceBand, kTxtOrpCheck, kTxtPressureCorrection, kTxtOrpRh,
-    kTxtDeltaFunction, kTxtMsgPh, kTxtMsgOrp, kTxtMsgRh, kTxtMsgSaturation, kTxtMsgPartialPressure, kTxtMsgMv;
+extern const TextRecord kTxtRefEl, kTxtGlassEl, kTxtCalcheck, kTxtIsfetLeakage, kTxtCalToleranceBand, kTxtOrpCheck,
+    kTxtOrpRh, kTxtDeltaFunction, kTxtMsgPh, kTxtMsgOrp, kTxtMsgRh, kTxtMsgSaturation, kTxtMsgMv;
 
 // ---- row labels and choice lists
 extern const TextRecord kTxtIsothermPotential, kTxtIsothermalPoint, kTxtIsfetZero;
-extern const TextRecord kTxtPulseSuppressionCo2;
 extern const TextRecord kTxtSensorType, kTxtSensorMonitoring, kTxtElectrolyteSpecs, kTxtElectrolyteConc,
     kTxtElectrolyteSalinity;
 extern const TextRecord kTxtTempProbe, kTxtTempProbeB;
-extern const TextRecord kTxtNominal, kTxtMeasDistanceMax;
-extern const TextRecord kTxtMode, kTxtTtmEntry, kTxtMeasurementQuality, kTxtMaxChanges;
+extern const TextRecord kTxtMeasDistanceMax;
 extern const TextRecord kTxtTarimexBuffer, kTxtDriftControl, kTxtProductCalibration;
-extern const TextRecord kTxtAdaptiveCalTimer, kTxtAct;
+extern const TextRecord kTxtAdaptiveCalTimer;
 extern const TextRecord kTxtToleranceHeading1, kTxtToleranceHeading2, kTxtToleranceCheck, kTxtToleranceZero,
     kTxtToleranceSlope;
 extern const TextRecord kTxtTestingPeriod, kTxtTestDifference;

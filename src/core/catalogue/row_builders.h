@@ -8,6 +8,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 
 #include "core/catalogue/events.h"
@@ -63,11 +64,12 @@ constexpr Row Text(Location at, Handler handler, const TextRecord& texts, int32_
                         .handler = handler, .texts = &texts}};
 }
 
+// `items`: one condition per choice item, when the items are filtered.
 constexpr Row List(Location at, int value, uint32_t flags, Handler handler, const TextRecord& texts,
-                   const Predicate* items = nullptr) {
-    const uint32_t itemFlag = items != nullptr ? kPfItemConditions : 0u;
+                   std::span<const Predicate> items = {}) {
+    const uint32_t itemFlag = items.empty() ? 0u : kPfItemConditions;
     return {TParamEntry{.location = at, .flags = flags | itemFlag | kPfUInt8, .kind = kKindChoice,
-                        .handler = handler, .texts = &texts, .itemConditions = items},
+                        .handler = handler, .texts = &texts, .itemConditions = items.empty() ? nullptr : items.data()},
             true, static_cast<double>(value)};
 }
 
@@ -164,15 +166,23 @@ constexpr void PutDefault(std::span<uint8_t> record, std::span<bool> named, cons
 }
 
 // The default record of a section: every row of the given tables that lies in the section and has a
-// default puts its value there; all other bytes are zero.
+// default puts its value there; all other bytes are zero. A section that overlays others in the image
+// (the same slot bytes seen by another module family) names them too: their rows count as its own.
 template <std::size_t Size>
-constexpr std::array<uint8_t, Size> BuildRecord(Section section, std::span<const std::span<const Row>> tables) {
+constexpr std::array<uint8_t, Size> BuildRecord(std::initializer_list<Section> sections,
+                                                std::span<const std::span<const Row>> tables) {
     std::array<uint8_t, Size> record{};
     std::array<bool, Size> named{};
     for (std::span<const Row> table : tables)
         for (const Row& row : table)
-            if (row.hasDefault && row.entry.location.section == section) PutDefault(record, named, row);
+            for (Section section : sections)
+                if (row.hasDefault && row.entry.location.section == section) PutDefault(record, named, row);
     return record;
+}
+
+template <std::size_t Size>
+constexpr std::array<uint8_t, Size> BuildRecord(Section section, std::span<const std::span<const Row>> tables) {
+    return BuildRecord<Size>({section}, tables);
 }
 
 // ---- menu entries ------------------------------------------------------------------------------------
@@ -196,6 +206,18 @@ constexpr TMenuEntry MakeEntry(const MenuRow& row, std::span<const std::span<con
     if (row.table > 0) {
         if (static_cast<std::size_t>(row.table) > tables.size()) throw "menu entry names a missing table";
         const std::span<const TParamEntry> params = tables[row.table - 1];
+        entry.params = params.data();
+        entry.lastParam = static_cast<int32_t>(params.size()) - 1;
+    }
+    return entry;
+}
+
+// A menu entry whose parameter table is given directly, for families whose pages are tables of another
+// family (a folder when `params` is empty).
+constexpr TMenuEntry MakeEntry(int32_t level, Handler handler, const TextRecord& texts,
+                               std::span<const TParamEntry> params, uint32_t flags = 0, uint16_t menuBit = 0) {
+    TMenuEntry entry{.level = level, .flags = flags, .menuBit = menuBit, .handler = handler, .texts = &texts};
+    if (!params.empty()) {
         entry.params = params.data();
         entry.lastParam = static_cast<int32_t>(params.size()) - 1;
     }

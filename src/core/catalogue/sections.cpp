@@ -5,6 +5,9 @@
 
 #include "core/catalogue/par_cond.h"
 #include "core/catalogue/par_condi.h"
+#include "core/catalogue/par_digorp.h"
+#include "core/catalogue/par_oxy.h"
+#include "core/catalogue/par_oxy_sensors.h"
 #include "core/catalogue/par_ph.h"
 #include "core/purgon/purgon.h"
 #include "core/range_error.h"
@@ -127,12 +130,18 @@ std::span<const uint8_t> DefaultRecord(Section section) {
         case Section::BUF_FIX: return bufFix;
         case Section::PH_SET: return PhSetDefaultRecord();
         case Section::PH_FIX: return PhFixDefaultRecord();
+        case Section::ORP_SET: return OrpSetDefaultRecord();
+        case Section::ORP_FIX: return OrpFixDefaultRecord();
         case Section::COND_SET: return CondSetDefaultRecord();
         case Section::COND_FIX: return CondFixDefaultRecord();
         case Section::CONDI_SET: return CondISetDefaultRecord();
         case Section::CONDI_FIX: return CondIFixDefaultRecord();
         case Section::PURGON: return PurgonDefaultRecord();
         case Section::CTRL_FIX: return PurgonCtrlFixDefaults();
+        case Section::OXY_SET: return OxySetDefaultRecord();
+        case Section::OXY_FIX: return OxyFixDefaultRecord();
+        case Section::LDO_SET: return LdoSetDefaultRecord();
+        case Section::LDO_FIX: return LdoFixDefaultRecord();
         default: return std::span<const uint8_t>(zeros).first(SectionOf(section).size);
     }
 }

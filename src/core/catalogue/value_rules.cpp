@@ -5,10 +5,7 @@
 namespace tessalin::rules {
 
 bool TwoLineHeading(int event, TEvParRec& rec, const TextRecord& first, const TextRecord& second) {
-    if (event != kEvHeading) return DefaultHandler(event, rec);
-    rec.text = EntryName(&first) + "\r\n" + EntryName(&second);
-    rec.number = 2;
-    return true;
+    return Heading(event, rec, 2, [&] { return EntryName(&first) + "\r\n" + EntryName(&second); });
 }
 
 }  // namespace tessalin::rules

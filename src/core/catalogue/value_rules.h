@@ -26,6 +26,14 @@ inline bool Editable(int event, TEvParRec& rec, bool editable) {
 inline bool ShownAndEditable(int event, TEvParRec& rec, bool condition) {
     return event == kEvRowVisible || event == kEvRowEditable ? condition : DefaultHandler(event, rec);
 }
+// A heading whose text the handler puts together, over `lines` lines.
+template <typename Text>
+bool Heading(int event, TEvParRec& rec, int lines, Text text) {
+    if (event != kEvHeading) return DefaultHandler(event, rec);
+    rec.text = text();
+    rec.number = lines;
+    return true;
+}
 // A heading of two lines, each a device text in the device language.
 bool TwoLineHeading(int event, TEvParRec& rec, const TextRecord& first, const TextRecord& second);
 // Runs `rule` after the row's value was committed.

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/catalogue/sections.h"
+#include "core/catalogue/slot_init.h"
 #include "core/data_set/checksum.h"
 #include "core/device/decode.h"
 #include "core/device/designations.h"
@@ -41,37 +42,9 @@ constexpr char kHeaderNotice[] = "Made with Tessalin 3000";
 bool IsDigitalCarrierCode(int code) { return code == 27 || (code >= 170 && code <= 176) || (code >= 190 && code <= 193); }
 bool IsLdoCode(int code) { return code == 29 || code == 211; }
 
-// Sections holding the parameters of a module type (set section, fixed section).
-std::pair<Section, Section> SectionsOf(int code) {
-    switch (code) {
-        case 3: case 4: case 12: case 13: case 18: case 19: case 150: case 153: case 160: case 170: case 175:
-        case 176: case 180: case 189: case 190:
-            return {Section::PH_SET, Section::PH_FIX};
-        case 5: case 154: case 162: case 172: case 182: case 192:
-            return {Section::COND_SET, Section::COND_FIX};
-        case 6: case 163: case 173: case 183: case 193:
-            return {Section::CONDI_SET, Section::CONDI_FIX};
-        case 7: case 10: case 11: case 20: case 21: case 26: case 151: case 152: case 161: case 171: case 181:
-        case 191:
-            return {Section::OXY_SET, Section::OXY_FIX};
-        case 211:
-            return {Section::LDO_SET, Section::LDO_FIX};
-        case 164: case 174:
-            return {Section::ORP_SET, Section::ORP_FIX};
-        case 8:
-            return {Section::OUT_SET, Section::OUT_FIX};
-        case 9:
-            return {Section::PID_SET, Section::PID_FIX};
-        case 14: case 23:
-            return {Section::COM_SET, Section::COM_FIX};
-        default:
-            return {Section::None, Section::None};
-    }
-}
-
-void CopyDefaults(ParImageBuffer& image, Section section, uint8_t slot) {
+void CopyDefaults(ParImageBuffer& image, Section section, uint8_t slot, int moduleType = 0) {
     if (section == Section::None) return;
-    const auto record = DefaultRecord(section);
+    const auto record = FamilyDefaultRecord(section, moduleType);
     image.writeBytes(ParamOffset(At(section, 0), slot, false), record);
     if (SectionPerSet(section)) image.writeBytes(ParamOffset(At(section, 0), slot, true), record);
 }
@@ -310,9 +283,10 @@ void Configurator::addBase(const CatalogueRow& row) {
 }
 
 int Configurator::channelFor(uint8_t hwId, int forSlot) const {
+    // The slot table of the working image: modules placed by the same step are not decoded yet.
     auto used = [&](int k) {
         for (int s = 0; s < 3; ++s)
-            if (s != forSlot && slotOccupied(s) && device_.Slot[s].RecIndex == k) return true;
+            if (s != forSlot && image_.u8(SlotCodeAt(s)) != 0 && image_.u8(SlotRecIndexAt(s)) == k) return true;
         return false;
     };
     for (int k = 0; k < 3; ++k)
@@ -323,9 +297,9 @@ int Configurator::channelFor(uint8_t hwId, int forSlot) const {
 }
 
 void Configurator::copySectionDefaults(int code, int channel) {
-    const auto [setSection, fixSection] = SectionsOf(code);
-    CopyDefaults(image_, setSection, static_cast<uint8_t>(channel));
-    CopyDefaults(image_, fixSection, static_cast<uint8_t>(channel));
+    const auto [setSection, fixSection] = ParamSectionsOf(code);
+    CopyDefaults(image_, setSection, static_cast<uint8_t>(channel), code);
+    CopyDefaults(image_, fixSection, static_cast<uint8_t>(channel), code);
 }
 
 void Configurator::placeInSlot(int s, uint8_t code, uint8_t attach) {

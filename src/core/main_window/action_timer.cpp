@@ -36,8 +36,10 @@ void PageStep(ActionTimerSteps& steps) {
 void ActionTimerTick(int& actionRequest, ActionTimerSteps& steps) {
     Workspace& ws = Ws();
     int request = std::exchange(actionRequest, kNoAction);
-    if (std::exchange(ws.TreeRebuildRequest, false) && request == kNoAction) request = kTreeRequest;
+    const bool byRule = std::exchange(ws.TreeRebuildRequest, false) && request == kNoAction;
+    if (byRule) request = kTreeRequest;
     if (request == kLoadRequest) Guarded(steps, [&] { steps.LoadRequestedDataSet(); });
+    else if (byRule) Guarded(steps, [&] { steps.RebuildDeviceTreeKeepingSelection(); });
     else if (request == kTreeRequest) Guarded(steps, [&] { steps.RebuildDeviceTree(); });
 
     // "Speichern" is offered while a device's data set has changes; without a device there is nothing to save.

@@ -20,6 +20,9 @@ public:
     virtual ~ActionTimerSteps() = default;
     virtual void LoadRequestedDataSet() = 0;          // action request 1
     virtual void RebuildDeviceTree() = 0;             // action request 2
+    // Action request 2 asked by a catalogue rule that changed the hardware: the device is decoded again
+    // and the tree rebuilt with the same node selected.
+    virtual void RebuildDeviceTreeKeepingSelection() = 0;
     virtual bool SaveEnabled() const = 0;             // what "Speichern" shows now
     virtual void ShowSaveState(bool enabled) = 0;     // "Speichern" and its button, then the caption
     virtual void BuildPage() = 0;                     // the page of CurrentPage
@@ -29,7 +32,7 @@ public:
 };
 
 // Runs one tick. `actionRequest` is taken and reset to kNoAction; a tree rebuild that a catalogue rule asked
-// for through the workspace counts as request 2 when nothing else is pending. A range error ends only the
+// for through the workspace counts as request 2 when nothing else is pending, and keeps the selection. A range error ends only the
 // step it happened in and reaches the user through ShowRangeError; the data set stays as it is and the
 // later steps still run.
 void ActionTimerTick(int& actionRequest, ActionTimerSteps& steps);

@@ -336,12 +336,14 @@ void RedecodeKeepSelection() {
     const int selected = ws.Tree.selected;
     const int record = selected >= 0 ? ws.Tree.nodes[selected].record : -1;
     const bool menuNode = selected >= 0 && ws.Tree.nodes[selected].level > 0;
+    const uint8_t position = record >= 0 ? ws.Tree.records[record].position : 0;
     ws.Device.Origin = kOriginTool;
     DecodeDevice(false);
     BuildDeviceTree();
     if (record < 0) return;
+    // The record now belongs to another component when the selected module lost its menu.
     const int found = FindNode(-1, record, menuNode);
-    if (found >= 0) DeviceTreeChange(found);
+    if (found >= 0 && ws.Tree.records[record].position == position) DeviceTreeChange(found);
 }
 
 std::vector<int> NodesInOrder() {

@@ -374,7 +374,7 @@ void TZandorForm::SpracheVtrClick(QAction* item) {
     UseToolkitLanguage(Ws().UiLanguage);
     Relabel();
     ShowDeviceDescription();
-    RebuildDeviceTree(true);
+    RebuildDeviceTreeKeepingPath();
 }
 
 void TZandorForm::Relabel() {

@@ -172,8 +172,10 @@ private:
     // selection forwarded to the tree, whose answer decides the page shown. A range error while building
     // is shown to the user; the data set stays as it is.
     void RebuildDeviceTree() override;
-    // keepSelection: the node at the same path is selected again (after a language switch).
-    void RebuildDeviceTree(bool keepSelection);
+    void RebuildDeviceTreeKeepingSelection() override;
+    void RebuildDeviceTreeKeepingPath();
+    // Runs a rebuild of the tree model and fills the view from it.
+    void ShowRebuiltTree(void (*rebuild)());
     // keepExpanded: after a partial rebuild the branches the user had opened stay open.
     void FillDeviceTree(bool keepExpanded = false);
     // The selected node took a new title from a text row of its page.

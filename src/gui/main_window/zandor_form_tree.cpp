@@ -6,6 +6,7 @@
 #include <set>
 #include <utility>
 
+#include "core/main_window/language_switch.h"
 #include "core/range_error.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
@@ -29,15 +30,20 @@ void AddNode(const DeviceTreeState& tree, int node, QTreeWidgetItem* item) {
 }
 }  // namespace
 
-void TZandorForm::RebuildDeviceTree() { RebuildDeviceTree(false); }
+void TZandorForm::RebuildDeviceTree() {
+    ShowRebuiltTree([] { BuildDeviceTree(); });
+}
 
-void TZandorForm::RebuildDeviceTree(bool keepSelection) {
+// A rule changed the hardware: the device is decoded again and the same node stays selected.
+void TZandorForm::RebuildDeviceTreeKeepingSelection() { ShowRebuiltTree(RedecodeKeepSelection); }
+
+// A language switch: the node at the same place stays selected.
+void TZandorForm::RebuildDeviceTreeKeepingPath() { ShowRebuiltTree(RebuildTreeKeepingPath); }
+
+void TZandorForm::ShowRebuiltTree(void (*rebuild)()) {
     ShowCommandStates();
-    const int before = Ws().Tree.selected;
-    const std::string path = keepSelection && before >= 0 ? NodePath(before) : std::string();
     try {
-        BuildDeviceTree();
-        if (const int again = path.empty() ? -1 : NodeAtPath(path); again >= 0) DeviceTreeChange(again);
+        rebuild();
     } catch (const RangeError& error) {
         // The nodes added before the error stay usable, as after an unknown module.
         FillDeviceTree();

@@ -133,6 +133,9 @@ TEST_F(ConfiguratorTest, IModuleBeforeVersionNine) {
     EXPECT_EQ(c.device().Slot[0].Code, 150);
     EXPECT_EQ(c.device().Slot[1].Code, 25);
     EXPECT_EQ(c.device().IModule.SlotMask, 3);
+    // Each channel has an identity record and a parameter block of its own.
+    EXPECT_NE(c.device().Slot[0].RecIndex, c.device().Slot[1].RecIndex);
+    EXPECT_EQ(c.device().Slot[0].HwId, 108);
     ExpectConsistent(c);
 }
 

@@ -21,6 +21,7 @@ public:
 
     void LoadRequestedDataSet() override { Run("load"); }
     void RebuildDeviceTree() override { Run("tree"); }
+    void RebuildDeviceTreeKeepingSelection() override { Run("tree kept"); }
     bool SaveEnabled() const override { return saveEnabled; }
     void ShowSaveState(bool enabled) override {
         saveEnabled = enabled;
@@ -49,7 +50,7 @@ TEST(ActionTimer, OneTickRunsItsStepsInTheirFixedOrder) {
         {"nothing pending", kNoAction, false, false, false, false, false, "", {}},
         {"load, then save state, then page", kLoadRequest, false, true, false, true, true, "",
          {"load", "save on", "build"}},
-        {"tree asked by a rule", kNoAction, true, false, true, false, true, "", {"tree", "save off", "clear"}},
+        {"tree asked by a rule", kNoAction, true, false, true, false, true, "", {"tree kept", "save off", "clear"}},
         {"a load goes before a rule's tree", kLoadRequest, true, false, false, false, false, "", {"load"}},
         {"tree request", kTreeRequest, false, false, false, false, true, "", {"tree", "clear"}},
         {"range error in the tree", kTreeRequest, false, true, false, true, false, "tree",

@@ -1,0 +1,106 @@
+#pragma once
+// A device with a digital-sensor carrier in slot [I] whose sensor is of a given module type, its slot
+// initialised with the family's factory defaults as REFRESH leaves it; helpers to walk its branch and open
+// its pages through the tree and page models.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/catalogue/codec.h"
+#include "core/catalogue/menu_tables.h"
+#include "core/catalogue/slot_init.h"
+#include "core/configurator/configurator.h"
+#include "core/device/decode.h"
+#include "core/page/formpage.h"
+#include "core/page/page_edit.h"
+#include "core/tree/device_tree.h"
+#include "core/workspace.h"
+
+namespace tessalin::test {
+
+class DigitalSensorFixture : public ::testing::Test {
+protected:
+    void SetUp() override { ResetWorkspace(); }
+    void TearDown() override { ResetWorkspace(); }
+
+    // Software 9 with the given options.
+    static void MakeDevice(int type, const std::vector<std::string>& options = {}) {
+        ResetWorkspace();
+        configurator::Configurator config;
+        ASSERT_TRUE(config.addCode(2).ok);
+        config.setVersion('9');
+        for (const std::string& key : options) ASSERT_TRUE(config.setOption(key, true).ok) << key;
+        ASSERT_TRUE(config.addCode(1).ok);
+        ASSERT_TRUE(config.addCode(27).ok);
+        config.commit();
+        SetSlotModuleType(0, type);
+        InitialiseSlot(Ws().Device.Slot[0].RecIndex, type);
+        Redecode();
+        ASSERT_EQ(Ws().Device.Slot[0].Code, type);
+    }
+
+    static void Redecode() {
+        Ws().Device.Origin = kOriginTool;
+        DecodeDevice(false);
+        Ws().DeviceLanguage = 1;
+        Ws().UiLanguage = 1;
+        ASSERT_TRUE(BuildDeviceTree());
+    }
+
+    static MenuTable Menu() { return *MenuTableOf(Ws().Device.Slot[0].Code); }
+
+    // The menu entries of slot [I] shown as nodes.
+    static std::set<int> VisibleEntries() {
+        const MenuTable menu = Menu();
+        std::set<int> shown;
+        for (int node : NodesInOrder()) {
+            const TreeNode& n = Ws().Tree.nodes[node];
+            if (n.level == 0 || n.record < 0) continue;
+            const TTabPtrRec& rec = Ws().Tree.records[n.record];
+            if (rec.position == kPosSlot1) shown.insert(static_cast<int>(rec.entry - menu.entries));
+        }
+        return shown;
+    }
+
+    // Opens the page of menu entry `index` of slot [I] through its node.
+    static PageModel OpenPage(int index) {
+        const MenuTable menu = Menu();
+        for (int node : NodesInOrder()) {
+            const TreeNode& n = Ws().Tree.nodes[node];
+            if (n.level > 0 && n.record >= 0 && Ws().Tree.records[n.record].entry == menu.entries + index) {
+                DeviceTreeChange(node);
+                return BuildFormpage();
+            }
+        }
+        ADD_FAILURE() << "menu entry " << index << " is not in the tree";
+        return {};
+    }
+
+    static std::vector<int> ShownRows(const PageModel& page) {
+        std::vector<int> rows;
+        for (const PageRow& row : page.rows) rows.push_back(row.row);
+        return rows;
+    }
+
+    static void Choose(PageModel& page, int row, int code) {
+        const PageRow* r = page.find(row);
+        ASSERT_NE(r, nullptr) << "row " << row;
+        for (std::size_t i = 0; i < r->items.size(); ++i)
+            if (r->items[i].code == code) {
+                CommitChoice(page, row, static_cast<int>(i));
+                return;
+            }
+        FAIL() << "row " << row << " offers no code " << code;
+    }
+
+};
+
+// The place of a value of slot [I] that the page of set A or B shows.
+inline long long Place(Section section, uint16_t offset, bool setB = false) {
+    return ParamOffset(At(section, offset), Ws().Device.Slot[0].RecIndex, setB);
+}
+
+}  // namespace tessalin::test
