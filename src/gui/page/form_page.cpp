@@ -363,12 +363,10 @@ void FormPage::ShowRowLabels() {
         if (shown == nullptr) continue;
         if (label->objectName() == role::kNameLabel) {
             ShowNameLabel(label, QString::fromStdString(shown->label));
-            continue;
-        } else if (label->objectName() == role::kValueLabel)
+        } else if (label->objectName() == role::kValueLabel) {
             label->setText(QString::fromStdString(shown->valueLabel));
-        else
-            continue;
-        label->adjustSize();
+            label->adjustSize();
+        }
     }
 }
 

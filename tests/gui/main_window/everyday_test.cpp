@@ -2,6 +2,7 @@
 // file the user did not choose nor a data set without a device, leaving fields unchanged changes
 // nothing, the page survives a refused load and a language switch, and the keyboard reaches everything.
 #include <QAction>
+#include <QLabel>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
@@ -22,6 +23,8 @@
 #include "gui/main_window/load_form.h"
 #include "gui/main_window/toolkit_language.h"
 #include "gui/page/form_page.h"
+#include "gui/page/number_edit.h"
+#include "gui/page/page_controls.h"
 #include "main_window_fixture.h"
 #include "support/image_builder.h"
 
@@ -197,6 +200,50 @@ TEST_F(EverydayTest, ALanguageSwitchKeepsTheSelectedNodeAndItsPage) {
     EXPECT_FALSE(PageEdits().isEmpty());
 }
 
+TEST_F(EverydayTest, CommandsWithoutADeviceAreDisabledUntilOneIsLoaded) {
+    Start();
+    const char* actions[] = {"Datei_SaveAs", "Drucken1", "ExportPDF", "ExportExcel1"};
+    const char* buttons[] = {"PrintButton", "ToolButton1", "ToolButton2", "BankButton"};
+    for (const char* name : actions) EXPECT_FALSE(Find<QAction>(name)->isEnabled()) << name;
+    for (const char* name : buttons) EXPECT_FALSE(Find<QToolButton>(name)->isEnabled()) << name;
+    Open(WriteSet("ph", PhSet()));
+    for (const char* name : actions) EXPECT_TRUE(Find<QAction>(name)->isEnabled()) << name;
+    for (const char* name : buttons) EXPECT_TRUE(Find<QToolButton>(name)->isEnabled()) << name;
+    Find<QAction>("Neu1")->trigger();
+    for (const char* name : actions) EXPECT_FALSE(Find<QAction>(name)->isEnabled()) << name;
+}
+
+TEST_F(EverydayTest, TooltipsTellWhatTheWindowCutsOrRefuses) {
+    Start();
+    const QString front = WriteSet("ph", PhSet());
+    Open(front);
+    EXPECT_EQ(Find<QAction>("N1Dateialt1")->toolTip(), front);  // the caption shows the file name only
+
+    // Name labels wider than their column carry their full text; the others none.
+    int cut = 0;
+    for (const int node : NodesInOrder()) {
+        if (Ws().Tree.nodes[node].level == 0) continue;
+        DeviceTreeChange(node);
+        form_->AktionsTimerTimer();
+        for (QLabel* label : form_->Page().Formpage->findChildren<QLabel*>(role::kNameLabel)) {
+            EXPECT_EQ(label->toolTip(), label->width() > 150 ? label->text() : QString()) << label->text().toStdString();
+            cut += label->width() > 150 ? 1 : 0;
+        }
+    }
+    EXPECT_GT(cut, 0);
+
+    // A red number says why.
+    ShowPage("Kalibrierdaten");
+    const auto numbers = form_->Page().Formpage->findChildren<NumberEdit*>();
+    ASSERT_FALSE(numbers.isEmpty());
+    NumberEdit* number = numbers.front();
+    QTest::keyClick(number, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(number, "12a");
+    EXPECT_EQ(number->toolTip(), "Keine Zahl");
+    QTest::keyClick(number, Qt::Key_Backspace);
+    EXPECT_EQ(number->toolTip(), "");
+}
+
 // Shown windows with real focus: Tab, Shift+Tab, F6 and the shortcuts as the user presses them.
 class KeyboardTest : public EverydayTest {
 protected:
@@ -215,20 +262,27 @@ protected:
     }
 };
 
-TEST_F(KeyboardTest, TabbingThroughAPageChangesNothing) {
+// Every page of a pH module, tabbed through from the tree to its last control.
+TEST_F(KeyboardTest, TabbingThroughThePagesChangesNothing) {
     Start();
     Open(WriteSet("ph", PhSet()));
     ShowWindow();
-    ShowPage("Kalibrierdaten");
-    const std::string front = Ws().FrontFileName;
     const ParImageBuffer before = Ws().ParImage;
-
-    Find<QTreeWidget>("DeviceTree")->setFocus();
-    Press(Qt::Key_Tab);
-    ASSERT_TRUE(FocusOnPage());
-    for (int step = 0; step < 40 && FocusOnPage(); ++step) Press(Qt::Key_Tab);
+    auto* tree = Find<QTreeWidget>("DeviceTree");
+    int pages = 0;
+    for (const int node : NodesInOrder()) {
+        if (Ws().Tree.nodes[node].level == 0) continue;
+        DeviceTreeChange(node);
+        form_->AktionsTimerTimer();
+        tree->setFocus();
+        Press(Qt::Key_Tab);
+        if (!FocusOnPage()) continue;  // a page without controls
+        ++pages;
+        for (int step = 0; step < 100 && FocusOnPage(); ++step) Press(Qt::Key_Tab);
+    }
     form_->AktionsTimerTimer();
 
+    EXPECT_GT(pages, 3);
     EXPECT_FALSE(Ws().Modified);
     EXPECT_FALSE(Find<QAction>("Datei_Save")->isEnabled());
     EXPECT_TRUE(Ws().ParImage == before);
