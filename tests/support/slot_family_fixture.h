@@ -18,6 +18,7 @@
 #include "core/page/page_edit.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
+#include "support/page_rows.h"
 
 namespace tessalin::test {
 
@@ -116,34 +117,10 @@ protected:
         return {};
     }
 
-    static std::vector<int> ShownRows(const PageModel& page) {
-        std::vector<int> rows;
-        for (const PageRow& row : page.rows) rows.push_back(row.row);
-        return rows;
-    }
-
-    static std::vector<int> ItemCodes(const PageModel& page, int row) {
-        std::vector<int> codes;
-        if (const PageRow* r = page.find(row))
-            for (const ChoiceItem& item : r->items) codes.push_back(item.code);
-        return codes;
-    }
-
     static bool Enabled(const PageModel& page, int row) {
         const PageRow* r = page.find(row);
         EXPECT_NE(r, nullptr) << "row " << row;
         return r != nullptr && r->enabled;
-    }
-
-    // Selects the item with `code` in a list row.
-    static FollowUp Choose(PageModel& page, int row, int code) {
-        const PageRow* r = page.find(row);
-        EXPECT_NE(r, nullptr) << "row " << row;
-        if (r == nullptr) return {};
-        for (std::size_t i = 0; i < r->items.size(); ++i)
-            if (r->items[i].code == code) return CommitChoice(page, row, static_cast<int>(i));
-        ADD_FAILURE() << "row " << row << " offers no code " << code;
-        return {};
     }
 
 private:

@@ -4,13 +4,17 @@
 #include <array>
 #include <map>
 
+#include "core/catalogue/par_base.h"
 #include "core/catalogue/par_cond.h"
 #include "core/catalogue/par_condi.h"
 #include "core/catalogue/par_digorp.h"
 #include "core/catalogue/par_digph.h"
+#include "core/catalogue/par_fieldbus.h"
+#include "core/catalogue/par_out.h"
 #include "core/catalogue/par_oxy.h"
 #include "core/catalogue/par_oxy_sensors.h"
 #include "core/catalogue/par_ph.h"
+#include "core/catalogue/par_pid.h"
 #include "core/catalogue/par_radio.h"
 #include "core/purgon/purgon.h"
 
@@ -26,7 +30,7 @@ constexpr MenuTable Empty(std::string_view name) { return MenuTable{name, kNoEnt
 
 // One accessor per family menu. A family's catalogue file declares its table and end index; its accessor
 // then returns {name, table, end}.
-MenuTable BaseMenu() { return Empty("MenuBase"); }
+MenuTable BaseMenu() { return MenuTable{"MenuBase", MenuBase, kMenuBaseEnd}; }
 MenuTable FrontMenu() { return Empty("MenuFront"); }
 MenuTable RadioMenu() { return MenuTable{"MenuRadio", MenuRadio, kMenuRadioEnd}; }
 MenuTable PhMenu() { return MenuTable{"MenuPH", MenuPH, kMenuPHEnd}; }
@@ -42,10 +46,10 @@ MenuTable SensorCondIMenu() { return MenuTable{"MenuSensorCondI", MenuSensorCond
 MenuTable OxyMenu() { return MenuTable{"MenuOxy", MenuOxy, kMenuOxyEnd}; }
 MenuTable DigOxyMenu() { return MenuTable{"MenuDigOxy", MenuDigOxy, kMenuDigOxyEnd}; }
 MenuTable OptOxyMenu() { return MenuTable{"MenuOptOxy", MenuOptOxy, kMenuOptOxyEnd}; }
-MenuTable OutMenu() { return Empty("MenuOut"); }
-MenuTable PidMenu() { return Empty("MenuPID"); }
-MenuTable PaMenu() { return Empty("MenuPA"); }
-MenuTable FfMenu() { return Empty("MenuFF"); }
+MenuTable OutMenu() { return MenuTable{"MenuOut", MenuOut, kMenuOutEnd}; }
+MenuTable PidMenu() { return MenuTable{"MenuPID", MenuPID, kMenuPIDEnd}; }
+MenuTable PaMenu() { return MenuTable{"MenuPA", MenuPA, kMenuPAEnd}; }
+MenuTable FfMenu() { return MenuTable{"MenuFF", MenuFF, kMenuFFEnd}; }
 MenuTable ProbeMenuTable() { return MenuTable{"MenuProbe", MenuProbe, kMenuProbeEnd}; }
 MenuTable CalcPhMenu() { return Empty("MenuCalcPH"); }
 MenuTable CalcCondMenu() { return Empty("MenuCalcCond"); }

@@ -18,11 +18,12 @@
 
 namespace tessalin {
 
-// The lists a variable may be chosen in (class mask bits). Bits 0x01, 0x08, 0x10 and 0x20 are carried
-// in the rows as they stand.
-inline constexpr uint32_t kPvDisplay = 0x02;   // primary display values
-inline constexpr uint32_t kPvOutput = 0x04;    // outputs, contacts, recorders and controllers
-inline constexpr uint32_t kPvFieldbus = 0x40;  // fieldbus analog inputs
+// The lists a variable may be chosen in (class mask bits). Bits 0x01, 0x08 and 0x20 are carried in the
+// rows as they stand.
+inline constexpr uint32_t kPvDisplay = 0x02;     // primary display values
+inline constexpr uint32_t kPvOutput = 0x04;      // outputs, contacts, recorders and controllers
+inline constexpr uint32_t kPvController = 0x10;  // control variables of the controller module
+inline constexpr uint32_t kPvFieldbus = 0x40;    // fieldbus analog inputs
 // In a list request: put the "Off" item (code 0) first.
 inline constexpr uint32_t kPvWithOff = 0x10000;
 

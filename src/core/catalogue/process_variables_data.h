@@ -113,7 +113,8 @@ struct RowLayout {
 };
 
 using C = PvCondition;
-inline constexpr uint32_t kMeasured = kPvDisplay | kPvOutput | kPvFieldbus;  // a measured value
+// A measured value: shown, put out, controlled and sent over the bus.
+inline constexpr uint32_t kMeasured = kPvDisplay | kPvOutput | kPvController | kPvFieldbus;
 inline constexpr uint32_t kDisplayOutput = kPvDisplay | kPvOutput;
 inline constexpr uint32_t kDisplayOnly = kPvDisplay;                      // diagnostics and settings
 

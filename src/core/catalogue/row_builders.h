@@ -53,8 +53,8 @@ constexpr Row Heading(const TextRecord& texts) {
                         .texts = &texts}};
 }
 
-constexpr Row HandlerHeading(Handler handler, const TextRecord* texts) {
-    return {TParamEntry{.arg = kNoPicture, .flags = kPfHeadingFromHandler, .kind = kKindHeading,
+constexpr Row HandlerHeading(Handler handler, const TextRecord* texts, int32_t picture = kNoPicture) {
+    return {TParamEntry{.arg = picture, .flags = kPfHeadingFromHandler, .kind = kKindHeading,
                         .handler = handler, .texts = texts}};
 }
 
@@ -71,6 +71,15 @@ constexpr Row List(Location at, int value, uint32_t flags, Handler handler, cons
     return {TParamEntry{.location = at, .flags = flags | itemFlag | kPfUInt8, .kind = kKindChoice,
                         .handler = handler, .texts = &texts, .itemConditions = items.empty() ? nullptr : items.data()},
             true, static_cast<double>(value)};
+}
+
+// A choice among the process variables of the device: the handler supplies the list (the default handler
+// lists the variables whose class mask shares a bit with `classMask`; with kPvWithOff "Off" comes first).
+constexpr Row Variables(Location at, uint32_t classMask, uint32_t flags, Handler handler, const TextRecord& texts,
+                        int value = 0) {
+    Row row = List(at, value, flags | kPfListFromHandler, handler, texts);
+    row.entry.arg = static_cast<int32_t>(classMask);
+    return row;
 }
 
 constexpr Row Number(Location at, uint32_t encoding, double value, uint8_t valueType, Limits limits,

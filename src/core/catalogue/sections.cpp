@@ -3,12 +3,16 @@
 #include <array>
 #include <vector>
 
+#include "core/catalogue/par_base.h"
 #include "core/catalogue/par_cond.h"
 #include "core/catalogue/par_condi.h"
 #include "core/catalogue/par_digorp.h"
+#include "core/catalogue/par_fieldbus.h"
+#include "core/catalogue/par_out.h"
 #include "core/catalogue/par_oxy.h"
 #include "core/catalogue/par_oxy_sensors.h"
 #include "core/catalogue/par_ph.h"
+#include "core/catalogue/par_pid.h"
 #include "core/purgon/purgon.h"
 #include "core/range_error.h"
 
@@ -128,6 +132,12 @@ std::span<const uint8_t> DefaultRecord(Section section) {
     static const std::vector<uint8_t> zeros(4096, 0);
     switch (section) {
         case Section::BUF_FIX: return bufFix;
+        case Section::SYS_SET: return BaseSysSetDefaults();
+        case Section::SYS_FIX: return BaseSysFixDefaults();
+        case Section::OUT_SET: return OutSetDefaultRecord();
+        case Section::PID_SET: return PidSetDefaultRecord();
+        case Section::COM_SET: return ComSetDefaultRecord();
+        case Section::COM_FIX: return ComFixDefaultRecord();
         case Section::PH_SET: return PhSetDefaultRecord();
         case Section::PH_FIX: return PhFixDefaultRecord();
         case Section::ORP_SET: return OrpSetDefaultRecord();

@@ -36,6 +36,13 @@ bool Heading(int event, TEvParRec& rec, int lines, Text text) {
 }
 // A heading of two lines, each a device text in the device language.
 bool TwoLineHeading(int event, TEvParRec& rec, const TextRecord& first, const TextRecord& second);
+// The choice list (event 8) that `makeList()` puts together.
+template <typename MakeList>
+bool ChoiceList(int event, TEvParRec& rec, MakeList makeList) {
+    if (event != kEvChoiceList) return DefaultHandler(event, rec);
+    rec.text = makeList();
+    return true;
+}
 // Runs `rule` after the row's value was committed.
 template <typename Rule>
 bool OnCommit(int event, TEvParRec& rec, Rule rule) {

@@ -30,6 +30,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace tessalin {
+class TParamTreeview;
 struct CommandResult;
 struct SaveContext;
 }  // namespace tessalin
@@ -40,6 +41,7 @@ class FormPage;
 
 class TCardForm;
 class TChildForm;
+class TKonfiguratorForm;
 class TLoadForm;
 class TZandorInfoForm;
 
@@ -187,6 +189,9 @@ private:
     void ShowTerminalPlan();
     void ShowDeviceDescription();
     void RunConfigurator();
+    // The description page's tree and the configurator window, made when first needed.
+    TParamTreeview* DescriptionTree();
+    TKonfiguratorForm& KonfiguratorForm();
 
     Prompter& prompter_;
     TZandorInfoForm& infoForm_;

@@ -7,35 +7,53 @@
 namespace tessalin::test {
 namespace {
 
+// The index path of the last top-level node of the tree, the Purgon controller's here (the units before
+// it have their own nodes).
+std::string LastTopLevelNode(const std::string& front, const std::string& purgon) {
+    const CliRun tree = RunCli({"tree", front, purgon});
+    std::string last;
+    std::size_t pos = 0;
+    while (pos < tree.out.size()) {
+        const std::size_t end = tree.out.find('\n', pos);
+        const std::string line = tree.out.substr(pos, end - pos);
+        if (line.find("(level 0,") != std::string::npos) last = line.substr(0, line.find('\t'));
+        if (end == std::string::npos) break;
+        pos = end + 1;
+    }
+    return last;
+}
+
 TEST(PressCommand, EditsStepsAndCopiesDaysOfAPurgonDataSet) {
     TempDir dir;
     const std::string front = dir.file("F.PAR"), purgon = dir.file("P.PAR");
     ASSERT_EQ(RunCli({"new", "-o", front, purgon, "--front", "2", "--base", "1", "--module", "4", "--purgon", "79"}).exitCode, 0);
+    const std::string p = LastTopLevelNode(front, purgon);
+    ASSERT_FALSE(p.empty());
 
-    // Program "Clean" (node 1/3/0), step row 3 = step 1: Edit, function "Wait duration" for 30 s.
-    CliRun run = RunCli({"press", front, purgon, "--node", "1/3/0", "--row", "3", "--button", "1", "--sub", "0=8",
+    // Program "Clean" (node P/3/0, P the controller's node), step row 3 = step 1: Edit, function "Wait duration" for 30 s.
+    CliRun run = RunCli({"press", front, purgon, "--node", p + "/3/0", "--row", "3", "--button", "1", "--sub", "0=8",
                          "--sub", "1=30", "--in-place"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("01: Wait duration   30 s"), std::string::npos) << run.out;
     // Insert before it.
-    run = RunCli({"press", front, purgon, "--node", "1/3/0", "--row", "3", "--button", "2", "--in-place", "--json"});
+    run = RunCli({"press", front, purgon, "--node", p + "/3/0", "--row", "3", "--button", "2", "--in-place", "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("\"label\":\"02: Wait duration   30 s\""), std::string::npos) << run.out;
 
     // Week program on, then Monday copied to Friday through the copy row of Monday (row 1).
-    ASSERT_EQ(RunCli({"set", front, purgon, "--node", "1/0", "--row", "3", "--value", "2", "--in-place"}).exitCode, 0);
-    run = RunCli({"press", front, purgon, "--node", "1/2/0", "--row", "0", "--button", "1", "--in-place"});
+    ASSERT_EQ(RunCli({"set", front, purgon, "--node", p + "/0", "--row", "3", "--value", "2", "--in-place"}).exitCode, 0);
+    run = RunCli({"press", front, purgon, "--node", p + "/2/0", "--row", "0", "--button", "1", "--in-place"});
     EXPECT_EQ(run.exitCode, 2) << "a choice row is no button row";
-    ASSERT_EQ(RunCli({"set", front, purgon, "--node", "1/2/0", "--row", "0", "--value", "2", "--in-place"}).exitCode, 0);
-    run = RunCli({"press", front, purgon, "--node", "1/2", "--row", "1", "--button", "1", "--with", "1=6", "--in-place"});
+    ASSERT_EQ(RunCli({"set", front, purgon, "--node", p + "/2/0", "--row", "0", "--value", "2", "--in-place"}).exitCode, 0);
+    run = RunCli({"press", front, purgon, "--node", p + "/2", "--row", "1", "--button", "1", "--with", "1=6", "--in-place"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    run = RunCli({"page", front, purgon, "--node", "1/2/4"});  // Friday
+    run = RunCli({"page", front, purgon, "--node", p + "/2/4"});  // Friday
     EXPECT_NE(run.out.find("01: Program: Cal 2point"), std::string::npos) << run.out;
     EXPECT_EQ(RunCli({"check", front, purgon}).exitCode, 0);
 
     // Errors: no such button; a --sub for a button without sub-page.
-    EXPECT_EQ(RunCli({"press", front, purgon, "--node", "1/3/0", "--row", "3", "--button", "7", "--in-place"}).exitCode, 2);
-    EXPECT_EQ(RunCli({"press", front, purgon, "--node", "1/3/0", "--row", "3", "--button", "3", "--sub", "0=8",
+    EXPECT_EQ(RunCli({"press", front, purgon, "--node", p + "/3/0", "--row", "3", "--button", "7", "--in-place"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"press", front, purgon, "--node", p + "/3/0", "--row", "3", "--button", "3", "--sub", "0=8",
                       "--in-place"}).exitCode, 2);
 }
 

@@ -20,6 +20,22 @@ protected:
     }
     void TearDown() override { ResetWorkspace(); }
 
+    // The index path of slot [I]'s top-level node (the units before it have their own nodes).
+    std::string SlotNode() const {
+        const CliRun tree = RunCli({"tree", front_});
+        std::size_t pos = 0;
+        while (pos < tree.out.size()) {
+            const std::size_t end = tree.out.find('\n', pos);
+            const std::string line = tree.out.substr(pos, end - pos);
+            if (line.find("(level 0,") != std::string::npos && line.find("position 4,") != std::string::npos)
+                return line.substr(0, line.find('\t'));
+            if (end == std::string::npos) break;
+            pos = end + 1;
+        }
+        ADD_FAILURE() << "no node of slot [I] in\n" << tree.out;
+        return "";
+    }
+
     // The first slot's module type in a saved data set.
     static int SlotModule(const std::string& front) {
         ResetWorkspace();
@@ -34,7 +50,7 @@ protected:
 TEST_F(OpModeSetCli, RefreshAppliesTheChosenVariableAndSaves) {
     const std::string out = dir_.file("out.par");
     const CliRun run =
-        RunCli({"press", front_, "--node", "0/0", "--with", "4=ORP", "--row", "14", "--button", "1", "-o", out});
+        RunCli({"press", front_, "--node", SlotNode() + "/0", "--with", "4=ORP", "--row", "14", "--button", "1", "-o", out});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("Variable  ORP"), std::string::npos) << run.out;
     EXPECT_EQ(SlotModule(out), 174);
@@ -46,7 +62,7 @@ TEST_F(OpModeSetCli, RefreshAppliesTheChosenVariableAndSaves) {
 
 TEST_F(OpModeSetCli, RefreshWithoutAChangeKeepsTheSensor) {
     const std::string out = dir_.file("out.par");
-    const CliRun same = RunCli({"press", front_, "--node", "0/0", "--row", "14", "--button", "1", "-o", out});
+    const CliRun same = RunCli({"press", front_, "--node", SlotNode() + "/0", "--row", "14", "--button", "1", "-o", out});
     ASSERT_EQ(same.exitCode, 0) << same.err;
     EXPECT_EQ(SlotModule(out), 170);
 }

@@ -1,0 +1,101 @@
+#pragma once
+// A device made through the configurator (every component with its factory defaults) and installed as the
+// program's, with helpers that walk a component's branch of the device tree and open its pages through the
+// tree and page models, as a user would.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/catalogue/menu_tables.h"
+#include "core/catalogue/sections.h"
+#include "core/configurator/configurator.h"
+#include "core/page/formpage.h"
+#include "core/page/page_edit.h"
+#include "core/tree/device_tree.h"
+#include "core/workspace.h"
+#include "support/page_rows.h"
+
+namespace tessalin::test {
+
+struct DeviceSpec {
+    char major = '9';
+    char minor = '0';
+    int front = 2;
+    int base = 1;
+    std::vector<int> modules{};          // in slot order [I], [II], [III]
+    std::vector<std::string> options{};  // option keys ("optSKLE")
+};
+
+class CatalogueDeviceTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetWorkspace(); }
+    void TearDown() override { ResetWorkspace(); }
+
+    static void MakeDevice(const DeviceSpec& spec) {
+        ResetWorkspace();
+        configurator::Configurator config;
+        ASSERT_TRUE(config.addCode(spec.front).ok);
+        config.setVersion(spec.major);
+        ASSERT_TRUE(config.addCode(spec.base).ok);
+        for (int code : spec.modules) ASSERT_TRUE(config.addCode(code).ok) << "module " << code;
+        for (const std::string& key : spec.options) ASSERT_TRUE(config.setOption(key, true).ok) << key;
+        config.commit();
+        Ws().ParImage.setU8(4, static_cast<uint8_t>(spec.minor));
+        Ws().Device.Front.SwMinor = spec.minor;
+    }
+
+    // The slot number under which the values of the component at a position lie (255: base and front).
+    static uint8_t SlotOf(int position) {
+        return position >= kPosSlot1 && position <= kPosSlot3 ? Ws().Device.Slot[position - kPosSlot1].RecIndex
+                                                              : 255;
+    }
+
+    // ---- image access for the component at a position, in set A or set B
+    static long long Offset(int position, Location at, bool setB = false) {
+        return ParamOffset(at, SlotOf(position), setB);
+    }
+    static int Byte(int position, Location at, bool setB = false) {
+        return Ws().ParImage.u8(Offset(position, at, setB));
+    }
+    // Writes a byte in both sets (sections kept once are written once).
+    static void SetByte(int position, Location at, uint8_t value) {
+        Ws().ParImage.setU8(Offset(position, at), value);
+        if (SectionPerSet(at.section)) Ws().ParImage.setU8(Offset(position, at, true), value);
+    }
+
+    // ---- tree: the entries of `menu` shown as nodes of the component at a position
+    static std::set<int> VisibleEntries(const MenuTable& menu, int position) {
+        BuildDeviceTree();
+        std::set<int> shown;
+        for (int node : NodesInOrder()) {
+            const TreeNode& n = Ws().Tree.nodes[node];
+            if (n.record < 0 || n.level == 0) continue;  // component nodes
+            const TTabPtrRec& rec = Ws().Tree.records[n.record];
+            if (rec.position != position) continue;
+            if (rec.entry >= menu.entries && rec.entry < menu.entries + menu.end)
+                shown.insert(static_cast<int>(rec.entry - menu.entries));
+        }
+        return shown;
+    }
+
+    // ---- page: opens the page of `entry` of the component at a position through its tree node
+    static PageModel OpenPage(int position, const TMenuEntry& entry) {
+        BuildDeviceTree();
+        for (int node : NodesInOrder()) {
+            const TreeNode& n = Ws().Tree.nodes[node];
+            if (n.level == 0 || n.record < 0) continue;
+            const TTabPtrRec& rec = Ws().Tree.records[n.record];
+            if (rec.position == position && rec.entry == &entry) {
+                DeviceTreeChange(node);
+                return BuildFormpage();
+            }
+        }
+        ADD_FAILURE() << "the menu entry is not in the tree at position " << position;
+        return {};
+    }
+};
+
+}  // namespace tessalin::test
