@@ -31,31 +31,38 @@ long long ReadUpTo(int fd, uint8_t* out, std::size_t want) {
     return static_cast<long long>(got);
 }
 
-LoadResult Refused(int32_t code, const std::string& path, std::string reason = {}) {
-    return LoadResult{code, path, std::move(reason)};
+LoadResult Refused(int32_t code, const std::string& path, ImageKind kind, std::string reason = {}) {
+    LoadResult result{code, path, std::move(reason)};
+    result.failedKind = kind;
+    return result;
 }
 
 }  // namespace
 
 LoadResult ReadImageFile(const std::string& path, ImageKind kind, ParImageBuffer& image) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return Refused(kLoadCannotOpen, path, std::strerror(errno));
+    if (fd < 0) {
+        const int openErrno = errno;
+        LoadResult refused = Refused(kLoadCannotOpen, path, kind, std::strerror(openErrno));
+        refused.missing = openErrno == ENOENT;
+        return refused;
+    }
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         ::close(fd);
-        return Refused(kLoadCannotOpen, path, std::strerror(EISDIR));
+        return Refused(kLoadCannotOpen, path, kind, std::strerror(EISDIR));
     }
     uint8_t buffer[kFrontSize];  // large enough for either image
     const std::size_t size = ImageSizeOf(kind);
     const long long got = ReadUpTo(fd, buffer, size);
     const int readErrno = errno;
     ::close(fd);
-    if (got < 0) return Refused(kLoadCannotOpen, path, std::strerror(readErrno));
+    if (got < 0) return Refused(kLoadCannotOpen, path, kind, std::strerror(readErrno));
 
     const std::size_t bytesRead = static_cast<std::size_t>(got);
     image.writeBytes(ImageStart(kind), std::span<const uint8_t>(buffer, bytesRead));
     const int32_t code = CheckImage(image, kind, bytesRead);
-    return code == kLoadOk ? LoadResult{} : Refused(code, path);
+    return code == kLoadOk ? LoadResult{} : Refused(code, path, kind);
 }
 
 LoadResult LoadDataSet(const std::string& frontPath, const std::string& purgonPath) {

@@ -16,6 +16,8 @@ struct LoadResult {
     int32_t code = 0;          // the LoadError: 0 loaded, otherwise the first failed check
     std::string failedPath;    // the file that failed; empty on success
     std::string systemReason;  // the system's reason when a file could not be opened or read
+    ImageKind failedKind = ImageKind::Front;  // which image the failed file was to hold
+    bool missing = false;      // the file does not exist (code 4096)
 
     bool ok() const { return code == 0; }
 };

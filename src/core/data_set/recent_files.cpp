@@ -43,6 +43,12 @@ void PromoteRecentEntry(std::array<std::string, kRecentFileCount>& files, const 
     files[0] = entry;
 }
 
+void RemoveRecentEntry(std::array<std::string, kRecentFileCount>& files, std::size_t index) {
+    if (index >= files.size()) return;
+    for (std::size_t i = index; i + 1 < files.size(); ++i) files[i] = files[i + 1];
+    files.back().clear();
+}
+
 void UpdateRecentFiles() {
     Workspace& ws = Ws();
     PromoteRecentEntry(ws.RecentFiles, RecentEntry(ws.FrontFileName, ws.PurgonFileName));

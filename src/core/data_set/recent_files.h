@@ -30,6 +30,9 @@ std::string RecentCaption(const std::string& entry);
 // one out. The list never holds an entry twice. An empty entry changes nothing.
 void PromoteRecentEntry(std::array<std::string, kRecentFileCount>& files, const std::string& entry);
 
+// Takes entry `index` out of `files`; the later entries move up and the last one becomes empty.
+void RemoveRecentEntry(std::array<std::string, kRecentFileCount>& files, std::size_t index);
+
 // Moves the current data set (FrontFileName, PurgonFileName) to the top of the workspace's recent files.
 void UpdateRecentFiles();
 

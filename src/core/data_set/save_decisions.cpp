@@ -1,6 +1,9 @@
 #include "core/data_set/save_decisions.h"
 
+#include <filesystem>
+
 #include "core/data_set/card.h"
+#include "core/data_set/load_messages.h"
 #include "core/data_set/image_checks.h"
 #include "core/data_set/recent_files.h"
 #include "core/data_set/texts.h"
@@ -29,13 +32,14 @@ std::string CommandResult::message(int uiLanguage) const {
     switch (outcome) {
         case CommandOutcome::WriteFailed: return Tr(DataSetText::WriteFailed, uiLanguage) + write.describe();
         case CommandOutcome::LoadRefused:
-            return load.code == kLoadForeignVariant ? Tr(DataSetText::ForeignVariant, uiLanguage) : "";
+            return LoadRefusedMessage(load, uiLanguage);
         case CommandOutcome::NoCardDrive: return Tr(DataSetText::CardNoDrive, uiLanguage);
         case CommandOutcome::NoCardFile: return Tr(DataSetText::CardNoFile, uiLanguage);
         case CommandOutcome::CardFolderNotCreatable:
             return Tr(DataSetText::CardCannotCreateFolder, uiLanguage) + folder;
         case CommandOutcome::Done:
-        case CommandOutcome::Cancelled: return "";
+        case CommandOutcome::Cancelled:
+        case CommandOutcome::NothingToSave: return "";
     }
     return "";
 }
@@ -43,6 +47,27 @@ std::string CommandResult::message(int uiLanguage) const {
 bool PurgonAttached() {
     const TidPurgon& purgon = Ws().Device.Purgon;
     return purgon.TypeCode != 0 && purgon.SlotMask != 0;
+}
+
+bool HasDataSet() { return Ws().Device.Origin != kOriginNone; }
+
+std::string ProposedSaveAsName(const std::string& lastFolder) {
+    const Workspace& ws = Ws();
+    if (!ws.FrontFileName.empty()) return ws.FrontFileName;
+    if (lastFolder.empty()) return kCardFrontFile;
+    return (std::filesystem::path(lastFolder) / kCardFrontFile).string();
+}
+
+std::string ProposedPurgonSaveName(const std::string& frontPath) {
+    const Workspace& ws = Ws();
+    if (!ws.PurgonFileName.empty()) return ws.PurgonFileName;
+    const std::filesystem::path folder = std::filesystem::path(frontPath).parent_path();
+    return folder.empty() ? std::string(kCardPurgonFile) : (folder / kCardPurgonFile).string();
+}
+
+std::string WithFilterExtension(const std::string& path, SaveFilter filter) {
+    if (path.empty() || std::filesystem::path(path).has_extension()) return path;
+    return path + (filter == SaveFilter::ParameterSet ? ".set" : ".par");
 }
 
 bool QuerySaveChanges(SaveDialogs& dialogs, const SaveContext& context, CommandResult* saveResult) {
@@ -59,6 +84,7 @@ bool QuerySaveChanges(SaveDialogs& dialogs, const SaveContext& context, CommandR
 
 CommandResult SaveCommand(SaveDialogs& dialogs, const SaveContext& context) {
     Workspace& ws = Ws();
+    if (!HasDataSet()) return Outcome(CommandOutcome::NothingToSave);
     if (ws.FrontFileName.empty()) return SaveAsCommand(dialogs, context);
 
     std::string purgonPath;
@@ -75,8 +101,10 @@ CommandResult SaveCommand(SaveDialogs& dialogs, const SaveContext& context) {
 
 CommandResult SaveAsCommand(SaveDialogs& dialogs, const SaveContext& context) {
     Workspace& ws = Ws();
-    const auto front = dialogs.AskFrontSavePath(context.loadFormFront);
+    if (!HasDataSet()) return Outcome(CommandOutcome::NothingToSave);
+    auto front = dialogs.AskFrontSavePath(ProposedSaveAsName(context.lastFolder));
     if (!front) return Outcome(CommandOutcome::Cancelled);
+    front->path = WithFilterExtension(front->path, front->filter);
     const char variant = front->filter == SaveFilter::ParameterSet ? 'P' : 'B';
 
     std::string purgonPath;
@@ -84,8 +112,7 @@ CommandResult SaveAsCommand(SaveDialogs& dialogs, const SaveContext& context) {
     if (device.Purgon.TypeCode == 0 || variant == 'P') {
         ws.PurgonSaveName.clear();
     } else if (device.Purgon.SlotMask != 0 || CarriesPurgon(device.Slot[1].Code) || CarriesPurgon(device.Slot[2].Code)) {
-        const auto chosen =
-            dialogs.AskPurgonSavePath(context.loadFormPurgon.empty() ? kCardPurgonFile : context.loadFormPurgon);
+        const auto chosen = dialogs.AskPurgonSavePath(ProposedPurgonSaveName(front->path));
         if (!chosen) return Outcome(CommandOutcome::Cancelled);
         purgonPath = ws.PurgonSaveName = *chosen;
     }

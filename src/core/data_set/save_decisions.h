@@ -36,14 +36,14 @@ public:
 
 // What the commands need from the main window besides the workspace.
 struct SaveContext {
-    std::string loadFormFront = "BACKUP01.PAR";  // FRONT field of the load dialog
-    std::string loadFormPurgon;                  // Purgon field of the load dialog
-    bool noSaveQuestion = false;                 // the expert setting that skips the save question
+    std::string lastFolder;        // where the user last opened or saved a data set; empty: the working folder
+    bool noSaveQuestion = false;   // the expert setting that skips the save question
 };
 
 enum class CommandOutcome {
     Done,                    // written, or loaded
     Cancelled,               // the user stopped the command; nothing was written or loaded
+    NothingToSave,           // there is no device: nothing is written
     WriteFailed,             // see `write`; the old files are untouched and Modified is set
     LoadRefused,             // see `load`; the current data set is unchanged
     NoCardDrive,             // no memory card drive chosen
@@ -65,11 +65,28 @@ struct CommandResult {
 // True when the Purgon controller is attached: it has a type code and a carrying slot.
 bool PurgonAttached();
 
+// True when there is a device to save: loaded from files or made in the tool. After "Neu" and at start
+// there is none, and the save commands are not offered.
+bool HasDataSet();
+
+// The name "Speichern unter..." proposes: the current data set's FRONT file, or "BACKUP01.PAR" in
+// `lastFolder` when the data set has none, so that confirming the dialog never overwrites a file the user
+// did not open.
+std::string ProposedSaveAsName(const std::string& lastFolder);
+// The Purgon file proposed beside a FRONT file being saved: the data set's own Purgon file, or
+// "BACKUP02.PAR" in the FRONT file's folder.
+std::string ProposedPurgonSaveName(const std::string& frontPath);
+
+// A chosen name without an extension takes the one of the chosen filter: ".set" for a parameter set,
+// ".par" for a configuration.
+std::string WithFilterExtension(const std::string& path, SaveFilter filter);
+
 // Asked before anything replaces the current data set: true to go on. A data set whose saving fails or
 // is cancelled is not given up. The outcome of a save made here goes to *saveResult when given.
 bool QuerySaveChanges(SaveDialogs& dialogs, const SaveContext& context, CommandResult* saveResult = nullptr);
 
 // "Speichern": writes to the current files; a data set without a FRONT file name is saved as new.
+// Without a device nothing is written (NothingToSave).
 CommandResult SaveCommand(SaveDialogs& dialogs, const SaveContext& context);
 
 // "Speichern unter...": the chosen filter decides the variant byte ('P' parameter set, else 'B'); a

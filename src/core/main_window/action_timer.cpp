@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/data_set/save_decisions.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 
@@ -41,7 +42,9 @@ void ActionTimerTick(int& actionRequest, ActionTimerSteps& steps) {
     else if (byRule) Guarded(steps, [&] { steps.RebuildDeviceTreeKeepingSelection(); });
     else if (request == kTreeRequest) Guarded(steps, [&] { steps.RebuildDeviceTree(); });
 
-    if (steps.SaveEnabled() != ws.Modified) steps.ShowSaveState(ws.Modified);
+    // "Speichern" is offered while a device's data set has changes; without a device there is nothing to save.
+    const bool saveOffered = ws.Modified && HasDataSet();
+    if (steps.SaveEnabled() != saveOffered) steps.ShowSaveState(saveOffered);
 
     PageStep(steps);
 }

@@ -1,8 +1,9 @@
 #pragma once
 // One tick of the main window's 100 ms action timer, the single place where deferred work runs. Its
 // order is fixed: a pending load or tree rebuild, then the "Speichern" state and the caption following
-// Modified, then a pending page rebuild or, failing that, a pending page clear. The main window carries
-// out each step with its widgets; the command-line tool and tests carry them out with plain calls.
+// Modified (offered only while there is a device), then a pending page rebuild or, failing that, a
+// pending page clear. The main window carries out each step with its widgets; the command-line tool
+// and tests carry them out with plain calls.
 
 #include <string>
 

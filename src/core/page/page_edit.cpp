@@ -68,6 +68,8 @@ FollowUp CommitText(PageModel& page, int row, const std::string& text) {
     FollowUp follow;
     PageRow* shown = ShownRow(page, row);
     if (shown == nullptr || shown->kind != kKindText || !shown->active) return follow;
+    // Leaving the field as it was shown writes nothing: an empty field stays empty in the image.
+    if (text == shown->value) return follow;
     const TParamEntry& entry = *Ws().CurrentParam.param;
     Ws().Modified = true;
     const long long offset = CurrentValueOffset();
@@ -100,9 +102,9 @@ FollowUp CommitChoice(PageModel& page, int row, int itemIndex) {
     PageRow* shown = ShownRow(page, row);
     if (shown == nullptr || !shown->active || (shown->kind != kKindChoice && shown->kind != kKindChoiceButtons))
         return follow;
+    if (itemIndex == shown->selected) return follow;
     const TParamEntry& entry = *Ws().CurrentParam.param;
     Ws().Modified = true;
-    if (itemIndex == shown->selected) return follow;
     CheckIndex("choice item", itemIndex, shown->items.size());
     shown->selected = itemIndex;
     const auto code = static_cast<uint8_t>(shown->items[itemIndex].code);
@@ -124,17 +126,23 @@ FollowUp CommitChoice(PageModel& page, int row, int itemIndex) {
     return follow;
 }
 
-NumberOutcome CommitNumber(PageModel& page, int row, const std::string& text, bool leaving) {
+namespace {
+
+// `recheck`: the unit changed, so the shown text is checked and stored again even when it is unchanged.
+NumberOutcome CheckAndCommitNumber(PageModel& page, int row, const std::string& text, bool leaving, bool recheck) {
     NumberOutcome out;
     out.text = text;
     PageRow* shown = ShownRow(page, row);
     if (shown == nullptr || shown->heading || shown->kind != kKindNumber) return out;
+    // Leaving a number that is shown as stored (white, text untouched) changes nothing.
+    if (leaving && !recheck && text == shown->value && shown->colour == EditColour::White) return out;
     const TParamEntry& entry = *Ws().CurrentParam.param;
     Ws().Modified = true;
 
     bool accepted = false;
     TICheckValue check = Check(*shown, text, accepted);
     out.result = check.result;
+    if (check.result == kCheckBelow || check.result == kCheckAbove) out.limit = check.corrected;
     if (accepted) {
         out.colour = EditColour::White;
     } else if (!leaving || check.result == kCheckNotANumber || check.result == kCheckAccepted) {
@@ -165,12 +173,19 @@ NumberOutcome CommitNumber(PageModel& page, int row, const std::string& text, bo
     return out;
 }
 
+}  // namespace
+
+NumberOutcome CommitNumber(PageModel& page, int row, const std::string& text, bool leaving) {
+    return CheckAndCommitNumber(page, row, text, leaving, false);
+}
+
 NumberOutcome ChangeUnit(PageModel& page, int row, int unitIndex, bool leaving) {
     PageRow* shown = ShownRow(page, row);
     if (shown == nullptr || shown->kind != kKindNumber || shown->heading) return NumberOutcome{};
     CheckIndex("unit", unitIndex, shown->units.size());
+    const bool unitChanged = unitIndex != shown->unitIndex;
     shown->unitIndex = unitIndex;
-    return CommitNumber(page, row, shown->value, leaving);
+    return CheckAndCommitNumber(page, row, shown->value, leaving, unitChanged);
 }
 
 void CommitSlider(PageModel& page, int row, int position) {
@@ -186,9 +201,12 @@ void CommitSlider(PageModel& page, int row, int position) {
 void CommitTime(PageModel& page, int row, int hour, int minute) {
     PageRow* shown = ShownRow(page, row);
     if (shown == nullptr || shown->kind != kKindTime || !shown->active) return;
+    hour = std::clamp(hour, 0, 23);
+    minute = std::clamp(minute, 0, 59);
+    if (hour == shown->hour && minute == shown->minute) return;
     Ws().Modified = true;
-    shown->hour = std::clamp(hour, 0, 23);
-    shown->minute = std::clamp(minute, 0, 59);
+    shown->hour = hour;
+    shown->minute = minute;
     char text[8];
     std::snprintf(text, sizeof text, "%02d:%02d", shown->hour, shown->minute);
     shown->value = text;

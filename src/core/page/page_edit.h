@@ -5,7 +5,8 @@
 //
 // Core-side follow-ups are carried out before an operation returns: rows and labels of the model are
 // refreshed, a page rebuild is requested (PageRebuildRequest), the tree branch or the whole tree is
-// rebuilt in Ws().Tree. Every commit sets Modified.
+// rebuilt in Ws().Tree. Every commit that changes a value sets Modified; leaving a control whose value
+// was not changed writes nothing and leaves Modified as it is.
 
 #include <string>
 
@@ -23,7 +24,8 @@ struct FollowUp {
 };
 
 // Text field (kind 1), leaving the edit: writes the text as a fixed-length field (padded with the device
-// blank), sends event 3; flag 6 rebuilds the branch, flag 2 requests a page rebuild.
+// blank), sends event 3; flag 6 rebuilds the branch, flag 2 requests a page rebuild. A text equal to the
+// one shown is not written, so an empty field left alone stays as it is in the image.
 FollowUp CommitText(PageModel& page, int row, const std::string& text);
 
 // Text field, every change: with flag 7 the selected tree node takes the edit's text. True when renamed.
@@ -39,6 +41,7 @@ struct NumberOutcome {
     int result = 0;          // of the check: 0 accepted, 1 not a number, 2 decimals, 3 below, 4 above
     bool stored = false;
     std::string text;        // the text the edit shows now (the corrected one after a correction)
+    std::string limit;       // the limit passed (results 3 and 4), as the edit would show it
     EditColour colour = EditColour::White;
     bool beep = false;
     FollowUp followUp;
@@ -48,17 +51,18 @@ struct NumberOutcome {
 // accepted number is stored (white) and anything else only marked red. On leaving, a non-number stays red
 // with a beep and sends nothing; a fractional number for a type without decimals is cut (yellow), one
 // beyond a limit is replaced by the limit (lime), and both are stored. Stored values send event 3, then
-// flag 5 refreshes the rows and flag 12 the labels.
+// flag 5 refreshes the rows and flag 12 the labels. Leaving with the text shown as stored (white, as
+// built or as last stored while typing) writes nothing.
 NumberOutcome CommitNumber(PageModel& page, int row, const std::string& text, bool leaving);
 
 // The unit list beside a number: choosing another unit re-checks the shown number in that unit, as a
-// change (leaving false) or as leaving the edit.
+// change (leaving false) or as leaving the edit. Leaving the list on the same unit is leaving the number.
 NumberOutcome ChangeUnit(PageModel& page, int row, int unitIndex, bool leaving);
 
 // Slider (kind 4): writes the position as one byte. No event.
 void CommitSlider(PageModel& page, int row, int position);
 
-// Time picker (kind 6, time mode): writes minute and hour. No event.
+// Time picker (kind 6, time mode): writes minute and hour when they differ from the shown time. No event.
 void CommitTime(PageModel& page, int row, int hour, int minute);
 
 struct ButtonOutcome {

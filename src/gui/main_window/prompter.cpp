@@ -24,6 +24,17 @@ QStringList QtNameFilters(const QString& filter) {
 
 namespace {
 
+// The extension a bare file name takes under a Qt name filter: that of its only pattern ("Parameter Set
+// (*.set)" gives "set"), else the dialog's default.
+QString SuffixOfFilter(const QString& nameFilter, const QString& fallback) {
+    const int open = static_cast<int>(nameFilter.lastIndexOf('('));
+    if (open < 0 || !nameFilter.endsWith(')')) return fallback;
+    const QStringList patterns = nameFilter.mid(open + 1, nameFilter.size() - open - 2).split(' ', Qt::SkipEmptyParts);
+    if (patterns.size() != 1 || !patterns[0].startsWith("*.")) return fallback;
+    const QString suffix = patterns[0].mid(2);
+    return suffix.contains('*') || suffix.contains('?') ? fallback : suffix;
+}
+
 FileDialogResult RunFileDialog(QWidget* parent, const FileDialogSpec& dialogSpec, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, dialogSpec.Title, dialogSpec.InitialDir);
     dialog.setAcceptMode(mode);
@@ -33,7 +44,11 @@ FileDialogResult RunFileDialog(QWidget* parent, const FileDialogSpec& dialogSpec
     const QStringList filters = QtNameFilters(dialogSpec.Filter);
     dialog.setNameFilters(filters);
     if (dialogSpec.FilterIndex >= 1 && dialogSpec.FilterIndex <= filters.size()) dialog.selectNameFilter(filters[dialogSpec.FilterIndex - 1]);
-    dialog.setDefaultSuffix(dialogSpec.DefaultExt);
+    // A bare name takes the extension of the filter chosen, so "Parametersatz (*.set)" gives NAME.set.
+    dialog.setDefaultSuffix(SuffixOfFilter(dialog.selectedNameFilter(), dialogSpec.DefaultExt));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, &dialogSpec](const QString& chosen) {
+        dialog.setDefaultSuffix(SuffixOfFilter(chosen, dialogSpec.DefaultExt));
+    });
     if (!dialogSpec.FileName.isEmpty()) dialog.selectFile(dialogSpec.FileName);
     FileDialogResult result;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return result;

@@ -10,6 +10,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,6 +32,7 @@
 #include "core/data_set/drop.h"
 #include "core/data_set/image_checks.h"
 #include "core/data_set/load.h"
+#include "core/data_set/load_messages.h"
 #include "core/data_set/recent_files.h"
 #include "core/data_set/save_decisions.h"
 #include "core/page/formpage.h"
@@ -40,6 +42,7 @@
 #include "gui/main_window/image_lists.h"
 #include "gui/main_window/info_form.h"
 #include "gui/main_window/load_form.h"
+#include "gui/main_window/toolkit_language.h"
 #include "gui/main_window/ui_texts.h"
 #include "gui/widgets/markup_delegate.h"
 
@@ -118,6 +121,8 @@ TZandorForm::TZandorForm(Prompter& prompter, TZandorInfoForm& infoForm, const QS
     loadForm_ = new TLoadForm(prompter_, this);
     cardForm_ = new TCardForm(this);
 
+    SetUpKeyboard();
+    UseLegibleTreeSelection();
     ReadSettings();
     QList<QAction*> items = languages_->actions();
     const int language = ws.DeviceLanguage >= 0 && ws.DeviceLanguage < items.size() ? ws.DeviceLanguage : 0;
@@ -142,6 +147,7 @@ void TZandorForm::CreateMenus() {
 
     QMenu* datei = bar->addMenu("&Datei");
     datei->setObjectName("Datei");
+    datei->setToolTipsVisible(true);
     Neu1_ = AddItem(datei, "Neu1", "Neu");
     connect(Neu1_, &QAction::triggered, this, &TZandorForm::Neu1Click);
     connect(AddItem(datei, "Datei_Open", "Öffnen..."), &QAction::triggered, this, &TZandorForm::Datei_OpenClick);
@@ -337,6 +343,7 @@ void TZandorForm::ShowRecentFiles() {
     for (std::size_t i = 0; i < recentItems_.size(); ++i) {
         const std::string& entry = Ws().RecentFiles[i];
         recentItems_[i]->setStatusTip(QString::fromStdString(entry));
+        recentItems_[i]->setToolTip(QString::fromStdString(entry));  // the caption shows file names only
         // A "&" in a file name is shown as it is, not taken as a shortcut mark.
         recentItems_[i]->setText(QString::fromStdString(RecentCaption(entry)).replace('&', "&&"));
         recentItems_[i]->setVisible(!entry.empty());
@@ -364,9 +371,10 @@ void TZandorForm::SpracheVtrClick(QAction* item) {
     QString name = item->text();
     if (const int amp = static_cast<int>(name.indexOf('&')); amp >= 0) name.remove(amp, 1);
     statusPanel0_->setText(name);
+    UseToolkitLanguage(Ws().UiLanguage);
     Relabel();
     ShowDeviceDescription();
-    RebuildDeviceTree();
+    RebuildDeviceTreeKeepingPath();
 }
 
 void TZandorForm::Relabel() {
@@ -441,7 +449,7 @@ void TZandorForm::LoadRequestedDataSet() {
     LoadFiles(pendingFront_, pendingPurgon_);
 }
 
-void TZandorForm::LoadFiles(const QString& front, const QString& purgon) {
+void TZandorForm::LoadFiles(const QString& front, const QString& purgon, int recentIndex) {
     // The page's controls show the image that is about to be replaced.
     ClearPageBeforeLoad(*this);
     CommandResult result;
@@ -449,10 +457,21 @@ void TZandorForm::LoadFiles(const QString& front, const QString& purgon) {
     ShowParamSetImage(kImageParamSetA);
     if (result.load.ok()) {
         ShowLoadedDataSet();
-    } else {
-        result.outcome = CommandOutcome::LoadRefused;
-        ShowCommandResult(result);
+        return;
     }
+    // The data set stays as it was: its page comes back on the next tick.
+    Ws().PageRebuildRequest = true;
+    result.outcome = CommandOutcome::LoadRefused;
+    if (recentIndex >= 0 && OffersToForgetRecentEntry(result.load)) {
+        const QString question = QString::fromStdString(ForgetRecentEntryQuestion(result.load, Ws().UiLanguage));
+        if (prompter_.Message(this, QString::fromUtf8(kProductName), question, MessageIcon::Question,
+                              MessageButtons::YesNo) == MessageAnswer::Yes) {
+            RemoveRecentEntry(Ws().RecentFiles, static_cast<std::size_t>(recentIndex));
+        }
+        ShowRecentFiles();
+        return;
+    }
+    ShowCommandResult(result);
 }
 
 void TZandorForm::ShowLoadedDataSet() {
@@ -484,7 +503,7 @@ void TZandorForm::RecentFileClick(int index) {
     const QString front = QString::fromStdString(paths.front);
     const QString purgon = QString::fromStdString(paths.purgon);
     loadForm_->SetFiles(front, purgon);
-    LoadFiles(front, purgon);
+    LoadFiles(front, purgon, index);
 }
 
 void TZandorForm::Neu1Click() {
@@ -534,6 +553,7 @@ bool TZandorForm::event(QEvent* event) {
 }
 
 bool TZandorForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && HandleFocusKey(watched, static_cast<QKeyEvent*>(event))) return true;
     if (event->type() == QEvent::Wheel && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
         return HandleWheel(static_cast<QWheelEvent*>(event));
     }

@@ -19,6 +19,7 @@
 
 class QAction;
 class QActionGroup;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QSplitter;
@@ -141,6 +142,17 @@ private:
     // Scrolls the parameter page by whole wheel notches; false when the pointer is over the tree.
     bool HandleWheel(QWheelEvent* wheel);
 
+    // Keyboard: the command shortcuts and F6; Tab from the tree to the page's first control and
+    // Shift+Tab back (true when the key was taken).
+    void SetUpKeyboard();
+    void UseLegibleTreeSelection();
+    QWidget* FirstPageControl() const;
+    void SwitchPane();
+    bool HandleFocusKey(QObject* watched, QKeyEvent* key);
+    // Commands that need a device ("Speichern unter...", printing, exports, the set selector) are
+    // offered only while there is one.
+    void ShowCommandStates();
+
     // The steps of the action timer's tick (ActionTimerTick decides when each runs).
     void LoadRequestedDataSet() override;
     bool SaveEnabled() const override;
@@ -149,8 +161,9 @@ private:
     void ClearPage() override;
     void ShowRangeError(const std::string& text) override;
 
-    // Loads the data set and shows the outcome: the variant message, or the new data set.
-    void LoadFiles(const QString& front, const QString& purgon);
+    // Loads the data set and shows the outcome: the new data set, or the message naming the refused file
+    // and why. A recent entry (recentIndex >= 0) whose file is gone is offered for removal from the list.
+    void LoadFiles(const QString& front, const QString& purgon, int recentIndex = -1);
     // After a successful load: empty page, recent files, caption, description page, tree.
     void ShowLoadedDataSet();
     // The main window's side of a data-set command: its message, the recent files and the caption.
@@ -163,6 +176,7 @@ private:
     // is shown to the user; the data set stays as it is.
     void RebuildDeviceTree() override;
     void RebuildDeviceTreeKeepingSelection() override;
+    void RebuildDeviceTreeKeepingPath();
     // Runs a rebuild of the tree model and fills the view from it.
     void ShowRebuiltTree(void (*rebuild)());
     // keepExpanded: after a partial rebuild the branches the user had opened stay open.

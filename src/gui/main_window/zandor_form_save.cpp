@@ -1,6 +1,7 @@
 // The main window's data-set commands that write or replace the data set: the save question,
 // "Speichern", "Speichern unter..." and the memory card. The rules are the data-set module's; the
 // window supplies the dialogs and shows the outcome.
+#include "core/data_set/image_checks.h"
 #include "core/data_set/save_decisions.h"
 #include "core/data_set/texts.h"
 #include "core/workspace.h"
@@ -69,9 +70,11 @@ WindowSaveDialogs DialogsOf(TZandorForm& form, Prompter& prompter) {
     return WindowSaveDialogs(prompter, &form, std::move(front), std::move(purgon));
 }
 
-QString MessageCaption(CommandOutcome outcome) {
-    switch (outcome) {
-        case CommandOutcome::LoadRefused: return QString::fromUtf8(kApplicationTitle);
+QString MessageCaption(const CommandResult& result) {
+    switch (result.outcome) {
+        // The file of another device software keeps its message under the application title.
+        case CommandOutcome::LoadRefused:
+            return QString::fromUtf8(result.load.code == kLoadForeignVariant ? kApplicationTitle : kProductName);
         case CommandOutcome::NoCardDrive:
         case CommandOutcome::NoCardFile:
         case CommandOutcome::CardFolderNotCreatable: return Pick(DataSetText::CardCaption);
@@ -83,8 +86,7 @@ QString MessageCaption(CommandOutcome outcome) {
 
 SaveContext TZandorForm::CurrentSaveContext() const {
     SaveContext context;
-    context.loadFormFront = loadForm_->FrontFile().toStdString();
-    context.loadFormPurgon = loadForm_->PurgonFile().toStdString();
+    context.lastFolder = loadForm_->OpenFrontDialog().InitialDir.toStdString();
     context.noSaveQuestion = su_;
     return context;
 }
@@ -92,7 +94,7 @@ SaveContext TZandorForm::CurrentSaveContext() const {
 void TZandorForm::ShowCommandResult(const CommandResult& result) {
     const std::string text = result.message(Ws().UiLanguage);
     if (!text.empty()) {
-        prompter_.Message(this, MessageCaption(result.outcome), QString::fromStdString(text), MessageIcon::Error,
+        prompter_.Message(this, MessageCaption(result), QString::fromStdString(text), MessageIcon::Error,
                           MessageButtons::Ok);
     }
     ShowRecentFiles();

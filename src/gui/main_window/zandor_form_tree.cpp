@@ -6,6 +6,7 @@
 #include <set>
 #include <utility>
 
+#include "core/main_window/language_switch.h"
 #include "core/range_error.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
@@ -36,7 +37,11 @@ void TZandorForm::RebuildDeviceTree() {
 // A rule changed the hardware: the device is decoded again and the same node stays selected.
 void TZandorForm::RebuildDeviceTreeKeepingSelection() { ShowRebuiltTree(RedecodeKeepSelection); }
 
+// A language switch: the node at the same place stays selected.
+void TZandorForm::RebuildDeviceTreeKeepingPath() { ShowRebuiltTree(RebuildTreeKeepingPath); }
+
 void TZandorForm::ShowRebuiltTree(void (*rebuild)()) {
+    ShowCommandStates();
     try {
         rebuild();
     } catch (const RangeError& error) {

@@ -1,7 +1,14 @@
 #include "gui/page/fixed_text_edit.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 
 #include "core/catalogue/charsets.h"
 #include "gui/page/number_edit.h"
@@ -23,13 +30,22 @@ FixedTextEdit::FixedTextEdit(int charSet, int maxLength, QWidget* parent)
 }
 
 void FixedTextEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        event->accept();
+        PasteFiltered();
+        return;
+    }
     if (!TypesCharacter(*event)) {
         QLineEdit::keyPressEvent(event);
         return;
     }
     event->accept();
-    for (const char32_t typed : event->text().toUcs4()) {
-        const auto held = static_cast<std::size_t>(text().size());
+    TypeText(event->text());
+}
+
+void FixedTextEdit::TypeText(const QString& text) {
+    for (const char32_t typed : text.toUcs4()) {
+        const auto held = static_cast<std::size_t>(this->text().size());
         const auto accepted = FilterTypedChar(charSet_, typed, held, static_cast<std::size_t>(maxLength_));
         if (!accepted) continue;
         const QString character = QString::fromUcs4(&*accepted, 1);
@@ -37,6 +53,32 @@ void FixedTextEdit::keyPressEvent(QKeyEvent* event) {
         QKeyEvent filtered(QEvent::KeyPress, 0, Qt::NoModifier, character);
         QLineEdit::keyPressEvent(&filtered);
     }
+}
+
+void FixedTextEdit::PasteFiltered() {
+    if (isReadOnly() || !isEnabled()) return;
+    // Line breaks and tabs of the clipboard are no characters of the field.
+    TypeText(QGuiApplication::clipboard()->text());
+}
+
+void FixedTextEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (QAction* paste = menu->findChild<QAction*>("edit-paste")) {
+        disconnect(paste, &QAction::triggered, nullptr, nullptr);
+        connect(paste, &QAction::triggered, this, &FixedTextEdit::PasteFiltered);
+    }
+    menu->popup(event->globalPos());
+}
+
+void FixedTextEdit::dropEvent(QDropEvent* event) {
+    if (!event->mimeData()->hasText() || isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    setFocus(Qt::MouseFocusReason);
+    TypeText(event->mimeData()->text());
 }
 
 void FixedTextEdit::focusOutEvent(QFocusEvent* event) {

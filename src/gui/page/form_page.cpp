@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "core/page/number_reason.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 #include "gui/main_window/child_form.h"
@@ -49,6 +50,14 @@ NumberEdit* RowEdit(QWidget* panel, int row) {
         if (TagOf(edit) == RowTag(row)) return edit;
     return nullptr;
 }
+
+// A name label longer than its column runs under the value controls: its full text is its tooltip.
+void ShowNameLabel(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
+    label->setToolTip(label->width() > kWidth ? text : QString());
+}
+
 }  // namespace
 
 FormPage::FormPage(const ParamPageFrame& frame, Prompter& prompter, TChildForm& childForm, QObject* parent)
@@ -121,11 +130,11 @@ int FormPage::BuildValueRow(const PageRow& row, int y) {
     if (row.kind == kKindButtons) {
         MakeButtonRowLabel(panel, row, y);
     } else if (row.kind != kKindPicture) {
-        auto* label = new QLabel(QString::fromStdString(row.label), panel);
+        auto* label = new QLabel(panel);
         label->setObjectName(role::kNameLabel);
         SetTag(label, RowTag(r));
         label->move(kNameX, y + 4);
-        label->adjustSize();
+        ShowNameLabel(label, QString::fromStdString(row.label));
     }
 
     switch (row.kind) {
@@ -318,6 +327,8 @@ void FormPage::ShowNumberOutcome(int row, const NumberOutcome& outcome) {
     const QString text = QString::fromStdString(outcome.text);
     if (edit->text() != text) edit->setText(text);
     edit->SetColour(outcome.colour);
+    // A red number says why it is not taken.
+    edit->setToolTip(QString::fromStdString(NumberRefusalReason(outcome, Ws().UiLanguage)));
     if (outcome.beep) {
         QApplication::beep();
         emit Beeped();
@@ -353,13 +364,12 @@ void FormPage::ShowRowLabels() {
     for (QLabel* label : ControlsLastFirst<QLabel>(Panel())) {
         const PageRow* shown = model_.find(TagRow(TagOf(label)));
         if (shown == nullptr) continue;
-        if (label->objectName() == role::kNameLabel)
-            label->setText(QString::fromStdString(shown->label));
-        else if (label->objectName() == role::kValueLabel)
+        if (label->objectName() == role::kNameLabel) {
+            ShowNameLabel(label, QString::fromStdString(shown->label));
+        } else if (label->objectName() == role::kValueLabel) {
             label->setText(QString::fromStdString(shown->valueLabel));
-        else
-            continue;
-        label->adjustSize();
+            label->adjustSize();
+        }
     }
 }
 

@@ -51,7 +51,7 @@ TEST_F(CondFixture, CalibrationDataStampsTheTime) {
     MakeDevice({5, '9'});
     PageModel page = OpenPage(kCalData);
     const int32_t before = DeviceSecondsNow();
-    ASSERT_TRUE(CommitNumber(page, 3, "1.0000", true).stored);  // unchanged value
+    ASSERT_TRUE(CommitNumber(page, 3, "1.0000", false).stored);  // the unchanged value typed in again
     const int32_t after = DeviceSecondsNow();
     EXPECT_EQ(Byte(Fix(42)), 4);
     const auto stamp = static_cast<int32_t>(Ws().ParImage.u32(Offset(Fix(10))));

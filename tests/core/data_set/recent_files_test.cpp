@@ -35,6 +35,14 @@ TEST(RecentFiles, PromoteMovesWithoutDuplicates) {
     }
 }
 
+TEST(RecentFiles, RemovedEntryLetsTheLaterOnesMoveUp) {
+    List files{"a", "b", "c", "d"};
+    RemoveRecentEntry(files, 1);
+    EXPECT_EQ(files, (List{"a", "c", "d", ""}));
+    RemoveRecentEntry(files, 4);  // beyond the list: nothing
+    EXPECT_EQ(files, (List{"a", "c", "d", ""}));
+}
+
 TEST(RecentFiles, EntriesSplitAndCaptions) {
     EXPECT_EQ(RecentEntry("/d/a.par", "/e/b.par"), "/d/a.par / /e/b.par");
     EXPECT_EQ(RecentEntry("/d/a.par", ""), "/d/a.par");

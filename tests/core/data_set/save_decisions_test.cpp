@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "core/data_set/card.h"
 #include "core/data_set/save_decisions.h"
@@ -49,6 +50,7 @@ protected:
     void SetUp() override {
         ResetWorkspace();
         test::InstallImage(ImageBuilder().purgon().build());
+        Ws().Device.Origin = kOriginFile;
     }
     static void AttachPurgon() {
         Ws().Device.Purgon.TypeCode = 79;
@@ -90,16 +92,45 @@ TEST_F(SaveCommandsTest, SaveWritesTheCurrentFilesAndAsksForAMissingPurgonFile) 
     EXPECT_EQ(dialogs.purgonProposals.size(), 2u);
 }
 
-TEST_F(SaveCommandsTest, SaveWithoutFileNameRunsSaveAs) {
-    context.loadFormFront = "proposed.par";
-    EXPECT_EQ(SaveCommand(dialogs, context).outcome, CommandOutcome::Cancelled);
-    EXPECT_EQ(dialogs.frontProposals, std::vector<std::string>{"proposed.par"});
+// Confirming the dialog must never overwrite a data set the user did not open: the proposal is the data
+// set's own FRONT file, or BACKUP01.PAR in the last folder.
+TEST_F(SaveCommandsTest, SaveAsProposesOnlyTheDataSetsOwnFile) {
+    context.lastFolder = "/data/sets";
+    EXPECT_EQ(SaveCommand(dialogs, context).outcome, CommandOutcome::Cancelled);  // no file name: save as
+    Ws().FrontFileName = "/data/sets/MINE.PAR";
+    EXPECT_EQ(SaveAsCommand(dialogs, context).outcome, CommandOutcome::Cancelled);
+    context.lastFolder.clear();
+    Ws().FrontFileName.clear();
+    EXPECT_EQ(SaveAsCommand(dialogs, context).outcome, CommandOutcome::Cancelled);
+    EXPECT_EQ(dialogs.frontProposals,
+              (std::vector<std::string>{"/data/sets/BACKUP01.PAR", "/data/sets/MINE.PAR", "BACKUP01.PAR"}));
+}
+
+TEST_F(SaveCommandsTest, WithoutADeviceNothingIsAskedOrWritten) {
+    Ws().Device.Origin = kOriginNone;
+    Ws().Modified = true;
+    dialogs.front = SaveAsAnswer{dir.file("empty.par"), SaveFilter::Configuration};
+    EXPECT_EQ(SaveCommand(dialogs, context).outcome, CommandOutcome::NothingToSave);
+    EXPECT_EQ(SaveAsCommand(dialogs, context).outcome, CommandOutcome::NothingToSave);
+    EXPECT_TRUE(dialogs.frontProposals.empty());
+    EXPECT_FALSE(fs::exists(dir.file("empty.par")));
+}
+
+TEST_F(SaveCommandsTest, ABareNameTakesTheExtensionOfTheChosenFilter) {
+    for (const auto& [filter, name, written] :
+         {std::tuple{SaveFilter::ParameterSet, "NAME", "NAME.set"}, std::tuple{SaveFilter::Configuration, "CONF", "CONF.par"},
+          std::tuple{SaveFilter::ParameterSet, "KEEP.par", "KEEP.par"}}) {
+        dialogs.front = SaveAsAnswer{dir.file(name), filter};
+        EXPECT_EQ(SaveAsCommand(dialogs, context).outcome, CommandOutcome::Done) << name;
+        EXPECT_TRUE(fs::exists(dir.file(written))) << written;
+        EXPECT_EQ(Ws().FrontFileName, dir.file(written));
+    }
+    EXPECT_FALSE(fs::exists(dir.file("NAME")));
 }
 
 TEST_F(SaveCommandsTest, SaveAsFilterDecidesVariantAndPurgonFile) {
     Workspace& ws = Ws();
     AttachPurgon();
-    context.loadFormPurgon = "/x/loaded02.par";
 
     // Parameter set: 'P', never a Purgon file even with the controller attached.
     dialogs.front = SaveAsAnswer{dir.file("set.set"), SaveFilter::ParameterSet};
@@ -113,7 +144,8 @@ TEST_F(SaveCommandsTest, SaveAsFilterDecidesVariantAndPurgonFile) {
     dialogs.purgon = dir.file("conf02.par");
     EXPECT_EQ(SaveAsCommand(dialogs, context).outcome, CommandOutcome::Done);
     EXPECT_EQ(Variant(dir.file("conf.par")), 'B');
-    EXPECT_EQ(dialogs.purgonProposals, std::vector<std::string>{"/x/loaded02.par"});
+    // The Purgon file is proposed beside the FRONT file.
+    EXPECT_EQ(dialogs.purgonProposals, std::vector<std::string>{dir.file("BACKUP02.PAR")});
     EXPECT_EQ(ws.FrontFileName, dir.file("conf.par"));
     EXPECT_EQ(ws.PurgonFileName, dir.file("conf02.par"));
     EXPECT_EQ(ws.RecentFiles[0], dir.file("conf.par") + " / " + dir.file("conf02.par"));
@@ -261,7 +293,8 @@ TEST_F(SaveCommandsTest, CardOpenOutcomes) {
     test::WriteImageFile(front, ImageBuilder().variant('p').build(), 0, kFrontSize);
     const CommandResult foreign = CardOpenCommand(dialogs, context, dir.path().string());
     EXPECT_EQ(foreign.outcome, CommandOutcome::LoadRefused);
-    EXPECT_EQ(foreign.message(1), "This file variant is not supported,\n\rit belonged to another device software!");
+    EXPECT_EQ(foreign.message(1),
+              "This file variant is not supported,\n\rit belonged to another device software!\n\n" + front);
 }
 
 }  // namespace

@@ -61,6 +61,7 @@ TEST(ActionTimer, OneTickRunsItsStepsInTheirFixedOrder) {
     for (const auto& c : cases) {
         ResetWorkspace();
         Workspace& ws = Ws();
+        ws.Device.Origin = kOriginFile;
         ws.TreeRebuildRequest = c.treeByRule;
         ws.Modified = c.modified;
         ws.PageRebuildRequest = c.rebuild;
@@ -77,6 +78,19 @@ TEST(ActionTimer, OneTickRunsItsStepsInTheirFixedOrder) {
         // A clear waits while a rebuild goes first.
         EXPECT_EQ(ws.PageClearRequest, c.rebuild && c.clear) << c.name;
     }
+}
+
+TEST(ActionTimer, WithoutADeviceThereIsNothingToSave) {
+    ResetWorkspace();
+    Ws().Modified = true;
+    RecordedSteps steps;
+    int request = kNoAction;
+    ActionTimerTick(request, steps);
+    EXPECT_TRUE(steps.log.empty());
+
+    steps.saveEnabled = true;  // still shown from the data set before "Neu"
+    ActionTimerTick(request, steps);
+    EXPECT_EQ(steps.log, (std::vector<std::string>{"save off"}));
 }
 
 TEST(ActionTimer, LoadingClearsThePageThroughTheRequest) {

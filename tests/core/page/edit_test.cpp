@@ -1,6 +1,7 @@
 #include "page_fixture.h"
 
 #include "core/catalogue/menu_tables.h"
+#include "core/page/number_reason.h"
 #include "core/page/sub_page.h"
 #include "core/tree/device_tree.h"
 
@@ -45,6 +46,26 @@ TEST_F(PageTest, NumberCheckAndCommit) {
         const float value = c.row == 1 ? Ws().ParImage.i16(kSlot1Set + 20) / 100.0f : Ws().ParImage.f32(kSlot1Set + 24);
         EXPECT_FLOAT_EQ(value, c.storedValue) << what;
         EXPECT_EQ(gLog.count(c.row, kEvCommitted), c.stored ? 1 : 0) << what;
+    }
+}
+
+TEST_F(PageTest, ARedNumberSaysWhy) {
+    const struct {
+        int row;
+        const char* typed;
+        int language;
+        const char* reason;
+    } cases[] = {
+        {1, "12a", 0, "Keine Zahl"},
+        {1, "15", 1, "Above the upper limit 14.00"},
+        {1, "-1", 0, "Kleiner als die untere Grenze 0.00"},
+        {3, "2.5", 1, "Whole numbers only"},
+        {1, "7", 1, ""},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        PageModel page = BuildFormpage();
+        EXPECT_EQ(NumberRefusalReason(CommitNumber(page, c.row, c.typed, false), c.language), c.reason) << c.typed;
     }
 }
 
@@ -102,7 +123,7 @@ TEST_F(PageTest, ChoosingTheShownItemStoresNothing) {
     const std::size_t events = gLog.events.size();
     CommitChoice(page, 5, 1);
     EXPECT_EQ(gLog.events.size(), events);
-    EXPECT_TRUE(Ws().Modified);
+    EXPECT_FALSE(Ws().Modified);
 
     const FollowUp follow = CommitChoice(page, 5, 0);
     EXPECT_EQ(Byte(kSlot1Set + 30), 7);
@@ -110,6 +131,30 @@ TEST_F(PageTest, ChoosingTheShownItemStoresNothing) {
     EXPECT_EQ(gLog.count(5, kEvCommitted), 1);
     EXPECT_FALSE(follow.refreshRows);
     EXPECT_THROW(CommitChoice(page, 5, 2), RangeError);
+}
+
+// Tabbing through a page leaves every control as it was shown: nothing is written, nothing is changed,
+// and an empty text field stays empty rather than becoming a row of device blanks.
+TEST_F(PageTest, LeavingControlsUnchangedWritesNothing) {
+    for (int i = 0; i < 10; ++i) Ws().ParImage.setU8(kSlot1Set + 100 + i, 0);
+    PageModel page = BuildFormpage();
+    ASSERT_EQ(page.find(4)->value, "");  // the text field's bytes are zero
+    const ParImageBuffer before = Ws().ParImage;
+    const std::size_t events = gLog.events.size();
+
+    CommitText(page, 4, page.find(4)->value);
+    for (int row : {1, 3, 12}) CommitNumber(page, row, page.find(row)->value, true);
+    ChangeUnit(page, 12, page.find(12)->unitIndex, true);
+    CommitTime(page, 8, page.find(8)->hour, page.find(8)->minute);
+
+    EXPECT_FALSE(Ws().Modified);
+    EXPECT_EQ(gLog.events.size(), events);
+    for (long long i = 0; i < static_cast<long long>(kImageSize); ++i) ASSERT_EQ(Ws().ParImage.u8(i), before.u8(i)) << i;
+
+    // A changed time still goes in.
+    CommitTime(page, 8, 7, 30);
+    EXPECT_TRUE(Ws().Modified);
+    EXPECT_EQ(page.find(8)->value, "07:30");
 }
 
 TEST_F(PageTest, TextCommitFiltersPadsAndRequestsARebuild) {

@@ -130,7 +130,7 @@ TEST_F(PhFixture, CalibrationDataStampsTheTimeEvenWhenTheValueDidNotChange) {
     MakeDevice({3, '7'});
     PageModel page = OpenPage(0);
     const int32_t before = DeviceSecondsNow();
-    ASSERT_TRUE(CommitNumber(page, 3, "7.00", true).stored);  // the stored zero is 7 already
+    ASSERT_TRUE(CommitNumber(page, 3, "7.00", false).stored);  // the stored zero 7 typed in again
     const int32_t after = DeviceSecondsNow();
     // PH-FIX is kept once for both sets, with its copy 0x2000 above.
     EXPECT_EQ(Byte(Fix(134)), 4);
@@ -167,7 +167,7 @@ TEST_F(PhFixture, CalibrationStampWritesTheReferenceDefaultOfTheSensorType) {
         SetByte(Fix(179), static_cast<uint8_t>(c.refMonitoring));
         SetFloat(Fix(68), 9000);
         PageModel page = OpenPage(0);
-        ASSERT_TRUE(CommitNumber(page, 4, "58.0", true).stored);
+        ASSERT_TRUE(CommitNumber(page, 4, "58.0", false).stored);  // the stored slope typed in again
         ExpectBoth(Fix(139), c.refDefault);
         ExpectBoth(Fix(68), c.nominal);
     }

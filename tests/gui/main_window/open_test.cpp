@@ -262,14 +262,15 @@ TEST_F(OpenTest, RefusedFilesLeaveTheDataSetAsItWas) {
     ASSERT_EQ(prompter_.Messages.size(), 1u);
     EXPECT_EQ(prompter_.Messages[0].Caption, "Tessalin 3000 - Configuration- and Documentation Tool");
     EXPECT_EQ(prompter_.Messages[0].Text,
-              "Diese Dateivariante wird nicht unterstützt,\n\rsie gehört zu einer anderen Gerätesoftware!");
+              "Diese Dateivariante wird nicht unterstützt,\n\rsie gehört zu einer anderen Gerätesoftware!\n\n" +
+                  foreign.first);
     EXPECT_EQ(prompter_.Messages[0].Icon, MessageIcon::Error);
 
-    // a missing file: refused without a message
+    // a missing file
     AnswerLoadDialog(dir_.file("missing/BACKUP01.PAR").c_str(), "");
     Find<QAction>("Datei_Open")->trigger();
     EXPECT_EQ(Ws().LoadError, 4096);
-    EXPECT_EQ(prompter_.Messages.size(), 1u);
+    EXPECT_EQ(prompter_.Messages.size(), 2u);
 
     EXPECT_EQ(Ws().FrontFileName, good.first.toStdString());
     EXPECT_TRUE(Ws().ParImage == image);
@@ -294,6 +295,9 @@ TEST_F(OpenTest, NewEmptiesTheDataSet) {
 
 TEST_F(OpenTest, BankButtonSwitchesTheParameterSet) {
     Start();
+    EXPECT_FALSE(Find<QToolButton>("BankButton")->isEnabled());  // no device, no parameter sets
+    AnswerLoadDialog(WriteSet("bank", ImageBuilder()).first, "");
+    Find<QAction>("Datei_Open")->trigger();
     auto* header = form_->Page().HeaderControl1;
     for (const auto& [set, image] : {std::pair{true, 26}, std::pair{false, 25}}) {
         Ws().PageRebuildRequest = false;

@@ -74,7 +74,7 @@ TEST_F(SaveTest, SaveAsFilterDecidesConfigurationOrParameterSet) {
     const FileDialogSpec& asked = prompter_.FileDialogs.back();
     EXPECT_EQ(asked.Title, "Vantris-Konfiguration speichern");
     EXPECT_EQ(asked.Filter, "Konfiguration (*.par)|*.par|Parametersatz (*.set)|*.set");
-    EXPECT_EQ(asked.FileName, form_->LoadForm().FrontFile());
+    EXPECT_EQ(asked.FileName, QString::fromStdString(dir_.file("saved1.par")));  // the data set's own file
     EXPECT_EQ(asked.DefaultExt, "par");
 }
 

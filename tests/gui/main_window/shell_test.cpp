@@ -123,7 +123,7 @@ TEST_F(MainWindowTest, LanguageItemsSwitchBothLanguagesAndRelabel) {
     }
     // English texts of the rest of the table, and what stays as it is.
     Find<QAction>("EnglischVtr")->trigger();
-    EXPECT_EQ(Find<QMenu>("Hilfe")->title(), "Help");
+    EXPECT_EQ(Find<QMenu>("Hilfe")->title(), "&Help");
     EXPECT_EQ(Find<QAction>("Gertekonfigurationndern1")->text(), "Change Device Configuration");
     EXPECT_EQ(Find<QAction>("InfoberZandor1")->text(), "About Tessalin 3000");
     EXPECT_EQ(Find<QAction>("InfoberZandor1")->statusTip(), "Informations about Tessalin 3000");
@@ -222,6 +222,7 @@ TEST_F(MainWindowTest, TimerKeepsSaveAndCaptionInStepWithModified) {
     auto* saveButton = Find<QToolButton>("SaveButton");
     EXPECT_FALSE(save->isEnabled());
     EXPECT_FALSE(saveButton->isEnabled());
+    Ws().Device.Origin = kOriginFile;  // a device's data set
     Ws().FrontFileName = "/data/BACKUP01.PAR";
     Ws().PurgonFileName = "/data/BACKUP02.PAR";
     Ws().Modified = true;

@@ -1,5 +1,7 @@
 // Fixed-length text edits: the key filter of the row's character set, the field written on leaving,
 // and renaming the selected tree node while typing.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QSignalSpy>
 
 #include "gui/page/fixed_text_edit.h"
@@ -72,6 +74,29 @@ TEST_F(TextEditTest, ShowsTheWholeFieldAndWritesItPaddedOnLeaving) {
     Ws().PageRebuildRequest = true;
     Tick();
     EXPECT_EQ(Edit(kRowTag)->text(), QString::fromUtf8("ABC\u00B7\u00B7\u00B7\u00B7\u00B7\u00B7\u00B7"));
+}
+
+// Pasted text passes the same filter as typing, so what the field shows is what leaving it stores.
+TEST_F(TextEditTest, PastedTextIsFilteredAndStoredAsShown) {
+    Open(kTestMenu);
+    FixedTextEdit* edit = Edit(kRowTag);
+    edit->clear();
+    QGuiApplication::clipboard()->setText("ab c?\n-12345678");
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(edit->text(), QString::fromUtf8("AB\u00B7C123456"));
+    Leave(edit);
+    EXPECT_EQ(Field(kSysSet + 120, 10), "AB\xB7" "C123456");
+    EXPECT_EQ(QString::fromStdString(page_->Model().find(kRowTag)->value), edit->text());
+}
+
+// Tabbing through a field leaves it as it is: an empty field is not filled with device blanks.
+TEST_F(TextEditTest, LeavingAnUnchangedFieldWritesNothing) {
+    Open(kTestMenu);
+    ASSERT_EQ(Edit(kRowTag)->text(), "");
+    Leave(Edit(kRowTag));
+    EXPECT_EQ(Byte(kSysSet + 120), 0);
+    EXPECT_FALSE(Ws().Modified);
+    EXPECT_EQ(Log().count(kRowTag, kEvCommitted), 0);
 }
 
 TEST_F(TextEditTest, TypingIntoARenamingRowRenamesTheSelectedNode) {
