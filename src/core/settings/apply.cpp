@@ -116,6 +116,8 @@ CommitResult CommitWanted(PageModel& page, PageRow& row, const SnapshotRow& want
                 row.unitIndex = index;
             }
             const NumberOutcome out = CommitNumber(page, row.row, wanted.value, true);
+            // A text the field already shows is left as it stands, as leaving an untouched field does.
+            if (!out.stored && out.result == kCheckAccepted) return result;
             if (!out.stored) return {true, false, CheckMeaning(kCheckNotANumber)};
             result.asTyped = out.result == kCheckAccepted;
             if (out.result != kCheckAccepted) result.reason = CheckMeaning(out.result);

@@ -109,7 +109,10 @@ TEST_F(SettingsCli, ApplyReportsCorrectionsAndRefusalsAndWritesOnlyWhenAsked) {
     const std::string json = dir_.file("settings.json");
     ASSERT_EQ(RunCli({"export", set.first, set.second, "--set", "A", "-o", json}).exitCode, 0);
     std::string text = ReadText(json);
-    const auto zero = text.find("\"value\": \"7.00\"");
+    // The pH module's calibration page (the front unit's buffer tables hold a 7.00 too).
+    const auto calibration = text.find("PHS 2400 > Calibration data");
+    ASSERT_NE(calibration, std::string::npos);
+    const auto zero = text.find("\"value\": \"7.00\"", calibration);
     ASSERT_NE(zero, std::string::npos);
     text.replace(zero, 15, "\"value\": \"99\"");
     WriteText(json, text);
@@ -127,7 +130,7 @@ TEST_F(SettingsCli, ApplyReportsCorrectionsAndRefusalsAndWritesOnlyWhenAsked) {
     EXPECT_EQ(ReadWholeFile(set.first), original);
 
     // Not a number: refused; nothing written unless --keep-going.
-    const auto slope = text.find("\"value\": \"58.0\"");
+    const auto slope = text.find("\"value\": \"58.0\"", calibration);
     ASSERT_NE(slope, std::string::npos);
     WriteText(json, text.replace(slope, 15, "\"value\": \"fifty\""));
     run = RunCli({"apply", set.first, set.second, json, "-o", out, outPurgon});

@@ -59,18 +59,26 @@ TEST(Compare, EachChangeIsReportedOnceAtItsLevel) {
         // A value kept once for both sets: one difference, not one per set.
         {"interval", TakeEdited(kDemo, kInterval, 'A', 1, "12"), kInterval + " > Interval: 24.0 \u2192 12.0 h"},
         {"set B only", TakeEdited(kDemo, kFilter, 'B', 0, "On"), kFilter + " > Pulse suppression [set B]: Off \u2192 On"},
+        // The option is one difference; the front unit's recorder pages that it opens are listed as pages.
         {"option", Take({{1, 4, 5, 79}, {"optLPAR", "optMREC"}}),
-         "Hardware > Front unit > optMREC: off \u2192 on"},
+         "Hardware > Front unit > optMREC: off \u2192 on\n"
+         "FU 2400 > Meas. recorder: page only in the second data set\n"
+         "FU 2400 > Meas. recorder > Channel 1: page only in the second data set\n"
+         "FU 2400 > Meas. recorder > Channel 2: page only in the second data set"},
         {"replaced module", Take({{1, 4, 6, 79}, {"optLPAR"}}), "Hardware > Slot [II]: COND 2400 (5) \u2192 CONDI 2400 (6)"},
     };
     for (const auto& c : cases) {
         const std::vector<Difference> differences = CompareSnapshots(base, c.changed);
         EXPECT_EQ(Lines(differences), c.line + "\n") << c.what;
     }
-    // What an empty slot's identity record still holds from before is no difference.
+    // What an empty slot's identity record still holds from before is no difference. The module's pages are
+    // not compared row by row; what the front unit shows of it (its main value, the blocks it allows) is.
     const Snapshot condI = Take({{1, 6, 5}, {}});
     EXPECT_EQ(Lines(CompareSnapshots(condI, Take({{1, 4, 5}, {}}))),
-              "Hardware > Slot [I]: CONDI 2400 (6) \u2192 PHS 2400 (4)\n");
+              "Hardware > Slot [I]: CONDI 2400 (6) \u2192 PHS 2400 (4)\n"
+              "FU 2400 > Measurement display > 1st main value: [I] S/cm \u2192 [I] pH\n"
+              "FU 2400 > Measurement display > Display format: (not shown) \u2192 xx.xx pH\n"
+              "FU 2400 > System control > Calculation-Blocks: page only in the first data set\n");
 }
 
 TEST(Compare, RowsAndPagesOnlyInOneAreReportedAsSuch) {

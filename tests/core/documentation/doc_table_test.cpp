@@ -152,12 +152,16 @@ TEST_F(DocTableTest, MenusAndEveryValueKind) {
         {"", "", "From handler", "", ""},
     };
     const DocTable table = BuildDocumentationTable();
-    ASSERT_GE(table.rows.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(table.rows[i], expected[i]) << "row " << i;
+    // The module's rows follow those of the front and base units.
+    const auto unit = std::find(table.rows.begin(), table.rows.end(), expected[0]);
+    ASSERT_NE(unit, table.rows.end());
+    const std::vector<DocRow> rows(unit, table.rows.end());
+    ASSERT_GE(rows.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(rows[i], expected[i]) << "row " << i;
     // The unit row, the two menus with the same rows, the child.
-    ASSERT_EQ(table.rows.size(), 1 + 2 * (expected.size() - 1) + 1);
-    EXPECT_EQ(table.rows[expected.size()], (DocRow{"1", "Later hidden", "", "", ""}));
-    EXPECT_EQ(table.rows.back(), (DocRow{"2", "Child", "", "", ""}));
+    ASSERT_EQ(rows.size(), 1 + 2 * (expected.size() - 1) + 1);
+    EXPECT_EQ(rows[expected.size()], (DocRow{"1", "Later hidden", "", "", ""}));
+    EXPECT_EQ(rows.back(), (DocRow{"2", "Child", "", "", ""}));
     EXPECT_EQ(gPagesOpened, 4);  // the component node's first entry, both menus, the child
 }
 
