@@ -34,17 +34,17 @@ protected:
     void SetUp() override { ResetWorkspace(); }
     void TearDown() override { ResetWorkspace(); }
 
-    static void MakeDevice(const DeviceSpec& spec) {
+    static void MakeDevice(const DeviceSpec& wanted) {
         ResetWorkspace();
         configurator::Configurator config;
-        ASSERT_TRUE(config.addCode(spec.front).ok);
-        config.setVersion(spec.major);
-        ASSERT_TRUE(config.addCode(spec.base).ok);
-        for (int code : spec.modules) ASSERT_TRUE(config.addCode(code).ok) << "module " << code;
-        for (const std::string& key : spec.options) ASSERT_TRUE(config.setOption(key, true).ok) << key;
+        ASSERT_TRUE(config.addCode(wanted.front).ok);
+        config.setVersion(wanted.major);
+        ASSERT_TRUE(config.addCode(wanted.base).ok);
+        for (int code : wanted.modules) ASSERT_TRUE(config.addCode(code).ok) << "module " << code;
+        for (const std::string& key : wanted.options) ASSERT_TRUE(config.setOption(key, true).ok) << key;
         config.commit();
-        Ws().ParImage.setU8(4, static_cast<uint8_t>(spec.minor));
-        Ws().Device.Front.SwMinor = spec.minor;
+        Ws().ParImage.setU8(4, static_cast<uint8_t>(wanted.minor));
+        Ws().Device.Front.SwMinor = wanted.minor;
     }
 
     // The slot number under which the values of the component at a position lie (255: base and front).

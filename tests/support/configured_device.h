@@ -39,15 +39,15 @@ inline void Redecode() {
     BuildDeviceTree();
 }
 
-inline void MakeDevice(const DeviceSpec& spec) {
+inline void MakeDevice(const DeviceSpec& wanted) {
     ResetWorkspace();
     configurator::Configurator c;
-    EXPECT_TRUE(c.addCode(spec.front).ok) << "front " << spec.front;
-    c.setVersion(spec.major);
-    EXPECT_TRUE(c.addCode(spec.front == 17 ? 15 : 1).ok);
-    for (int module : spec.modules) EXPECT_TRUE(c.addCode(module).ok) << "module " << module;
+    EXPECT_TRUE(c.addCode(wanted.front).ok) << "front " << wanted.front;
+    c.setVersion(wanted.major);
+    EXPECT_TRUE(c.addCode(wanted.front == 17 ? 15 : 1).ok);
+    for (int module : wanted.modules) EXPECT_TRUE(c.addCode(module).ok) << "module " << module;
     c.commit();
-    Ws().ParImage.setU32(kOptionWordAt, spec.options);
+    Ws().ParImage.setU32(kOptionWordAt, wanted.options);
     Redecode();
 }
 

@@ -43,9 +43,9 @@ class BaseCharts : public CatalogueDeviceTest, public ::testing::WithParamInterf
 
 TEST_P(BaseCharts, FollowOptionCurveAndVariable) {
     const ChartCase& c = GetParam();
-    DeviceSpec spec{.modules = {3}};
-    if (c.option) spec.options = {"optSKLE"};
-    MakeDevice(spec);
+    DeviceSpec wanted{.modules = {3}};
+    if (c.option) wanted.options = {"optSKLE"};
+    MakeDevice(wanted);
     SetByte(kPosBase, Sys(65), static_cast<uint8_t>(c.variableI1));
     SetByte(kPosBase, Sys(66), static_cast<uint8_t>(c.curveI1));
     SetByte(kPosBase, Sys(185), static_cast<uint8_t>(c.variableI2));

@@ -44,9 +44,9 @@ class BaseOutputPage : public CatalogueDeviceTest, public ::testing::WithParamIn
 
 TEST_P(BaseOutputPage, ShowsTheRowsOfItsCurve) {
     const OutputCase& c = GetParam();
-    DeviceSpec spec{.modules = {3}};
-    if (c.option) spec.options = {"optSKLE"};
-    MakeDevice(spec);
+    DeviceSpec wanted{.modules = {3}};
+    if (c.option) wanted.options = {"optSKLE"};
+    MakeDevice(wanted);
     for (const auto& [entry, base] : {std::pair{kOutputI1, 65}, std::pair{kOutputI2, 185}}) {
         SetByte(kPosBase, Sys(static_cast<uint16_t>(base)), static_cast<uint8_t>(c.variable));
         SetByte(kPosBase, Sys(static_cast<uint16_t>(base + 1)), static_cast<uint8_t>(c.curve));

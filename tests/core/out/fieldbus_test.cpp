@@ -25,10 +25,10 @@ TEST_F(Fieldbus, PaMenuFollowsDeviceAndModuleSoftware) {
         for (const Case& c : {Case{'5', 0x20, {kSixInputs}}, Case{'6', 0x25, {kSixInputs}},
                               Case{'7', 0x17, {kSixInputs}}, Case{'7', 0x20, {kGroup1, kGroup2, kBus}},
                               Case{'A', 0x31, {kGroup1, kGroup2, kBus}}}) {
-            DeviceSpec spec{.major = c.major};
-            spec.modules.assign(static_cast<std::size_t>(s), 3);
-            spec.modules.push_back(14);
-            MakeDevice(spec);
+            DeviceSpec wanted{.major = c.major};
+            wanted.modules.assign(static_cast<std::size_t>(s), 3);
+            wanted.modules.push_back(14);
+            MakeDevice(wanted);
             Ws().Device.Slot[s].SwVersion = c.moduleSoftware;
             EXPECT_EQ(VisibleEntries(*MenuTableOf(14), kPosSlot1 + s), c.shown)
                 << "slot " << s << " software " << c.major << " module " << int(c.moduleSoftware);
@@ -39,10 +39,10 @@ TEST_F(Fieldbus, PaMenuFollowsDeviceAndModuleSoftware) {
 TEST_F(Fieldbus, FoundationFieldbusShowsItsGroupsInEverySlot) {
     for (int s = 0; s < 3; ++s) {
         for (char major : {'7', '8', '9', 'A'}) {
-            DeviceSpec spec{.major = major};
-            spec.modules.assign(static_cast<std::size_t>(s), 5);
-            spec.modules.push_back(23);
-            MakeDevice(spec);
+            DeviceSpec wanted{.major = major};
+            wanted.modules.assign(static_cast<std::size_t>(s), 5);
+            wanted.modules.push_back(23);
+            MakeDevice(wanted);
             EXPECT_EQ(VisibleEntries(*MenuTableOf(23), kPosSlot1 + s), (std::set<int>{0, 1, 2})) << s << major;
         }
     }

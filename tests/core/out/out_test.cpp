@@ -15,10 +15,10 @@ const MenuTable kMenu{"MenuOut", MenuOut, kMenuOutEnd};
 
 // The output module in slot s, the slots before it holding pH modules.
 DeviceSpec OutputModuleIn(int s, char major = '9') {
-    DeviceSpec spec{.major = major};
-    for (int i = 0; i < s; ++i) spec.modules.push_back(3);
-    spec.modules.push_back(8);
-    return spec;
+    DeviceSpec wanted{.major = major};
+    for (int i = 0; i < s; ++i) wanted.modules.push_back(3);
+    wanted.modules.push_back(8);
+    return wanted;
 }
 
 using OutputModule = CatalogueDeviceTest;
@@ -34,9 +34,9 @@ TEST_F(OutputModule, ShowsItsOutputsAndContactsInEverySlotOnEveryVersion) {
 }
 
 TEST_F(OutputModule, ChartsFollowTheirOwnOutput) {
-    DeviceSpec spec = OutputModuleIn(1);
-    spec.options = {"optSKLE"};
-    MakeDevice(spec);
+    DeviceSpec wanted = OutputModuleIn(1);
+    wanted.options = {"optSKLE"};
+    MakeDevice(wanted);
     SetByte(kPosSlot2, Out(8), 0x40);
     SetByte(kPosSlot2, Out(9), 4);
     std::set<int> expected = kWithoutCharts;
