@@ -6,7 +6,7 @@
 #include "cli/command.h"
 #include "cli/settings_io.h"
 #include "cli/tree_session.h"
-#include "core/compare/compare.h"
+#include "core/compare/comparison.h"
 #include "core/data_set/drop.h"
 #include "core/range_error.h"
 
@@ -73,19 +73,23 @@ int Run(const std::vector<std::string>& argv) {
             second = {files[1], files[2]};
     }
 
-    Snapshot snapshots[2];
-    const DataSetPaths* paths[2] = {&first, &second};
-    for (int i = 0; i < 2; ++i) {
-        if (const int code = OpenDataSetFiles("diff", language, paths[i]->front, paths[i]->purgon); code != kExitOk)
-            return kExitRefused;
-        try {
-            snapshots[i] = TakeSnapshot(*sets);
-        } catch (const RangeError& e) {
-            std::fprintf(stderr, "tessalin-cli diff: %s: %s\n", paths[i]->front.c_str(), e.what());
-            return kExitRefused;
-        }
+    if (OpenDataSetFiles("diff", language, first.front, first.purgon) != kExitOk) return kExitRefused;
+    ComparisonOpening opening;
+    try {
+        opening = Comparison::Open(second.front, second.purgon, *sets);
+    } catch (const RangeError& e) {
+        std::fprintf(stderr, "tessalin-cli diff: %s\n", e.what());
+        return kExitRefused;
     }
-    const std::vector<Difference> differences = CompareSnapshots(snapshots[0], snapshots[1]);
+    if (!opening.load.ok()) {
+        ReportRefusedDataSet("diff", opening.load);
+        return kExitRefused;
+    }
+    if (!opening.comparison) {
+        std::fprintf(stderr, "tessalin-cli diff: %s: %s\n", second.front.c_str(), opening.message.c_str());
+        return kExitRefused;
+    }
+    const std::vector<Difference>& differences = opening.comparison->Differences();
     if (args.has("json")) {
         std::fputs(AsJson(differences).c_str(), stdout);
     } else {

@@ -25,9 +25,7 @@ public:
     void LoadRequestedDataSet() override {
         const LoadResult loaded = LoadDataSet(front_, purgon_);
         if (!loaded.ok()) {
-            std::fprintf(stderr, "tessalin-cli %s: %s refused: LoadError %d (%s)%s%s\n", command_.c_str(),
-                         loaded.failedPath.c_str(), loaded.code, LoadErrorMeaning(loaded.code),
-                         loaded.systemReason.empty() ? "" : ": ", loaded.systemReason.c_str());
+            ReportRefusedDataSet(command_, loaded);
             exitCode = kExitRefused;
             return;
         }
@@ -55,6 +53,12 @@ private:
 };
 
 }  // namespace
+
+void ReportRefusedDataSet(const std::string& command, const LoadResult& refused) {
+    std::fprintf(stderr, "tessalin-cli %s: %s refused: LoadError %d (%s)%s%s\n", command.c_str(),
+                 refused.failedPath.c_str(), refused.code, LoadErrorMeaning(refused.code),
+                 refused.systemReason.empty() ? "" : ": ", refused.systemReason.c_str());
+}
 
 int OpenDataSetTree(const std::string& command, const Args& args, std::size_t positionalCount) {
     int language = 1;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/command.h"
+#include "core/data_set/load.h"
 #include "core/page/formpage.h"
 #include "core/page/row_text.h"
 
@@ -17,6 +18,9 @@ int OpenDataSetTree(const std::string& command, const Args& args, std::size_t po
 
 // The same for a FRONT file and a Purgon file ("" without) in a device language.
 int OpenDataSetFiles(const std::string& command, int language, const std::string& front, const std::string& purgon);
+
+// "tessalin-cli COMMAND: PATH refused: LoadError N (meaning): reason" on standard error.
+void ReportRefusedDataSet(const std::string& command, const LoadResult& refused);
 
 // Selects the node at an index path in parameter set --set (A or B) and builds its page. Returns kExitOk,
 // or kExitUsage after a message when the path or the set is not valid.

@@ -1,6 +1,7 @@
 #include "core/workspace.h"
 
 #include <memory>
+#include <utility>
 
 namespace tessalin {
 
@@ -14,6 +15,11 @@ std::unique_ptr<Workspace>& Instance() {
 Workspace& Ws() { return *Instance(); }
 
 void ResetWorkspace() { Instance() = std::make_unique<Workspace>(); }
+
+std::unique_ptr<Workspace> ExchangeWorkspace(std::unique_ptr<Workspace> next) {
+    std::swap(Instance(), next);
+    return next;
+}
 
 void SelectLanguage(int deviceLanguage) {
     Workspace& ws = Ws();

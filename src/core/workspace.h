@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/data_set/par_image.h"
@@ -61,6 +62,11 @@ struct Workspace {
 
 Workspace& Ws();
 void ResetWorkspace();
+
+// Puts `next` in place of the current workspace and hands the current one back. A second data set is
+// worked on this way (comparing) while the loaded one waits untouched; every exchange is undone before
+// control returns to the user.
+std::unique_ptr<Workspace> ExchangeWorkspace(std::unique_ptr<Workspace> next);
 
 // Chooses the device language (0..6); the tool's own texts follow it: German with German, English with
 // every other language.

@@ -37,6 +37,18 @@ std::string OptionName(int bit) {
     return "option bit " + std::to_string(bit);
 }
 
+// A changed field of a component.
+Difference FieldDifference(const std::string& title, const std::string& field, const std::string& before,
+                           const std::string& after) {
+    Difference d;
+    d.level = DifferenceLevel::Hardware;
+    d.where = title;
+    d.label = field;
+    d.before = before;
+    d.after = after;
+    return d;
+}
+
 // One difference per option switched on or off.
 void CompareOptions(const std::string& before, const std::string& after, const std::string& title,
                     std::vector<Difference>& out) {
@@ -45,14 +57,12 @@ void CompareOptions(const std::string& before, const std::string& after, const s
         a = std::stoull(before);
         b = std::stoull(after);
     } catch (const std::exception&) {
-        out.push_back({DifferenceLevel::Hardware, Presence::Both, title, "", 0, -1, "options", before, after, "", ""});
+        out.push_back(FieldDifference(title, "options", before, after));
         return;
     }
     for (int bit = 0; bit < 32; ++bit) {
         const bool was = (a >> bit) & 1, is = (b >> bit) & 1;
-        if (was != is)
-            out.push_back({DifferenceLevel::Hardware, Presence::Both, title, "", 0, -1, OptionName(bit), was ? "on" : "off",
-                           is ? "on" : "off", "", ""});
+        if (was != is) out.push_back(FieldDifference(title, OptionName(bit), was ? "on" : "off", is ? "on" : "off"));
     }
 }
 
@@ -75,13 +85,7 @@ void CompareFields(const HardwareSection* first, const HardwareSection* second, 
             CompareOptions(before, after, title, out);
             continue;
         }
-        Difference d;
-        d.level = DifferenceLevel::Hardware;
-        d.where = title;
-        d.label = key;
-        d.before = before;
-        d.after = after;
-        out.push_back(std::move(d));
+        out.push_back(FieldDifference(title, key, before, after));
     }
 }
 
@@ -89,6 +93,23 @@ std::string Title(const HardwareSection* first, const HardwareSection* second, c
     for (const HardwareSection* s : {first, second})
         if (s && !s->title.empty() && s->title != s->key) return s->title;
     return key;
+}
+
+// One section: a changed occupant is one difference; otherwise its fields.
+void CompareSection(const HardwareSection* a, const HardwareSection* b, const std::string& key,
+                    std::vector<Difference>& out) {
+    const std::string title = Title(a, b, key);
+    const std::string codeKey = a ? ComponentCodeKey(*a) : b ? ComponentCodeKey(*b) : "code";
+    if (FieldValue(a, codeKey) != FieldValue(b, codeKey)) {
+        Difference d = FieldDifference(title, codeKey, Occupant(a), Occupant(b));
+        d.presence = d.before.empty() ? Presence::SecondOnly : d.after.empty() ? Presence::FirstOnly : Presence::Both;
+        out.push_back(std::move(d));
+        return;
+    }
+    // An empty place keeps whatever its identity record held before: nothing to compare there.
+    const std::string code = FieldValue(a, codeKey);
+    if (code.empty() || code == "0") return;
+    CompareFields(a, b, title, out);
 }
 
 bool SameRow(const SnapshotRow& a, const SnapshotRow& b) { return a.value == b.value && a.unit == b.unit; }
@@ -100,6 +121,7 @@ Difference RowDifference(const SnapshotPage& page, const SnapshotRow* before, co
     d.where = page.path;
     d.node = page.node;
     d.set = page.set;
+    d.section = page.section;
     const SnapshotRow& any = before ? *before : *after;
     d.row = any.row;
     d.label = any.label;
@@ -147,6 +169,7 @@ Difference PageDifference(const SnapshotPage& page, Presence presence) {
     d.where = page.path;
     d.node = page.node;
     d.set = page.set;
+    d.section = page.section;
     return d;
 }
 
@@ -182,25 +205,9 @@ std::vector<Difference> HardwareDifferences(const std::vector<HardwareSection>& 
         for (const HardwareSection& s : *list)
             if (std::find(keys.begin(), keys.end(), s.key) == keys.end()) keys.push_back(s.key);
     for (const std::string& key : keys) {
-        const HardwareSection* a = FindSection(first, key);
-        const HardwareSection* b = FindSection(second, key);
-        const std::string title = Title(a, b, key);
-        const std::string codeKey = a ? ComponentCodeKey(*a) : b ? ComponentCodeKey(*b) : "code";
-        if (FieldValue(a, codeKey) != FieldValue(b, codeKey)) {
-            Difference d;
-            d.level = DifferenceLevel::Hardware;
-            d.where = title;
-            d.label = codeKey;
-            d.before = Occupant(a);
-            d.after = Occupant(b);
-            d.presence = d.before.empty() ? Presence::SecondOnly : d.after.empty() ? Presence::FirstOnly : Presence::Both;
-            out.push_back(std::move(d));
-            continue;
-        }
-        // An empty place keeps whatever its identity record held before: nothing to compare there.
-        const std::string code = FieldValue(a, codeKey);
-        if (code.empty() || code == "0") continue;
-        CompareFields(a, b, title, out);
+        const std::size_t before = out.size();
+        CompareSection(FindSection(first, key), FindSection(second, key), key, out);
+        for (std::size_t i = before; i < out.size(); ++i) out[i].section = key;
     }
     return out;
 }

@@ -30,6 +30,7 @@ struct Difference {
     std::string after;        // the second's
     std::string unitBefore;
     std::string unitAfter;
+    std::string section;      // the hardware section it lies in ("front", "slot_1", ...); "" for none
 };
 
 // Component by component: a changed code (added, removed or replaced) is one difference with the

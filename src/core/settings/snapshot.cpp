@@ -51,9 +51,59 @@ int RawWidth(const PageRow& row, const TParamEntry& entry) {
     }
 }
 
-// The hardware section that a component node stands for: its position, or the Purgon controller and
-// the I-module by the code in its tag (their nodes carry the position of the unit they work with).
-std::string SectionOf(int component) {
+std::string RawBytes(const PageRow& row, const TParamRef& ref, bool setB) {
+    if (ref.param == nullptr || !ref.param->location.hasValue()) return "";
+    const long long offset = ParamOffset(ref.param->location, ref.slot, setB);
+    if (offset == 0) return "";
+    std::string out;
+    const int width = RawWidth(row, *ref.param);
+    for (int i = 0; i < width; ++i) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, "%02x", ReadU8(offset + i));
+        out += hex;
+    }
+    return out;
+}
+
+// What a page shows: everything the window's page context holds, and the scratch bytes that pages keep
+// their working choices in (the Purgon program whose steps are open, ...), put back after the walk.
+struct SavedContext {
+    std::array<uint8_t, kScratchEnd - kScratchBegin + 1> scratch;
+    bool activeSet;
+    int selected;
+    MainTab tab;
+    int grafikTag;
+    TTabPtrRec page;
+    TParamRef param;
+    std::array<TParamRef, kFormpageRowCount> rows;
+    bool rebuildRequest;
+
+    static SavedContext Take() {
+        const Workspace& ws = Ws();
+        std::array<uint8_t, kScratchEnd - kScratchBegin + 1> scratch{};
+        for (std::size_t i = 0; i < scratch.size(); ++i) scratch[i] = ws.ParImage.u8(static_cast<long long>(kScratchBegin + i));
+        return {scratch, ws.ActiveParamSet, ws.Tree.selected, ws.Tree.activeTab, ws.Tree.grafikTag, ws.CurrentPage,
+                ws.CurrentParam, ws.FormpageRows, ws.PageRebuildRequest};
+    }
+    void restore() const {
+        Workspace& ws = Ws();
+        for (std::size_t i = 0; i < scratch.size(); ++i) ws.ParImage.setU8(static_cast<long long>(kScratchBegin + i), scratch[i]);
+        ws.ActiveParamSet = activeSet;
+        ws.Tree.selected = selected;
+        ws.Tree.activeTab = tab;
+        ws.Tree.grafikTag = grafikTag;
+        ws.CurrentPage = page;
+        ws.CurrentParam = param;
+        ws.FormpageRows = rows;
+        ws.PageRebuildRequest = rebuildRequest;
+    }
+};
+
+}  // namespace
+
+// Purgon controller and I-module go by the code in their tag: their nodes carry the position of the
+// unit they work with.
+std::string ComponentSection(int component) {
     const Workspace& ws = Ws();
     const TreeNode& node = ws.Tree.nodes[static_cast<std::size_t>(component)];
     int code = 0, mask = 0;
@@ -71,51 +121,6 @@ std::string SectionOf(int component) {
         default: return "";
     }
 }
-
-std::string RawBytes(const PageRow& row, const TParamRef& ref, bool setB) {
-    if (ref.param == nullptr || !ref.param->location.hasValue()) return "";
-    const long long offset = ParamOffset(ref.param->location, ref.slot, setB);
-    if (offset == 0) return "";
-    std::string out;
-    const int width = RawWidth(row, *ref.param);
-    for (int i = 0; i < width; ++i) {
-        char hex[4];
-        std::snprintf(hex, sizeof hex, "%02x", ReadU8(offset + i));
-        out += hex;
-    }
-    return out;
-}
-
-// What a page shows: everything the window's page context holds, put back after the walk.
-struct SavedContext {
-    bool activeSet;
-    int selected;
-    MainTab tab;
-    int grafikTag;
-    TTabPtrRec page;
-    TParamRef param;
-    std::array<TParamRef, kFormpageRowCount> rows;
-    bool rebuildRequest;
-
-    static SavedContext Take() {
-        const Workspace& ws = Ws();
-        return {ws.ActiveParamSet, ws.Tree.selected, ws.Tree.activeTab, ws.Tree.grafikTag, ws.CurrentPage,
-                ws.CurrentParam, ws.FormpageRows, ws.PageRebuildRequest};
-    }
-    void restore() const {
-        Workspace& ws = Ws();
-        ws.ActiveParamSet = activeSet;
-        ws.Tree.selected = selected;
-        ws.Tree.activeTab = tab;
-        ws.Tree.grafikTag = grafikTag;
-        ws.CurrentPage = page;
-        ws.CurrentParam = param;
-        ws.FormpageRows = rows;
-        ws.PageRebuildRequest = rebuildRequest;
-    }
-};
-
-}  // namespace
 
 const SnapshotRow* SnapshotPage::find(int row) const {
     for (const SnapshotRow& r : rows)
@@ -204,7 +209,7 @@ Snapshot TakeSnapshot(SetChoice sets) {
             out.path = NodeTitlePath(id);
             out.node = NodePath(id);
             out.component = UniqueTitle(top);
-            out.section = SectionOf(top);
+            out.section = ComponentSection(top);
             out.title = page.title;
             for (const PageRow& row : page.rows) {
                 if (!IsValueRow(row)) continue;

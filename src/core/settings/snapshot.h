@@ -50,6 +50,10 @@ struct Snapshot {
 // already carries gets " #2", " #3", ... so that every node has a path of its own.
 std::string NodeTitlePath(int node);
 
+// The hardware section ("front", "slot_1", "purgon", ...) that a top-level component node stands for;
+// "" for none.
+std::string ComponentSection(int component);
+
 // Every node by its NodeTitlePath.
 std::map<std::string, int> NodesByTitlePath();
 
