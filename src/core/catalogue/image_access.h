@@ -14,8 +14,8 @@
 
 namespace tessalin {
 
-// The choice of a monitoring list ("Monitoring", "Electrolyte specs", ...) under which the user sets
-// the limits himself; under the others the module fills them in.
+// The choice of a monitoring list ("Monitoring", "Electrolyte specs", ...) under which the user gives
+// the limits; under the others the module fills them in.
 inline constexpr int kMonitoringIndividual = 3;
 
 // The module type of the component whose rules run.
@@ -27,6 +27,7 @@ inline double Float(Location at) { return ReadEncoded(ParamOffsetHere(at), Encod
 inline void PutByte(Location at, int value) { SetDefault(at, kPfUInt8, value, true); }
 inline void PutU16(Location at, int value) { SetDefault(at, kPfUInt16, value, true); }
 inline void PutFloat(Location at, double value) { SetDefault(at, 0, value, true); }
+// A float of a row without the both-sets flag: the active set only.
 inline void PutFloatActiveSet(Location at, double value) { SetDefault(at, 0, value); }
 
 inline bool In(int value, std::initializer_list<int> values) {
