@@ -33,7 +33,7 @@ const CaptionRow kMainCaptions[] = {
      {"Export Excel...", "Export Excel..."},
      {"Export in Excel-Datei", "Export as Excel File"}},
     {"Vergleichen1",
-     {"{"&Vergleichen mit...", "&Compare with..."}Vergleichen mit...", "Co{"&Vergleichen mit...", "&Compare with..."}mpare with..."},
+     {"&Vergleichen mit...", "Co&mpare with..."},
      {"Gerätekonfiguration mit einer zweiten Datei vergleichen", "Compare parameter set with a second file"}},
     {"VergleichBeenden1,EndComparisonButton",
      {texts::CompareEnd.de, texts::CompareEnd.en},
