@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/workspace.h"
 #include "gui/main_window/ui_texts.h"
 
 namespace tessalin::gui {
@@ -43,7 +44,7 @@ void ComparisonPanel::ShowDifferences(const QString& otherFiles, const std::vect
     count_ = static_cast<int>(differences.size());
     list_->clear();
     for (std::size_t i = 0; i < differences.size(); ++i) {
-        auto* item = new QListWidgetItem(QString::fromStdString(DescribeDifference(differences[i])), list_);
+        auto* item = new QListWidgetItem(QString::fromStdString(DescribeDifference(differences[i], Ws().UiLanguage)), list_);
         item->setData(kNodeRole, nodes[i]);
         item->setData(kSetRole, static_cast<int>(differences[i].set));
         item->setToolTip(item->text());

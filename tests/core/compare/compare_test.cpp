@@ -83,6 +83,9 @@ TEST(Compare, RowsAndPagesOnlyInOneAreReportedAsSuch) {
     EXPECT_NE(DescribeDifference(differences[0]).find("\u2192 (not shown)"), std::string::npos);
     EXPECT_EQ(differences[1].level, DifferenceLevel::Page);
     EXPECT_EQ(DescribeDifference(CompareSnapshots(b, a)[1]).find("only in the second data set") != std::string::npos, true);
+    // The window's German lines.
+    EXPECT_NE(DescribeDifference(differences[0], 0).find("\u2192 (nicht angezeigt)"), std::string::npos);
+    EXPECT_NE(DescribeDifference(CompareSnapshots(b, a)[1], 0).find(": Seite nur im zweiten Datensatz"), std::string::npos);
 }
 
 }  // namespace
