@@ -39,6 +39,20 @@ inline bool OpenPage(const std::string& path, char set, PageModel& page) {
     return true;
 }
 
+// Commits a value to a row of the page at a title path in a set: a number, or a list item by its text.
+inline void CommitValue(const std::string& path, char set, int row, const std::string& value) {
+    PageModel page;
+    ASSERT_TRUE(OpenPage(path, set, page)) << path;
+    PageRow* shown = page.find(row);
+    ASSERT_NE(shown, nullptr) << path << " row " << row;
+    if (shown->kind == kKindNumber) {
+        CommitNumber(page, row, value, true);
+        return;
+    }
+    for (std::size_t i = 0; i < shown->items.size(); ++i)
+        if (shown->items[i].text == value) CommitChoice(page, row, static_cast<int>(i));
+}
+
 // Gives every editable value of every page another one through the commit cycle: first the next item
 // of every list (lists decide which other rows are shown and editable; a list whose rule changes the
 // hardware is set back), then a number far beyond its upper limit (stored as

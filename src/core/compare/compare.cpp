@@ -242,24 +242,36 @@ std::vector<Difference> CompareSnapshots(const Snapshot& first, const Snapshot& 
     return out;
 }
 
-std::string DescribeDifference(const Difference& d) {
-    const std::string setMark = d.set ? std::string(" [set ") + d.set + "]" : "";
-    auto withUnit = [](const std::string& value, const std::string& unit) { return unit.empty() ? value : value + " " + unit; };
+std::string DescribeDifference(const Difference& d, int uiLanguage) {
+    const bool german = uiLanguage == 0;
+    const std::string setMark = d.set ? std::string(german ? " [Satz " : " [set ") + d.set + "]" : "";
+    const std::string none = german ? "(keine)" : "(none)";
+    const std::string notShown = german ? "(nicht angezeigt)" : "(not shown)";
+    // Options are switched "on" and "off".
+    auto value = [german](const std::string& text) {
+        if (german && text == "on") return std::string("ein");
+        if (german && text == "off") return std::string("aus");
+        return text;
+    };
+    auto withUnit = [](const std::string& text, const std::string& unit) { return unit.empty() ? text : text + " " + unit; };
     switch (d.level) {
         case DifferenceLevel::Hardware:
             if (d.label == "code" || d.label == "type_code")
-                return "Hardware > " + d.where + ": " + (d.before.empty() ? "(none)" : d.before) + " \u2192 " +
-                       (d.after.empty() ? "(none)" : d.after);
-            return "Hardware > " + d.where + " > " + d.label + ": " + d.before + " \u2192 " + d.after;
+                return "Hardware > " + d.where + ": " + (d.before.empty() ? none : d.before) + " \u2192 " +
+                       (d.after.empty() ? none : d.after);
+            return "Hardware > " + d.where + " > " + d.label + ": " + value(d.before) + " \u2192 " + value(d.after);
         case DifferenceLevel::Page:
+            if (german)
+                return d.where + setMark + ": Seite nur im " +
+                       (d.presence == Presence::FirstOnly ? "ersten Datensatz" : "zweiten Datensatz");
             return d.where + setMark + ": page " +
                    (d.presence == Presence::FirstOnly ? "only in the first data set" : "only in the second data set");
         case DifferenceLevel::Row:
             break;
     }
     const std::string head = d.where + " > " + d.label + setMark + ": ";
-    if (d.presence == Presence::FirstOnly) return head + withUnit(d.before, d.unitBefore) + " \u2192 (not shown)";
-    if (d.presence == Presence::SecondOnly) return head + "(not shown) \u2192 " + withUnit(d.after, d.unitAfter);
+    if (d.presence == Presence::FirstOnly) return head + withUnit(d.before, d.unitBefore) + " \u2192 " + notShown;
+    if (d.presence == Presence::SecondOnly) return head + notShown + " \u2192 " + withUnit(d.after, d.unitAfter);
     if (d.unitBefore == d.unitAfter) return head + d.before + " \u2192 " + withUnit(d.after, d.unitAfter);
     return head + withUnit(d.before, d.unitBefore) + " \u2192 " + withUnit(d.after, d.unitAfter);
 }

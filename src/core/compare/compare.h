@@ -46,7 +46,8 @@ std::vector<Difference> HardwareDifferences(const std::vector<HardwareSection>& 
 // difference (set 0).
 std::vector<Difference> CompareSnapshots(const Snapshot& first, const Snapshot& second);
 
-// One line: "PATH > Label: old → new unit", with "[set A]" after the label where only one set differs.
-std::string DescribeDifference(const Difference& difference);
+// One line: "PATH > Label: old → new unit", with "[set A]" after the label where only one set differs; its
+// own words in the user-interface language (0 German, 1 English).
+std::string DescribeDifference(const Difference& difference, int uiLanguage = 1);
 
 }  // namespace tessalin

@@ -111,15 +111,21 @@ void TLoadForm::Browse(bool front) {
 void TLoadForm::BrowseFront() { Browse(true); }
 void TLoadForm::BrowsePurgon() { Browse(false); }
 
+void TLoadForm::UseForComparing() {
+    comparing_ = true;
+    setObjectName("TCompareForm");
+    ApplyTexts();
+}
+
 void TLoadForm::ApplyTexts() {
-    setWindowTitle(Pick(DataSetText::LoadCaption));
+    setWindowTitle(comparing_ ? Pick(texts::CompareCaption) : Pick(DataSetText::LoadCaption));
     frontLabel_->setText(Pick(DataSetText::LoadFrontLabel));
     purgonLabel_->setText(Pick(DataSetText::LoadPurgonLabel));
     browseFront_->setText(Pick(DataSetText::LoadBrowse));
     browsePurgon_->setText(Pick(DataSetText::LoadBrowse));
     explanation1_->setText(Pick(DataSetText::LoadExplanation1));
     explanation2_->setText(Pick(DataSetText::LoadExplanation2));
-    open_->setText(Pick(DataSetText::LoadOpen));
+    open_->setText(comparing_ ? Pick(texts::CompareConfirm) : Pick(DataSetText::LoadOpen));
     cancel_->setText(Pick(DataSetText::LoadCancel));
 }
 

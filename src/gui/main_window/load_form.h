@@ -32,6 +32,9 @@ public:
     // Sets every text in the current user-interface language.
     void ApplyTexts();
 
+    // The same choice of files for a data set to compare with: its own caption and confirm button.
+    void UseForComparing();
+
 public slots:
     void BrowseFront();
     void BrowsePurgon();
@@ -45,6 +48,7 @@ private:
     void Browse(bool front);
 
     Prompter& prompter_;
+    bool comparing_ = false;
     QString frontDir_;
     QString purgonDir_;
 

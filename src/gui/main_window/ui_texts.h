@@ -36,6 +36,18 @@ inline constexpr TextPair ExportPdfFilter{"Adobe PDF-Dateien (*.pdf)|*.pdf", "Ad
 inline constexpr TextPair BankButtonHint{"Parametersatz A / B umschalten", "Switch parameter set A / B"};
 inline constexpr TextPair AboutCaption{"Über Tessalin 3000", "About Tessalin 3000"};
 
+// Comparing with a second data set.
+inline constexpr TextPair CompareCaption{"Vergleichen mit", "Compare with"};
+inline constexpr TextPair CompareConfirm{"&Vergleichen", "&Compare"};
+inline constexpr TextPair CompareHeader{"Vergleich mit %1", "Compared with %1"};
+inline constexpr TextPair CompareNone{"keine Unterschiede", "no differences"};
+inline constexpr TextPair CompareOne{"1 Unterschied", "1 difference"};
+inline constexpr TextPair CompareMany{"%1 Unterschiede", "%1 differences"};
+inline constexpr TextPair CompareEnd{"Vergleich beenden", "End comparison"};
+// The tooltip of a differing row: the value in the second data set.
+inline constexpr TextPair CompareOtherValue{"Im Vergleich: %1", "Compared: %1"};
+inline constexpr TextPair CompareNotShown{"nicht angezeigt", "not shown"};
+
 }  // namespace texts
 
 // ---- splash window: fixed English texts

@@ -29,6 +29,7 @@
 #include <QUrl>
 #include <QWheelEvent>
 
+#include "core/compare/comparison.h"
 #include "core/data_set/drop.h"
 #include "core/data_set/image_checks.h"
 #include "core/data_set/load.h"
@@ -37,6 +38,7 @@
 #include "core/data_set/save_decisions.h"
 #include "core/page/formpage.h"
 #include "core/workspace.h"
+#include "gui/compare/comparison_panel.h"
 #include "gui/main_window/card_form.h"
 #include "gui/main_window/child_form.h"
 #include "gui/main_window/image_lists.h"
@@ -120,6 +122,8 @@ TZandorForm::TZandorForm(Prompter& prompter, TZandorInfoForm& infoForm, const QS
     connect(formPage_, &FormPage::NodeRenamed, this, &TZandorForm::ShowRenamedNode);
     loadForm_ = new TLoadForm(prompter_, this);
     cardForm_ = new TCardForm(this);
+    compareForm_ = new TLoadForm(prompter_, this);
+    compareForm_->UseForComparing();
 
     SetUpKeyboard();
     UseLegibleTreeSelection();
@@ -158,6 +162,12 @@ void TZandorForm::CreateMenus() {
             &TZandorForm::Datei_SaveAsClick);
     connect(AddItem(datei, "Speicherkarte1", "SmartMedia-&Card..."), &QAction::triggered, this,
             &TZandorForm::Speicherkarte1Click);
+    datei->addSeparator();
+    Vergleichen1_ = AddItem(datei, "Vergleichen1", "Vergleichen mit...");
+    connect(Vergleichen1_, &QAction::triggered, this, &TZandorForm::Vergleichen1Click);
+    VergleichBeenden1_ = AddItem(datei, "VergleichBeenden1", "Vergleich beenden");
+    VergleichBeenden1_->setEnabled(false);
+    connect(VergleichBeenden1_, &QAction::triggered, this, &TZandorForm::EndComparison);
     datei->addSeparator();
     connect(AddItem(datei, "Drucken1", "Drucken..."), &QAction::triggered, this, &TZandorForm::Drucken1Click);
     connect(AddItem(datei, "ExportPDF", "Export PDF..."), &QAction::triggered, this, &TZandorForm::ExportPDFClick);
@@ -243,7 +253,11 @@ void TZandorForm::CreateCentre() {
     MainSplitter_->setObjectName("MainSplitter");
     MainSplitter_->setChildrenCollapsible(false);
 
-    DeviceTree_ = new QTreeWidget(MainSplitter_);
+    // The tree, and below it the comparison panel while a comparison is open.
+    auto* treeSide = new QSplitter(Qt::Vertical, MainSplitter_);
+    treeSide->setObjectName("TreeSplitter");
+    treeSide->setChildrenCollapsible(false);
+    DeviceTree_ = new QTreeWidget(treeSide);
     DeviceTree_->setObjectName("DeviceTree");
     DeviceTree_->setHeaderHidden(true);
     DeviceTree_->setMinimumWidth(kTreeMinWidth);
@@ -285,7 +299,16 @@ void TZandorForm::CreateCentre() {
     }
     page_ = MakeParamPageFrame(MainPageControl_->widget(kPageParameter), kParamImageSectionWidth);
 
-    MainSplitter_->addWidget(DeviceTree_);
+    comparisonPanel_ = new ComparisonPanel(treeSide);
+    comparisonPanel_->hide();
+    connect(comparisonPanel_, &ComparisonPanel::NodeChosen, this, &TZandorForm::ShowDifferenceNode);
+    connect(comparisonPanel_, &ComparisonPanel::CloseRequested, this, &TZandorForm::EndComparison);
+    treeSide->addWidget(DeviceTree_);
+    treeSide->addWidget(comparisonPanel_);
+    treeSide->setStretchFactor(0, 3);
+    treeSide->setStretchFactor(1, 2);
+
+    MainSplitter_->addWidget(treeSide);
     MainSplitter_->addWidget(MainPageControl_);
     MainSplitter_->setStretchFactor(1, 1);
     setCentralWidget(MainSplitter_);
@@ -403,6 +426,7 @@ void TZandorForm::Relabel() {
             }
         }
     }
+    comparisonPanel_->ApplyTexts();
     // The web items stay hidden until the texts are set.
     for (const char* name : {"MorvaneHomepage1", "Bedienungsanleitung1", "N6"}) findChild<QAction*>(name)->setVisible(true);
 
@@ -418,7 +442,10 @@ void TZandorForm::Relabel() {
 
 // ---- action timer ----------------------------------------------------------------------------
 
-void TZandorForm::AktionsTimerTimer() { ActionTimerTick(actionRequest_, *this); }
+void TZandorForm::AktionsTimerTimer() {
+    ActionTimerTick(actionRequest_, *this);
+    RefreshComparison();
+}
 
 bool TZandorForm::SaveEnabled() const { return Datei_Save_->isEnabled(); }
 
@@ -428,7 +455,10 @@ void TZandorForm::ShowSaveState(bool enabled) {
     UpdateCaption();
 }
 
-void TZandorForm::BuildPage() { formPage_->Shown().Rebuild(); }
+void TZandorForm::BuildPage() {
+    formPage_->Shown().Rebuild();
+    MarkShownPage();
+}
 
 void TZandorForm::ClearPage() { formPage_->Shown().Clear(); }
 

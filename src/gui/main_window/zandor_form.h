@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <array>
+#include <map>
 #include <memory>
 
 #include "core/main_window/action_timer.h"
@@ -30,6 +31,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace tessalin {
+class Comparison;
 class TParamTreeview;
 struct CommandResult;
 struct SaveContext;
@@ -37,6 +39,7 @@ struct SaveContext;
 
 namespace tessalin::gui {
 
+class ComparisonPanel;
 class FormPage;
 struct DocumentationContext;
 
@@ -113,6 +116,8 @@ public slots:
     void Datei_SaveClick();
     void Datei_SaveAsClick();
     void Speicherkarte1Click();
+    void Vergleichen1Click();
+    void EndComparison();
     void RecentFileClick(int index);
     void Drucken1Click();
     void ExportPDFClick();
@@ -181,10 +186,25 @@ private:
     void ShowRebuiltTree(void (*rebuild)());
     // keepExpanded: after a partial rebuild the branches the user had opened stay open.
     void FillDeviceTree(bool keepExpanded = false);
+    // The item of a node and, below it, of its children.
+    void AddNode(int node, QTreeWidgetItem* item) const;
+    QTreeWidgetItem* TreeItemOf(int node) const;
+    // Every item's text again (the difference counts changed).
+    void ShowNodeTexts();
     // The selected node took a new title from a text row of its page.
     void ShowRenamedNode();
     void DeviceTreeSelected(QTreeWidgetItem* item);
     void ShowTreeTab();
+
+    // Comparing with a second data set: after every tick the differences are worked out again when the
+    // loaded data set or the language changed, and shown in the panel, on the tree's nodes (a count) and on
+    // the shown page's rows (the other value as tooltip).
+    void RefreshComparison();
+    void ShowComparison();
+    void MarkShownPage();
+    // The text of a node's tree item: its own markup, and the number of differences at it while comparing.
+    QString NodeItemText(int node) const;
+    void ShowDifferenceNode(int node, char set);
 
     // Work that the page, description, configurator and documentation modules carry out.
     void ShowTerminalPlan();
@@ -207,6 +227,9 @@ private:
     QToolButton* SaveButton_ = nullptr;
     QToolButton* BankButton_ = nullptr;
     QTreeWidget* DeviceTree_ = nullptr;
+    ComparisonPanel* comparisonPanel_ = nullptr;
+    QAction* Vergleichen1_ = nullptr;
+    QAction* VergleichBeenden1_ = nullptr;
     std::unique_ptr<MarkupImageList> HTMLImageList_;
     QSplitter* MainSplitter_ = nullptr;
     QTabWidget* MainPageControl_ = nullptr;
@@ -219,6 +242,9 @@ private:
     FormPage* formPage_ = nullptr;
     TLoadForm* loadForm_ = nullptr;
     TCardForm* cardForm_ = nullptr;
+    TLoadForm* compareForm_ = nullptr;
+    std::unique_ptr<Comparison> comparison_;
+    std::map<int, int> differenceCounts_;
 
     FileDialogSpec saveDialog_;
     FileDialogSpec saveDialogU_;

@@ -6,6 +6,7 @@
 #include <set>
 #include <utility>
 
+#include "core/compare/comparison.h"
 #include "core/main_window/language_switch.h"
 #include "core/range_error.h"
 #include "core/tree/device_tree.h"
@@ -20,15 +21,27 @@ constexpr int kNodeRole = Qt::UserRole;
 constexpr int kLevelRole = Qt::UserRole + 1;
 constexpr int kRecordRole = Qt::UserRole + 2;
 
-void AddNode(const DeviceTreeState& tree, int node, QTreeWidgetItem* item) {
-    const TreeNode& data = tree.nodes.at(static_cast<std::size_t>(node));
-    item->setText(0, QString::fromStdString(data.text));
+}  // namespace
+
+void TZandorForm::AddNode(int node, QTreeWidgetItem* item) const {
+    const TreeNode& data = Ws().Tree.nodes.at(static_cast<std::size_t>(node));
+    item->setText(0, NodeItemText(node));
     item->setData(0, kNodeRole, node);
     item->setData(0, kLevelRole, data.level);
     item->setData(0, kRecordRole, data.record);
-    for (int child : data.children) AddNode(tree, child, new QTreeWidgetItem(item));
+    for (int child : data.children) AddNode(child, new QTreeWidgetItem(item));
 }
-}  // namespace
+
+void TZandorForm::ShowNodeTexts() {
+    for (QTreeWidgetItemIterator it(DeviceTree_); *it != nullptr; ++it)
+        (*it)->setText(0, NodeItemText((*it)->data(0, kNodeRole).toInt()));
+}
+
+QTreeWidgetItem* TZandorForm::TreeItemOf(int node) const {
+    for (QTreeWidgetItemIterator it(DeviceTree_); *it != nullptr; ++it)
+        if ((*it)->data(0, kNodeRole).toInt() == node) return *it;
+    return nullptr;
+}
 
 void TZandorForm::RebuildDeviceTree() {
     ShowRebuiltTree([] { BuildDeviceTree(); });
@@ -67,8 +80,10 @@ void TZandorForm::FillDeviceTree(bool keepExpanded) {
             if ((*it)->isExpanded()) expanded.insert({(*it)->data(0, kLevelRole).toInt(), (*it)->data(0, kRecordRole).toInt()});
     }
     DeviceTree_->clear();
+    // The node ids may have changed: the differences are counted on the nodes there are now.
+    if (comparison_) differenceCounts_ = DifferenceCounts(comparison_->Differences());
     QTreeWidgetItem* selected = nullptr;
-    for (int root : tree.roots) AddNode(tree, root, new QTreeWidgetItem(DeviceTree_));
+    for (int root : tree.roots) AddNode(root, new QTreeWidgetItem(DeviceTree_));
     for (QTreeWidgetItemIterator it(DeviceTree_); *it != nullptr; ++it) {
         if ((*it)->data(0, kNodeRole).toInt() == tree.selected) selected = *it;
         if (expanded.count({(*it)->data(0, kLevelRole).toInt(), (*it)->data(0, kRecordRole).toInt()}) != 0)
@@ -85,7 +100,7 @@ void TZandorForm::ShowRenamedNode() {
     QTreeWidgetItem* item = DeviceTree_->currentItem();
     const DeviceTreeState& tree = Ws().Tree;
     if (item == nullptr || tree.selected < 0) return;
-    item->setText(0, QString::fromStdString(tree.nodes.at(static_cast<std::size_t>(tree.selected)).text));
+    item->setText(0, NodeItemText(tree.selected));
 }
 
 void TZandorForm::DeviceTreeSelected(QTreeWidgetItem* item) {

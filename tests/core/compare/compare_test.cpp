@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "core/compare/compare.h"
-#include "core/page/page_edit.h"
 #include "support/configured_edits.h"
 
 namespace tessalin {
@@ -25,16 +24,7 @@ Snapshot Take(const DeviceRecipe& recipe) {
 // Commits a list item by its text or a number on the page at `path` in `set`, then takes the snapshot.
 Snapshot TakeEdited(const DeviceRecipe& recipe, const std::string& path, char set, int row, const std::string& value) {
     EXPECT_TRUE(Configure(recipe));
-    PageModel page;
-    EXPECT_TRUE(test::OpenPage(path, set, page)) << path;
-    PageRow* shown = page.find(row);
-    EXPECT_NE(shown, nullptr);
-    if (shown != nullptr && shown->kind == kKindNumber) {
-        CommitNumber(page, row, value, true);
-    } else if (shown != nullptr) {
-        for (std::size_t i = 0; i < shown->items.size(); ++i)
-            if (shown->items[i].text == value) CommitChoice(page, row, static_cast<int>(i));
-    }
+    test::CommitValue(path, set, row, value);
     return TakeSnapshot(SetChoice::Both);
 }
 
@@ -93,6 +83,9 @@ TEST(Compare, RowsAndPagesOnlyInOneAreReportedAsSuch) {
     EXPECT_NE(DescribeDifference(differences[0]).find("\u2192 (not shown)"), std::string::npos);
     EXPECT_EQ(differences[1].level, DifferenceLevel::Page);
     EXPECT_EQ(DescribeDifference(CompareSnapshots(b, a)[1]).find("only in the second data set") != std::string::npos, true);
+    // The window's German lines.
+    EXPECT_NE(DescribeDifference(differences[0], 0).find("\u2192 (nicht angezeigt)"), std::string::npos);
+    EXPECT_NE(DescribeDifference(CompareSnapshots(b, a)[1], 0).find(": Seite nur im zweiten Datensatz"), std::string::npos);
 }
 
 }  // namespace
