@@ -1,6 +1,6 @@
 #pragma once
 // A sweep that edits every editable value of every page of a configured device through the page's
-// commit cycle, and opening a page by its title path.
+// commit cycle, and opening a page or committing a value by its title path.
 
 #include <gtest/gtest.h>
 
