@@ -17,6 +17,7 @@
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
 #include "support/page_rows.h"
+#include "support/tree_walk.h"
 
 namespace tessalin::test {
 
@@ -69,32 +70,13 @@ protected:
     // ---- tree: the entries of `menu` shown as nodes of the component at a position
     static std::set<int> VisibleEntries(const MenuTable& menu, int position) {
         BuildDeviceTree();
-        std::set<int> shown;
-        for (int node : NodesInOrder()) {
-            const TreeNode& n = Ws().Tree.nodes[node];
-            if (n.record < 0 || n.level == 0) continue;  // component nodes
-            const TTabPtrRec& rec = Ws().Tree.records[n.record];
-            if (rec.position != position) continue;
-            if (rec.entry >= menu.entries && rec.entry < menu.entries + menu.end)
-                shown.insert(static_cast<int>(rec.entry - menu.entries));
-        }
-        return shown;
+        return test::VisibleEntries(menu.entries, menu.end, position);
     }
 
     // ---- page: opens the page of `entry` of the component at a position through its tree node
     static PageModel OpenPage(int position, const TMenuEntry& entry) {
         BuildDeviceTree();
-        for (int node : NodesInOrder()) {
-            const TreeNode& n = Ws().Tree.nodes[node];
-            if (n.level == 0 || n.record < 0) continue;
-            const TTabPtrRec& rec = Ws().Tree.records[n.record];
-            if (rec.position == position && rec.entry == &entry) {
-                DeviceTreeChange(node);
-                return BuildFormpage();
-            }
-        }
-        ADD_FAILURE() << "the menu entry is not in the tree at position " << position;
-        return {};
+        return test::OpenPage(&entry, position);
     }
 };
 

@@ -1,24 +1,20 @@
 #pragma once
 // A device made by the configurator model (every section at its factory defaults), loaded into the
-// workspace with its device tree built, from a spec (an option word) or a recipe (option keys, English),
-// and helpers to find the nodes of a component's menu entries and open their pages through the tree and
-// page models.
+// workspace with its device tree built, from a spec (an option word) or a recipe (option keys, English).
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "core/configurator/configurator.h"
 #include "core/device/decode.h"
-#include "core/page/formpage.h"
-#include "core/page/page_edit.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
 #include "support/page_rows.h"
+#include "support/tree_walk.h"
 
 namespace tessalin::test {
 
@@ -95,34 +91,6 @@ inline void MakeCo2Device(char major = '9') {
     MakeDevice({2, major, {3, 3}});
     ReplaceModule(0, 18, 40);
     ReplaceModule(1, 18, 40);
-}
-
-// The node of a menu entry of the component at `position`, or -1 when it is not in the tree.
-inline int NodeOf(const TMenuEntry* entry, int position) {
-    for (int node : NodesInOrder()) {
-        const TreeNode& n = Ws().Tree.nodes[node];
-        if (n.level == 0 || n.record < 0) continue;
-        const TTabPtrRec& rec = Ws().Tree.records[n.record];
-        if (rec.entry == entry && rec.position == position) return node;
-    }
-    return -1;
-}
-
-// Indices of the entries of `menu` (end index `end`) shown under the component at `position`.
-inline std::set<int> VisibleEntries(const TMenuEntry* menu, int end, int position) {
-    std::set<int> shown;
-    for (int i = 0; i < end; ++i)
-        if (NodeOf(&menu[i], position) >= 0) shown.insert(i);
-    return shown;
-}
-
-// Selects the node of a menu entry and builds its page (an empty page when the entry is not shown).
-inline PageModel OpenPage(const TMenuEntry* entry, int position) {
-    const int node = NodeOf(entry, position);
-    EXPECT_GE(node, 0) << "menu entry is not in the tree";
-    if (node < 0) return {};
-    DeviceTreeChange(node);
-    return BuildFormpage();
 }
 
 }  // namespace tessalin::test

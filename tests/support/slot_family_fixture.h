@@ -19,6 +19,7 @@
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
 #include "support/page_rows.h"
+#include "support/tree_walk.h"
 
 namespace tessalin::test {
 
@@ -106,14 +107,7 @@ protected:
             menu = own.entries;
             end = own.end;
         }
-        std::set<int> shown;
-        for (int node : NodesInOrder()) {
-            const TreeNode& n = Ws().Tree.nodes[node];
-            if (n.record < 0 || n.level == 0) continue;  // component nodes
-            const TMenuEntry* entry = Ws().Tree.records[n.record].entry;
-            if (entry >= menu && entry < menu + end) shown.insert(static_cast<int>(entry - menu));
-        }
-        return shown;
+        return test::VisibleEntries(menu, end);
     }
 
     // ---- page: opens the page of entry `index` of `menu` (the slot module's own menu unless named)
@@ -121,15 +115,7 @@ protected:
     static PageModel OpenPage(int index, const TMenuEntry* menu = nullptr) {
         BuildDeviceTree();
         if (menu == nullptr) menu = MenuTableOf(Ws().Device.Slot[0].Code)->entries;
-        for (int node : NodesInOrder()) {
-            const TreeNode& n = Ws().Tree.nodes[node];
-            if (n.level > 0 && n.record >= 0 && Ws().Tree.records[n.record].entry == &menu[index]) {
-                DeviceTreeChange(node);
-                return BuildFormpage();
-            }
-        }
-        ADD_FAILURE() << "menu entry " << index << " is not in the tree";
-        return {};
+        return test::OpenPage(&menu[index]);
     }
 
     static bool Enabled(const PageModel& page, int row) {

@@ -18,6 +18,8 @@
 #include "core/page/page_edit.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
+#include "support/page_rows.h"
+#include "support/tree_walk.h"
 
 namespace tessalin::test {
 
@@ -55,47 +57,11 @@ protected:
     // The menu entries of slot [I] shown as nodes.
     static std::set<int> VisibleEntries() {
         const MenuTable menu = Menu();
-        std::set<int> shown;
-        for (int node : NodesInOrder()) {
-            const TreeNode& n = Ws().Tree.nodes[node];
-            if (n.level == 0 || n.record < 0) continue;
-            const TTabPtrRec& rec = Ws().Tree.records[n.record];
-            if (rec.position == kPosSlot1) shown.insert(static_cast<int>(rec.entry - menu.entries));
-        }
-        return shown;
+        return test::VisibleEntries(menu.entries, menu.end, kPosSlot1);
     }
 
     // Opens the page of menu entry `index` of slot [I] through its node.
-    static PageModel OpenPage(int index) {
-        const MenuTable menu = Menu();
-        for (int node : NodesInOrder()) {
-            const TreeNode& n = Ws().Tree.nodes[node];
-            if (n.level > 0 && n.record >= 0 && Ws().Tree.records[n.record].entry == menu.entries + index) {
-                DeviceTreeChange(node);
-                return BuildFormpage();
-            }
-        }
-        ADD_FAILURE() << "menu entry " << index << " is not in the tree";
-        return {};
-    }
-
-    static std::vector<int> ShownRows(const PageModel& page) {
-        std::vector<int> rows;
-        for (const PageRow& row : page.rows) rows.push_back(row.row);
-        return rows;
-    }
-
-    static void Choose(PageModel& page, int row, int code) {
-        const PageRow* r = page.find(row);
-        ASSERT_NE(r, nullptr) << "row " << row;
-        for (std::size_t i = 0; i < r->items.size(); ++i)
-            if (r->items[i].code == code) {
-                CommitChoice(page, row, static_cast<int>(i));
-                return;
-            }
-        FAIL() << "row " << row << " offers no code " << code;
-    }
-
+    static PageModel OpenPage(int index) { return test::OpenPage(Menu().entries + index); }
 };
 
 // The place of a value of slot [I] that the page of set A or B shows.

@@ -65,7 +65,7 @@ TEST_F(Carrier, RefreshGivesTheSlotTheTypeOfTheChosenModeAndVariable) {
         SetUp();
         CarrierHardware(40);
         const std::vector<uint8_t> slotIII = Bytes(0x0800 + 0x400 * Ws().Device.Slot[2].RecIndex, 0x0800 + 0x400 * (Ws().Device.Slot[2].RecIndex + 1));
-        PageModel page = Open(kSlotII, SlotEntry(kSlotII, 0));
+        PageModel page = OpenPage(SlotEntry(kSlotII, 0), kSlotII);
         Choose(page, kModeRowNew, c.mode);
         Choose(page, kVariableRowNew, c.variable);
         EXPECT_TRUE(Refresh(page, kRefresh));
@@ -79,7 +79,7 @@ TEST_F(Carrier, RefreshGivesTheSlotTheTypeOfTheChosenModeAndVariable) {
         EXPECT_EQ(Ws().Device.Slot[0].Code, 3);
         EXPECT_EQ(Ws().Device.Slot[2].Code, 170);
         EXPECT_EQ(Bytes(0x0800 + 0x400 * Ws().Device.Slot[2].RecIndex, 0x0800 + 0x400 * (Ws().Device.Slot[2].RecIndex + 1)), slotIII);
-        EXPECT_NE(NodeOf(kPosSlot3, SlotEntry(kPosSlot3, 0)), -1);
+        EXPECT_NE(NodeOf(SlotEntry(kPosSlot3, 0), kPosSlot3), -1);
         // A family with a menu shows it with the operating-mode page still selected; one without shows no
         // branch for the slot.
         if (MenuTableOf(c.type)->end > 0) {
@@ -94,7 +94,7 @@ TEST_F(Carrier, RefreshGivesTheSlotTheTypeOfTheChosenModeAndVariable) {
 TEST_F(Carrier, RefreshInitialisesTheSlotWithTheNewFamilysDefaultsInBothSets) {
     // Some pH values of the old sensor that must not survive the change.
     for (bool setB : {false, true}) Ws().ParImage.setU16(At2(Section::PH_SET, 290, setB), 1234);
-    PageModel page = Open(kSlotII, SlotEntry(kSlotII, 0));
+    PageModel page = OpenPage(SlotEntry(kSlotII, 0), kSlotII);
     Choose(page, 5, 6);  // the variable row of slot II, older carriers: ORP
     ASSERT_TRUE(Refresh(page, kRefresh));
     ASSERT_EQ(Ws().Device.Slot[1].Code, 174);
@@ -113,7 +113,7 @@ TEST_F(Carrier, RefreshInitialisesTheSlotWithTheNewFamilysDefaultsInBothSets) {
 
     // Back to pH/ORP: the digital pH sensors' own defaults come with the pH family's.
     CarrierHardware(40);
-    page = Open(kSlotII, SlotEntry(kSlotII, 0));
+    page = OpenPage(SlotEntry(kSlotII, 0), kSlotII);
     Choose(page, kVariableRowNew, 11);
     ASSERT_TRUE(Refresh(page, kRefresh));
     for (bool setB : {false, true}) {
@@ -128,7 +128,7 @@ TEST_F(Carrier, TheSameChoiceOrLeavingWithoutRefreshChangesNothing) {
     const ParImageBuffer before = Ws().ParImage;
     const std::vector<int> nodesBefore = NodesInOrder();
 
-    PageModel page = Open(kSlotII, SlotEntry(kSlotII, 0));
+    PageModel page = OpenPage(SlotEntry(kSlotII, 0), kSlotII);
     const int selected = Ws().Tree.selected;
     EXPECT_FALSE(Refresh(page, kRefresh));
     EXPECT_EQ(Ws().Tree.selected, selected);
@@ -137,20 +137,20 @@ TEST_F(Carrier, TheSameChoiceOrLeavingWithoutRefreshChangesNothing) {
     // Another choice, then another page: the image keeps the device's setting.
     Choose(page, 2, 10);
     Choose(page, 5, 3);
-    page = Open(kPosSlot1, SlotEntry(kPosSlot1, 1));
+    page = OpenPage(SlotEntry(kPosSlot1, 1), kPosSlot1);
     EXPECT_EQ(std::memcmp(Ws().ParImage.bytes(0, 0x7000).data(), before.bytes(0, 0x7000).data(), 0x7000), 0);
     EXPECT_EQ(Ws().Device.Slot[1].Code, 170);
-    page = Open(kSlotII, SlotEntry(kSlotII, 0));
+    page = OpenPage(SlotEntry(kSlotII, 0), kSlotII);
     EXPECT_EQ(page.find(2)->items[page.find(2)->selected].code, 6);
     EXPECT_EQ(page.find(5)->items[page.find(5)->selected].code, 0);
 }
 
 TEST_F(Carrier, EachSlotsPageShowsItsOwnRowsForItsCarrierHardware) {
-    EXPECT_EQ(ShownRows(Open(kSlotII, SlotEntry(kSlotII, 0))), (std::vector<int>{0, 2, 5, 13, 14}));
-    EXPECT_EQ(ShownRows(Open(kPosSlot3, SlotEntry(kPosSlot3, 0))), (std::vector<int>{0, 3, 6, 13, 14}));
+    EXPECT_EQ(ShownRows(OpenPage(SlotEntry(kSlotII, 0), kSlotII)), (std::vector<int>{0, 2, 5, 13, 14}));
+    EXPECT_EQ(ShownRows(OpenPage(SlotEntry(kPosSlot3, 0), kPosSlot3)), (std::vector<int>{0, 3, 6, 13, 14}));
     CarrierHardware(32);
-    EXPECT_EQ(ShownRows(Open(kSlotII, SlotEntry(kSlotII, 0))), (std::vector<int>{0, 8, 11, 13, 14}));
-    const PageModel page = Open(kSlotII, SlotEntry(kSlotII, 0));
+    EXPECT_EQ(ShownRows(OpenPage(SlotEntry(kSlotII, 0), kSlotII)), (std::vector<int>{0, 8, 11, 13, 14}));
+    const PageModel page = OpenPage(SlotEntry(kSlotII, 0), kSlotII);
     EXPECT_EQ(page.find(0)->headingLines, 2);
     EXPECT_EQ(page.find(14)->buttons.at(0).caption, "REFRESH");
 }
@@ -161,7 +161,7 @@ TEST_F(Carrier, ASlotWithARecordOutsideTheImageIsRefusedUnchanged) {
     Ws().Device.Origin = kOriginTool;
     DecodeDevice(false);
     ASSERT_TRUE(BuildDeviceTree());
-    PageModel page = Open(kSlotII, SlotEntry(kSlotII, 0));
+    PageModel page = OpenPage(SlotEntry(kSlotII, 0), kSlotII);
     Choose(page, 5, 2);
     const ParImageBuffer before = Ws().ParImage;
     EXPECT_THROW(PressButton(page, kRefresh, 1, false), RangeError);
@@ -189,7 +189,7 @@ TEST_F(Carrier, TheVariablesOfferedFollowTheChosenModeAndTheCarrier) {
         SetUp();
         CarrierHardware(c.hardware);
         const bool newer = c.hardware >= 32;
-        PageModel page = Open(kSlotII, SlotEntry(kSlotII, 0));
+        PageModel page = OpenPage(SlotEntry(kSlotII, 0), kSlotII);
         Choose(page, newer ? kModeRowNew : 2, c.mode);
         EXPECT_EQ(ItemCodes(page, newer ? kModeRowNew : 2), c.modes);
         EXPECT_EQ(ItemCodes(page, newer ? kVariableRowNew : 5), c.variables);
@@ -206,8 +206,8 @@ TEST_F(OpModeFixture, OnlyASensorOnADigitalSensorCarrierHasTheOperatingModeItem)
     DecodeDevice(false);
     ASSERT_EQ(Ws().Device.Slot[0].Code, 160);
     ASSERT_TRUE(BuildDeviceTree());
-    EXPECT_EQ(NodeOf(kPosSlot1, SlotEntry(kPosSlot1, 0)), -1);
-    EXPECT_NE(NodeOf(kPosSlot1, SlotEntry(kPosSlot1, 1)), -1);
+    EXPECT_EQ(NodeOf(SlotEntry(kPosSlot1, 0), kPosSlot1), -1);
+    EXPECT_NE(NodeOf(SlotEntry(kPosSlot1, 1), kPosSlot1), -1);
 }
 
 }  // namespace
@@ -226,7 +226,7 @@ TEST_F(OpModeFixture, TheOpticalCarriersPageKeepsItsOxygenSensor) {
     ASSERT_EQ(Ws().Device.Slot[0].Code, 211);
     ASSERT_TRUE(BuildDeviceTree());
 
-    PageModel page = Open(kPosSlot1, SlotEntry(kPosSlot1, 0));
+    PageModel page = OpenPage(SlotEntry(kPosSlot1, 0), kPosSlot1);
     EXPECT_EQ(ShownRows(page), (std::vector<int>{0, 1, 4, 7, 8}));
     EXPECT_EQ(ItemCodes(page, 1), (std::vector<int>{11}));
     EXPECT_EQ(ItemCodes(page, 4), (std::vector<int>{1}));

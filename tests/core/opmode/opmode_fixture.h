@@ -16,6 +16,8 @@
 #include "core/page/page_edit.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
+#include "support/page_rows.h"
+#include "support/tree_walk.h"
 
 namespace tessalin::test {
 
@@ -45,55 +47,16 @@ protected:
         ASSERT_TRUE(BuildDeviceTree());
     }
 
-    // The node of a menu entry of the module at `position`, or -1.
-    static int NodeOf(int position, const TMenuEntry* entry) {
-        for (int node : NodesInOrder()) {
-            const TreeNode& n = Ws().Tree.nodes[node];
-            if (n.level == 0 || n.record < 0) continue;
-            const TTabPtrRec& rec = Ws().Tree.records[n.record];
-            if (rec.position == position && rec.entry == entry) return node;
-        }
-        return -1;
-    }
     // Entry `index` of the menu of the module type a slot holds now.
     static const TMenuEntry* SlotEntry(int position, int index) {
         const auto menu = MenuTableOf(Ws().Device.Slot[position - kPosSlot1].Code);
         return menu && index < menu->end ? menu->entries + index : nullptr;
     }
 
-    // Opens the page of a menu entry as a click on its node does.
-    static PageModel Open(int position, const TMenuEntry* entry) {
-        const int node = NodeOf(position, entry);
-        EXPECT_GE(node, 0) << "no node for the entry at position " << position;
-        if (node < 0) return {};
-        DeviceTreeChange(node);
-        return BuildFormpage();
-    }
-
-    static std::vector<int> ShownRows(const PageModel& page) {
-        std::vector<int> rows;
-        for (const PageRow& row : page.rows) rows.push_back(row.row);
-        return rows;
-    }
-
-    static std::vector<int> ItemCodes(const PageModel& page, int row) {
-        std::vector<int> codes;
-        if (const PageRow* r = page.find(row))
-            for (const ChoiceItem& item : r->items) codes.push_back(item.code);
-        return codes;
-    }
-
     // Chooses the item with `code` in a list row; the page is rebuilt as the timer would.
     static void Choose(PageModel& page, int row, int code) {
-        const PageRow* r = page.find(row);
-        ASSERT_NE(r, nullptr) << "row " << row;
-        for (std::size_t i = 0; i < r->items.size(); ++i) {
-            if (r->items[i].code != code) continue;
-            CommitChoice(page, row, static_cast<int>(i));
-            page = BuildFormpage();
-            return;
-        }
-        FAIL() << "row " << row << " offers no code " << code;
+        test::Choose(page, row, code);
+        page = BuildFormpage();
     }
 
     // Presses the REFRESH button of `row`; when a rule changed the hardware the timer rebuilds the tree

@@ -31,7 +31,7 @@ protected:
         ASSERT_EQ(Ws().Device.Slot[1].Code, 25);
     }
 
-    static PageModel OpenMode() { return Open(kPosBase, &MenuRadio[0]); }
+    static PageModel OpenMode() { return OpenPage(&MenuRadio[0], kPosBase); }
 
     static std::vector<uint8_t> BlockBytes(int s) {
         const auto span = Ws().ParImage.bytes(0x0800 + 0x400LL * Ws().Device.Slot[s].RecIndex, 0x400);
@@ -95,7 +95,7 @@ TEST_F(Radio, TheProbeControllerComesAndGoesWithItsModes) {
 TEST_F(Radio, LeavingWithoutRefreshKeepsTheModules) {
     PageModel page = OpenMode();
     Choose(page, kModeRow82, 3);
-    page = Open(kPosSlot1, SlotEntry(kPosSlot1, 0));
+    page = OpenPage(SlotEntry(kPosSlot1, 0), kPosSlot1);
     EXPECT_EQ(Ws().Device.Slot[1].Code, 25);
     EXPECT_FALSE(Ws().TreeRebuildRequest);
 }
@@ -121,14 +121,14 @@ TEST_F(Radio, TheModesOfferedFollowTheVersion) {
         EXPECT_EQ(ShownRows(page), c.rows);
         EXPECT_EQ(ItemCodes(page, c.rows[1]), c.modes);
     }
-    EXPECT_EQ(NodeOf(kPosBase, &MenuRadio[1]), -1);  // ZigBee only for radio modes
-    EXPECT_EQ(NodeOf(kPosBase, &MenuRadio[2]), -1);  // the page of version 9
+    EXPECT_EQ(NodeOf(&MenuRadio[1], kPosBase), -1);  // ZigBee only for radio modes
+    EXPECT_EQ(NodeOf(&MenuRadio[2], kPosBase), -1);  // the page of version 9
 }
 
 TEST_F(OpModeFixture, Version9OffersTheChannelsVariablesByTheChannelRule) {
     MakeDevice({.major = '9', .options = {"optFIU2K"}, .modules = {28}});
-    PageModel page = Open(kPosBase, &MenuRadio[2]);
-    EXPECT_EQ(NodeOf(kPosBase, &MenuRadio[0]), -1);
+    PageModel page = OpenPage(&MenuRadio[2], kPosBase);
+    EXPECT_EQ(NodeOf(&MenuRadio[0], kPosBase), -1);
     EXPECT_EQ(ShownRows(page), (std::vector<int>{0, 1, 2, 4, 5}));
     EXPECT_EQ(ItemCodes(page, 2), (std::vector<int>{0, 2, 3}));
     Choose(page, 1, 7);

@@ -38,7 +38,7 @@ TEST_F(OpModeFixture, HeadingsAndButtonLabelsExistInAllLanguages) {
     for (int p = 0; p < 2; ++p) {
         for (int lang = 0; lang < kDeviceLanguageCount; ++lang) {
             Ws().DeviceLanguage = lang;
-            const PageModel page = Open(positions[p], pages[p]);
+            const PageModel page = OpenPage(pages[p], positions[p]);
             ASSERT_FALSE(page.rows.empty());
             EXPECT_EQ(page.rows.front().headingLines, 2);
             EXPECT_FALSE(page.rows.back().buttons.empty());

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@
 #include "core/purgon/purgon.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
+#include "support/page_rows.h"
+#include "support/tree_walk.h"
 
 namespace tessalin::test {
 
@@ -64,51 +67,14 @@ protected:
     }
 
     // The node of MenuProbe entry `index`, or -1 when it is not shown.
-    static int EntryNode(int index) {
-        for (int node : NodesInOrder()) {
-            const auto& n = Ws().Tree.nodes[node];
-            if (n.level > 0 && n.record >= 0 && Ws().Tree.records[n.record].entry == &MenuProbe[index]) return node;
-        }
-        return -1;
-    }
+    static int EntryNode(int index) { return NodeOf(&MenuProbe[index]); }
 
     static std::vector<int> VisibleEntries() {
-        std::vector<int> shown;
-        for (int i = 0; i < kMenuProbeEnd; ++i)
-            if (EntryNode(i) >= 0) shown.push_back(i);
-        return shown;
+        const std::set<int> shown = test::VisibleEntries(MenuProbe, kMenuProbeEnd);
+        return {shown.begin(), shown.end()};
     }
 
-    static PageModel OpenEntry(int index) {
-        const int node = EntryNode(index);
-        EXPECT_GE(node, 0) << "MenuProbe entry " << index << " is not in the tree";
-        if (node < 0) return {};
-        DeviceTreeChange(node);
-        return BuildFormpage();
-    }
-
-    static std::vector<int> ShownRows(const PageModel& page) {
-        std::vector<int> rows;
-        for (const PageRow& row : page.rows) rows.push_back(row.row);
-        return rows;
-    }
-
-    static std::vector<int> ItemCodes(const PageModel& page, int row) {
-        std::vector<int> codes;
-        if (const PageRow* r = page.find(row))
-            for (const ChoiceItem& item : r->items) codes.push_back(item.code);
-        return codes;
-    }
-
-    static FollowUp Choose(PageModel& page, int row, int code) {
-        const PageRow* r = page.find(row);
-        EXPECT_NE(r, nullptr) << "row " << row;
-        if (r == nullptr) return {};
-        for (std::size_t i = 0; i < r->items.size(); ++i)
-            if (r->items[i].code == code) return CommitChoice(page, row, static_cast<int>(i));
-        ADD_FAILURE() << "row " << row << " offers no code " << code;
-        return {};
-    }
+    static PageModel OpenEntry(int index) { return OpenPage(&MenuProbe[index]); }
 };
 
 // Records what a picture draws.
