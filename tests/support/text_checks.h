@@ -14,6 +14,9 @@
 
 namespace tessalin::test {
 
+// The device languages in the order of a text record.
+inline constexpr const char* kLanguageTags[] = {"de", "en", "fr", "it", "sv", "es", "pt"};
+
 inline std::vector<int> ListCodes(const std::string& list) {
     std::vector<int> codes;
     std::size_t pos = 0;
@@ -28,40 +31,56 @@ inline std::vector<int> ListCodes(const std::string& list) {
 }
 
 inline void ExpectTextsComplete(const TextRecord& texts, const std::string& where) {
-    static const char* const kLanguages[] = {"de", "en", "fr", "it", "sv", "es", "pt"};
     const std::string germanList = texts.s[1];
     for (int lang = 0; lang < kDeviceLanguageCount; ++lang) {
         const char* name = texts.s[2 * lang];
         const char* list = texts.s[2 * lang + 1];
-        ASSERT_NE(name, nullptr) << where << " " << kLanguages[lang];
-        ASSERT_NE(list, nullptr) << where << " " << kLanguages[lang];
-        EXPECT_NE(std::string(name), "") << where << " has no name in " << kLanguages[lang];
-        EXPECT_EQ(std::string(list).empty(), germanList.empty()) << where << " list in " << kLanguages[lang];
+        ASSERT_NE(name, nullptr) << where << " " << kLanguageTags[lang];
+        ASSERT_NE(list, nullptr) << where << " " << kLanguageTags[lang];
+        EXPECT_NE(std::string(name), "") << where << " has no name in " << kLanguageTags[lang];
+        EXPECT_EQ(std::string(list).empty(), germanList.empty()) << where << " list in " << kLanguageTags[lang];
         if (!germanList.empty()) {
-            EXPECT_EQ(ListCodes(list), ListCodes(germanList)) << where << " list codes in " << kLanguages[lang];
+            EXPECT_EQ(ListCodes(list), ListCodes(germanList)) << where << " list codes in " << kLanguageTags[lang];
         }
     }
 }
 
-// Every menu title and every row text of a family's menus and tables (separators and headings whose text
-// comes from the handler alone excepted).
-inline void ExpectFamilyTextsComplete(std::span<const TMenuEntry> menu,
-                                      std::span<const std::span<const TParamEntry>> tables) {
+// A row without texts of its own: a separator, or a heading whose text comes from the handler alone.
+inline bool HasNoTextsOfItsOwn(const TParamEntry& entry) {
+    return entry.texts == nullptr && (entry.flags & (kPfHeading | kPfHeadingFromHandler));
+}
+
+// Parameter tables 1..count of a family, by its table accessor.
+inline std::vector<std::span<const TParamEntry>> NumberedTables(std::span<const TParamEntry> (*table)(int),
+                                                                int count) {
+    std::vector<std::span<const TParamEntry>> tables;
+    for (int n = 1; n <= count; ++n) tables.push_back(table(n));
+    return tables;
+}
+
+// Every menu title and every row text of a family's menus and tables (menu entries of negative level and
+// rows without texts of their own excepted); returns the number of records checked.
+inline int ExpectFamilyTextsComplete(std::span<const TMenuEntry> menu,
+                                     std::span<const std::span<const TParamEntry>> tables) {
+    int records = 0;
     for (std::size_t i = 0; i < menu.size(); ++i) {
         if (menu[i].level < 0) continue;
-        ASSERT_NE(menu[i].texts, nullptr) << "menu entry " << i;
+        EXPECT_NE(menu[i].texts, nullptr) << "menu entry " << i;
+        if (menu[i].texts == nullptr) return records;
         ExpectTextsComplete(*menu[i].texts, "menu entry " + std::to_string(i));
+        ++records;
     }
     for (std::size_t n = 0; n < tables.size(); ++n) {
         for (std::size_t row = 0; row < tables[n].size(); ++row) {
             const TParamEntry& entry = tables[n][row];
-            const bool separator = (entry.flags & kPfHeading) && entry.texts == nullptr;
-            const bool handlerHeading = (entry.flags & kPfHeadingFromHandler) && entry.texts == nullptr;
-            if (separator || handlerHeading) continue;
-            ASSERT_NE(entry.texts, nullptr) << "table " << n + 1 << " row " << row;
+            if (HasNoTextsOfItsOwn(entry)) continue;
+            EXPECT_NE(entry.texts, nullptr) << "table " << n + 1 << " row " << row;
+            if (entry.texts == nullptr) return records;
             ExpectTextsComplete(*entry.texts, "table " + std::to_string(n + 1) + " row " + std::to_string(row));
+            ++records;
         }
     }
+    return records;
 }
 
 // Walks the menu and the parameter tables of its entries; returns the number of records checked.
@@ -79,9 +98,7 @@ inline int ExpectMenuTextsComplete(const MenuTable& menu) {
         const auto rows = ParamEntries(entry);
         for (std::size_t row = 0; row < rows.size(); ++row) {
             const TParamEntry& param = rows[row];
-            const bool separator = (param.flags & kPfHeading) && param.texts == nullptr;
-            const bool handlerHeading = (param.flags & kPfHeadingFromHandler) && param.texts == nullptr;
-            if (separator || handlerHeading) continue;
+            if (HasNoTextsOfItsOwn(param)) continue;
             if (param.texts == nullptr) {
                 ADD_FAILURE() << where << " row " << row << " has no texts";
                 continue;

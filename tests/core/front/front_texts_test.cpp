@@ -12,8 +12,6 @@
 namespace tessalin::test {
 namespace {
 
-const char* const kLanguageNames[] = {"de", "en", "fr", "it", "sv", "es", "pt"};
-
 TEST(FrontTexts, EveryTitleLabelAndListExistsInAllLanguages) {
     const MenuTable menu = *MenuTableOf(2);
     std::vector<std::span<const TParamEntry>> tables;
@@ -29,12 +27,12 @@ TEST(FrontTexts, HandlerTextsExistInAllLanguages) {
         BuildDeviceTree();
         for (int node : NodesInOrder()) {
             const TreeNode& n = Ws().Tree.nodes[node];
-            EXPECT_NE(n.text, "") << kLanguageNames[lang];
+            EXPECT_NE(n.text, "") << kLanguageTags[lang];
             if (n.level == 0 || Ws().Tree.records[n.record].position != kPosFront) continue;
             DeviceTreeChange(node);
             const PageModel page = BuildFormpage();
             for (const PageRow& row : page.rows) {
-                const std::string where = n.text + " row " + std::to_string(row.row) + " in " + kLanguageNames[lang];
+                const std::string where = n.text + " row " + std::to_string(row.row) + " in " + kLanguageTags[lang];
                 if (!row.heading) {
                     EXPECT_NE(row.label, "") << where;
                 }

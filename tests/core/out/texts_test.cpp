@@ -11,16 +11,10 @@
 namespace tessalin::test {
 namespace {
 
-std::vector<std::span<const TParamEntry>> Tables(std::span<const TParamEntry> (*table)(int), int count) {
-    std::vector<std::span<const TParamEntry>> tables;
-    for (int n = 1; n <= count; ++n) tables.push_back(table(n));
-    return tables;
-}
-
 TEST(SlotModuleTexts, EveryTitleLabelAndChoiceListExistsInAllLanguages) {
-    ExpectFamilyTextsComplete({MenuOut, kMenuOutEnd + 1}, Tables(OutParamTable, 10));
-    ExpectFamilyTextsComplete({MenuPID, kMenuPIDEnd + 1}, Tables(PidParamTable, 5));
-    ExpectFamilyTextsComplete({MenuPA, kMenuPAEnd + 1}, Tables(FieldbusParamTable, 4));
+    ExpectFamilyTextsComplete({MenuOut, kMenuOutEnd + 1}, NumberedTables(OutParamTable, 10));
+    ExpectFamilyTextsComplete({MenuPID, kMenuPIDEnd + 1}, NumberedTables(PidParamTable, 5));
+    ExpectFamilyTextsComplete({MenuPA, kMenuPAEnd + 1}, NumberedTables(FieldbusParamTable, 4));
     ExpectFamilyTextsComplete({MenuFF, kMenuFFEnd + 1}, {});
 }
 
