@@ -11,41 +11,25 @@
 
 #include "core/catalogue/menu_tables.h"
 #include "core/catalogue/sections.h"
-#include "core/configurator/configurator.h"
 #include "core/page/formpage.h"
 #include "core/page/page_edit.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
+#include "support/configured_device.h"
 #include "support/page_rows.h"
 #include "support/tree_walk.h"
 
 namespace tessalin::test {
-
-struct DeviceSpec {
-    char major = '9';
-    char minor = '0';
-    int front = 2;
-    int base = 1;
-    std::vector<int> modules{};          // in slot order [I], [II], [III]
-    std::vector<std::string> options{};  // option keys ("optSKLE")
-};
 
 class CatalogueDeviceTest : public ::testing::Test {
 protected:
     void SetUp() override { ResetWorkspace(); }
     void TearDown() override { ResetWorkspace(); }
 
-    static void MakeDevice(const DeviceSpec& wanted) {
-        ResetWorkspace();
-        configurator::Configurator config;
-        ASSERT_TRUE(config.addCode(wanted.front).ok);
-        config.setVersion(wanted.major);
-        ASSERT_TRUE(config.addCode(wanted.base).ok);
-        for (int code : wanted.modules) ASSERT_TRUE(config.addCode(code).ok) << "module " << code;
-        for (const std::string& key : wanted.options) ASSERT_TRUE(config.setOption(key, true).ok) << key;
-        config.commit();
-        Ws().ParImage.setU8(4, static_cast<uint8_t>(wanted.minor));
-        Ws().Device.Front.SwMinor = wanted.minor;
+    // The spec's device with the option word the configurator writes and the minor version 0 unless given.
+    static void MakeDevice(DeviceSpec wanted) {
+        if (!wanted.minor) wanted.minor = '0';
+        BuildDevice(wanted);
     }
 
     // The slot number under which the values of the component at a position lie (255: base and front).

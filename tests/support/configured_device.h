@@ -1,10 +1,12 @@
 #pragma once
 // A device made by the configurator model (every section at its factory defaults), loaded into the
-// workspace with its device tree built, from a spec (an option word) or a recipe (option keys, English).
+// workspace with its device tree built: from a recipe (the parts and option keys, English texts) or from a
+// spec (front, base, slot modules, and values written over the configurator's).
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,38 +20,6 @@
 
 namespace tessalin::test {
 
-struct DeviceSpec {
-    DeviceSpec(int frontCode = 2, char majorVersion = '9', std::vector<int> slotModules = {}, uint32_t optionWord = 0)
-        : front(frontCode), major(majorVersion), modules(std::move(slotModules)), options(optionWord) {}
-
-    int front;                 // 2, or 17 for the explosion-protected variant (with base 15)
-    char major;
-    std::vector<int> modules;  // slot modules in order, as the configurator places them
-    uint32_t options;          // the option word, written over the configurator's
-};
-
-inline constexpr long long kOptionWordAt = 8224;
-
-// Decodes the image again (made in the tool) and rebuilds the tree, as a rule that changed it would.
-inline void Redecode() {
-    Ws().Device.Origin = kOriginTool;
-    DecodeDevice(false);
-    BuildDeviceTree();
-}
-
-// The front, its base and the slot modules, with the option word written over the configurator's.
-inline void MakeDevice(const DeviceSpec& wanted) {
-    ResetWorkspace();
-    configurator::Configurator c;
-    EXPECT_TRUE(c.addCode(wanted.front).ok) << "front " << wanted.front;
-    c.setVersion(wanted.major);
-    EXPECT_TRUE(c.addCode(wanted.front == 17 ? 15 : 1).ok);
-    for (int module : wanted.modules) EXPECT_TRUE(c.addCode(module).ok) << "module " << module;
-    c.commit();
-    Ws().ParImage.setU32(kOptionWordAt, wanted.options);
-    Redecode();
-}
-
 // A device named by the parts the configurator adds in order and the option keys it sets.
 struct DeviceRecipe {
     std::vector<int> codes;             // base, modules, Purgon controller in the order added
@@ -58,9 +28,10 @@ struct DeviceRecipe {
     int front = 2;
 };
 
-// Builds the device through the configurator in English; false (with a test failure) when the
-// configurator refuses a part. `refusedOk` turns the refusal into a plain false for sweeps.
-inline bool Configure(const DeviceRecipe& recipe, bool refusedOk = false) {
+// Builds the device through the configurator on a fresh workspace and commits it: the front, its software
+// version, the option keys, then the parts in order. False (with a test failure) when the configurator
+// refuses a step; `refusedOk` turns the refusal into a plain false for sweeps.
+inline bool BuildThroughConfigurator(const DeviceRecipe& recipe, bool refusedOk = false) {
     ResetWorkspace();
     configurator::Configurator config;
     bool ok = config.addCode(recipe.front).ok;
@@ -72,9 +43,54 @@ inline bool Configure(const DeviceRecipe& recipe, bool refusedOk = false) {
         return false;
     }
     config.commit();
-    SelectLanguage(1);
-    BuildDeviceTree();
     return true;
+}
+
+// The recipe's device with English device texts and its tree built.
+inline bool Configure(const DeviceRecipe& recipe, bool refusedOk = false) {
+    if (!BuildThroughConfigurator(recipe, refusedOk)) return false;
+    SelectLanguage(1);
+    EXPECT_TRUE(BuildDeviceTree());
+    return true;
+}
+
+inline constexpr long long kOptionWordAt = 8224;
+inline constexpr long long kSwMinorAt = 4;
+
+// Decodes the image again (made in the tool) and rebuilds the tree, as a rule that changed it would.
+inline void Redecode() {
+    Ws().Device.Origin = kOriginTool;
+    DecodeDevice(false);
+    EXPECT_TRUE(BuildDeviceTree());
+}
+
+// A device named by its front, base and slot modules. What the configurator writes stands unless the spec
+// gives its own: the option word written whole, the minor software version.
+struct DeviceSpec {
+    int front = 2;                      // 2, or 17 for the explosion-protected variant
+    char major = '9';
+    std::vector<int> modules{};         // slot modules in order, as the configurator places them
+    std::optional<uint32_t> optionWord{};
+    std::optional<char> minor{};
+    int base = 0;                       // 0: the front's own, 1 (15 under front 17)
+    std::vector<std::string> options{}; // option keys set before the parts are added ("optSKLE")
+};
+
+// Builds the spec's device through the configurator and decodes it again with the spec's own values.
+inline void BuildDevice(const DeviceSpec& wanted) {
+    DeviceRecipe recipe{.codes = {wanted.base != 0 ? wanted.base : wanted.front == 17 ? 15 : 1},
+                        .options = wanted.options, .major = wanted.major, .front = wanted.front};
+    recipe.codes.insert(recipe.codes.end(), wanted.modules.begin(), wanted.modules.end());
+    if (!BuildThroughConfigurator(recipe)) return;
+    if (wanted.optionWord) Ws().ParImage.setU32(kOptionWordAt, *wanted.optionWord);
+    if (wanted.minor) Ws().ParImage.setU8(kSwMinorAt, static_cast<uint8_t>(*wanted.minor));
+    Redecode();
+}
+
+// The spec's device with no option active unless the spec gives the option word.
+inline void MakeDevice(DeviceSpec wanted) {
+    if (!wanted.optionWord) wanted.optionWord = 0;
+    BuildDevice(wanted);
 }
 
 // Puts module `code` into slot s (0..2) of the image in place of what the configurator put there, for
@@ -88,7 +104,7 @@ inline void ReplaceModule(int s, uint8_t code, uint8_t hwId) {
 
 // Two CO2 modules in slots [I] and [II] (they keep the pH sections the configurator gave the slots).
 inline void MakeCo2Device(char major = '9') {
-    MakeDevice({2, major, {3, 3}});
+    MakeDevice({.major = major, .modules = {3, 3}});
     ReplaceModule(0, 18, 40);
     ReplaceModule(1, 18, 40);
 }

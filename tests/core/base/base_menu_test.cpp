@@ -23,7 +23,7 @@ TEST_F(BaseMenu, EveryBaseUnitShowsOutputsContactsAndInputsOnEveryVersion) {
     };
     for (const Unit unit : {Unit{2, 1}, Unit{17, 15}, Unit{17, 16}, Unit{2, 50}}) {
         for (char major : {'5', '6', '7', '8', '9', 'A'}) {
-            MakeDevice({.major = major, .front = unit.front, .base = unit.base});
+            MakeDevice({.front = unit.front, .major = major, .base = unit.base});
             ASSERT_EQ(Menu(unit.base).entries, MenuBase);
             EXPECT_EQ(VisibleEntries(Menu(unit.base), kPosBase), kWithoutCharts)
                 << "base " << unit.base << " version " << major;

@@ -12,12 +12,11 @@
 #include "core/catalogue/codec.h"
 #include "core/catalogue/menu_tables.h"
 #include "core/catalogue/slot_init.h"
-#include "core/configurator/configurator.h"
-#include "core/device/decode.h"
 #include "core/page/formpage.h"
 #include "core/page/page_edit.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
+#include "support/configured_device.h"
 #include "support/page_rows.h"
 #include "support/tree_walk.h"
 
@@ -28,28 +27,13 @@ protected:
     void SetUp() override { ResetWorkspace(); }
     void TearDown() override { ResetWorkspace(); }
 
-    // Software 9 with the given options.
+    // Software 9 with the given options, English device texts.
     static void MakeDevice(int type, const std::vector<std::string>& options = {}) {
-        ResetWorkspace();
-        configurator::Configurator config;
-        ASSERT_TRUE(config.addCode(2).ok);
-        config.setVersion('9');
-        for (const std::string& key : options) ASSERT_TRUE(config.setOption(key, true).ok) << key;
-        ASSERT_TRUE(config.addCode(1).ok);
-        ASSERT_TRUE(config.addCode(27).ok);
-        config.commit();
+        ASSERT_TRUE(Configure({.codes = {1, 27}, .options = options, .major = '9'}));
         SetSlotModuleType(0, type);
         InitialiseSlot(Ws().Device.Slot[0].RecIndex, type);
         Redecode();
         ASSERT_EQ(Ws().Device.Slot[0].Code, type);
-    }
-
-    static void Redecode() {
-        Ws().Device.Origin = kOriginTool;
-        DecodeDevice(false);
-        Ws().DeviceLanguage = 1;
-        Ws().UiLanguage = 1;
-        ASSERT_TRUE(BuildDeviceTree());
     }
 
     static MenuTable Menu() { return *MenuTableOf(Ws().Device.Slot[0].Code); }

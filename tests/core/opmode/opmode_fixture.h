@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "core/catalogue/menu_tables.h"
-#include "core/configurator/configurator.h"
 #include "core/page/formpage.h"
 #include "core/page/page_edit.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
+#include "support/configured_device.h"
 #include "support/page_rows.h"
 #include "support/tree_walk.h"
 
@@ -34,17 +34,9 @@ protected:
 
     // Front 2, base 1, then the modules in order, as "Neu" and the configurator make them.
     static void MakeDevice(const Config& c) {
-        ResetWorkspace();
-        configurator::Configurator config;
-        ASSERT_TRUE(config.addCode(2).ok);
-        config.setVersion(c.major);
-        for (const std::string& key : c.options) ASSERT_TRUE(config.setOption(key, true).ok) << key;
-        ASSERT_TRUE(config.addCode(1).ok);
-        for (int code : c.modules) ASSERT_TRUE(config.addCode(code).ok) << code;
-        config.commit();
-        Ws().DeviceLanguage = 1;
-        Ws().UiLanguage = 1;
-        ASSERT_TRUE(BuildDeviceTree());
+        std::vector<int> codes{1};
+        codes.insert(codes.end(), c.modules.begin(), c.modules.end());
+        ASSERT_TRUE(Configure({.codes = codes, .options = c.options, .major = c.major}));
     }
 
     // Entry `index` of the menu of the module type a slot holds now.

@@ -12,7 +12,7 @@ constexpr Location Pid(uint16_t offset) { return At(Section::PID_SET, offset); }
 constexpr int kAlgorithmMenu = 0, kAnalog = 1, kDigital = 2, kK9 = 3, kK10 = 4;
 constexpr int kPosition = kPosSlot2;  // pH module in [I], controller in [II]
 
-DeviceSpec ControllerDevice(char major, char minor = '0') { return {.major = major, .minor = minor, .modules = {3, 9}}; }
+DeviceSpec ControllerDevice(char major, char minor = '0') { return {.major = major, .modules = {3, 9}, .minor = minor}; }
 
 using Controller = CatalogueDeviceTest;
 

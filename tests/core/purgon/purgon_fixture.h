@@ -12,13 +12,13 @@
 
 #include "core/canvas.h"
 #include "core/catalogue/menu_tables.h"
-#include "core/configurator/configurator.h"
 #include "core/page/formpage.h"
 #include "core/page/page_edit.h"
 #include "core/page/sub_page.h"
 #include "core/purgon/purgon.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
+#include "support/configured_device.h"
 #include "support/page_rows.h"
 #include "support/tree_walk.h"
 
@@ -43,18 +43,12 @@ protected:
     void SetUp() override { ResetWorkspace(); }
     void TearDown() override { ResetWorkspace(); }
 
-    void MakeDevice(const PurgonDevice& d = {}) {
-        configurator::Configurator config;
-        ASSERT_TRUE(config.addCode(2).ok);
-        config.setVersion(d.major);
-        for (const std::string& key : d.options) ASSERT_TRUE(config.setOption(key, true).ok) << key;
-        ASSERT_TRUE(config.addCode(1).ok);
-        for (int code : d.modules) ASSERT_TRUE(config.addCode(code).ok) << code;
-        ASSERT_TRUE(config.addCode(d.purgon).ok);
-        config.commit();
-        Ws().DeviceLanguage = 1;
-        Ws().UiLanguage = 1;
-        ASSERT_TRUE(BuildDeviceTree());
+    // Front 2 and base 1, then the modules and the Purgon controller, with English device texts.
+    static void MakeDevice(const PurgonDevice& d = {}) {
+        std::vector<int> codes{1};
+        codes.insert(codes.end(), d.modules.begin(), d.modules.end());
+        codes.push_back(d.purgon);
+        ASSERT_TRUE(Configure({.codes = codes, .options = d.options, .major = d.major}));
     }
 
     // The node of the Purgon controller (the component node whose menu is MenuProbe).
