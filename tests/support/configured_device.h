@@ -22,8 +22,8 @@ namespace tessalin::test {
 
 // A device named by the parts the configurator adds in order and the option keys it sets.
 struct DeviceRecipe {
-    std::vector<int> codes;             // base, modules, Purgon controller in the order added
-    std::vector<std::string> options;   // option keys such as "optLPAR"
+    std::vector<int> codes{};            // base, modules, Purgon controller in the order added
+    std::vector<std::string> options{};  // option keys such as "optLPAR"
     char major = 'A';
     int front = 2;
 };

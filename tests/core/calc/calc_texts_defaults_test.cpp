@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <span>
 #include <vector>
 
 #include "core/catalogue/menu_tables.h"
 #include "core/catalogue/par_calc.h"
 #include "core/catalogue/sections.h"
+#include "support/default_records.h"
 #include "support/text_checks.h"
 
 namespace tessalin::test {
@@ -22,12 +22,6 @@ TEST(CalcTexts, EveryTitleLabelAndListExistsInAllLanguages) {
         for (const TMenuEntry& entry : MenuEntries(menu)) tables.push_back(ParamEntries(entry));
         ExpectFamilyTextsComplete(MenuEntries(menu), tables);
     }
-}
-
-float FloatIn(std::span<const uint8_t> record, int offset) {
-    float value;
-    std::memcpy(&value, record.data() + offset, sizeof value);
-    return value;
 }
 
 TEST(CalcDefaults, BlocksStartWithNothingCalculatedAndLimitsAtTheirBounds) {
@@ -50,7 +44,7 @@ TEST(CalcDefaults, BlocksStartWithNothingCalculatedAndLimitsAtTheirBounds) {
         const auto record = DefaultRecord(c.section);
         ASSERT_EQ(record.size(), SectionOf(c.section).size);
         EXPECT_EQ(record[c.byteAt], c.byte) << SectionOf(c.section).name << " +" << c.byteAt;
-        EXPECT_FLOAT_EQ(FloatIn(record, c.floatAt), c.value) << SectionOf(c.section).name << " +" << c.floatAt;
+        EXPECT_FLOAT_EQ(F32(record, c.floatAt), c.value) << SectionOf(c.section).name << " +" << c.floatAt;
     }
     for (Section fix : {Section::CALCPH_FIX, Section::CALCCOND_FIX, Section::CALCOXY_FIX, Section::CALCCO2_FIX})
         EXPECT_EQ(DefaultRecord(fix).size(), 3u);

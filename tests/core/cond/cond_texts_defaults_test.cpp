@@ -1,11 +1,10 @@
 // The conductivity family's texts exist in all seven languages; its default records hold the factory
 // values the tables name; a new device gets them in every slot through the configurator.
 
-#include <cstring>
-
-#include "core/configurator/configurator.h"
 #include "core/page/formpage.h"
 #include "cond_fixture.h"
+#include "support/configured_device.h"
+#include "support/default_records.h"
 #include "support/text_checks.h"
 
 namespace tessalin::test {
@@ -30,12 +29,6 @@ TEST_F(CondFixture, HeadingsExistInAllLanguages) {
             EXPECT_LT(lineBreak + 2, heading.size());
         }
     }
-}
-
-float F32(std::span<const uint8_t> record, uint16_t offset) {
-    float f;
-    std::memcpy(&f, record.data() + offset, 4);
-    return f;
 }
 
 TEST(CondDefaults, NamedBytesHoldTheFactoryDefaults) {
@@ -70,24 +63,12 @@ TEST(CondDefaults, NamedBytesHoldTheFactoryDefaults) {
 TEST(CondConfigured, ModulesInEverySlotShowTheirMenuOnEveryVersion) {
     for (char major : {'5', '6', '7', '8', '9', 'A'}) {
         SCOPED_TRACE(major);
-        ResetWorkspace();
-        configurator::Configurator c;
-        ASSERT_TRUE(c.addCode(2).ok);
-        c.setVersion(major);
-        ASSERT_TRUE(c.addCode(1).ok);
-        for (int s = 0; s < 3; ++s) ASSERT_TRUE(c.addCode(5).ok) << s;
-        c.commit();
+        ASSERT_TRUE(BuildThroughConfigurator({.codes = {1, 5, 5, 5}, .major = major}));
         BuildDeviceTree();
-        std::set<std::pair<int, int>> nodes;  // (slot, menu entry)
-        for (int node : NodesInOrder()) {
-            const TreeNode& n = Ws().Tree.nodes[node];
-            if (n.level == 0 || n.record < 0) continue;
-            const TTabPtrRec& record = Ws().Tree.records[n.record];
-            if (record.moduleType == 5) nodes.insert({record.slot, static_cast<int>(record.entry - MenuCond)});
-        }
         for (int s = 0; s < 3; ++s) {
+            const std::set<int> shown = VisibleEntries(MenuCond, kMenuCondEnd, kPosSlot1 + s);
             for (int entry : {0, 1, 2, 3, 7, 8, 10, 11, 12, 14, 15, 16})
-                EXPECT_TRUE(nodes.contains({s, entry})) << "slot " << s << " entry " << entry;
+                EXPECT_TRUE(shown.contains(entry)) << "slot " << s << " entry " << entry;
             for (bool setB : {false, true}) {
                 const long long offset = ParamOffset(At(Section::COND_SET, 0), static_cast<uint8_t>(s), setB);
                 EXPECT_EQ(Ws().ParImage.u8(offset + 23), 7) << "slot " << s;

@@ -3,40 +3,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "core/catalogue/par_oxy.h"
 #include "core/catalogue/sections.h"
+#include "support/default_records.h"
 
-namespace tessalin {
+namespace tessalin::test {
 namespace {
 
-enum class Enc { U8, U16, I16, F32 };
-
-double Read(std::span<const uint8_t> record, uint16_t offset, Enc enc) {
-    switch (enc) {
-        case Enc::U8:
-            return record[offset];
-        case Enc::U16:
-            return record[offset] | record[offset + 1] << 8;
-        case Enc::I16:
-            return static_cast<int16_t>(record[offset] | record[offset + 1] << 8);
-        case Enc::F32: {
-            float f;
-            std::memcpy(&f, record.data() + offset, 4);
-            return f;
-        }
-    }
-    return 0;
-}
-
 TEST(OxyDefaults, NamedBytesHoldTheFactoryDefaults) {
-    struct {
-        Section section;
-        uint16_t offset;
-        Enc enc;
-        double value;
-    } cases[] = {
+    const NamedDefault cases[] = {
         {Section::OXY_SET, 8, Enc::U8, 3},          // pulse suppression Weak
         {Section::OXY_SET, 9, Enc::U8, 8},          // temp probe NTC 22 kOhm
         {Section::OXY_SET, 23, Enc::U8, 2},         // sensor type Standard
@@ -65,10 +40,7 @@ TEST(OxyDefaults, NamedBytesHoldTheFactoryDefaults) {
         {Section::OXY_FIX, 183, Enc::F32, 150},     // temperature max
         {Section::OXY_FIX, 193, Enc::U16, 999},     // max inner body changes
     };
-    for (const auto& c : cases) {
-        const auto record = c.section == Section::OXY_SET ? OxySetDefaultRecord() : OxyFixDefaultRecord();
-        EXPECT_FLOAT_EQ(Read(record, c.offset, c.enc), c.value) << SectionOf(c.section).name << " +" << c.offset;
-    }
+    ExpectNamedDefaults(cases);
 }
 
 TEST(OxyDefaults, UnnamedBytesAreZero) {
@@ -86,4 +58,4 @@ TEST(OxyDefaults, SectionLookupGivesTheFamilyRecords) {
 }
 
 }  // namespace
-}  // namespace tessalin
+}  // namespace tessalin::test

@@ -3,39 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "core/catalogue/par_ph.h"
 #include "core/catalogue/sections.h"
+#include "support/default_records.h"
 
-namespace tessalin {
+namespace tessalin::test {
 namespace {
-
-enum class Enc { U8, U16, I16, F32 };
-
-struct NamedDefault {
-    Section section;
-    uint16_t offset;
-    Enc enc;
-    double value;
-};
-
-double Read(std::span<const uint8_t> record, uint16_t offset, Enc enc) {
-    switch (enc) {
-        case Enc::U8:
-            return record[offset];
-        case Enc::U16:
-            return record[offset] | record[offset + 1] << 8;
-        case Enc::I16:
-            return static_cast<int16_t>(record[offset] | record[offset + 1] << 8);
-        case Enc::F32: {
-            float f;
-            std::memcpy(&f, record.data() + offset, 4);
-            return f;
-        }
-    }
-    return 0;
-}
 
 TEST(PhDefaults, NamedBytesHoldTheFactoryDefaults) {
     const NamedDefault cases[] = {
@@ -68,11 +41,7 @@ TEST(PhDefaults, NamedBytesHoldTheFactoryDefaults) {
         {Section::PH_FIX, 214, Enc::F32, 0.05f},   // electrolyte concentration
         {Section::PH_FIX, 218, Enc::F32, 28},      // electrolyte salinity correction
     };
-    for (const NamedDefault& c : cases) {
-        const auto record = c.section == Section::PH_SET ? PhSetDefaultRecord() : PhFixDefaultRecord();
-        EXPECT_FLOAT_EQ(Read(record, c.offset, c.enc), c.value)
-            << SectionOf(c.section).name << " +" << c.offset;
-    }
+    ExpectNamedDefaults(cases);
 }
 
 TEST(PhDefaults, UnnamedBytesAreZero) {
@@ -90,4 +59,4 @@ TEST(PhDefaults, SectionLookupGivesTheFamilyRecords) {
 }
 
 }  // namespace
-}  // namespace tessalin
+}  // namespace tessalin::test
