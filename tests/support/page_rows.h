@@ -1,6 +1,6 @@
 #pragma once
-// Reading and choosing on a page model as a user would: which rows are shown, what a list offers, and
-// selecting an item by its code.
+// Reading and choosing on a page model as a user would: which rows are shown and editable, what a list
+// offers, and selecting an item by its code.
 
 #include <gtest/gtest.h>
 
@@ -30,6 +30,18 @@ inline std::vector<std::string> ItemTexts(const PageModel& page, int row) {
     if (const PageRow* r = page.find(row))
         for (const ChoiceItem& item : r->items) texts.push_back(item.text);
     return texts;
+}
+
+// Expects the rows `enabled` shown and editable and the rows `disabled` shown read-only.
+inline void ExpectEditable(const PageModel& page, const std::vector<int>& enabled, const std::vector<int>& disabled) {
+    for (int row : enabled) {
+        ASSERT_NE(page.find(row), nullptr) << row;
+        EXPECT_TRUE(page.find(row)->enabled) << "row " << row;
+    }
+    for (int row : disabled) {
+        ASSERT_NE(page.find(row), nullptr) << row;
+        EXPECT_FALSE(page.find(row)->enabled) << "row " << row;
+    }
 }
 
 // Selects the item with `code` in a list row.

@@ -90,14 +90,7 @@ TEST_P(PhPageEditable, EnablesTheRowsItsRulesAllow) {
     MakeDevice(c.device);
     for (const Preset& p : c.presets) SetByte(p.at, p.value);
     const PageModel page = OpenPage(c.entry);
-    for (int row : c.enabled) {
-        ASSERT_NE(page.find(row), nullptr) << row;
-        EXPECT_TRUE(page.find(row)->enabled) << "row " << row;
-    }
-    for (int row : c.disabled) {
-        ASSERT_NE(page.find(row), nullptr) << row;
-        EXPECT_FALSE(page.find(row)->enabled) << "row " << row;
-    }
+    ExpectEditable(page, c.enabled, c.disabled);
 }
 
 const EditCase kEditCases[] = {
