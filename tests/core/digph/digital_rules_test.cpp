@@ -136,13 +136,7 @@ namespace tessalin::test {
 namespace {
 
 TEST(DigitalPhDefaults, ANewCarrierHoldsTheDigitalSensorsOwnDefaults) {
-    ResetWorkspace();
-    configurator::Configurator config;
-    ASSERT_TRUE(config.addCode(2).ok);
-    config.setVersion('9');
-    ASSERT_TRUE(config.addCode(1).ok);
-    ASSERT_TRUE(config.addCode(27).ok);
-    config.commit();
+    ASSERT_TRUE(BuildThroughConfigurator({.codes = {1, 27}, .major = '9'}));
     ASSERT_EQ(Ws().Device.Slot[0].Code, 170);
     for (bool setB : {false, true}) {
         EXPECT_EQ(Ws().ParImage.u8(Place(Section::PH_SET, 221, setB)), 2);  // ISFET working point Auto

@@ -6,13 +6,13 @@
 #include "core/catalogue/events.h"
 #include "core/catalogue/menu_tables.h"
 #include "core/catalogue/texts.h"
-#include "core/configurator/configurator.h"
 #include "core/device/designations.h"
 #include "core/documentation/doc_table.h"
 #include "core/page/formpage.h"
 #include "core/range_error.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
+#include "support/configured_device.h"
 
 namespace tessalin {
 namespace {
@@ -191,13 +191,7 @@ TEST_F(DocTableTest, PageContextIsRestoredAfterwardsAndAfterARangeError) {
 
 // The real pH tables: the table follows the device tree and reads the module's factory values.
 TEST(DocTableCatalogueTest, PhModuleThroughTheTreeAndPageModels) {
-    ResetWorkspace();
-    configurator::Configurator c;
-    ASSERT_TRUE(c.addCode(2).ok);
-    c.setVersion('9');
-    ASSERT_TRUE(c.addCode(1).ok);
-    ASSERT_TRUE(c.addCode(4).ok);
-    c.commit();
+    ASSERT_TRUE(test::BuildThroughConfigurator({.codes = {1, 4}, .major = '9'}));
     SelectLanguage(0);
     ASSERT_TRUE(BuildDeviceTree());
 

@@ -217,12 +217,7 @@ namespace tessalin::test {
 namespace {
 
 TEST_F(OpModeFixture, TheOpticalCarriersPageKeepsItsOxygenSensor) {
-    configurator::Configurator config;
-    ASSERT_TRUE(config.addCode(2).ok);
-    config.setVersion('A');
-    ASSERT_TRUE(config.addCode(50).ok);
-    ASSERT_TRUE(config.addCode(29).ok);
-    config.commit();
+    ASSERT_TRUE(BuildThroughConfigurator({.codes = {50, 29}, .major = 'A'}));
     ASSERT_EQ(Ws().Device.Slot[0].Code, 211);
     ASSERT_TRUE(BuildDeviceTree());
 

@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "core/catalogue/par_oxy_sensors.h"
-#include "core/configurator/configurator.h"
 #include "oxy_fixture.h"
+#include "support/configured_device.h"
 #include "support/text_checks.h"
 
 namespace tessalin::test {
@@ -136,26 +136,14 @@ TEST(OxySensorDefaults, LdoRecordsCarryTheOxygenDefaultsAndTheOpticalItems) {
 }
 
 TEST(OxySensorConfigurator, OpticalModuleOnBase50ShowsItsMenuWithItsDefaults) {
-    ResetWorkspace();
-    configurator::Configurator c;
-    ASSERT_TRUE(c.addCode(2).ok);
-    c.setVersion('A');
-    ASSERT_TRUE(c.addCode(50).ok);
-    ASSERT_TRUE(c.addCode(29).ok);
-    c.commit();
+    ASSERT_TRUE(BuildThroughConfigurator({.codes = {50, 29}, .major = 'A'}));
     int slot = -1;
     for (int s = 0; s < 3; ++s)
         if (Ws().Device.Slot[s].Code == 211) slot = s;
     ASSERT_GE(slot, 0);
 
     BuildDeviceTree();
-    std::set<int> shown;
-    for (int node : NodesInOrder()) {
-        const int record = Ws().Tree.nodes[node].record;
-        if (record < 0 || Ws().Tree.nodes[node].level == 0) continue;
-        const TMenuEntry* entry = Ws().Tree.records[record].entry;
-        if (entry >= MenuOptOxy && entry < MenuOptOxy + kMenuOptOxyEnd) shown.insert(static_cast<int>(entry - MenuOptOxy));
-    }
+    const std::set<int> shown = VisibleEntries(MenuOptOxy, kMenuOptOxyEnd);
     EXPECT_EQ(shown.size(), 26u);
     EXPECT_TRUE(shown.count(0));  // its operating mode
     EXPECT_EQ(Ws().ParImage.u8(ParamOffset(At(Section::OXY_SET, 23), static_cast<uint8_t>(slot), false)), 2);

@@ -7,7 +7,6 @@
 
 #include <memory>
 
-#include "core/configurator/configurator.h"
 #include "core/purgon/purgon.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
@@ -17,6 +16,7 @@
 #include "gui/page/form_page.h"
 #include "gui/page/page_controls.h"
 #include "gui/page/picture_row.h"
+#include "support/configured_device.h"
 
 namespace tessalin::gui {
 namespace {
@@ -36,16 +36,8 @@ constexpr long long kBlockA = 0x4064;
 constexpr int kWeekProgram = 3;
 
 TEST(WeekProgramView, TimeLineOfMondayShowsItsSwitchingPoints) {
-    ResetWorkspace();
-    configurator::Configurator config;
-    ASSERT_TRUE(config.addCode(2).ok);
-    config.setVersion('9');
-    ASSERT_TRUE(config.addCode(1).ok);
-    ASSERT_TRUE(config.addCode(4).ok);
-    ASSERT_TRUE(config.addCode(79).ok);
-    config.commit();
-    Ws().DeviceLanguage = 1;
-    Ws().UiLanguage = 1;
+    ASSERT_TRUE(tessalin::test::BuildThroughConfigurator({.codes = {1, 4, 79}, .major = '9'}));
+    SelectLanguage(1);
     Ws().ParImage.setU8(kBlockA + 10, 2);  // week program
     // Monday: program 2 every 1.0 h from 06:00 to 09:00, program 1 once at 12:30.
     const uint8_t points[] = {2, 2, 0, 6, 0, 9, 10, 0, 1, 1, 30, 12, 0, 0, 0, 0};
