@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -61,29 +62,33 @@ std::string PdfDate(std::time_t t) {
     return text;
 }
 
-// The drawing operators of one page; PDF's y runs upwards from the bottom edge. Consecutive texts share
-// one text object and move relative to each other, which makes the stream compress well.
+// The drawing operators of one page or form; PDF's y runs upwards from the bottom edge. Consecutive texts
+// share one text object and move relative to each other, which makes the stream compress well. The state
+// tracked starts as PDF's initial graphics state.
 class ContentStream {
 public:
-    std::string Build(const PageDescription& page) {
-        for (const DrawCommand& c : page.Commands()) {
-            if (c.kind != DrawCommand::Kind::Text) EndText();
-            switch (c.kind) {
-                case DrawCommand::Kind::Text: Text(c); break;
-                case DrawCommand::Kind::Line:
-                    Stroke(c.colour, c.lineWidth);
-                    out_ += Num(c.x) + " " + Num(Y(c.y)) + " m " + Num(c.x2) + " " + Num(Y(c.y2)) + " l S\n";
-                    break;
-                case DrawCommand::Kind::Rectangle:
-                    Stroke(c.colour, 1);
-                    out_ += Num(c.x) + " " + Num(Y(c.y + c.y2)) + " " + Num(c.x2) + " " + Num(c.y2) + " re S\n";
-                    break;
-                case DrawCommand::Kind::Fill:
-                    FillColour(c.colour);
-                    out_ += Num(c.x) + " " + Num(Y(c.y + c.y2)) + " " + Num(c.x2) + " " + Num(c.y2) + " re f\n";
-                    break;
-            }
+    explicit ContentStream(std::string start = {}) : out_(std::move(start)) {}
+
+    void Add(const DrawCommand& c) {
+        if (c.kind != DrawCommand::Kind::Text) EndText();
+        switch (c.kind) {
+            case DrawCommand::Kind::Text: Text(c); break;
+            case DrawCommand::Kind::Line:
+                Stroke(c.colour, c.lineWidth);
+                out_ += Num(c.x) + " " + Num(Y(c.y)) + " m " + Num(c.x2) + " " + Num(Y(c.y2)) + " l S\n";
+                break;
+            case DrawCommand::Kind::Rectangle:
+                Stroke(c.colour, 1);
+                out_ += Num(c.x) + " " + Num(Y(c.y + c.y2)) + " " + Num(c.x2) + " " + Num(c.y2) + " re S\n";
+                break;
+            case DrawCommand::Kind::Fill:
+                FillColour(c.colour);
+                out_ += Num(c.x) + " " + Num(Y(c.y + c.y2)) + " " + Num(c.x2) + " " + Num(c.y2) + " re f\n";
+                break;
         }
+    }
+
+    std::string Finish() {
         EndText();
         return std::move(out_);
     }
@@ -176,12 +181,12 @@ private:
     bool ok_ = false;
 };
 
-// A stream object, deflated when that makes it smaller.
-std::string StreamObject(const std::string& data, Deflater& deflater) {
+// The dictionary entries and data of a stream object, deflated when that makes it smaller.
+std::string StreamBody(const std::string& entries, const std::string& data, Deflater& deflater) {
     std::string packed;
     const bool deflated = deflater.Deflate(data, packed) && packed.size() + 20 < data.size();
     const std::string& body = deflated ? packed : data;
-    return "<< /Length " + std::to_string(body.size()) + (deflated ? " /Filter /FlateDecode" : "") +
+    return "<<" + entries + " /Length " + std::to_string(body.size()) + (deflated ? " /Filter /FlateDecode" : "") +
            " >>\nstream\n" + body + "\nendstream";
 }
 
@@ -205,32 +210,91 @@ std::string Descriptor(const char* name, bool bold) {
            " /StemV " + (bold ? "153 /FontWeight 700" : std::string("80 /FontWeight 400")) + " >>";
 }
 
+// Big-endian bytes of a cross-reference stream field.
+void AppendField(std::string& out, std::size_t value, int width) {
+    for (int shift = 8 * (width - 1); shift >= 0; shift -= 8) out += static_cast<char>((value >> shift) & 0xFF);
+}
+
+int FieldWidth(std::size_t largest) {
+    int width = 1;
+    while (width < 8 && (largest >> (8 * width)) != 0) ++width;
+    return width;
+}
+
+// Writes the objects of a document: streams at the top level, every other object packed into one
+// compressed object stream, and a compressed cross-reference stream at the end.
 class ObjectWriter {
 public:
-    ObjectWriter() { out_ = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n"; }
+    explicit ObjectWriter(Deflater& deflater) : deflater_(deflater) { out_ = "%PDF-1.5\n%\xE2\xE3\xCF\xD3\n"; }
 
+    // A dictionary or an array, kept for the object stream.
     void Add(int number, const std::string& body) {
-        if (offsets_.size() < static_cast<std::size_t>(number) + 1) offsets_.resize(number + 1, 0);
-        offsets_[number] = out_.size();
-        out_ += std::to_string(number) + " 0 obj\n" + body + "\nendobj\n";
+        Entry(number) = {2, 0, packed_.size()};
+        packedHeader_ += std::to_string(number) + " " + std::to_string(packedBodies_.size()) + " ";
+        packedBodies_ += body + "\n";
+        packed_.push_back(number);
     }
 
-    std::string Finish() {
-        const std::size_t xref = out_.size();
-        out_ += "xref\n0 " + std::to_string(offsets_.size()) + "\n0000000000 65535 f \n";
-        for (std::size_t i = 1; i < offsets_.size(); ++i) {
-            char entry[24];
-            std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offsets_[i]);
-            out_ += entry;
+    // A stream object with its dictionary entries (the length and filter are added).
+    void AddStream(int number, const std::string& entries, const std::string& data) {
+        Write(number, StreamBody(entries, data, deflater_));
+    }
+
+    std::string Finish(int root, int info) {
+        const int objectStream = static_cast<int>(entries_.size());
+        for (int number : packed_) entries_[number].field2 = objectStream;
+        AddStream(objectStream,
+                  " /Type /ObjStm /N " + std::to_string(packed_.size()) + " /First " +
+                      std::to_string(packedHeader_.size()),
+                  packedHeader_ + packedBodies_);
+
+        const int xref = objectStream + 1;
+        Entry(xref) = {1, out_.size(), 0};
+        std::size_t largest2 = 0, largest3 = 0;
+        for (const XrefEntry& e : entries_) {
+            largest2 = std::max(largest2, e.field2);
+            largest3 = std::max(largest3, e.field3);
         }
-        out_ += "trailer\n<< /Size " + std::to_string(offsets_.size()) + " /Root " + std::to_string(kCatalog) +
-                " 0 R /Info " + std::to_string(kInfo) + " 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+        const int w2 = FieldWidth(largest2), w3 = FieldWidth(largest3);
+        std::string table;
+        for (const XrefEntry& e : entries_) {
+            table += static_cast<char>(e.type);
+            AppendField(table, e.field2, w2);
+            AppendField(table, e.field3, w3);
+        }
+        const std::size_t start = out_.size();
+        Write(xref, StreamBody(" /Type /XRef /Size " + std::to_string(entries_.size()) + " /W [1 " +
+                                   std::to_string(w2) + " " + std::to_string(w3) + "] /Root " +
+                                   std::to_string(root) + " 0 R /Info " + std::to_string(info) + " 0 R",
+                               table, deflater_));
+        out_ += "startxref\n" + std::to_string(start) + "\n%%EOF\n";
         return std::move(out_);
     }
 
 private:
+    // Type 0: free; 1: at byte offset field2; 2: in object stream field2 at index field3.
+    struct XrefEntry {
+        int type = 0;
+        std::size_t field2 = 0;
+        std::size_t field3 = 0;
+    };
+
+    XrefEntry& Entry(int number) {
+        if (entries_.size() < static_cast<std::size_t>(number) + 1) entries_.resize(number + 1);
+        return entries_[number];
+    }
+
+    void Write(int number, const std::string& body) {
+        Entry(number) = {1, out_.size(), 0};
+        out_ += std::to_string(number) + " 0 obj\n" + body + "\nendobj\n";
+    }
+
+    Deflater& deflater_;
     std::string out_;
-    std::vector<std::size_t> offsets_{0};
+    std::vector<XrefEntry> entries_{XrefEntry{}};
+    std::vector<int> packed_;  // object numbers in the object stream, in order
+    std::string packedHeader_;
+    std::string packedBodies_;
 };
 
 bool UsesBold(const std::vector<PageDescription>& pages) {
@@ -245,7 +309,8 @@ std::string Ref(int object) { return std::to_string(object) + " 0 R"; }
 }  // namespace
 
 std::string PdfDocument(const std::vector<PageDescription>& pages, const PdfInfo& info) {
-    ObjectWriter w;
+    Deflater deflater;
+    ObjectWriter w(deflater);
     const bool bold = UsesBold(pages);
     const int fontBold = kDescriptorRegular + 1;
     const int firstPage = bold ? fontBold + 3 : fontBold;
@@ -270,13 +335,14 @@ std::string PdfDocument(const std::vector<PageDescription>& pages, const PdfInfo
         w.Add(fontBold + 1, Widths(true));
         w.Add(fontBold + 2, Descriptor("Arial,Bold", true));
     }
-    Deflater deflater;
     for (std::size_t i = 0; i < pages.size(); ++i) {
         const int pageObject = firstPage + 2 * static_cast<int>(i);
         w.Add(pageObject, "<< /Type /Page /Parent " + Ref(kPages) + " /Contents " + Ref(pageObject + 1) + " >>");
-        w.Add(pageObject + 1, StreamObject(ContentStream().Build(pages[i]), deflater));
+        ContentStream content;
+        for (const DrawCommand& c : pages[i].Commands()) content.Add(c);
+        w.AddStream(pageObject + 1, "", content.Finish());
     }
-    return w.Finish();
+    return w.Finish(kCatalog, kInfo);
 }
 
 bool WritePdfFile(const std::string& path, const std::vector<PageDescription>& pages, const PdfInfo& info,
