@@ -297,6 +297,68 @@ private:
     std::string packedBodies_;
 };
 
+// ---- the page band: what every page draws alike, written once as a form and placed on each page
+
+bool Same(const DrawCommand& a, const DrawCommand& b) {
+    return a.kind == b.kind && a.x == b.x && a.y == b.y && a.x2 == b.x2 && a.y2 == b.y2 && a.text == b.text &&
+           a.font.family == b.font.family && a.font.size == b.font.size && a.font.bold == b.font.bold &&
+           a.colour == b.colour && a.lineWidth == b.lineWidth;
+}
+
+// Where a command may put paint, in points from the top left, with room for the pen and the glyph outlines
+// (the font box reaches 0.665 of the size left of a glyph, 2 to its right, 1.006 up and 0.325 down).
+struct Box {
+    double left, top, right, bottom;
+    bool Meets(const Box& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
+};
+
+Box PaintBox(const DrawCommand& c) {
+    constexpr double kMargin = 1;
+    switch (c.kind) {
+        case DrawCommand::Kind::Text: {
+            const double s = c.font.size, baseline = c.y + 0.85 * s;
+            const double width = SansTextWidth(Utf8ToCp1252(c.text), s, c.font.bold);
+            return {c.x - 0.665 * s - kMargin, baseline - 1.006 * s - kMargin, c.x + width + 2 * s + kMargin,
+                    baseline + 0.325 * s + kMargin};
+        }
+        case DrawCommand::Kind::Line: {
+            const double pen = c.lineWidth + kMargin;
+            return {std::min(c.x, c.x2) - pen, std::min(c.y, c.y2) - pen, std::max(c.x, c.x2) + pen,
+                    std::max(c.y, c.y2) + pen};
+        }
+        case DrawCommand::Kind::Rectangle:
+        case DrawCommand::Kind::Fill: break;
+    }
+    const double pen = (c.kind == DrawCommand::Kind::Rectangle ? 1 : 0) + kMargin;
+    return {c.x - pen, c.y - pen, c.x + c.x2 + pen, c.y + c.y2 + pen};
+}
+
+// Marks the commands of the band: those at the same place in every page's list and alike on every page.
+// The band is drawn before the rest of a page, so a command joins it only when no command of a page that
+// precedes it and stays on the page can overlap it: the painting order where paint meets stays as it was.
+// A single page has no band.
+std::vector<bool> SharedBand(const std::vector<PageDescription>& pages) {
+    if (pages.size() < 2) return {};
+    std::size_t shortest = pages[0].Commands().size();
+    for (const PageDescription& page : pages) shortest = std::min(shortest, page.Commands().size());
+    std::vector<bool> band(shortest, false);
+    std::vector<std::vector<Box>> staying(pages.size());  // per page, the boxes of earlier commands left out
+    for (std::size_t i = 0; i < shortest; ++i) {
+        const DrawCommand& c = pages[0].Commands()[i];
+        bool shared = true;
+        for (std::size_t p = 1; p < pages.size() && shared; ++p) shared = Same(pages[p].Commands()[i], c);
+        if (shared) {
+            const Box box = PaintBox(c);
+            for (std::size_t p = 0; p < pages.size() && shared; ++p)
+                for (const Box& earlier : staying[p]) shared = shared && !box.Meets(earlier);
+        }
+        band[i] = shared;
+        if (!shared)
+            for (std::size_t p = 0; p < pages.size(); ++p) staying[p].push_back(PaintBox(pages[p].Commands()[i]));
+    }
+    return band;
+}
+
 bool UsesBold(const std::vector<PageDescription>& pages) {
     for (const PageDescription& page : pages)
         for (const DrawCommand& c : page.Commands())
@@ -313,7 +375,10 @@ std::string PdfDocument(const std::vector<PageDescription>& pages, const PdfInfo
     ObjectWriter w(deflater);
     const bool bold = UsesBold(pages);
     const int fontBold = kDescriptorRegular + 1;
-    const int firstPage = bold ? fontBold + 3 : fontBold;
+    const std::vector<bool> band = SharedBand(pages);
+    const bool hasBand = std::find(band.begin(), band.end(), true) != band.end();
+    const int bandForm = bold ? fontBold + 3 : fontBold;
+    const int firstPage = hasBand ? bandForm + 1 : bandForm;
 
     w.Add(kCatalog, "<< /Type /Catalog /Pages " + Ref(kPages) + " >>");
     // Page size and resources are the same for every page and inherited from the page tree.
@@ -326,7 +391,8 @@ std::string PdfDocument(const std::vector<PageDescription>& pages, const PdfInfo
                      PdfString(Utf8ToCp1252(info.creator)) + " /CreationDate " + PdfString(PdfDate(info.created)) +
                      " >>");
     w.Add(kResources, "<< /Font << /F1 " + Ref(kFontRegular) + (bold ? " /F2 " + Ref(fontBold) : std::string()) +
-                          " >> /ProcSet [/PDF /Text] >>");
+                          " >>" + (hasBand ? " /XObject << /B " + Ref(bandForm) + " >>" : std::string()) +
+                          " /ProcSet [/PDF /Text] >>");
     w.Add(kFontRegular, Font("Arial", kWidthsRegular, kDescriptorRegular));
     w.Add(kWidthsRegular, Widths(false));
     w.Add(kDescriptorRegular, Descriptor("Arial", false));
@@ -335,11 +401,23 @@ std::string PdfDocument(const std::vector<PageDescription>& pages, const PdfInfo
         w.Add(fontBold + 1, Widths(true));
         w.Add(fontBold + 2, Descriptor("Arial,Bold", true));
     }
+    // The band's form paints in the page's coordinates; like every form it leaves the graphics state as
+    // it found it, so each page's own drawing starts from the initial state after placing it.
+    if (hasBand) {
+        ContentStream form;
+        for (std::size_t i = 0; i < band.size(); ++i)
+            if (band[i]) form.Add(pages[0].Commands()[i]);
+        w.AddStream(bandForm, " /Type /XObject /Subtype /Form /BBox [0 0 " + Num(kA4Width) + " " + Num(kA4Height) +
+                                  "] /Resources " + Ref(kResources),
+                    form.Finish());
+    }
     for (std::size_t i = 0; i < pages.size(); ++i) {
         const int pageObject = firstPage + 2 * static_cast<int>(i);
         w.Add(pageObject, "<< /Type /Page /Parent " + Ref(kPages) + " /Contents " + Ref(pageObject + 1) + " >>");
-        ContentStream content;
-        for (const DrawCommand& c : pages[i].Commands()) content.Add(c);
+        ContentStream content(hasBand ? "/B Do\n" : "");
+        const std::vector<DrawCommand>& commands = pages[i].Commands();
+        for (std::size_t k = 0; k < commands.size(); ++k)
+            if (k >= band.size() || !band[k]) content.Add(commands[k]);
         w.AddStream(pageObject + 1, "", content.Finish());
     }
     return w.Finish(kCatalog, kInfo);
