@@ -35,15 +35,16 @@ std::string Colour(uint32_t rgb) {
     return Num(((rgb >> 16) & 0xFF) / 255.0) + " " + Num(((rgb >> 8) & 0xFF) / 255.0) + " " + Num((rgb & 0xFF) / 255.0);
 }
 
-// A literal string of Windows-1252 bytes; delimiters, backslashes and bytes outside printable ASCII
-// are escaped.
+// A literal string of Windows-1252 bytes; delimiters, backslashes and control bytes are escaped (a line
+// end inside a string would be read back as a plain line feed), letters beyond ASCII are written as they
+// are.
 std::string PdfString(std::string_view bytes) {
     std::string out = "(";
     for (unsigned char c : bytes) {
         if (c == '(' || c == ')' || c == '\\') {
             out += '\\';
             out += static_cast<char>(c);
-        } else if (c < 32 || c > 126) {
+        } else if (c < 32 || c == 127) {
             char esc[5];
             std::snprintf(esc, sizeof esc, "\\%03o", c);
             out += esc;
@@ -114,7 +115,7 @@ private:
         }
         // The text's top left is given; its baseline lies 0.85 of the font size below.
         const double x = Rounded(c.x), y = Rounded(Y(c.y + 0.85 * c.font.size));
-        out_ += Num(x - lineX_) + " " + Num(y - lineY_) + " Td " + PdfString(bytes) + " Tj\n";
+        out_ += Num(x - lineX_) + " " + Num(y - lineY_) + " Td" + PdfString(bytes) + "Tj\n";
         lineX_ = x;
         lineY_ = y;
     }
@@ -186,8 +187,8 @@ std::string StreamBody(const std::string& entries, const std::string& data, Defl
     std::string packed;
     const bool deflated = deflater.Deflate(data, packed) && packed.size() + 20 < data.size();
     const std::string& body = deflated ? packed : data;
-    return "<<" + entries + " /Length " + std::to_string(body.size()) + (deflated ? " /Filter /FlateDecode" : "") +
-           " >>\nstream\n" + body + "\nendstream";
+    return "<<" + entries + "/Length " + std::to_string(body.size()) + (deflated ? "/Filter/FlateDecode" : "") +
+           ">>stream\n" + body + "\nendstream";
 }
 
 std::string Widths(bool bold) {
