@@ -331,7 +331,8 @@ Box PaintBox(const DrawCommand& c) {
         case DrawCommand::Kind::Fill: break;
     }
     const double pen = (c.kind == DrawCommand::Kind::Rectangle ? 1 : 0) + kMargin;
-    return {c.x - pen, c.y - pen, c.x + c.x2 + pen, c.y + c.y2 + pen};
+    return {std::min(c.x, c.x + c.x2) - pen, std::min(c.y, c.y + c.y2) - pen, std::max(c.x, c.x + c.x2) + pen,
+            std::max(c.y, c.y + c.y2) + pen};
 }
 
 // Marks the commands of the band: those at the same place in every page's list and alike on every page.
@@ -343,18 +344,23 @@ std::vector<bool> SharedBand(const std::vector<PageDescription>& pages) {
     std::size_t shortest = pages[0].Commands().size();
     for (const PageDescription& page : pages) shortest = std::min(shortest, page.Commands().size());
     std::vector<bool> band(shortest, false);
-    std::vector<std::vector<Box>> staying(pages.size());  // per page, the boxes of earlier commands left out
+    std::size_t end = 0;  // after the last command alike on every page
     for (std::size_t i = 0; i < shortest; ++i) {
         const DrawCommand& c = pages[0].Commands()[i];
-        bool shared = true;
-        for (std::size_t p = 1; p < pages.size() && shared; ++p) shared = Same(pages[p].Commands()[i], c);
-        if (shared) {
-            const Box box = PaintBox(c);
-            for (std::size_t p = 0; p < pages.size() && shared; ++p)
-                for (const Box& earlier : staying[p]) shared = shared && !box.Meets(earlier);
+        bool alike = true;
+        for (std::size_t p = 1; p < pages.size() && alike; ++p) alike = Same(pages[p].Commands()[i], c);
+        band[i] = alike;
+        if (alike) end = i + 1;
+    }
+    band.resize(end);
+    std::vector<std::vector<Box>> staying(pages.size());  // per page, the boxes of earlier commands left out
+    for (std::size_t i = 0; i < end; ++i) {
+        if (band[i]) {
+            const Box box = PaintBox(pages[0].Commands()[i]);
+            for (const std::vector<Box>& boxes : staying)
+                for (const Box& earlier : boxes) band[i] = band[i] && !box.Meets(earlier);
         }
-        band[i] = shared;
-        if (!shared)
+        if (!band[i])
             for (std::size_t p = 0; p < pages.size(); ++p) staying[p].push_back(PaintBox(pages[p].Commands()[i]));
     }
     return band;

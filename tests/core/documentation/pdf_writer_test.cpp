@@ -206,6 +206,57 @@ TEST(PdfWriterTest, PageContentInPdfCoordinatesCompressedWhereItPays) {
     EXPECT_EQ(contents[1].stream, "BT\n/F2 12 Tf\n71 757.8 Td(Second page)Tj\nET\n");
 }
 
+// Three report pages: the same header and footer on each with the page number between them, and a silver
+// bar, alike on every page, drawn over each page's own first line.
+std::vector<PageDescription> BandedPages() {
+    std::vector<PageDescription> pages(3);
+    const CanvasFont small{"Arial", 8, false};
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        PageDescription& page = pages[i];
+        page.Text(61, 37, "Program name", small, 0);
+        page.Text(500, 37, "Page " + std::to_string(i + 1), small, 0);
+        page.Line(61, 49.5, 552, 49.5, 0, 1);
+        page.Text(61, 100, "Content of page " + std::to_string(i + 1), {}, 0);
+        page.Fill(55, 95, 200, 20, 0xC0C0C0);
+        page.Text(61, 792, "Footer", small, 0);
+    }
+    pages[2].Text(61, 130, "Last words", {}, 0);
+    return pages;
+}
+
+TEST(PdfWriterTest, WhatEveryPageDrawsAlikeIsOneFormPlacedOnEachPage) {
+    PdfReader pdf(PdfDocument(BandedPages(), Info()));
+    ASSERT_NO_FATAL_FAILURE(pdf.ReadXref());
+    const std::size_t form = pdf.Find("/Subtype /Form");
+    ASSERT_NE(form, 0u);
+    EXPECT_NE(pdf.Find("/XObject << /B " + std::to_string(form) + " 0 R >>"), 0u);
+    const std::string band = pdf.Object(form).stream;
+    EXPECT_EQ(band, "BT\n/F1 8 Tf\n61 798.2 Td(Program name)Tj\nET\n61 792.5 m 552 792.5 l S\n"
+                    "BT\n61 43.2 Td(Footer)Tj\nET\n");
+
+    const std::vector<PdfObject> contents = pdf.Contents();
+    ASSERT_EQ(contents.size(), 3u);
+    for (std::size_t i = 0; i < contents.size(); ++i) {
+        const std::string& page = contents[i].stream;
+        SCOPED_TRACE(page);
+        // the form first, then the page's own drawing from the initial state: the font is set again
+        EXPECT_EQ(page.rfind("/B Do\nBT\n/F1 8 Tf\n", 0), 0u);
+        EXPECT_NE(page.find("(Page " + std::to_string(i + 1) + ")Tj"), std::string::npos);
+        EXPECT_EQ(page.find("Program name"), std::string::npos);
+        EXPECT_EQ(page.find("Footer"), std::string::npos);
+        // the bar, though alike everywhere, is painted over the page's own text and so stays after it
+        ASSERT_NE(page.find("re f"), std::string::npos);
+        EXPECT_LT(page.find("(Content of page"), page.find("re f"));
+    }
+    EXPECT_NE(contents[2].stream.find("(Last words)Tj"), std::string::npos);
+
+    // Nothing is shared when the pages have nothing alike or there is one page.
+    EXPECT_EQ(PdfDocument(TwoPages(), Info()).find("/Form"), std::string::npos);
+    std::vector<PageDescription> single = BandedPages();
+    single.resize(1);
+    EXPECT_EQ(PdfDocument(single, Info()).find("/Form"), std::string::npos);
+}
+
 std::string Shell(const std::string& command) {
     std::string out;
     if (FILE* p = popen(command.c_str(), "r")) {
@@ -233,6 +284,17 @@ TEST(PdfWriterTest, ViewerReadsTheFileAndAnUnwritableFileIsReported) {
     EXPECT_NE(text.find("Second page"), std::string::npos);
     EXPECT_NE(Shell("pdfinfo '" + path + "'").find("A4"), std::string::npos);
     EXPECT_EQ(Shell("qpdf --check '" + path + "' >/dev/null 2>&1").find("exit status"), std::string::npos);
+
+    // Every page shows the shared header and footer with its own texts.
+    const std::string banded = dir.file("banded.pdf");
+    ASSERT_TRUE(WritePdfFile(banded, BandedPages(), Info(), error)) << error;
+    EXPECT_EQ(Shell("qpdf --check '" + banded + "' >/dev/null 2>&1").find("exit status"), std::string::npos);
+    for (int page = 1; page <= 3; ++page) {
+        const std::string n = std::to_string(page);
+        const std::string shown = Shell("pdftotext -f " + n + " -l " + n + " '" + banded + "' -");
+        for (const std::string& wanted : {std::string("Program name"), "Page " + n, "Content of page " + n, std::string("Footer")})
+            EXPECT_NE(shown.find(wanted), std::string::npos) << "page " << n << ": " << shown;
+    }
 }
 
 }  // namespace
