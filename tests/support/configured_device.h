@@ -1,7 +1,8 @@
 #pragma once
 // A device made by the configurator model (every section at its factory defaults), loaded into the
-// workspace with its device tree built, and helpers to find the nodes of a component's menu entries and
-// open their pages through the tree and page models.
+// workspace with its device tree built, from a spec (an option word) or a recipe (option keys, English),
+// and helpers to find the nodes of a component's menu entries and open their pages through the tree and
+// page models.
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@
 #include "core/page/page_edit.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
+#include "support/page_rows.h"
 
 namespace tessalin::test {
 
@@ -39,6 +41,7 @@ inline void Redecode() {
     BuildDeviceTree();
 }
 
+// The front, its base and the slot modules, with the option word written over the configurator's.
 inline void MakeDevice(const DeviceSpec& wanted) {
     ResetWorkspace();
     configurator::Configurator c;
@@ -49,6 +52,33 @@ inline void MakeDevice(const DeviceSpec& wanted) {
     c.commit();
     Ws().ParImage.setU32(kOptionWordAt, wanted.options);
     Redecode();
+}
+
+// A device named by the parts the configurator adds in order and the option keys it sets.
+struct DeviceRecipe {
+    std::vector<int> codes;             // base, modules, Purgon controller in the order added
+    std::vector<std::string> options;   // option keys such as "optLPAR"
+    char major = 'A';
+    int front = 2;
+};
+
+// Builds the device through the configurator in English; false (with a test failure) when the
+// configurator refuses a part. `refusedOk` turns the refusal into a plain false for sweeps.
+inline bool Configure(const DeviceRecipe& recipe, bool refusedOk = false) {
+    ResetWorkspace();
+    configurator::Configurator config;
+    bool ok = config.addCode(recipe.front).ok;
+    config.setVersion(recipe.major);
+    for (const std::string& key : recipe.options) ok = ok && config.setOption(key, true).ok;
+    for (int code : recipe.codes) ok = ok && config.addCode(code).ok;
+    if (!ok) {
+        if (!refusedOk) ADD_FAILURE() << "the configurator refused the recipe";
+        return false;
+    }
+    config.commit();
+    SelectLanguage(1);
+    BuildDeviceTree();
+    return true;
 }
 
 // Puts module `code` into slot s (0..2) of the image in place of what the configurator put there, for
@@ -93,30 +123,6 @@ inline PageModel OpenPage(const TMenuEntry* entry, int position) {
     if (node < 0) return {};
     DeviceTreeChange(node);
     return BuildFormpage();
-}
-
-inline std::vector<int> ShownRows(const PageModel& page) {
-    std::vector<int> rows;
-    for (const PageRow& row : page.rows) rows.push_back(row.row);
-    return rows;
-}
-
-inline std::vector<int> ItemCodes(const PageModel& page, int row) {
-    std::vector<int> codes;
-    if (const PageRow* r = page.find(row))
-        for (const ChoiceItem& item : r->items) codes.push_back(item.code);
-    return codes;
-}
-
-// Selects the item with `code` in a list row, as the user would.
-inline FollowUp Choose(PageModel& page, int row, int code) {
-    const PageRow* r = page.find(row);
-    EXPECT_NE(r, nullptr) << "row " << row;
-    if (r == nullptr) return {};
-    for (std::size_t i = 0; i < r->items.size(); ++i)
-        if (r->items[i].code == code) return CommitChoice(page, row, static_cast<int>(i));
-    ADD_FAILURE() << "row " << row << " offers no code " << code;
-    return {};
 }
 
 }  // namespace tessalin::test

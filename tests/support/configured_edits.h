@@ -1,6 +1,6 @@
 #pragma once
-// Devices made as the configurator makes them, loaded into the workspace with their device tree built,
-// and a sweep that edits every editable value of every page through the page's commit cycle.
+// A sweep that edits every editable value of every page of a configured device through the page's
+// commit cycle, and opening a page or committing a value by its title path.
 
 #include <gtest/gtest.h>
 
@@ -8,41 +8,15 @@
 #include <utility>
 #include <vector>
 
-#include "core/configurator/configurator.h"
 #include "core/device/hardware_identity.h"
 #include "core/page/formpage.h"
 #include "core/page/page_edit.h"
 #include "core/settings/snapshot.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
+#include "support/configured_device.h"
 
 namespace tessalin::test {
-
-struct DeviceRecipe {
-    std::vector<int> codes;             // base, modules, Purgon controller in the order added
-    std::vector<std::string> options;   // option keys such as "optLPAR"
-    char major = 'A';
-    int front = 2;
-};
-
-// Builds the device through the configurator in English; false (with a test failure) when the
-// configurator refuses a part. `refusedOk` turns the refusal into a plain false for sweeps.
-inline bool Configure(const DeviceRecipe& recipe, bool refusedOk = false) {
-    ResetWorkspace();
-    configurator::Configurator config;
-    bool ok = config.addCode(recipe.front).ok;
-    config.setVersion(recipe.major);
-    for (const std::string& key : recipe.options) ok = ok && config.setOption(key, true).ok;
-    for (int code : recipe.codes) ok = ok && config.addCode(code).ok;
-    if (!ok) {
-        if (!refusedOk) ADD_FAILURE() << "the configurator refused the recipe";
-        return false;
-    }
-    config.commit();
-    SelectLanguage(1);
-    BuildDeviceTree();
-    return true;
-}
 
 inline bool SameHardware(const std::vector<HardwareSection>& a, const std::vector<HardwareSection>& b) {
     if (a.size() != b.size()) return false;

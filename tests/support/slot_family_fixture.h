@@ -29,7 +29,33 @@ struct SlotDevice {
     uint32_t options = 0;
     uint8_t brand = 0;
     uint8_t attach = 0;  // how the slot's sensor is attached: 0 directly, 24 I-module, 27/29 carriers
+    bool throughIModule = false;  // slot I is a digital channel of an I-module in digital-sensor mode
 };
+
+// ---- image access in slot I (set A unless set B is asked for)
+inline long long Offset(Location at, bool setB = false) { return ParamOffset(at, 0, setB); }
+// Writes a byte or a float in both sets (for a section kept once, the copy 0x2000 above is unused).
+inline void SetByte(Location at, uint8_t value) {
+    Ws().ParImage.setU8(Offset(at), value);
+    Ws().ParImage.setU8(Offset(at) + 0x2000, value);
+}
+inline void SetFloat(Location at, float value) {
+    Ws().ParImage.setF32(Offset(at), value);
+    Ws().ParImage.setF32(Offset(at) + 0x2000, value);
+}
+inline int Byte(Location at, bool setB = false) { return Ws().ParImage.u8(Offset(at, setB)); }
+inline float Float(Location at, bool setB = false) { return Ws().ParImage.f32(Offset(at, setB)); }
+inline int U16(Location at, bool setB = false) { return Ws().ParImage.u16(Offset(at, setB)); }
+
+// Expects a float written for both sets: at its set-A place and at its copy 0x2000 above, which the
+// slot's per-set and fixed sections both have.
+inline void ExpectBothSets(Location at, float value) {
+    EXPECT_FLOAT_EQ(Float(at), value) << SectionOf(at.section).name << " +" << at.offset;
+    if (WrittenInBothSets(at.section)) {
+        EXPECT_FLOAT_EQ(Ws().ParImage.f32(Offset(at) + 0x2000), value)
+            << SectionOf(at.section).name << " +" << at.offset << " copy 0x2000 above";
+    }
+}
 
 class SlotFamilyFixture : public ::testing::Test {
 protected:
@@ -38,7 +64,11 @@ protected:
     void SetUp() override { ResetWorkspace(); }
     void TearDown() override { ResetWorkspace(); }
 
-    void MakeDevice(const SlotDevice& d) {
+    void MakeDevice(const SlotDevice& d) { MakeDevice(d, set_, fix_); }
+
+    // The slot's sections `set` and `fix` hold their factory defaults (a family whose slot some modules
+    // initialise with other records names them).
+    static void MakeDevice(const SlotDevice& d, Section set, Section fix) {
         ResetWorkspace();
         TDevice& device = Ws().Device;
         device.Origin = kOriginFile;
@@ -52,7 +82,12 @@ protected:
         device.Slot[0].SlotMask = 1;
         device.Slot[0].HwId = 0;
         device.Slot[0].AttachCode = d.attach;
-        for (Section section : {set_, fix_}) {
+        if (d.throughIModule) {
+            device.Slot[0].AttachCode = 24;
+            device.IModule.Code = 24;
+            Ws().ParImage.setU8(ParamOffset(At(Section::BUF_FIX, 212), 0, false), 6);  // digital sensor mode
+        }
+        for (Section section : {set, fix}) {
             const auto record = DefaultRecord(section);
             Ws().ParImage.writeBytes(ParamOffset(At(section, 0), 0, false), record);
             Ws().ParImage.writeBytes(ParamOffset(At(section, 0), 0, false) + 0x2000, record);
@@ -62,53 +97,33 @@ protected:
         Ws().CurrentParam.position = kPosSlot1;
     }
 
-    // ---- image access in slot I
-    static long long Offset(Location at, bool setB = false) { return ParamOffset(at, 0, setB); }
-    // Writes a byte or a float in both sets (for a section kept once, the copy 0x2000 above is unused).
-    static void SetByte(Location at, uint8_t value) {
-        Ws().ParImage.setU8(Offset(at), value);
-        Ws().ParImage.setU8(Offset(at) + 0x2000, value);
-    }
-    static void SetFloat(Location at, float value) {
-        Ws().ParImage.setF32(Offset(at), value);
-        Ws().ParImage.setF32(Offset(at) + 0x2000, value);
-    }
-    static int Byte(Location at, bool setB = false) { return Ws().ParImage.u8(Offset(at, setB)); }
-    static float Float(Location at, bool setB = false) { return Ws().ParImage.f32(Offset(at, setB)); }
-    static int U16(Location at, bool setB = false) { return Ws().ParImage.u16(Offset(at, setB)); }
-
-    // Expects a float written for both sets: at its set-A place and at its copy 0x2000 above, which the
-    // slot's per-set and fixed sections both have.
-    static void ExpectBothSets(Location at, float value) {
-        EXPECT_FLOAT_EQ(Float(at), value) << SectionOf(at.section).name << " +" << at.offset;
-        if (WrittenInBothSets(at.section)) {
-            EXPECT_FLOAT_EQ(Ws().ParImage.f32(Offset(at) + 0x2000), value)
-                << SectionOf(at.section).name << " +" << at.offset << " copy 0x2000 above";
-        }
-    }
-
-    // ---- tree: the indices of the slot module's menu entries shown as nodes
-    std::set<int> VisibleEntries() {
+    // ---- tree: the indices of the entries of `menu` (end index `end`; the slot module's own menu unless
+    // named) shown as nodes
+    static std::set<int> VisibleEntries(const TMenuEntry* menu = nullptr, int end = 0) {
         BuildDeviceTree();
-        const MenuTable menu = *MenuTableOf(Ws().Device.Slot[0].Code);
+        if (menu == nullptr) {
+            const MenuTable own = *MenuTableOf(Ws().Device.Slot[0].Code);
+            menu = own.entries;
+            end = own.end;
+        }
         std::set<int> shown;
         for (int node : NodesInOrder()) {
             const TreeNode& n = Ws().Tree.nodes[node];
-            if (n.record < 0 || n.level == 0) continue;
+            if (n.record < 0 || n.level == 0) continue;  // component nodes
             const TMenuEntry* entry = Ws().Tree.records[n.record].entry;
-            if (entry >= menu.entries && entry < menu.entries + menu.end)
-                shown.insert(static_cast<int>(entry - menu.entries));
+            if (entry >= menu && entry < menu + end) shown.insert(static_cast<int>(entry - menu));
         }
         return shown;
     }
 
-    // ---- page: opens the page of the slot module's menu entry `index` through its tree node
-    PageModel OpenPage(int index) {
+    // ---- page: opens the page of entry `index` of `menu` (the slot module's own menu unless named)
+    // through its tree node
+    static PageModel OpenPage(int index, const TMenuEntry* menu = nullptr) {
         BuildDeviceTree();
-        const MenuTable menu = *MenuTableOf(Ws().Device.Slot[0].Code);
+        if (menu == nullptr) menu = MenuTableOf(Ws().Device.Slot[0].Code)->entries;
         for (int node : NodesInOrder()) {
             const TreeNode& n = Ws().Tree.nodes[node];
-            if (n.level > 0 && n.record >= 0 && Ws().Tree.records[n.record].entry == &menu.entries[index]) {
+            if (n.level > 0 && n.record >= 0 && Ws().Tree.records[n.record].entry == &menu[index]) {
                 DeviceTreeChange(node);
                 return BuildFormpage();
             }

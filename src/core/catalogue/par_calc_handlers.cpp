@@ -9,6 +9,7 @@
 
 #include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
+#include "core/catalogue/image_access.h"
 #include "core/catalogue/par_calc.h"
 #include "core/catalogue/par_calc_texts.h"
 #include "core/catalogue/texts.h"
@@ -31,8 +32,6 @@ constexpr int kMeasureInLiquids = 1;
 constexpr Location kBlockChoice[2] = {At(Section::SYS_FIX, 77), At(Section::SYS_FIX, 78)};
 // The measuring medium of an oxygen module: 1 liquids, 2 gases in Vol%, 3 gases in ppm.
 constexpr Location kOxyMeasureIn = At(Section::OXY_SET, 178);
-
-int Module() { return Ws().CurrentParam.moduleType; }
 
 // A byte of the shown block's own set section.
 int Byte(uint16_t offset) { return ParamByte(At(CalcSectionsOf(Module()).set, offset)); }

@@ -8,12 +8,12 @@
 #include <string>
 
 #include "core/catalogue/codec.h"
+#include "core/catalogue/image_access.h"
 #include "core/catalogue/par_cond_texts.h"
 #include "core/catalogue/rules.h"
 #include "core/catalogue/texts.h"
 #include "core/catalogue/value_rules.h"
 #include "core/device/predicates.h"
-#include "core/workspace.h"
 
 namespace tessalin::cond {
 
@@ -41,7 +41,6 @@ constexpr int kCalibrated = 4;  // state byte written with every calibration
 constexpr int kOther2El = 6;
 constexpr int kOther4El = 7;
 constexpr int kKeepProbe = 255;
-constexpr int kIndividual = 3;
 
 // What a sensor code fills in: its cell constant (1/cm), its temperature probe (kKeepProbe: the user's
 // probe stays) and its electrode byte.
@@ -67,7 +66,6 @@ constexpr int kMakerSensorsFrom7[] = {6, 7, 1, 2, 3, 4, 21, 22, 5};
 constexpr int kOemSensors[] = {6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18};
 constexpr int kOemSensorsFrom7[] = {6, 7, 19, 20, 12, 13, 14};
 
-int Module() { return Ws().CurrentParam.moduleType; }
 int SensorCode() { return ParamByte(kSensorType); }
 bool OtherSensor() { return SensorCode() == kOther2El || SensorCode() == kOther4El; }
 
@@ -81,10 +79,10 @@ void SensorDefaults() {
     const int code = SensorCode();
     if (code < 1 || code >= static_cast<int>(kSensors.size())) return;
     const Sensor& sensor = kSensors[code];
-    SetDefault(kNominalCellConstant, 0, sensor.cellConstant, true);
-    SetDefault(kCellConstant, 0, sensor.cellConstant, true);
-    SetDefault(kElectrode, kPfUInt8, sensor.electrode, true);
-    if (sensor.probe != kKeepProbe) SetDefault(kTempProbe, kPfUInt8, sensor.probe, true);
+    PutFloat(kNominalCellConstant, sensor.cellConstant);
+    PutFloat(kCellConstant, sensor.cellConstant);
+    PutByte(kElectrode, sensor.electrode);
+    if (sensor.probe != kKeepProbe) PutByte(kTempProbe, sensor.probe);
 }
 
 // The sensor-type choice list of the device: code|name pairs for its brand and software version.
@@ -111,10 +109,10 @@ bool SensorType(int event, TEvParRec& rec, bool shown) {
 }
 
 void CellConstantDefaults() {
-    if (ParamByte(kCellMonitoring) == kIndividual) return;
-    SetDefault(kNominalCellConstant, 0, 1.0, true);
-    SetDefault(kCellMin, 0, 0.5, true);
-    SetDefault(kCellMax, 0, 1.5, true);
+    if (Individual(kCellMonitoring)) return;
+    PutFloat(kNominalCellConstant, 1.0);
+    PutFloat(kCellMin, 0.5);
+    PutFloat(kCellMax, 1.5);
 }
 
 }  // namespace
@@ -135,7 +133,7 @@ bool RowOtherSensorValue(int e, TEvParRec& r) { return Editable(e, r, OtherSenso
 
 bool RowCellConstantMonitoring(int e, TEvParRec& r) { return OnCommit(e, r, CellConstantDefaults); }
 bool RowCellConstantNominal(int e, TEvParRec& r) {
-    if (e == kEvRowEditable) return ParamByte(kCellMonitoring) == kIndividual;
+    if (e == kEvRowEditable) return Individual(kCellMonitoring);
     return OnCommit(e, r, CellConstantDefaults);
 }
 

@@ -8,10 +8,10 @@
 #include <string_view>
 
 #include "core/catalogue/codec.h"
+#include "core/catalogue/image_access.h"
 #include "core/catalogue/rules.h"
 #include "core/catalogue/value_rules.h"
 #include "core/device/predicates.h"
-#include "core/workspace.h"
 
 namespace tessalin::condi {
 
@@ -47,9 +47,8 @@ constexpr Location kZeroScratch = Scratch(0x7000);
 
 constexpr int kCalibrated = 8;  // state byte written with every calibration
 constexpr int kOthers = 10;
-constexpr int kIndividual = 3;
 constexpr int kCodingLength = 5;
-constexpr float kOperatingTimeAuto = 2000;
+constexpr int kOperatingTimeAuto = 2000;
 
 // What a named sensor fills in: its coding (five hexadecimal characters), nominal cell factor, transfer
 // ratio and temperature probe.
@@ -79,7 +78,6 @@ constexpr std::array<Sensor, 14> kSensors = {{
 
 int SensorCode() { return ParamByte(kSensorType); }
 bool Others() { return SensorCode() == kOthers; }
-double Float(Location at) { return ReadEncoded(ParamOffsetHere(at), Encoding::Float); }
 uint16_t Shifted(Location at, int by) { return static_cast<uint16_t>(at.offset + by); }
 
 // The value of a hexadecimal digit; any other character counts as 0.
@@ -92,15 +90,15 @@ int HexValue(int c) {
 
 void PutCoding(const std::array<uint8_t, kCodingLength>& coding) {
     for (int i = 0; i < kCodingLength; ++i)
-        SetDefault(At(kCoding.section, Shifted(kCoding, i)), kPfUInt8, coding[i], true);
+        PutByte(At(kCoding.section, Shifted(kCoding, i)), coding[i]);
 }
 
 // The active coding's first character tells the device the sensor's range (its hex value masked with 7)
 // and marks the coding as set. Its fifth character would go to +62, but that byte is the last one of the
 // transfer ratio (+59..+62): writing it would spoil the ratio just written, so the ratio is kept.
 void DecodeCoding() {
-    SetDefault(kCodingLow, kPfUInt8, HexValue(ParamByte(kCoding)) & 7, true);
-    SetDefault(kCodingState, kPfUInt8, 4, true);
+    PutByte(kCodingLow, HexValue(ParamByte(kCoding)) & 7);
+    PutByte(kCodingState, 4);
 }
 
 void SensorDefaults() {
@@ -110,15 +108,15 @@ void SensorDefaults() {
     if (code == kOthers) {
         for (int i = 0; i < kCodingLength; ++i) coding[i] = ParamByte(At(kUserCoding.section, Shifted(kUserCoding, i)));
         PutCoding(coding);
-        SetDefault(kNominalCellFactor, 0, Float(kUserCellFactor), true);
-        SetDefault(kTransferRatio, 0, Float(kUserTransferRatio), true);
+        PutFloat(kNominalCellFactor, Float(kUserCellFactor));
+        PutFloat(kTransferRatio, Float(kUserTransferRatio));
     } else {
         const Sensor& sensor = kSensors[code];
         for (int i = 0; i < kCodingLength; ++i) coding[i] = static_cast<uint8_t>(sensor.coding[i]);
         PutCoding(coding);
-        SetDefault(kNominalCellFactor, 0, sensor.cellFactor, true);
-        SetDefault(kTransferRatio, 0, sensor.transferRatio, true);
-        SetDefault(kTempProbe, kPfUInt8, sensor.probe, true);
+        PutFloat(kNominalCellFactor, sensor.cellFactor);
+        PutFloat(kTransferRatio, sensor.transferRatio);
+        PutByte(kTempProbe, sensor.probe);
     }
     DecodeCoding();
 }
@@ -141,8 +139,8 @@ float ZeroLimit() {
 
 void CellFactorLimits() {
     const double nominal = Float(kNominalCellFactor);
-    SetDefault(kCellMin, 0, nominal * 0.5, true);
-    SetDefault(kCellMax, 0, nominal * 2, true);
+    PutFloat(kCellMin, nominal * 0.5);
+    PutFloat(kCellMax, nominal * 2);
 }
 
 }  // namespace
@@ -161,7 +159,7 @@ bool RowZero(int e, TEvParRec& r) {
         case kEvCommitted: {
             // Without a cell factor the zero cannot be kept relative to it; the stored zero stays.
             const double cellFactor = Float(kCellFactor);
-            if (cellFactor != 0) SetDefault(kZero, 0, Float(kZeroScratch) / cellFactor, true);
+            if (cellFactor != 0) PutFloat(kZero, Float(kZeroScratch) / cellFactor);
             Stamp();
             return true;
         }
@@ -181,20 +179,19 @@ bool RowNamedSensorValue(int e, TEvParRec& r) {
 }
 
 bool RowTick(int e, TEvParRec& r) {
-    const int module = Ws().CurrentParam.moduleType;
+    const int module = Module();
     return Shown(e, r, module == 183 || module == 193);
 }
 
 bool RowCellFactorMonitoring(int e, TEvParRec& r) { return OnCommit(e, r, CellFactorLimits); }
 bool RowCellFactorNominal(int e, TEvParRec& r) {
-    if (e == kEvRowVisible || e == kEvRowEditable) return ParamByte(kCellMonitoring) == kIndividual;
+    if (e == kEvRowVisible || e == kEvRowEditable) return Individual(kCellMonitoring);
     return OnCommit(e, r, CellFactorLimits);
 }
 
 bool RowOperatingTimeMonitoring(int e, TEvParRec& r) {
     return OnCommit(e, r, [] {
-        if (ParamByte(kOperatingTimeMonitoring) != kIndividual)
-            SetDefault(kOperatingTimeMax, kPfUInt16, kOperatingTimeAuto, true);
+        if (!Individual(kOperatingTimeMonitoring)) PutU16(kOperatingTimeMax, kOperatingTimeAuto);
     });
 }
 

@@ -2,14 +2,13 @@
 
 #include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
-#include "core/catalogue/rules.h"
+#include "core/catalogue/image_access.h"
 #include "core/catalogue/value_rules.h"
 
 namespace tessalin::digorp {
 
 namespace {
 
-constexpr int kIndividual = 3;
 constexpr int kDeltaMvOrp = 4;
 
 constexpr Location Set(uint16_t offset) { return At(Section::ORP_SET, offset); }
@@ -20,8 +19,6 @@ constexpr Location kTempMonitoring = Fix(27);
 constexpr Location kOperatingTimeMonitoring = Fix(201);
 constexpr Location kCalTimerMonitoring = Set(67);
 constexpr Location kDeltaFunction = Set(45);
-
-bool Individual(Location monitoring) { return ParamByte(monitoring) == kIndividual; }
 
 bool EditableWhileIndividual(int event, TEvParRec& rec, Location monitoring) {
     return rules::Editable(event, rec, Individual(monitoring));
@@ -34,8 +31,6 @@ bool DefaultsUnlessIndividual(int event, TEvParRec& rec, Location monitoring, De
         if (!Individual(monitoring)) defaults();
     });
 }
-
-void PutFloat(Location at, double value) { SetDefault(at, 0, value, true); }
 
 }  // namespace
 
@@ -57,7 +52,7 @@ bool RowTempMonitoring(int e, TEvParRec& r) {
 bool RowTempLimit(int e, TEvParRec& r) { return EditableWhileIndividual(e, r, kTempMonitoring); }
 
 bool RowOperatingTimeMonitoring(int e, TEvParRec& r) {
-    return DefaultsUnlessIndividual(e, r, kOperatingTimeMonitoring, [] { SetDefault(Fix(202), kPfUInt16, 730, true); });
+    return DefaultsUnlessIndividual(e, r, kOperatingTimeMonitoring, [] { PutU16(Fix(202), 730); });
 }
 bool RowOperatingTimeMax(int e, TEvParRec& r) { return EditableWhileIndividual(e, r, kOperatingTimeMonitoring); }
 

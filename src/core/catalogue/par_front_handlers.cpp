@@ -9,6 +9,7 @@
 
 #include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
+#include "core/catalogue/image_access.h"
 #include "core/catalogue/par_calc.h"
 #include "core/catalogue/par_front_texts.h"
 #include "core/catalogue/texts.h"
@@ -41,7 +42,6 @@ constexpr int kPhValueType = 20;
 constexpr int kMainValue1Type = 192;  // resolved from the first main value's selector
 constexpr int kMainValue2Type = 193;
 
-int Byte(Location at) { return ParamByte(at); }
 int KiMode() { return Byte(kKiMode); }
 bool KiRunning() { return KiMode() == kKiContinuous || KiMode() == kKiBatch; }
 

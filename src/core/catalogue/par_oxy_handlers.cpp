@@ -4,12 +4,11 @@
 
 #include "core/catalogue/par_oxy_handlers.h"
 
-#include <initializer_list>
 #include <string>
 
-#include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
 #include "core/catalogue/formatters.h"
+#include "core/catalogue/image_access.h"
 #include "core/catalogue/limit_messages.h"
 #include "core/catalogue/par_oxy_texts.h"
 #include "core/catalogue/rules.h"
@@ -40,7 +39,6 @@ enum SensorType : int {
 };
 
 constexpr int kMonitoringAuto = 2;
-constexpr int kMonitoringIndividual = 3;
 constexpr int kQualityNormal = 2;
 constexpr int kModeLoadMatrix = 1;
 constexpr int kModeDli = 2;
@@ -112,28 +110,9 @@ constexpr double kCurrentInputDefault = 100000;  // current-input resistance of 
 constexpr double kCurrentInputSpread = 3.5;      // Min and Max lie this factor below and above it
 constexpr double kChlorinityToSalinity = 1.80655;
 
-// ---- image access for the module of CurrentParam ------------------------------------------------
-
-int Byte(Location at) { return ParamByte(at); }
-double Float(Location at) { return ReadEncoded(ParamOffsetHere(at), Encoding::Float); }
-
-// Dependent values are written into both parameter sets, as the rows that show them are.
-void PutByte(Location at, int value) { SetDefault(at, kPfUInt8, value, true); }
-void PutU16(Location at, int value) { SetDefault(at, kPfUInt16, value, true); }
-void PutFloat(Location at, double value) { SetDefault(at, 0, value, true); }
-// A float of a row without the both-sets flag: the active set only.
-void PutFloatActiveSet(Location at, double value) { SetDefault(at, 0, value); }
-
 // ---- conditions ---------------------------------------------------------------------------------
 
-int Module() { return Ws().CurrentParam.moduleType; }
 int Sensor() { return Byte(kSensorType); }
-bool In(int value, std::initializer_list<int> values) {
-    for (int v : values)
-        if (v == value) return true;
-    return false;
-}
-bool Individual(Location monitoring) { return Byte(monitoring) == kMonitoringIndividual; }
 
 // An oxygen sensor of its own (not a module with a fixed sensor): 20, 21, 26 and the sensor inputs
 // 151 and 152 (I-module channel or sensor input).

@@ -5,11 +5,11 @@
 #include "core/catalogue/par_ph_handlers.h"
 
 #include <charconv>
-#include <initializer_list>
 #include <string>
 
 #include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
+#include "core/catalogue/image_access.h"
 #include "core/catalogue/par_ph.h"
 #include "core/catalogue/par_ph_texts.h"
 #include "core/catalogue/rules.h"
@@ -33,7 +33,6 @@ enum SensorType : int {
     kGlassElDiff = 6,
 };
 
-constexpr int kMonitoringIndividual = 3;
 constexpr int kMonitoringAuto = 2;
 constexpr int kSensorMonitoringDefault = 1;
 constexpr int kSensorMonitoringIndividual = 2;
@@ -103,28 +102,9 @@ constexpr Location kTtmEntry = Set(290);
 constexpr int kCalibrated = 4;  // state byte written with every calibration
 constexpr float kNominalSlopeDefault = 59.2f;
 
-// ---- image access for the module of CurrentParam ------------------------------------------------
-
-int Byte(Location at) { return ParamByte(at); }
-double Float(Location at) { return ReadEncoded(ParamOffsetHere(at), Encoding::Float); }
-
-// Dependent values are written into both parameter sets, as the rows that show them are.
-void PutByte(Location at, int value) { SetDefault(at, kPfUInt8, value, true); }
-void PutU16(Location at, int value) { SetDefault(at, kPfUInt16, value, true); }
-void PutFloat(Location at, double value) { SetDefault(at, 0, value, true); }
-// A float of a row without the both-sets flag: the active set only.
-void PutFloatActiveSet(Location at, double value) { SetDefault(at, 0, value); }
-
 // ---- conditions ---------------------------------------------------------------------------------
 
-int Module() { return Ws().CurrentParam.moduleType; }
 int Sensor() { return Byte(kSensorType); }
-bool In(int value, std::initializer_list<int> values) {
-    for (int v : values)
-        if (v == value) return true;
-    return false;
-}
-bool Individual(Location monitoring) { return Byte(monitoring) == kMonitoringIndividual; }
 // The slot's sensor is connected through the I-module.
 bool ThroughIModule() { return InterfaceChannelDigital(1); }
 bool SensorModule() { return CtxIs18() || CtxIs19(); }  // 18, 19, 150

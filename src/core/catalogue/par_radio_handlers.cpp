@@ -4,10 +4,10 @@
 #include "core/catalogue/par_radio_handlers.h"
 
 #include <algorithm>
-#include <initializer_list>
 
 #include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
+#include "core/catalogue/image_access.h"
 #include "core/catalogue/par_opmode_handlers.h"
 #include "core/catalogue/par_radio_texts.h"
 #include "core/catalogue/rules.h"
@@ -36,9 +36,6 @@ constexpr int kProbeControl = 153;
 long long Buf(uint16_t offset) { return ParamOffset(At(Section::BUF_FIX, offset), 255, false); }
 int Mode() { return ReadU8(Buf(kMode)); }
 
-bool In(int value, std::initializer_list<int> values) {
-    return std::find(values.begin(), values.end(), value) != values.end();
-}
 bool TwoChannels(int mode) { return In(mode, {3, 5, 7, 8}); }
 bool WithProbeControl(int mode) { return In(mode, {4, 9}); }
 bool RadioMode(int mode) { return mode == 1 || mode == 8; }

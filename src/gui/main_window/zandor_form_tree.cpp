@@ -20,7 +20,6 @@ namespace {
 constexpr int kNodeRole = Qt::UserRole;
 constexpr int kLevelRole = Qt::UserRole + 1;
 constexpr int kRecordRole = Qt::UserRole + 2;
-
 }  // namespace
 
 void TZandorForm::AddNode(int node, QTreeWidgetItem* item) const {

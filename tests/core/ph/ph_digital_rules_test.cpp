@@ -47,21 +47,7 @@ struct DigitalCase {
     float defaults[3];
 };
 
-class PhDigitalRules : public PhFixture, public ::testing::WithParamInterface<DigitalCase> {
-protected:
-    PageModel Open(int entry) {
-        BuildDeviceTree();
-        for (int node : NodesInOrder()) {
-            const TreeNode& n = Ws().Tree.nodes[node];
-            if (n.level > 0 && Ws().Tree.records[n.record].entry == &kMenu[entry]) {
-                DeviceTreeChange(node);
-                return BuildFormpage();
-            }
-        }
-        ADD_FAILURE() << "entry " << entry << " not in the tree";
-        return {};
-    }
-};
+class PhDigitalRules : public PhFixture, public ::testing::WithParamInterface<DigitalCase> {};
 
 TEST_P(PhDigitalRules, AutoWritesTheSensorDefaultsAndIndividualKeepsTheValues) {
     const DigitalCase& c = GetParam();
@@ -71,18 +57,13 @@ TEST_P(PhDigitalRules, AutoWritesTheSensorDefaultsAndIndividualKeepsTheValues) {
     SetByte(monitoring, 3);
     for (const Location& at : c.values) SetFloat(at, 123);
 
-    PageModel page = Open(c.entry);
+    PageModel page = OpenPage(c.entry, kMenu);
     for (int row = 1; row <= 3; ++row) EXPECT_TRUE(page.find(row)->enabled) << row;
     ASSERT_TRUE(CommitNumber(page, 1, "124", true).stored);
     EXPECT_NE(Float(c.values[1]), c.defaults[1]) << "Individual keeps the limits";
 
     Choose(page, 0, 2);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_FLOAT_EQ(Float(c.values[i]), c.defaults[i]) << i;
-        if (WrittenInBothSets(c.values[i].section)) {
-            EXPECT_FLOAT_EQ(Ws().ParImage.f32(Offset(c.values[i]) + 0x2000), c.defaults[i]) << i << " set B";
-        }
-    }
+    for (int i = 0; i < 3; ++i) ExpectBothSets(c.values[i], c.defaults[i]);
     page = BuildFormpage();
     for (int row = 1; row <= 3; ++row) EXPECT_FALSE(page.find(row)->enabled) << row;
 }

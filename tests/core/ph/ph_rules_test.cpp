@@ -9,15 +9,6 @@ namespace {
 
 constexpr uint32_t kOptPhSen = 1u << 11;
 
-// Expects a float written for both sets: at its set-A place and at its copy 0x2000 above (PH-SET and
-// PH-FIX both have one).
-void ExpectBoth(Location at, float value) {
-    EXPECT_FLOAT_EQ(Float(at, false), value) << SectionOf(at.section).name << " +" << at.offset;
-    if (!WrittenInBothSets(at.section)) return;
-    EXPECT_FLOAT_EQ(Ws().ParImage.f32(Offset(at) + 0x2000), value)
-        << SectionOf(at.section).name << " +" << at.offset << " (set B)";
-}
-
 TEST_F(PhFixture, PfaudlerStandardWithDefaultMonitoringSetsZeroAndReferenceLimits) {
     for (char major : {'5', '6', '7', '9'}) {
         SCOPED_TRACE(major);
@@ -28,15 +19,15 @@ TEST_F(PhFixture, PfaudlerStandardWithDefaultMonitoringSetsZeroAndReferenceLimit
         const FollowUp followUp = Choose(page, 0, 4);
         EXPECT_TRUE(followUp.rebuildBranch);
         EXPECT_EQ(Byte(Fix(49)), 1);
-        ExpectBoth(Set(59), 1.5f);
-        ExpectBoth(Set(63), 59.2f);
-        ExpectBoth(Fix(59), 0.5f);
-        ExpectBoth(Fix(63), 2.5f);
-        ExpectBoth(Fix(68), 0);
-        ExpectBoth(Fix(72), 0);
-        ExpectBoth(Fix(76), 1000000);
-        ExpectBoth(Fix(50), 59.2f * 0.9f);
-        ExpectBoth(Fix(54), 59.2f * 1.03f);
+        ExpectBothSets(Set(59), 1.5f);
+        ExpectBothSets(Set(63), 59.2f);
+        ExpectBothSets(Fix(59), 0.5f);
+        ExpectBothSets(Fix(63), 2.5f);
+        ExpectBothSets(Fix(68), 0);
+        ExpectBothSets(Fix(72), 0);
+        ExpectBothSets(Fix(76), 1000000);
+        ExpectBothSets(Fix(50), 59.2f * 0.9f);
+        ExpectBothSets(Fix(54), 59.2f * 1.03f);
     }
 }
 
@@ -47,8 +38,8 @@ TEST_F(PhFixture, SensorTypeKeepsIndividualMonitoringOnVersion5WithSensorOption)
     PageModel page = OpenPage(2);
     Choose(page, 0, 5);
     EXPECT_EQ(Byte(Fix(49)), 2);
-    ExpectBoth(Set(59), 10.0f);
-    ExpectBoth(Fix(59), 3);  // limits stay as the user set them
+    ExpectBothSets(Set(59), 10.0f);
+    ExpectBothSets(Fix(59), 3);  // limits stay as the user set them
 }
 
 TEST_F(PhFixture, CommittedNominalZeroRecomputesItsLimitsInEveryVersion) {
@@ -61,9 +52,9 @@ TEST_F(PhFixture, CommittedNominalZeroRecomputesItsLimitsInEveryVersion) {
         PageModel page = OpenPage(major == '5' ? 5 : 13);
         const NumberOutcome outcome = CommitNumber(page, 1, "6.5", true);
         ASSERT_TRUE(outcome.stored);
-        ExpectBoth(Set(59), 6.5f);
-        ExpectBoth(Fix(59), 5.5f);
-        ExpectBoth(Fix(63), 7.5f);
+        ExpectBothSets(Set(59), 6.5f);
+        ExpectBothSets(Fix(59), 5.5f);
+        ExpectBothSets(Fix(63), 7.5f);
     }
 }
 
@@ -74,9 +65,9 @@ TEST_F(PhFixture, AutoZeroMonitoringOnVersion6ResetsTheNominalToTheSensorTypeDef
     SetFloat(Set(59), 8);
     PageModel page = OpenPage(13);
     Choose(page, 0, 2);
-    ExpectBoth(Set(59), 10.0f);
-    ExpectBoth(Fix(59), 9.0f);
-    ExpectBoth(Fix(63), 11.0f);
+    ExpectBothSets(Set(59), 10.0f);
+    ExpectBothSets(Fix(59), 9.0f);
+    ExpectBothSets(Fix(63), 11.0f);
 }
 
 TEST_F(PhFixture, SlopeLimitsFollowTheNominalAndTheSensorType) {
@@ -92,8 +83,8 @@ TEST_F(PhFixture, SlopeLimitsFollowTheNominalAndTheSensorType) {
         SetByte(Fix(177), 3);
         PageModel page = OpenPage(12);
         ASSERT_TRUE(CommitNumber(page, 1, "50", true).stored);
-        ExpectBoth(Fix(50), c.min);
-        ExpectBoth(Fix(54), 51.5f);
+        ExpectBothSets(Fix(50), c.min);
+        ExpectBothSets(Fix(54), 51.5f);
     }
 }
 
@@ -121,8 +112,8 @@ TEST_F(PhFixture, ReferenceLimitsDependOnSensorTypeAndModule) {
         SetFloat(Fix(68), c.nominal);
         PageModel page = OpenPage(c.module == 13 ? 16 : 15);
         Choose(page, 0, 3);
-        ExpectBoth(Fix(72), c.min);
-        ExpectBoth(Fix(76), c.max);
+        ExpectBothSets(Fix(72), c.min);
+        ExpectBothSets(Fix(76), c.max);
     }
 }
 
@@ -168,8 +159,8 @@ TEST_F(PhFixture, CalibrationStampWritesTheReferenceDefaultOfTheSensorType) {
         SetFloat(Fix(68), 9000);
         PageModel page = OpenPage(0);
         ASSERT_TRUE(CommitNumber(page, 4, "58.0", false).stored);  // the stored slope typed in again
-        ExpectBoth(Fix(139), c.refDefault);
-        ExpectBoth(Fix(68), c.nominal);
+        ExpectBothSets(Fix(139), c.refDefault);
+        ExpectBothSets(Fix(68), c.nominal);
     }
 }
 
