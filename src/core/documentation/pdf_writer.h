@@ -1,8 +1,9 @@
 #pragma once
 // Writes report pages as a PDF document: A4 pages whose text is in the standard Type 1 font Arial
-// (regular and bold, WinAnsi encoding, not embedded), lines and filled rectangles; content streams are
-// compressed where that makes them smaller; the document information carries title, creator and the
-// creation date.
+// (regular and bold, WinAnsi encoding, not embedded), lines and filled rectangles; the document
+// information carries title, creator and the creation date. What every page draws alike is written once
+// and placed on each page; the objects other than streams share one object stream, found through a
+// cross-reference stream; every stream is compressed where that makes it smaller.
 
 #include <ctime>
 #include <string>
