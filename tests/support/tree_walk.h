@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 #include "core/catalogue/menu_tables.h"
 #include "core/page/formpage.h"
@@ -25,6 +26,18 @@ inline int NodeOf(const TMenuEntry* entry, int position = kAnyPosition) {
         if (rec.entry == entry && (position == kAnyPosition || rec.position == position)) return node;
     }
     return -1;
+}
+
+// The menu entries the tree shows under the component at `position`, in tree order.
+inline std::vector<const TMenuEntry*> EntriesShownAt(int position) {
+    std::vector<const TMenuEntry*> entries;
+    for (int node : NodesInOrder()) {
+        const TreeNode& n = Ws().Tree.nodes[node];
+        if (n.level == 0 || n.record < 0) continue;
+        const TTabPtrRec& rec = Ws().Tree.records[n.record];
+        if (rec.position == position) entries.push_back(rec.entry);
+    }
+    return entries;
 }
 
 // Indices of the entries of `menu` (end index `end`) that the tree shows under the component at `position`.

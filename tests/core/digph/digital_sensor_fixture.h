@@ -38,10 +38,16 @@ protected:
 
     static MenuTable Menu() { return *MenuTableOf(Ws().Device.Slot[0].Code); }
 
-    // The menu entries of slot [I] shown as nodes.
+    // The menu entries of slot [I] shown as nodes; every node under slot [I] belongs to the sensor's menu.
     static std::set<int> VisibleEntries() {
         const MenuTable menu = Menu();
-        return test::VisibleEntries(menu.entries, menu.end, kPosSlot1);
+        std::set<int> shown;
+        for (const TMenuEntry* entry : EntriesShownAt(kPosSlot1)) {
+            EXPECT_TRUE(entry >= menu.entries && entry < menu.entries + menu.end)
+                << "slot [I] shows an entry of another menu than " << menu.name;
+            shown.insert(static_cast<int>(entry - menu.entries));
+        }
+        return shown;
     }
 
     // Opens the page of menu entry `index` of slot [I] through its node.
