@@ -8,19 +8,10 @@
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
 #include "support/run_cli.h"
+#include "support/shell.h"
 
 namespace tessalin::test {
 namespace {
-
-std::string Shell(const std::string& command) {
-    std::string out;
-    if (FILE* p = popen(command.c_str(), "r")) {
-        char buf[4096];
-        while (std::size_t n = fread(buf, 1, sizeof buf, p)) out.append(buf, n);
-        if (pclose(p) != 0) out += "\n<exit status not 0>";
-    }
-    return out;
-}
 
 // The demo configuration, made as examples/make-demo makes it.
 class DocCli : public ::testing::Test {

@@ -7,9 +7,12 @@
 
 #include "core/documentation/pdf_writer.h"
 #include "support/image_builder.h"
+#include "support/shell.h"
 
 namespace tessalin {
 namespace {
+
+using test::Shell;
 
 struct PdfObject {
     std::string dictionary;
@@ -255,16 +258,6 @@ TEST(PdfWriterTest, WhatEveryPageDrawsAlikeIsOneFormPlacedOnEachPage) {
     std::vector<PageDescription> single = BandedPages();
     single.resize(1);
     EXPECT_EQ(PdfDocument(single, Info()).find("/Form"), std::string::npos);
-}
-
-std::string Shell(const std::string& command) {
-    std::string out;
-    if (FILE* p = popen(command.c_str(), "r")) {
-        char buf[4096];
-        while (std::size_t n = fread(buf, 1, sizeof buf, p)) out.append(buf, n);
-        if (pclose(p) != 0) out += "\n<exit status not 0>";
-    }
-    return out;
 }
 
 TEST(PdfWriterTest, ViewerReadsTheFileAndAnUnwritableFileIsReported) {

@@ -6,6 +6,7 @@
 #include "core/documentation/table_files.h"
 #include "core/workspace.h"
 #include "support/image_builder.h"
+#include "support/shell.h"
 
 namespace tessalin {
 namespace {
@@ -23,13 +24,7 @@ DocTable SmallTable() {
 }
 
 std::string Unzip(const std::string& archive, const std::string& member) {
-    std::string out;
-    if (FILE* p = popen(("unzip -p '" + archive + "' '" + member + "'").c_str(), "r")) {
-        char buf[4096];
-        while (std::size_t n = fread(buf, 1, sizeof buf, p)) out.append(buf, n);
-        pclose(p);
-    }
-    return out;
+    return test::Shell("unzip -p '" + archive + "' '" + member + "'");
 }
 
 TEST(TableFilesTest, WorkbookHoldsHeaderAndEveryRowBelowAFrozenHeader) {

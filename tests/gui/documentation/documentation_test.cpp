@@ -13,11 +13,13 @@
 #include "gui/documentation/painter_canvas.h"
 #include "gui/main_window/main_window_fixture.h"
 #include "support/image_builder.h"
+#include "support/shell.h"
 
 namespace tessalin::gui::test {
 namespace {
 
 using tessalin::test::ImageBuilder;
+using tessalin::test::Shell;
 using tessalin::test::TempDir;
 
 // Prints into a PDF file instead of a printer, when asked to print at all.
@@ -31,16 +33,6 @@ public:
         return true;
     }
 };
-
-std::string Shell(const std::string& command) {
-    std::string out;
-    if (FILE* p = popen(command.c_str(), "r")) {
-        char buf[4096];
-        while (std::size_t n = fread(buf, 1, sizeof buf, p)) out.append(buf, n);
-        pclose(p);
-    }
-    return out;
-}
 
 class DocumentationTest : public ::testing::Test {
 protected:
