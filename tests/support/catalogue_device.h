@@ -26,7 +26,7 @@ protected:
     void SetUp() override { ResetWorkspace(); }
     void TearDown() override { ResetWorkspace(); }
 
-    // The spec's device with the option word the configurator writes and the minor version 0 unless given.
+    // The described device with the option word the configurator writes and the minor version 0 unless given.
     static void MakeDevice(DeviceSpec wanted) {
         if (!wanted.minor) wanted.minor = '0';
         BuildDevice(wanted);

@@ -1,7 +1,7 @@
 #pragma once
 // A device made by the configurator model (every section at its factory defaults), loaded into the
 // workspace with its device tree built: from a recipe (the parts and option keys, English texts) or from a
-// spec (front, base, slot modules, and values written over the configurator's).
+// device description (front, base, slot modules, and values written over the configurator's).
 
 #include <gtest/gtest.h>
 
@@ -63,8 +63,8 @@ inline void Redecode() {
     EXPECT_TRUE(BuildDeviceTree());
 }
 
-// A device named by its front, base and slot modules. What the configurator writes stands unless the spec
-// gives its own: the option word written whole, the minor software version.
+// A device named by its front, base and slot modules. What the configurator writes stands unless the
+// description gives its own: the option word written whole, the minor software version.
 struct DeviceSpec {
     int front = 2;                      // 2, or 17 for the explosion-protected variant
     char major = '9';
@@ -75,7 +75,7 @@ struct DeviceSpec {
     std::vector<std::string> options{}; // option keys set before the parts are added ("optSKLE")
 };
 
-// Builds the spec's device through the configurator and decodes it again with the spec's own values.
+// Builds the described device through the configurator and decodes it again with the values it gives.
 inline void BuildDevice(const DeviceSpec& wanted) {
     DeviceRecipe recipe{.codes = {wanted.base != 0 ? wanted.base : wanted.front == 17 ? 15 : 1},
                         .options = wanted.options, .major = wanted.major, .front = wanted.front};
@@ -86,7 +86,7 @@ inline void BuildDevice(const DeviceSpec& wanted) {
     Redecode();
 }
 
-// The spec's device with no option active unless the spec gives the option word.
+// The described device with no option active unless the description gives the option word.
 inline void MakeDevice(DeviceSpec wanted) {
     if (!wanted.optionWord) wanted.optionWord = 0;
     BuildDevice(wanted);
