@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "core/catalogue/codec.h"
 #include "core/catalogue/sections.h"
 #include "core/catalogue/slot_init.h"
 #include "core/data_set/checksum.h"
@@ -42,11 +43,14 @@ constexpr char kHeaderNotice[] = "Made with Tessalin 3000";
 bool IsDigitalCarrierCode(int code) { return code == 27 || (code >= 170 && code <= 176) || (code >= 190 && code <= 193); }
 bool IsLdoCode(int code) { return code == 29 || code == 211; }
 
+// A section's factory record in set A and, where the section has a set-B place, there too: a per-set
+// section's own copy, or the copy of a module's fixed part, which holds the same bytes in both sets.
 void CopyDefaults(ParImageBuffer& image, Section section, uint8_t slot, int moduleType = 0) {
     if (section == Section::None) return;
     const auto record = FamilyDefaultRecord(section, moduleType);
-    image.writeBytes(ParamOffset(At(section, 0), slot, false), record);
-    if (SectionPerSet(section)) image.writeBytes(ParamOffset(At(section, 0), slot, true), record);
+    const long long at = ParamOffset(At(section, 0), slot, false);
+    image.writeBytes(at, record);
+    if (WrittenInBothSets(section)) image.writeBytes(at + static_cast<long long>(kSetBDistance), record);
 }
 
 uint8_t DefaultBufFixByte(uint16_t offset) { return DefaultRecord(Section::BUF_FIX)[offset]; }

@@ -4,6 +4,9 @@
 #include <array>
 #include <vector>
 
+#include "core/catalogue/codec.h"
+#include "core/catalogue/sections.h"
+#include "core/catalogue/slot_init.h"
 #include "core/configurator/configurator.h"
 #include "core/device/decode.h"
 #include "core/range_error.h"
@@ -183,6 +186,22 @@ TEST_F(ConfiguratorTest, ModulesReuseTheirChannelWithItsParameters) {
     ASSERT_TRUE(c.addCode(3).ok);          // the pH module finds its old channel again
     EXPECT_EQ(c.device().Slot[1].RecIndex, 0);
     ExpectConsistent(c);
+}
+
+TEST_F(ConfiguratorTest, ModuleDefaultsStandInBothSetsFixedPartIncluded) {
+    Configurator c = NewDevice('9');
+    ASSERT_TRUE(c.addCode(4).ok);
+    const ParImageBuffer& image = c.image();
+    const auto [setSection, fixSection] = ParamSectionsOf(4);
+    for (Section section : {setSection, fixSection}) {
+        const auto record = DefaultRecord(section);
+        const long long at = ParamOffset(At(section, 0), c.device().Slot[0].RecIndex, false);
+        for (std::size_t i = 0; i < record.size(); ++i) {
+            const long long a = at + static_cast<long long>(i);
+            ASSERT_EQ(image.u8(a), record[i]) << SectionOf(section).name << " +" << i;
+            ASSERT_EQ(image.u8(a + static_cast<long long>(kSetBDistance)), record[i]) << SectionOf(section).name << " +" << i << " set B";
+        }
+    }
 }
 
 TEST_F(ConfiguratorTest, MovingAndItsEnabling) {
