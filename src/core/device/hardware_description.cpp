@@ -10,19 +10,6 @@ namespace tessalin {
 
 namespace {
 
-// Option bits in the order the documentation lists them.
-constexpr int kOptionOrder[] = {1, 2, 3, 4, 5, 6, 8, 9, 11, 12, 24, 31, 25, 26, 27, 10, 18, 16, 17, 19, 20};
-
-// The option bits a front software generation knows; bit 10 (memory card slot) is never listed.
-bool OptionKnown(int bit, char swMajor) {
-    const uint32_t upTo5 = 0x7Eu | 1u << 8 | 1u << 9 | 1u << 11 | 1u << 12 | 0x1Fu << 16;
-    const uint32_t of6 = 0x7Eu | 1u << 8 | 1u << 9 | 1u << 12 | 0x1Fu << 16 | 1u << 24;
-    const uint32_t from7 = of6 | 1u << 25 | 1u << 26 | 1u << 27 | 1u << 31;
-    const auto major = static_cast<unsigned char>(swMajor);
-    const uint32_t mask = major <= '5' ? upTo5 : major == '6' ? of6 : from7;
-    return (mask >> bit) & 1u;
-}
-
 std::string Bold(const std::string& text) { return "<b>" + text + "</b>"; }
 std::string Picture(int index) { return "<img src=\"idx:" + std::to_string(index) + "\"> "; }
 
@@ -88,8 +75,8 @@ std::string DescriptionValueLine(const std::string& label, const std::string& va
 std::vector<std::string> ListedOptionNames() {
     const TIdFront& front = Ws().Device.Front;
     std::vector<std::string> names;
-    for (int bit : kOptionOrder) {
-        if (!((front.Options >> bit) & 1u) || !OptionKnown(bit, front.SwMajor)) continue;
+    for (int bit : kListedOptionOrder) {
+        if (!((front.Options >> bit) & 1u) || !OptionListed(bit, front.SwMajor)) continue;
         if (std::string name = OptionName(bit); !name.empty()) names.push_back(std::move(name));
     }
     return names;

@@ -1,5 +1,7 @@
 #include "core/device/option_names.h"
 
+#include <cstdint>
+
 #include "core/catalogue/texts.h"
 
 namespace tessalin {
@@ -67,6 +69,15 @@ std::string OptionName(int bit) {
     for (const OptionText& option : kOptionTexts)
         if (option.bit == bit) return LanguageText(option.text);
     return "";
+}
+
+bool OptionListed(int bit, char swMajor) {
+    const uint32_t upTo5 = 0x7Eu | 1u << 8 | 1u << 9 | 1u << 11 | 1u << 12 | 0x1Fu << 16;
+    const uint32_t of6 = 0x7Eu | 1u << 8 | 1u << 9 | 1u << 12 | 0x1Fu << 16 | 1u << 24;
+    const uint32_t from7 = of6 | 1u << 25 | 1u << 26 | 1u << 27 | 1u << 31;
+    const auto major = static_cast<unsigned char>(swMajor);
+    const uint32_t mask = major <= '5' ? upTo5 : major == '6' ? of6 : from7;
+    return (mask >> bit) & 1u;
 }
 
 }  // namespace tessalin

@@ -10,19 +10,6 @@ namespace tessalin {
 
 namespace {
 
-// Option bits in the order of lines 5 to 25.
-constexpr int kOptionLineBits[] = {1, 2, 3, 4, 5, 6, 8, 9, 11, 12, 24, 31, 25, 26, 27, 10, 18, 16, 17, 19, 20};
-
-// The option bits that a front software generation lists; bit 10 is in none of them.
-bool OptionListed(int bit, char swMajor) {
-    const uint32_t upTo5 = 0x7E | 1u << 8 | 1u << 9 | 1u << 11 | 1u << 12 | 0x1Fu << 16;
-    const uint32_t from6 = 0x7E | 1u << 8 | 1u << 9 | 1u << 12 | 0x1Fu << 16 | 1u << 24;
-    const uint32_t from7 = from6 | 1u << 25 | 1u << 26 | 1u << 27 | 1u << 31;
-    const auto major = static_cast<unsigned char>(swMajor);
-    const uint32_t mask = major <= '5' ? upTo5 : major == '6' ? from6 : from7;
-    return (mask >> bit) & 1u;
-}
-
 std::string Line(DocWord word, const std::string& value) { return DocText(word) + ": " + value; }
 
 std::string Serial(int32_t idState, uint32_t serial) {
@@ -61,9 +48,10 @@ DeviceDataLines DeviceDataList() {
     lines[2] = Line(DocWord::Hardware, std::to_string(front.HwVersion));
     lines[3] = Line(DocWord::SerialNumber, Serial(front.IdState, front.SerialNo));
 
+    // Lines 5 to 25: the options in their listed order.
     bool anyOption = false;
-    for (std::size_t i = 0; i < std::size(kOptionLineBits); ++i) {
-        const int bit = kOptionLineBits[i];
+    for (std::size_t i = 0; i < kListedOptionOrder.size(); ++i) {
+        const int bit = kListedOptionOrder[i];
         if (((front.Options >> bit) & 1u) && OptionListed(bit, front.SwMajor)) {
             lines[kDataFirstOption + i] = OptionName(bit);
             anyOption = true;
