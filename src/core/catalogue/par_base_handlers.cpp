@@ -31,7 +31,8 @@ bool DelaysApply(uint16_t k) {
     return usage != kUsageRinse && usage != kUsageParameterSetB && usage != kUsageKiRec;
 }
 
-bool ModuleSelectionShown() {
+bool ModuleSelectionShown(uint16_t k) {
+    if (Usage(k) != kUsageUsp) return false;
     int modules = 0;
     for (int position : kSlotPositions) modules += HoldsConductivity(position);
     return modules > 1;

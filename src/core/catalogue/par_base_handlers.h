@@ -25,8 +25,9 @@ inline constexpr uint16_t kModuleSelection = 25;
 // ---- rules of the contact whose usage byte is at SYS-SET + k
 // The delays do not apply to a rinse contact, a set-B indicator or a KI recorder contact.
 bool DelaysApply(uint16_t k);
-// The module of a USP output is asked only when there is a choice: more than one conductivity module.
-bool ModuleSelectionShown();
+// The module of a USP output is asked only for a USP output and when there is a choice: more than one
+// conductivity module.
+bool ModuleSelectionShown(uint16_t k);
 // The choice list of conductivity modules: slot position as code, slot prefix and module name as text.
 std::string ConductivityModuleList();
 // After a usage change: a USP output watches a conductivity module (the first one when the stored choice
@@ -44,7 +45,7 @@ struct ContactRules {
         return rules::OnCommit(event, rec, [] { SelectUspModule(K); });
     }
     static bool ModuleSelection(int event, TEvParRec& rec) {
-        if (event == kEvRowVisible) return ModuleSelectionShown();
+        if (event == kEvRowVisible) return ModuleSelectionShown(K);
         return rules::ChoiceList(event, rec, ConductivityModuleList);
     }
     static constexpr Handler VariableOrDirection = rules::ShownWhile<kUsage, kUsageLimit>;

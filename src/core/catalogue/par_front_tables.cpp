@@ -36,7 +36,9 @@ constexpr int kNotePicture = 30;
 // recorder (2 off, 1 continuous process, 3 batch process).
 constexpr Location kMainDisplay = SysFix(3);
 constexpr Location kKiMode = SysFix(39);
-constexpr Handler RowSecondMainValue = rules::ShownWhile<kMainDisplay, 2>;
+constexpr int kOneMainValue = 1;
+// The second main value is shown whenever the main display is not the one main value alone.
+bool RowSecondMainValue(int e, TEvParRec& r) { return rules::Shown(e, r, ParamByte(kMainDisplay) != kOneMainValue); }
 constexpr Handler RowKiContinuous = rules::ShownWhile<kKiMode, 1>;
 constexpr Handler RowKiBatch = rules::ShownWhile<kKiMode, 3>;
 constexpr Handler RowKiRunning = rules::ShownWhile<kKiMode, 1, 3>;

@@ -131,13 +131,14 @@ struct UsageCase {
 };
 
 TEST_F(BasePages, ContactRowsFollowTheUsage) {
-    MakeDevice({.major = '8', .modules = {3}});
+    // Two conductivity modules: the module selection is a choice, but only for a USP output.
+    MakeDevice({.major = '8', .modules = {5, 3, 5}});
     const UsageCase cases[] = {
         {3, {kUsage, kContactVariable, kLimit, kHysteresis, kDirection, kContactType, kOnDelay, kOffDelay}},
         {4, {kUsage, kRinseInterval, kRinseLead, kRinseTime, kMeasureLead, kContactType, kLogbook}},
         {1, {kUsage, kContactType, kOnDelay, kOffDelay}},
         {5, {kUsage, kContactType}},
-        {6, {kUsage, kContactType, kOnDelay, kOffDelay}},
+        {6, {kUsage, kModule, kContactType, kOnDelay, kOffDelay}},
         {7, {kUsage, kContactType}},
         {3, {kUsage, kContactVariable, kLimit, kHysteresis, kDirection, kContactType, kOnDelay, kOffDelay}},
     };

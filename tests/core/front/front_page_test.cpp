@@ -62,6 +62,7 @@ const FormatCase kFormatCases[] = {
     {"PhSecondNeedsTwoMainValues", {3}, 1, 0x42, 0x40, 0x42, 0x40, false, false},
     {"PhSecondWithTwoMainValues", {5, 3}, 2, 0x40, 0x50, 0x40, 0x42, true, false},
     {"ConductivityOnly", {5}, 2, 0x40, 0x42, 0x40, 0x40, false, false},
+    {"AnyDisplayButOneShowsTheSecond", {5, 3}, 3, 0x40, 0x50, 0x40, 0x42, true, false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, FrontDisplayFormat, ::testing::ValuesIn(kFormatCases),
