@@ -22,7 +22,8 @@ constexpr const char* kHelp =
     "version (MAJOR 5..9 or A; a new major clears the slots and the Purgon controller), removals, moves up,\n"
     "moves down (SLOT 1, 2, 3 or purgon), additions (module type codes, each into the first free slot, with\n"
     "its default parameters), then the options switched on and off (keys such as optLPAR). Refuses what the\n"
-    "configurator would refuse, with its reason, and writes nothing then. Saves as \"Speichern\" does: the\n"
+    "configurator would refuse (options it does not offer included), with its reason, and writes nothing\n"
+    "then. Saves as \"Speichern\" does: the\n"
     "Purgon image only while a controller is attached (then -o needs OUTPURGON as well).\n";
 
 // Position of a SLOT argument: 1..3 are the slots, "purgon" the Purgon controller.
@@ -39,7 +40,7 @@ bool ParsePosition(const std::string& text, int& position) {
 }
 
 int Refuse(const std::string& what, const configurator::Outcome& outcome) {
-    std::fprintf(stderr, "tessalin-cli configure: %s refused: %s\n", what.c_str(), outcome.reason.c_str());
+    std::fprintf(stderr, "tessalin-cli configure: %s refused: %s\n", what.c_str(), outcome.reason(1).c_str());
     return kExitRefused;
 }
 

@@ -18,10 +18,11 @@ constexpr char kHelp[] =
     "                        [--purgon 79|80] [--sw MAJOR] [--option KEY]... [--json]\n"
     "\n"
     "Builds a new configuration as the configurator would: the front unit, the software version\n"
-    "(MAJOR 5..9 or A; default A), the options (keys such as optLPAR), the base unit, the modules in\n"
-    "the order given (each into the first free slot) and the Purgon controller, each with its default\n"
-    "parameters. Refuses what the configurator would not offer, with its reason. Writes the FRONT file\n"
-    "and, when a Purgon controller is configured, the PURGON file.\n";
+    "(MAJOR 5..9 or A, stored as MAJOR.x; without --sw the new front's A.2), the options the\n"
+    "configurator offers (keys such as optLPAR), the base unit, the modules in the order given (each into\n"
+    "the first free slot) and the Purgon controller of the type asked for (80 from software 7), each with\n"
+    "its default parameters. Refuses what the configurator would not offer, with its reason. Writes the\n"
+    "FRONT file and, when a Purgon controller is configured, the PURGON file.\n";
 
 bool ParseCode(const std::string& text, int& code) {
     if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos) return false;
@@ -30,16 +31,17 @@ bool ParseCode(const std::string& text, int& code) {
 }
 
 int Refuse(const std::string& what, const configurator::Outcome& outcome) {
-    std::fprintf(stderr, "tessalin-cli new: %s refused: %s\n", what.c_str(), outcome.reason.c_str());
+    std::fprintf(stderr, "tessalin-cli new: %s refused: %s\n", what.c_str(), outcome.reason(1).c_str());
     return kExitRefused;
 }
 
-// Assembles the configuration in the configurator and hands it to the program, as OK would.
+// Assembles the configuration in the configurator and hands it to the program, as OK would. A major
+// version of 0 keeps the version of a new front.
 int Configure(int front, char major, const std::vector<std::string>& options, int base, const std::vector<int>& modules,
               int purgon) {
     configurator::Configurator config;
     if (auto r = config.addCode(front); !r.ok) return Refuse("front unit " + std::to_string(front), r);
-    config.setVersion(major);
+    if (major != 0) config.setVersion(major);
     for (const std::string& key : options)
         if (auto r = config.setOption(key, true); !r.ok) return Refuse("option " + key, r);
     if (auto r = config.addCode(base); !r.ok) return Refuse("base unit " + std::to_string(base), r);
@@ -80,7 +82,7 @@ int RunNew(const std::vector<std::string>& argv) {
     } else if (!purgonPath.empty()) {
         return UsageError("new", "a PURGON file is written only with --purgon");
     }
-    char major = 'A';
+    char major = 0;
     if (auto sw = args.value("sw")) {
         const bool known = sw->size() == 1 && (((*sw)[0] >= '5' && (*sw)[0] <= '9') || (*sw)[0] == 'A');
         if (!known)

@@ -25,6 +25,8 @@ constexpr long long kRecords = 8256;
 constexpr long long kIModuleCode = 8286;
 constexpr long long kPurgonVersion = kPurgonOffset + 2;
 constexpr long long kPurgonTypeByte = kPurgonOffset + 0x960;
+constexpr uint8_t kControlFirstType = 1, kControlSecondType = 3;
+constexpr uint8_t kPurgonSecondType = 80;
 
 long long SlotCodeAt(int s) { return 36 + 5 * s; }
 long long SlotRecIndexAt(int s) { return 37 + 5 * s; }
@@ -215,27 +217,43 @@ Outcome Configurator::addCode(int code) {
         if (isOffered(i)) return add(i);
         if (!first) first = i;
     }
-    if (!first) return {false, "module type " + std::to_string(code) + " is not in the catalogue"};
+    if (!first)
+        return Refused("Modultyp " + std::to_string(code) + " ist nicht im Katalog",
+                       "module type " + std::to_string(code) + " is not in the catalogue");
     return add(*first);
 }
 
 Outcome Configurator::add(int rowIndex) {
-    if (rowIndex < 0 || rowIndex >= kCatalogueRows) return {false, "no such catalogue row"};
+    if (rowIndex < 0 || rowIndex >= kCatalogueRows) return Refused("keine solche Katalogzeile", "no such catalogue row");
     const CatalogueRow& row = kModuleCatalogue[rowIndex];
     if (!isOffered(rowIndex)) {
-        std::string why = "module type " + std::to_string(row.code) + " is not offered";
+        const std::string code = std::to_string(row.code);
+        std::string de = "Modultyp " + code + " wird nicht angeboten", en = "module type " + code + " is not offered";
+        auto because = [&](const char* whyDe, const char* whyEn) {
+            de += whyDe;
+            en += whyEn;
+        };
         switch (state()) {
-            case ListState::NoFront: why += ": choose a front unit first"; break;
-            case ListState::NoBase: why += ": choose a base unit first"; break;
-            case ListState::SlotsFull: why += ": slot [III] is occupied"; break;
+            case ListState::NoFront: because(": zuerst eine Fronteinheit wählen", ": choose a front unit first"); break;
+            case ListState::NoBase: because(": zuerst eine Basiseinheit wählen", ": choose a base unit first"); break;
+            case ListState::SlotsFull: because(": Steckplatz [III] ist belegt", ": slot [III] is occupied"); break;
             case ListState::Modules:
-                if (row.category == Category::IModule && slotOccupied(1)) why += ": slot [II] is occupied";
-                else if (row.category == Category::Ldo) why += ": needs base unit 50, a free slot [III] and no other LDO module";
-                else if (row.category == Category::Purgon) why += ": needs a carrier module and no other Purgon controller";
-                else why += " with this software version or front unit";
+                if (!VersionRuleHolds(row.rule, device_.Front.SwMajor) ||
+                    !(frontIsVariant() ? row.withVariantFront : row.withStandardFront))
+                    because(" mit dieser Softwareversion oder Fronteinheit", " with this software version or front unit");
+                else if (row.category == Category::IModule && slotOccupied(1))
+                    because(": Steckplatz [II] ist belegt", ": slot [II] is occupied");
+                else if (row.category == Category::Ldo)
+                    because(": braucht die Basiseinheit 50, einen freien Steckplatz [III] und kein weiteres LDO-Modul",
+                            ": needs base unit 50, a free slot [III] and no other LDO module");
+                else if (row.category == Category::Purgon)
+                    because(": braucht ein Trägermodul und keinen weiteren Purgon-Controller",
+                            ": needs a carrier module and no other Purgon controller");
+                else
+                    because(" (nie in der Modul-Liste)", " in the module list at all");
                 break;
         }
-        return {false, why};
+        return Refused(de, en);
     }
     switch (row.category) {
         case Category::Front: addFront(row); break;
@@ -244,8 +262,9 @@ Outcome Configurator::add(int rowIndex) {
         case Category::IModule: addIModule(row); break;
         case Category::DigitalSensor: addDigitalSensorModule(); break;
         case Category::Ldo: addLdoModule(); break;
-        case Category::Purgon: return addPurgon();
-        default: return {false, "this kind of module is never added from the list"};
+        case Category::Purgon: return addPurgon(row.code);
+        default:
+            return Refused("diese Modulart wird nie aus der Liste hinzugefügt", "this kind of module is never added from the list");
     }
     return {};
 }
@@ -327,7 +346,7 @@ void Configurator::placeInSlot(int s, uint8_t code, uint8_t attach) {
 
 Outcome Configurator::addModule(const CatalogueRow& row) {
     const int s = firstFreeSlot();
-    if (s < 0) return {false, "no free slot"};
+    if (s < 0) return Refused("kein freier Steckplatz", "no free slot");
     placeInSlot(s, row.code, 0);
     refresh();
     return {};
@@ -404,13 +423,21 @@ int Configurator::purgonSlot() const {
     return -1;
 }
 
-Outcome Configurator::addPurgon() {
-    if (purgonSlot() < 0) return {false, "no slot holds a module that can carry the Purgon controller"};
+Outcome Configurator::addPurgon(uint8_t code) {
+    if (purgonSlot() < 0)
+        return Refused("kein Steckplatz trägt ein Modul, an das der Purgon-Controller angeschlossen werden kann",
+                       "no slot holds a module that can carry the Purgon controller");
+    const bool second = code == kPurgonSecondType;
+    if (second && device_.Front.Brand == 1)
+        return Refused("der Purgon-Controller dieser Marke hat nur einen Typ", "the Purgon controller of this brand has one type only");
     // The Purgon image carries a copy of the FRONT header; its defaults fill the program area.
     for (long long i = 2; i < 36; ++i) image_.setU8(kPurgonOffset + i, image_.u8(i));
     CopyDefaults(image_, Section::PURGON, 255);
-    const bool type80 = static_cast<unsigned char>(device_.Front.SwMajor) >= '7' && image_.u8(kPurgonTypeByte) == 3;
-    device_.Purgon.TypeCode = type80 ? 80 : 79;
+    // The control byte tells the types apart: 3 is the second type, 1 control on with the first.
+    if (second) image_.setU8(kPurgonTypeByte, kControlSecondType);
+    else if (image_.u8(kPurgonTypeByte) == kControlSecondType) image_.setU8(kPurgonTypeByte, kControlFirstType);
+    const bool type80 = static_cast<unsigned char>(device_.Front.SwMajor) >= '7' && image_.u8(kPurgonTypeByte) == kControlSecondType;
+    device_.Purgon.TypeCode = type80 ? kPurgonSecondType : 79;
     refresh();
     return {};
 }
@@ -441,9 +468,9 @@ Enabling Configurator::enabling(int position) const {
     return e;
 }
 
+// Empties slot s; its slot bit stays, as it belongs to the position.
 void Configurator::clearSlot(int s) {
     image_.setU8(SlotCodeAt(s), 0);
-    image_.setU8(SlotMaskAt(s), 0);
     image_.setU8(AttachAt(s), 0);
     slotIdState_[s] = 0;
 }
@@ -454,14 +481,13 @@ void Configurator::removeSlot(int s) {
     for (int t = s; t < 2; ++t) {
         for (int b : {0, 1, 3, 4}) image_.setU8(SlotCodeAt(t) + b, image_.u8(SlotCodeAt(t + 1) + b));
         image_.setU8(AttachAt(t), image_.u8(AttachAt(t + 1)));
-        image_.setU8(SlotMaskAt(t), image_.u8(SlotCodeAt(t)) != 0 ? static_cast<uint8_t>(1 << t) : 0);
         slotIdState_[t] = slotIdState_[t + 1];
     }
     clearSlot(2);
 }
 
 Outcome Configurator::remove(int position) {
-    if (!enabling(position).remove) return {false, "nothing to remove there"};
+    if (!enabling(position).remove) return Refused("dort ist nichts zu entfernen", "nothing to remove there");
     if (position == kPosPurgonNode) {
         image_.setU8(kPurgonVersion, 0);
         device_.Purgon.TypeCode = 0;
@@ -469,7 +495,7 @@ Outcome Configurator::remove(int position) {
         return {};
     }
     const int s = position - kPosSlot1;
-    if (!slotOccupied(s)) return {false, "the slot is empty"};
+    if (!slotOccupied(s)) return Refused("der Steckplatz ist leer", "the slot is empty");
     if (isIModuleChannel(s)) {
         // An I-module leaves together with its second slot.
         const int first = (device_.IModule.SlotMask & 1) ? 0 : 1;
@@ -483,6 +509,7 @@ Outcome Configurator::remove(int position) {
     return {};
 }
 
+// Exchanges the modules of two slots: type, record index and attach code; the slot bits stay.
 void Configurator::swapSlots(int a, int b) {
     for (int k : {0, 1}) {
         const uint8_t x = image_.u8(SlotCodeAt(a) + k);
@@ -492,34 +519,39 @@ void Configurator::swapSlots(int a, int b) {
     const uint8_t attach = image_.u8(AttachAt(a));
     image_.setU8(AttachAt(a), image_.u8(AttachAt(b)));
     image_.setU8(AttachAt(b), attach);
-    for (int s : {a, b}) image_.setU8(SlotMaskAt(s), image_.u8(SlotCodeAt(s)) != 0 ? static_cast<uint8_t>(1 << s) : 0);
     std::swap(slotIdState_[a], slotIdState_[b]);
 }
 
-Outcome Configurator::moveUp(int position) {
-    if (!enabling(position).up) return {false, "this module cannot move up"};
-    const int s = position - kPosSlot1;
-    if (isIModuleChannel(s)) {
-        // The pair in [II] and [III] moves to [I] and [II]; the module in [I] goes to [III].
+void Configurator::swapPastPair(int single) {
+    if (single == 0) {
+        // M, P1, P2 -> P1, P2, M
         swapSlots(0, 1);
         swapSlots(1, 2);
     } else {
-        swapSlots(s - 1, s);
+        // P1, P2, M -> M, P1, P2
+        swapSlots(1, 2);
+        swapSlots(0, 1);
     }
+}
+
+Outcome Configurator::moveUp(int position) {
+    if (!enabling(position).up) return Refused("dieses Modul kann nicht nach oben rücken", "this module cannot move up");
+    const int s = position - kPosSlot1;
+    // An I-module moves as a pair of slots: the pair moving up and a module moving up past the pair
+    // both exchange the pair with the single module.
+    if (isIModuleChannel(s)) swapPastPair(0);
+    else if (s > 0 && isIModuleChannel(s - 1)) swapPastPair(2);
+    else swapSlots(s - 1, s);
     refresh();
     return {};
 }
 
 Outcome Configurator::moveDown(int position) {
-    if (!enabling(position).down) return {false, "this module cannot move down"};
+    if (!enabling(position).down) return Refused("dieses Modul kann nicht nach unten rücken", "this module cannot move down");
     const int s = position - kPosSlot1;
-    if (isIModuleChannel(s)) {
-        // The pair in [I] and [II] moves to [II] and [III]; the module in [III] goes to [I].
-        swapSlots(1, 2);
-        swapSlots(0, 1);
-    } else {
-        swapSlots(s, s + 1);
-    }
+    if (isIModuleChannel(s)) swapPastPair(2);
+    else if (s < 2 && isIModuleChannel(s + 1)) swapPastPair(0);
+    else swapSlots(s, s + 1);
     refresh();
     return {};
 }
@@ -557,7 +589,10 @@ bool Configurator::optionActive(const OptionRow& row) const { return (device_.Fr
 
 Outcome Configurator::setOption(const std::string& key, bool active) {
     const auto row = OptionByKey(key);
-    if (!row) return {false, "unknown option " + key};
+    if (!row) return Refused("unbekannte Option " + key, "unknown option " + key);
+    if (!OptionOffered(*row, device_.Front))
+        return Refused("die Option " + key + " wird " + OptionOfferText(*row, 0),
+                       "option " + key + " is offered " + OptionOfferText(*row, 1));
     uint32_t word = image_.u32(kOptionWord);
     if (active) word |= 1u << row->bit;
     else word &= ~(1u << row->bit);

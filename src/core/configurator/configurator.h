@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/configurator/module_catalogue.h"
@@ -40,10 +41,16 @@ struct Enabling {
     bool operator==(const Enabling&) const = default;
 };
 
+// What became of a request. A refusal gives its reason in both interface languages.
 struct Outcome {
     bool ok = true;
-    std::string reason;  // why a request was refused (English)
+    std::string reasonDe;
+    std::string reasonEn;
+    // The reason in the interface language: 0 German, anything else English.
+    const std::string& reason(int uiLanguage) const { return uiLanguage == 0 ? reasonDe : reasonEn; }
 };
+
+inline Outcome Refused(std::string de, std::string en) { return {false, std::move(de), std::move(en)}; }
 
 class Configurator {
 public:
@@ -69,7 +76,8 @@ public:
     Outcome moveUp(int position);
     Outcome moveDown(int position);
 
-    // Tree menu changes: "sw_ver" with the major character, or an option key with active/inactive.
+    // Tree menu changes: "sw_ver" with the major character, or an option key with active/inactive. An
+    // option is changed only where the tree offers it.
     void setVersion(char major);
     Outcome setOption(const std::string& key, bool active);
     bool optionActive(const OptionRow& row) const;
@@ -93,9 +101,9 @@ private:
     void addIModule(const CatalogueRow& row);
     void addDigitalSensorModule();
     void addLdoModule();
-    // The type (79 or 80) follows the software version and the Purgon image, not the row chosen. Refused
-    // when no slot can carry it.
-    Outcome addPurgon();
+    // The stored type (79 or 80) follows the software version and the Purgon image's control byte; the
+    // control byte is set so that it follows the type chosen. Refused when no slot can carry it.
+    Outcome addPurgon(uint8_t code);
     // The slot the Purgon controller attaches to when added: [I] when it holds module 4, else [II], then
     // [III], when it holds 4 or 153; -1 when none can.
     int purgonSlot() const;
@@ -107,6 +115,8 @@ private:
     void clearSlot(int s);
     void removeSlot(int s);
     void swapSlots(int a, int b);
+    // Exchanges the module in slot `single` with the I-module whose channels are the other two slots.
+    void swapPastPair(int single);
     void validateSlots();
     void redecode();
     // After every change, as the configurator's view is rebuilt: decode, then validate the slots.

@@ -34,4 +34,19 @@ bool OptionOffered(const OptionRow& row, const TIdFront& front) {
     return false;
 }
 
+std::string OptionOfferText(const OptionRow& row, int uiLanguage) {
+    const bool de = uiLanguage == 0;
+    switch (row.offer) {
+        case O::Always: return de ? "immer angeboten" : "always";
+        case O::Never: return de ? "nie angeboten" : "never";
+        case O::Below6: return de ? "nur unter Softwareversion 6 angeboten" : "only below software version 6";
+        case O::From6: return de ? "erst ab Softwareversion 6 angeboten" : "only from software version 6";
+        case O::From7: return de ? "erst ab Softwareversion 7 angeboten" : "only from software version 7";
+        case O::SenvaroRule:
+            return de ? "nur ab Softwareversion 7 mit einer Fronteinheit-Kennung unter 130 angeboten"
+                      : "only from software version 7 with a front identity byte below 130";
+    }
+    return "";
+}
+
 }  // namespace tessalin::configurator

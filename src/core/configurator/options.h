@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/device/device.h"
@@ -29,5 +30,9 @@ inline constexpr OptionRow kMemoryCardOption{"optSMED", 10, OptionOffer::Never};
 std::optional<OptionRow> OptionByKey(std::string_view key);
 
 bool OptionOffered(const OptionRow& row, const TIdFront& front);
+
+// When an option is offered, to follow "the option ... is offered" ("wird ... angeboten"), in the
+// interface language (0 German, anything else English): "never", "only below software version 6", ...
+std::string OptionOfferText(const OptionRow& row, int uiLanguage);
 
 }  // namespace tessalin::configurator

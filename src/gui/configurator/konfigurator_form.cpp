@@ -273,7 +273,7 @@ void TKonfiguratorForm::DisableSlotButtons() {
 }
 
 void TKonfiguratorForm::ShowOutcome(const configurator::Outcome& outcome) {
-    KonfiguratorLabel_->setText(outcome.ok ? QString() : Q(outcome.reason));
+    KonfiguratorLabel_->setText(outcome.ok ? QString() : Q(outcome.reason(Ws().UiLanguage)));
 }
 
 void TKonfiguratorForm::SpeedButtonToVTRClick() {

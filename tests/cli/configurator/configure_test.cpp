@@ -60,6 +60,8 @@ TEST_F(CliConfigure, RefusalsAndUsageErrorsWriteNothing) {
         {{"--add", "28"}, 1, "slot [II] is occupied"},
         {{"--up", "1"}, 1, "cannot move up"},
         {{"--option", "optNOSUCH"}, 1, "unknown option"},
+        {{"--no-option", "optDOLOVAN"}, 1, "option optDOLOVAN is offered never"},
+        {{"--option", "optADAP"}, 1, "only below software version 6"},
         {{"--remove", "4"}, 2, "1, 2, 3 or purgon"},
         {{"--sw", "B"}, 2, "--sw"},
         {{}, 2, "--in-place"},

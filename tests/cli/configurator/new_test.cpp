@@ -45,6 +45,9 @@ TEST(CliNew, RefusesWhatTheConfiguratorWouldNotOffer) {
         {{"--module", "3", "--module", "5", "--module", "28"}, "slot [II] is occupied"},
         {{"--module", "29"}, "base unit 50"},
         {{"--module", "3", "--purgon", "79"}, "carrier"},
+        {{"--option", "optADAP"}, "option optADAP is offered only below software version 6"},
+        {{"--option", "optSMED"}, "option optSMED is offered never"},
+        {{"--sw", "6", "--module", "4", "--purgon", "80"}, "module type 80 is not offered"},
     };
     for (const Case& c : cases) {
         std::vector<std::string> args = {"new", "-o", dir.file("F.PAR"), "--front", "2", "--base", "1"};
@@ -56,6 +59,35 @@ TEST(CliNew, RefusesWhatTheConfiguratorWouldNotOffer) {
         EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
     }
     EXPECT_TRUE(ReadWholeFile(dir.file("F.PAR")).empty());
+}
+
+// A new front keeps its own version unless one is asked for; the Purgon controller is of the type asked.
+TEST(CliNew, WritesTheVersionAndPurgonTypeAskedFor) {
+    TempDir dir;
+    const std::string front = dir.file("F.PAR"), purgon = dir.file("P.PAR");
+    const struct {
+        std::vector<std::string> extra;
+        const char* version;
+        int purgonType;
+    } cases[] = {
+        {{}, "A.2", 0},
+        {{"--sw", "A"}, "A.x", 0},
+        {{"--sw", "9", "--module", "4", "--purgon", "80"}, "9.x", 80},
+        {{"--module", "4", "--purgon", "79"}, "A.2", 79},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"new", "-o", front};
+        if (c.purgonType != 0) args.push_back(purgon);
+        args.insert(args.end(), {"--front", "2", "--base", "1"});
+        args.insert(args.end(), c.extra.begin(), c.extra.end());
+        const CliRun run = RunCli(args);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const auto bytes = ReadWholeFile(front);
+        EXPECT_EQ(std::string(bytes.begin() + 2, bytes.begin() + 5), c.version);
+        ResetWorkspace();
+        ASSERT_EQ(LoadDataSet(front, c.purgonType != 0 ? purgon : "").code, 0);
+        EXPECT_EQ(Ws().Device.Purgon.TypeCode, c.purgonType) << c.version;
+    }
 }
 
 TEST(CliNew, UsageErrors) {

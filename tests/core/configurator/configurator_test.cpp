@@ -108,7 +108,7 @@ TEST_F(ConfiguratorTest, SlotThreeFullOffersNothing) {
     EXPECT_FALSE(c.listBackground().has_value());
     const Outcome refused = c.addCode(9);
     EXPECT_FALSE(refused.ok);
-    EXPECT_NE(refused.reason.find("[III]"), std::string::npos);
+    EXPECT_NE(refused.reason(1).find("[III]"), std::string::npos);
     ExpectConsistent(c);
 }
 
@@ -118,7 +118,7 @@ TEST_F(ConfiguratorTest, IModuleNeedsSlotTwoFree) {
     ASSERT_TRUE(c.addCode(5).ok);
     const Outcome refused = c.addCode(28);
     EXPECT_FALSE(refused.ok);
-    EXPECT_NE(refused.reason.find("[II]"), std::string::npos);
+    EXPECT_NE(refused.reason(1).find("[II]"), std::string::npos);
 
     Configurator free = NewDevice('9');
     ASSERT_TRUE(free.addCode(3).ok);
@@ -235,10 +235,38 @@ TEST_F(ConfiguratorTest, IModuleMovesAsAPairAndLeavesAsAPair) {
     EXPECT_EQ(c.device().IModule.SlotMask, 6);
     ExpectConsistent(c);
 
+    // Up again as a pair, then the module in [III] moves up past the pair: the pair stays together.
+    ASSERT_TRUE(c.moveUp(kPosSlot2).ok);
+    EXPECT_EQ(c.device().Slot[0].Code, 180);
+    EXPECT_EQ(c.device().Slot[2].Code, 5);
+    ASSERT_TRUE(c.moveUp(kPosSlot3).ok);
+    EXPECT_EQ(c.device().Slot[0].Code, 5);
+    EXPECT_EQ(c.device().Slot[1].Code, 180);
+    EXPECT_EQ(c.device().Slot[2].Code, 25);
+    EXPECT_EQ(c.device().IModule.SlotMask, 6);
+    ExpectConsistent(c);
+
     ASSERT_TRUE(c.remove(kPosSlot2).ok);
     EXPECT_EQ(c.device().Slot[0].Code, 5);
     EXPECT_EQ(c.device().Slot[1].Code, 0);
     EXPECT_EQ(c.device().IModule.Code, 0);
+    ExpectConsistent(c);
+}
+
+TEST_F(ConfiguratorTest, SlotBitsStayWithTheirSlotsThroughMovesAndRemovals) {
+    Configurator c = NewDevice('9');
+    for (int code : {3, 5, 8}) ASSERT_TRUE(c.addCode(code).ok);
+    const auto expectSlotBits = [&c](const char* step) {
+        for (int s = 0; s < 3; ++s) EXPECT_EQ(c.image().u8(38 + 5 * s), 1 << s) << step << ", slot " << s;
+    };
+    ASSERT_TRUE(c.remove(kPosSlot1).ok);
+    expectSlotBits("removed [I]");
+    ASSERT_TRUE(c.remove(kPosSlot2).ok);
+    expectSlotBits("removed [II]");
+    ASSERT_TRUE(c.addCode(4).ok);
+    ASSERT_TRUE(c.moveDown(kPosSlot1).ok);
+    expectSlotBits("moved down");
+    EXPECT_EQ(c.device().Slot[1].Code, 5);
     ExpectConsistent(c);
 }
 
@@ -262,11 +290,84 @@ TEST_F(ConfiguratorTest, OptionsSetAndClearBits) {
     Configurator c = NewDevice('A');
     EXPECT_EQ(c.device().Front.Options, (1u << 3) | (1u << 10) | (1u << 11));
     ASSERT_TRUE(c.setOption("optLPAR", true).ok);
-    ASSERT_TRUE(c.setOption("optADAP", false).ok);
-    EXPECT_EQ(c.image().u32(8224), (1u << 18) | (1u << 10) | (1u << 11));
+    ASSERT_TRUE(c.setOption("optISFET", true).ok);
+    ASSERT_TRUE(c.setOption("optISFET", false).ok);
+    EXPECT_EQ(c.image().u32(8224), (1u << 3) | (1u << 18) | (1u << 10) | (1u << 11));
     EXPECT_FALSE(c.setOption("optNOPE", true).ok);
-    EXPECT_FALSE(OptionOffered(*OptionByKey("optADAP"), c.device().Front));
-    EXPECT_TRUE(OptionOffered(*OptionByKey("optISFET"), c.device().Front));
+}
+
+// Only what the tree offers can be changed, on or off; the reason says when the option is offered.
+TEST_F(ConfiguratorTest, OptionsTheTreeDoesNotOfferAreRefused) {
+    const struct {
+        char major;
+        char minor;  // of a front read from a file (identity byte 3 packs major and minor); 0: a new front (162)
+        const char* key;
+        bool offered;
+        const char* reason;
+    } cases[] = {
+        {'A', 0, "optADAP", false, "only below software version 6"},
+        {'5', 0, "optADAP", true, ""},
+        {'5', 0, "optISFET", false, "only from software version 6"},
+        {'6', 0, "optFIU2K", false, "only from software version 7"},
+        {'A', 0, "optDOLOVAN", false, "never"},
+        {'A', 0, "optSMED", false, "never"},
+        {'A', 0, "optSENVAR", false, "identity byte below 130"},
+        {'9', '1', "optSENVAR", false, "identity byte below 130"},
+        {'7', '1', "optSENVAR", true, ""},
+        {'6', '1', "optSENVAR", false, "only from software version 7"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.major << " " << int(c.minor) << " " << c.key);
+        ResetWorkspace();
+        Configurator config = NewDevice(c.major);
+        if (c.minor != 0) {
+            test::InstallImage(test::ImageBuilder().version(c.major, c.minor).base(1).build());
+            Ws().Device.Origin = kOriginFile;
+            DecodeDevice(true);
+            config = Configurator();
+        }
+        const uint32_t before = config.image().u32(8224);
+        for (bool active : {true, false}) {
+            const Outcome changed = config.setOption(c.key, active);
+            EXPECT_EQ(changed.ok, c.offered);
+            EXPECT_NE(changed.reason(1).find(c.reason), std::string::npos) << changed.reason(1);
+            EXPECT_EQ(changed.reasonDe.empty(), c.offered) << changed.reasonDe;
+        }
+        if (!c.offered) {
+            EXPECT_EQ(config.image().u32(8224), before);
+        }
+    }
+}
+
+// The second Purgon type is stored as asked: its control byte says so, and a load reads it back.
+TEST_F(ConfiguratorTest, PurgonControllerOfTheTypeAskedFor) {
+    const struct {
+        char major;
+        uint8_t brand;
+        int asked;
+        int stored;  // 0: refused
+        uint8_t control;
+    } cases[] = {{'9', 0, 80, 80, 3}, {'7', 2, 80, 80, 3}, {'9', 0, 79, 79, 0}, {'6', 0, 80, 0, 0}, {'9', 1, 80, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.major << " brand " << int(c.brand) << " asked " << c.asked);
+        ResetWorkspace();
+        test::InstallImage(test::ImageBuilder().version(c.major, '0').frontBrand(c.brand).base(1).slot(0, 4, 0, 1)
+                               .record(0, {.hwId = 8, .swVersion = 0x12, .hwVersion = 1, .brandByte = 0, .serial = 1})
+                               .build());
+        Ws().Device.Origin = kOriginFile;
+        DecodeDevice(true);
+        Configurator config;
+        const Outcome added = config.addCode(c.asked);
+        EXPECT_EQ(added.ok, c.stored != 0) << added.reason(1);
+        EXPECT_EQ(config.device().Purgon.TypeCode, c.stored);
+        if (c.stored == 0) continue;
+        if (c.control != 0) {
+            EXPECT_EQ(config.image().u8(kPurgonOffset + 2400), c.control);
+        } else {
+            EXPECT_NE(config.image().u8(kPurgonOffset + 2400), 3);
+        }
+        ExpectConsistent(config);
+    }
 }
 
 TEST_F(ConfiguratorTest, CommitReplacesTheProgramsDataSetAndCancelLeavesIt) {
@@ -328,7 +429,7 @@ TEST_F(ConfiguratorTest, PurgonControllerAttachesToSlotOneOnlyWithModuleFour) {
         LoadSlots(c.major, c.slots);
         Configurator config;
         const Outcome added = config.addCode(79);
-        EXPECT_EQ(added.ok, c.mask != 0) << added.reason;
+        EXPECT_EQ(added.ok, c.mask != 0) << added.reason(1);
         EXPECT_EQ(config.device().Purgon.TypeCode, c.mask != 0 ? 79 : 0);
         if (c.mask == 0) continue;
         EXPECT_EQ(config.device().Purgon.SlotMask, c.mask);

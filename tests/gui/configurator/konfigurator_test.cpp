@@ -211,6 +211,29 @@ TEST_F(KonfiguratorTest, CancelLeavesTheLoadedDataSetByteIdentical) {
     EXPECT_TRUE(TestSettings().contains("CSizeX"));
 }
 
+// The status line gives the configurator's reasons in the interface language.
+TEST_F(KonfiguratorTest, StatusLineSpeaksTheInterfaceLanguage) {
+    Start();
+    for (const auto& [languageItem, reason] :
+         {std::pair{"DeutschVtr", "der Steckplatz ist leer"}, std::pair{"EnglischVtr", "the slot is empty"}}) {
+        SCOPED_TRACE(languageItem);
+        Find<QAction>(languageItem)->trigger();
+        Find<QAction>("Neu1")->trigger();
+        RunConfigurator([&, item = std::string(languageItem), text = QString::fromUtf8(reason)](Window& w) {
+            w.Add(2);
+            w.Add(1);
+            w.Select(kPosSlot2);
+            ASSERT_TRUE(w.Button("SpeedButtonFromVTR")->isEnabled());
+            QTest::mouseClick(w.Button("SpeedButtonFromVTR"), Qt::LeftButton);
+            QWidget* window = w.List()->window();
+            EXPECT_EQ(window->findChild<QLabel*>("KonfiguratorLabel")->text(), text);
+            if (const QByteArray dir = qgetenv("TESSALIN_SCREENSHOT_DIR"); !dir.isEmpty())
+                EXPECT_TRUE(window->grab().save(QString::fromUtf8(dir) + "/configurator_" + QString::fromStdString(item) + ".png"));
+            w.Press("CancelButton");
+        });
+    }
+}
+
 TEST_F(KonfiguratorTest, KeyboardAloneAddsModulesAndReachesTheMenus) {
     Start();
     Find<QAction>("Neu1")->trigger();
