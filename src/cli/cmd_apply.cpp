@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/command.h"
-#include "cli/row_edit.h"
+#include "cli/output_files.h"
 #include "cli/settings_io.h"
 #include "cli/tree_session.h"
 #include "core/range_error.h"
@@ -78,6 +78,7 @@ int Run(const std::vector<std::string>& original) {
     if (!args.ok()) return UsageError("apply", args.error());
     if (args.has("help")) {
         std::fputs(kHelp, stdout);
+        std::fputs(kOutputFilesHelp, stdout);
         return kExitOk;
     }
     const bool inPlace = args.has("in-place"), dryRun = args.has("dry-run");
@@ -100,9 +101,6 @@ int Run(const std::vector<std::string>& original) {
     if (const int code = OpenDataSetFiles("apply", settings->language, files[0], files.size() == 3 ? files[1] : "");
         code != kExitOk)
         return code;
-    if (!dryRun)
-        if (const int code = CheckOutputs("apply", inPlace, output); code != kExitOk) return code;
-
     ApplyReport report;
     try {
         report = ApplySettings(*settings);
@@ -117,7 +115,7 @@ int Run(const std::vector<std::string>& original) {
                                           : "written";
     std::fputs((args.has("json") ? AsJson(report, write) : AsText(report, verdict)).c_str(), stdout);
     if (write)
-        if (const int code = SaveEdited("apply", inPlace, output); code != kExitOk) return code;
+        if (const int code = SaveOutputs("apply", inPlace, output); code != kExitOk) return code;
     return refused ? kExitRefused : kExitOk;
 }
 

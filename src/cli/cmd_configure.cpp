@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/output_files.h"
 #include "cli/row_edit.h"
 #include "cli/tree_session.h"
 #include "core/configurator/configurator.h"
@@ -23,8 +24,7 @@ constexpr const char* kHelp =
     "moves down (SLOT 1, 2, 3 or purgon), additions (module type codes, each into the first free slot, with\n"
     "its default parameters), then the options switched on and off (keys such as optLPAR). Refuses what the\n"
     "configurator would refuse (options it does not offer included), with its reason, and writes nothing\n"
-    "then. Saves as \"Speichern\" does: the\n"
-    "Purgon image only while a controller is attached (then -o needs OUTPURGON as well).\n";
+    "then.\n";
 
 // Position of a SLOT argument: 1..3 are the slots, "purgon" the Purgon controller.
 bool ParsePosition(const std::string& text, int& position) {
@@ -73,6 +73,7 @@ int Run(const std::vector<std::string>& original) {
     if (!args.ok()) return UsageError("configure", args.error());
     if (args.has("help")) {
         std::fputs(kHelp, stdout);
+        std::fputs(kOutputFilesHelp, stdout);
         return kExitOk;
     }
     const bool inPlace = args.has("in-place");
@@ -128,8 +129,7 @@ int Run(const std::vector<std::string>& original) {
             if (auto r = config.setOption(key, active); !r.ok) return Refuse("option " + key, r);
     config.commit();
 
-    if (const int code = CheckOutputs("configure", inPlace, output); code != kExitOk) return code;
-    if (const int code = SaveEdited("configure", inPlace, output); code != kExitOk) return code;
+    if (const int code = SaveOutputs("configure", inPlace, output); code != kExitOk) return code;
     PrintDevice(args.has("json"));
     return kExitOk;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/output_files.h"
 #include "cli/row_edit.h"
 #include "cli/tree_session.h"
 #include "core/page/page_edit.h"
@@ -74,6 +75,7 @@ int Run(const std::vector<std::string>& original) {
     if (!args.ok()) return UsageError("press", args.error());
     if (args.has("help")) {
         std::fputs(kHelp, stdout);
+        std::fputs(kOutputFilesHelp, stdout);
         return kExitOk;
     }
     const bool inPlace = args.has("in-place");
@@ -83,7 +85,6 @@ int Run(const std::vector<std::string>& original) {
     if (!args.value("button") || !ParseInt(*args.value("button"), button)) return UsageError("press", "--button N is required");
 
     if (const int code = OpenDataSetTree("press", args, args.positional().size()); code != kExitOk) return code;
-    if (const int code = CheckOutputs("press", inPlace, output); code != kExitOk) return code;
     PageModel page;
     if (const int code = OpenNodePage("press", args, page); code != kExitOk) return code;
     Ws().PageRebuildRequest = false;  // the page is built: only the edits below can ask for it again
@@ -118,7 +119,7 @@ int Run(const std::vector<std::string>& original) {
         std::fprintf(stderr, "tessalin-cli press: %s\n", e.what());
         return kExitRefused;
     }
-    return SaveEdited("press", inPlace, output);
+    return SaveOutputs("press", inPlace, output);
 }
 
 const CommandRegistration registration("press", "press a button of a page (and fill its sub-page), then save", Run);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/output_files.h"
 #include "cli/row_edit.h"
 #include "cli/tree_session.h"
 #include "core/data_set/write.h"
@@ -21,9 +22,7 @@ constexpr const char* kHelp =
     "a number is checked against its limits (and corrected to the limit), a list takes the item given by its\n"
     "text or its code, a text field keeps what its character set allows, a matrix takes\n"
     "'ROW,COLUMN,on' or 'ROW,COLUMN,off' (each a label or an index from 0). Prints the check result and the\n"
-    "value now stored, then writes the data set as \"Speichern\" does: the Purgon image only while its\n"
-    "controller is attached (then -o needs OUTPURGON as well); a Purgon file whose controller has no\n"
-    "carrier module is left as it is.\n";
+    "value now stored, then writes the data set.\n";
 
 int Run(const std::vector<std::string>& original) {
     std::vector<std::string> argv = original;
@@ -34,6 +33,7 @@ int Run(const std::vector<std::string>& original) {
     if (!args.ok()) return UsageError("set", args.error());
     if (args.has("help")) {
         std::fputs(kHelp, stdout);
+        std::fputs(kOutputFilesHelp, stdout);
         return kExitOk;
     }
     const bool inPlace = args.has("in-place");
@@ -45,7 +45,6 @@ int Run(const std::vector<std::string>& original) {
     if (!value) return UsageError("set", "--value TEXT is required");
 
     if (const int code = OpenDataSetTree("set", args, args.positional().size()); code != kExitOk) return code;
-    if (const int code = CheckOutputs("set", inPlace, output); code != kExitOk) return code;
 
     PageModel page;
     if (const int code = OpenNodePage("set", args, page); code != kExitOk) return code;
@@ -69,7 +68,7 @@ int Run(const std::vector<std::string>& original) {
         return kExitRefused;
     }
 
-    return SaveEdited("set", inPlace, output);
+    return SaveOutputs("set", inPlace, output);
 }
 
 const CommandRegistration registration("set", "commit one value of a page and save the data set", Run);

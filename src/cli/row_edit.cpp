@@ -4,8 +4,6 @@
 #include <cstdio>
 
 #include "cli/tree_session.h"
-#include "core/data_set/save_decisions.h"
-#include "core/data_set/write.h"
 #include "core/page/page_edit.h"
 #include "core/page/row_text.h"
 #include "core/workspace.h"
@@ -50,25 +48,6 @@ int CommitMatrix(const std::string& command, PageModel& page, PageRow& row, cons
 }
 
 }  // namespace
-
-bool TakeOutput(std::vector<std::string>& argv, Output& out, std::string& error) {
-    for (std::size_t i = 0; i < argv.size(); ++i) {
-        if (argv[i] != "-o") continue;
-        if (i + 1 >= argv.size() || argv[i + 1].starts_with("-")) {
-            error = "-o needs OUTFRONT";
-            return false;
-        }
-        out.front = argv[i + 1];
-        std::size_t taken = 2;
-        if (i + 2 < argv.size() && !argv[i + 2].starts_with("-")) {
-            out.purgon = argv[i + 2];
-            taken = 3;
-        }
-        argv.erase(argv.begin() + static_cast<long>(i), argv.begin() + static_cast<long>(i + taken));
-        return true;
-    }
-    return true;
-}
 
 bool ParseInt(const std::string& text, int& value) {
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -132,27 +111,6 @@ int CommitRowValue(const std::string& command, PageModel& page, PageRow& row, co
         default:
             return UsageError(command, "row " + std::to_string(row.row) + " (" + KindName(row) + ") holds no value to set");
     }
-}
-
-// As "Speichern": a Purgon image is written only while its controller is attached; a Purgon file whose
-// controller has no carrier module is neither needed nor touched.
-int CheckOutputs(const std::string& command, bool inPlace, const Output& output) {
-    if (!inPlace && PurgonAttached() && output.purgon.empty())
-        return UsageError(command, "the data set has a Purgon image: give OUTPURGON after OUTFRONT");
-    if (!inPlace && !PurgonAttached() && !output.purgon.empty())
-        return UsageError(command, "the data set has no Purgon image of an attached controller to write to " + output.purgon);
-    return kExitOk;
-}
-
-int SaveEdited(const std::string& command, bool inPlace, const Output& output) {
-    const std::string front = inPlace ? Ws().FrontFileName : output.front;
-    const std::string purgon = !PurgonAttached() ? std::string() : inPlace ? Ws().PurgonFileName : output.purgon;
-    const WriteResult written = WriteDataSet(front, purgon);
-    if (!written.ok) {
-        std::fprintf(stderr, "tessalin-cli %s: cannot write %s\n", command.c_str(), written.describe().c_str());
-        return kExitRefused;
-    }
-    return kExitOk;
 }
 
 }  // namespace tessalin::cli

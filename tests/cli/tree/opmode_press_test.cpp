@@ -67,5 +67,64 @@ TEST_F(OpModeSetCli, RefreshWithoutAChangeKeepsTheSensor) {
     EXPECT_EQ(SlotModule(out), 170);
 }
 
+// The index path of the first tree node whose line holds `title`.
+std::string NodeTitled(const std::string& front, const std::string& title) {
+    const CliRun tree = RunCli({"tree", front});
+    const std::size_t at = tree.out.find(title);
+    if (at == std::string::npos) {
+        ADD_FAILURE() << "no node " << title << " in\n" << tree.out;
+        return "";
+    }
+    const std::size_t start = tree.out.rfind('\n', at) + 1;  // npos + 1 is the first line
+    return tree.out.substr(start, tree.out.find('\t', start) - start);
+}
+
+// REFRESH to a mode with the probe controller on a data set opened without a Purgon file creates the
+// Purgon image: it is written with its FRONT file, or nothing is.
+TEST(OpModePurgonCli, APurgonImageMadeByRefreshIsWrittenWithItsFront) {
+    TempDir dir;
+    const std::string front = dir.file("IN01.PAR"), other = dir.file("IN02.PAR");
+    ASSERT_EQ(RunCli({"new", "-o", front, "--front", "2", "--base", "1", "--module", "28", "--sw", "8", "--option",
+                      "optFIU2K"}).exitCode, 0);
+    ASSERT_EQ(RunCli({"new", "-o", other, "--front", "2", "--base", "1", "--module", "28", "--sw", "8", "--option",
+                      "optFIU2K"}).exitCode, 0);
+    const std::vector<std::string> probeMode = {"--node", NodeTitled(front, "Operating mode"), "--with", "3=4",
+                                                "--row", "7", "--button", "1"};
+    const auto press = [&](const std::string& in, const std::vector<std::string>& outputs) {
+        std::vector<std::string> args = {"press", in};
+        args.insert(args.end(), probeMode.begin(), probeMode.end());
+        args.insert(args.end(), outputs.begin(), outputs.end());
+        return RunCli(args);
+    };
+    const auto attachedPurgon = [](const std::string& f, const std::string& p) {
+        ResetWorkspace();
+        EXPECT_TRUE(LoadDataSet(f, p).ok());
+        return std::pair{static_cast<int>(Ws().Device.Slot[1].Code), static_cast<int>(Ws().Device.Purgon.TypeCode)};
+    };
+
+    const std::string out = dir.file("OUT01.PAR"), outPurgon = dir.file("OUT02.PAR");
+    CliRun run = press(front, {"-o", out});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("give OUTPURGON"), std::string::npos) << run.err;
+    EXPECT_TRUE(ReadWholeFile(out).empty());
+
+    run = press(front, {"-o", out, outPurgon});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(attachedPurgon(out, outPurgon), std::pair(153, 79));
+
+    // In place, the Purgon image goes beside FRONT ...
+    run = press(front, {"--in-place"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(attachedPurgon(front, dir.file("BACKUP02.PAR")), std::pair(153, 79));
+
+    // ... but never over a Purgon file that was not opened with it.
+    const auto otherBefore = ReadWholeFile(other), purgonBefore = ReadWholeFile(dir.file("BACKUP02.PAR"));
+    run = press(other, {"--in-place"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("was not opened"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadWholeFile(other), otherBefore);
+    EXPECT_EQ(ReadWholeFile(dir.file("BACKUP02.PAR")), purgonBefore);
+}
+
 }  // namespace
 }  // namespace tessalin::test

@@ -1,0 +1,66 @@
+#include "cli/output_files.h"
+
+#include <cstdio>
+#include <filesystem>
+
+#include "cli/command.h"
+#include "core/data_set/save_decisions.h"
+#include "core/data_set/write.h"
+#include "core/workspace.h"
+
+namespace tessalin::cli {
+
+bool TakeOutput(std::vector<std::string>& argv, Output& out, std::string& error) {
+    for (std::size_t i = 0; i < argv.size(); ++i) {
+        if (argv[i] != "-o") continue;
+        if (i + 1 >= argv.size() || argv[i + 1].starts_with("-")) {
+            error = "-o needs OUTFRONT";
+            return false;
+        }
+        out.front = argv[i + 1];
+        std::size_t taken = 2;
+        if (i + 2 < argv.size() && !argv[i + 2].starts_with("-")) {
+            out.purgon = argv[i + 2];
+            taken = 3;
+        }
+        argv.erase(argv.begin() + static_cast<long>(i), argv.begin() + static_cast<long>(i + taken));
+        return true;
+    }
+    return true;
+}
+
+int DecideOutputFiles(const std::string& command, bool inPlace, const Output& output, OutputFiles& files) {
+    const bool withPurgon = PurgonAttached();
+    if (!inPlace) {
+        if (withPurgon && output.purgon.empty())
+            return UsageError(command, "the data set has a Purgon image: give OUTPURGON after OUTFRONT; nothing written");
+        if (!withPurgon && !output.purgon.empty())
+            return UsageError(command, "the data set has no Purgon image of an attached controller to write to " +
+                                           output.purgon + "; nothing written");
+        files = {output.front, output.purgon};
+        return kExitOk;
+    }
+    const Workspace& ws = Ws();
+    files = {ws.FrontFileName, ""};
+    if (!withPurgon) return kExitOk;
+    files.purgon = ProposedPurgonSaveName(ws.FrontFileName);
+    std::error_code ec;
+    if (ws.PurgonFileName.empty() && std::filesystem::exists(files.purgon, ec))
+        return UsageError(command, "the data set now has a Purgon image, and " + files.purgon +
+                                       " beside FRONT was not opened with it: open it as PURGON or write with -o OUTFRONT "
+                                       "OUTPURGON; nothing written");
+    return kExitOk;
+}
+
+int SaveOutputs(const std::string& command, bool inPlace, const Output& output) {
+    OutputFiles files;
+    if (const int code = DecideOutputFiles(command, inPlace, output, files); code != kExitOk) return code;
+    const WriteResult written = WriteDataSet(files.front, files.purgon);
+    if (!written.ok) {
+        std::fprintf(stderr, "tessalin-cli %s: cannot write %s\n", command.c_str(), written.describe().c_str());
+        return kExitRefused;
+    }
+    return kExitOk;
+}
+
+}  // namespace tessalin::cli

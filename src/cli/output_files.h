@@ -1,0 +1,45 @@
+#pragma once
+// The files a command that changes a data set writes: "-o OUTFRONT [OUTPURGON]" or --in-place. What is
+// written is decided after the command's operation, from the data set as it is then: an operation may
+// create a Purgon image (an operating mode with the probe controller, a controller added) or remove one.
+// FRONT and its Purgon image are written together or not at all.
+
+#include <string>
+#include <vector>
+
+namespace tessalin::cli {
+
+// How the commands that save tell what they write, for their help.
+inline constexpr const char* kOutputFilesHelp =
+    "Writes the data set as \"Speichern\" does, as it is after the operation: FRONT and, while a Purgon\n"
+    "controller is attached, its Purgon image, with -o to OUTPURGON (then needed), in place to the Purgon\n"
+    "file opened with FRONT or, without one, to BACKUP02.PAR beside FRONT when no such file is there. A\n"
+    "Purgon file whose controller has no carrier module is left as it is. Never half a pair: a missing\n"
+    "OUTPURGON is a usage error before anything is written.\n";
+
+struct Output {
+    std::string front;
+    std::string purgon;
+};
+
+// Takes "-o OUTFRONT [OUTPURGON]" out of the arguments: the word after -o, and the one after it when it
+// is not an option. False with a message when -o has no file.
+bool TakeOutput(std::vector<std::string>& argv, Output& out, std::string& error);
+
+// The files to write after the operation. The Purgon image is written while its controller is attached:
+// with -o to OUTPURGON, which is then needed (and refused without a Purgon image to write); in place to
+// the data set's Purgon file, or, when it was opened without one, to the Purgon file proposed beside
+// FRONT, unless a file is there already. A Purgon file whose controller has no carrier module is left
+// as it is.
+struct OutputFiles {
+    std::string front;
+    std::string purgon;  // empty: no Purgon image is written
+};
+
+// Decides the files; kExitOk, or kExitUsage after a message naming what is missing (nothing written).
+int DecideOutputFiles(const std::string& command, bool inPlace, const Output& output, OutputFiles& files);
+
+// Decides the files and writes the data set as "Speichern" does. Returns the exit code.
+int SaveOutputs(const std::string& command, bool inPlace, const Output& output);
+
+}  // namespace tessalin::cli
