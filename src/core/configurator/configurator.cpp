@@ -224,7 +224,7 @@ Outcome Configurator::addCode(int code) {
 }
 
 Outcome Configurator::add(int rowIndex) {
-    if (rowIndex < 0 || rowIndex >= kCatalogueRows) return Refused("keine solche Katalogzeile", "no such catalogue row");
+    if (rowIndex < 0 || rowIndex >= kCatalogueRows) return Refused("Keine solche Katalogzeile", "no such catalogue row");
     const CatalogueRow& row = kModuleCatalogue[rowIndex];
     if (!isOffered(rowIndex)) {
         const std::string code = std::to_string(row.code);
@@ -264,7 +264,7 @@ Outcome Configurator::add(int rowIndex) {
         case Category::Ldo: addLdoModule(); break;
         case Category::Purgon: return addPurgon(row.code);
         default:
-            return Refused("diese Modulart wird nie aus der Liste hinzugefügt", "this kind of module is never added from the list");
+            return Refused("Diese Modulart wird nie aus der Liste hinzugefügt", "this kind of module is never added from the list");
     }
     return {};
 }
@@ -346,7 +346,7 @@ void Configurator::placeInSlot(int s, uint8_t code, uint8_t attach) {
 
 Outcome Configurator::addModule(const CatalogueRow& row) {
     const int s = firstFreeSlot();
-    if (s < 0) return Refused("kein freier Steckplatz", "no free slot");
+    if (s < 0) return Refused("Kein freier Steckplatz", "no free slot");
     placeInSlot(s, row.code, 0);
     refresh();
     return {};
@@ -425,11 +425,11 @@ int Configurator::purgonSlot() const {
 
 Outcome Configurator::addPurgon(uint8_t code) {
     if (purgonSlot() < 0)
-        return Refused("kein Steckplatz trägt ein Modul, an das der Purgon-Controller angeschlossen werden kann",
+        return Refused("Kein Steckplatz trägt ein Modul, an das der Purgon-Controller angeschlossen werden kann",
                        "no slot holds a module that can carry the Purgon controller");
     const bool second = code == kPurgonSecondType;
     if (second && device_.Front.Brand == 1)
-        return Refused("der Purgon-Controller dieser Marke hat nur einen Typ", "the Purgon controller of this brand has one type only");
+        return Refused("Der Purgon-Controller dieser Marke hat nur einen Typ", "the Purgon controller of this brand has one type only");
     // The Purgon image carries a copy of the FRONT header; its defaults fill the program area.
     for (long long i = 2; i < 36; ++i) image_.setU8(kPurgonOffset + i, image_.u8(i));
     CopyDefaults(image_, Section::PURGON, 255);
@@ -487,7 +487,7 @@ void Configurator::removeSlot(int s) {
 }
 
 Outcome Configurator::remove(int position) {
-    if (!enabling(position).remove) return Refused("dort ist nichts zu entfernen", "nothing to remove there");
+    if (!enabling(position).remove) return Refused("Dort ist nichts zu entfernen", "nothing to remove there");
     if (position == kPosPurgonNode) {
         image_.setU8(kPurgonVersion, 0);
         device_.Purgon.TypeCode = 0;
@@ -495,7 +495,7 @@ Outcome Configurator::remove(int position) {
         return {};
     }
     const int s = position - kPosSlot1;
-    if (!slotOccupied(s)) return Refused("der Steckplatz ist leer", "the slot is empty");
+    if (!slotOccupied(s)) return Refused("Der Steckplatz ist leer", "the slot is empty");
     if (isIModuleChannel(s)) {
         // An I-module leaves together with its second slot.
         const int first = (device_.IModule.SlotMask & 1) ? 0 : 1;
@@ -535,7 +535,7 @@ void Configurator::swapPastPair(int single) {
 }
 
 Outcome Configurator::moveUp(int position) {
-    if (!enabling(position).up) return Refused("dieses Modul kann nicht nach oben rücken", "this module cannot move up");
+    if (!enabling(position).up) return Refused("Dieses Modul kann nicht nach oben rücken", "this module cannot move up");
     const int s = position - kPosSlot1;
     // An I-module moves as a pair of slots: the pair moving up and a module moving up past the pair
     // both exchange the pair with the single module.
@@ -547,7 +547,7 @@ Outcome Configurator::moveUp(int position) {
 }
 
 Outcome Configurator::moveDown(int position) {
-    if (!enabling(position).down) return Refused("dieses Modul kann nicht nach unten rücken", "this module cannot move down");
+    if (!enabling(position).down) return Refused("Dieses Modul kann nicht nach unten rücken", "this module cannot move down");
     const int s = position - kPosSlot1;
     if (isIModuleChannel(s)) swapPastPair(2);
     else if (s < 2 && isIModuleChannel(s + 1)) swapPastPair(0);
@@ -589,9 +589,9 @@ bool Configurator::optionActive(const OptionRow& row) const { return (device_.Fr
 
 Outcome Configurator::setOption(const std::string& key, bool active) {
     const auto row = OptionByKey(key);
-    if (!row) return Refused("unbekannte Option " + key, "unknown option " + key);
+    if (!row) return Refused("Unbekannte Option " + key, "unknown option " + key);
     if (!OptionOffered(*row, device_.Front))
-        return Refused("die Option " + key + " wird " + OptionOfferText(*row, 0),
+        return Refused("Die Option " + key + " wird " + OptionOfferText(*row, 0),
                        "option " + key + " is offered " + OptionOfferText(*row, 1));
     uint32_t word = image_.u32(kOptionWord);
     if (active) word |= 1u << row->bit;

@@ -215,7 +215,7 @@ TEST_F(KonfiguratorTest, CancelLeavesTheLoadedDataSetByteIdentical) {
 TEST_F(KonfiguratorTest, StatusLineSpeaksTheInterfaceLanguage) {
     Start();
     for (const auto& [languageItem, reason] :
-         {std::pair{"DeutschVtr", "der Steckplatz ist leer"}, std::pair{"EnglischVtr", "the slot is empty"}}) {
+         {std::pair{"DeutschVtr", "Der Steckplatz ist leer"}, std::pair{"EnglischVtr", "the slot is empty"}}) {
         SCOPED_TRACE(languageItem);
         Find<QAction>(languageItem)->trigger();
         Find<QAction>("Neu1")->trigger();
@@ -227,8 +227,10 @@ TEST_F(KonfiguratorTest, StatusLineSpeaksTheInterfaceLanguage) {
             QTest::mouseClick(w.Button("SpeedButtonFromVTR"), Qt::LeftButton);
             QWidget* window = w.List()->window();
             EXPECT_EQ(window->findChild<QLabel*>("KonfiguratorLabel")->text(), text);
-            if (const QByteArray dir = qgetenv("TESSALIN_SCREENSHOT_DIR"); !dir.isEmpty())
-                EXPECT_TRUE(window->grab().save(QString::fromUtf8(dir) + "/configurator_" + QString::fromStdString(item) + ".png"));
+            if (const QByteArray dir = qgetenv("TESSALIN_SCREENSHOT_DIR"); !dir.isEmpty()) {
+                const QString picture = QString::fromUtf8(dir) + "/configurator_" + QString::fromStdString(item) + ".png";
+                EXPECT_TRUE(window->grab().save(picture));
+            }
             w.Press("CancelButton");
         });
     }
