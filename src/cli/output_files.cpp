@@ -29,11 +29,19 @@ bool TakeOutput(std::vector<std::string>& argv, Output& out, std::string& error)
     return true;
 }
 
+namespace {
+
+struct OutputFiles {
+    std::string front;
+    std::string purgon;  // empty: no Purgon image is written
+};
+
 int DecideOutputFiles(const std::string& command, bool inPlace, const Output& output, OutputFiles& files) {
     const bool withPurgon = PurgonAttached();
     if (!inPlace) {
         if (withPurgon && output.purgon.empty())
-            return UsageError(command, "the data set has a Purgon image: give OUTPURGON after OUTFRONT; nothing written");
+            return UsageError(command,
+                              "the data set has a Purgon image: give OUTPURGON after OUTFRONT; nothing written");
         if (!withPurgon && !output.purgon.empty())
             return UsageError(command, "the data set has no Purgon image of an attached controller to write to " +
                                            output.purgon + "; nothing written");
@@ -51,6 +59,8 @@ int DecideOutputFiles(const std::string& command, bool inPlace, const Output& ou
                                        "OUTPURGON; nothing written");
     return kExitOk;
 }
+
+}  // namespace
 
 int SaveOutputs(const std::string& command, bool inPlace, const Output& output) {
     OutputFiles files;

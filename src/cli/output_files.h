@@ -26,20 +26,12 @@ struct Output {
 // is not an option. False with a message when -o has no file.
 bool TakeOutput(std::vector<std::string>& argv, Output& out, std::string& error);
 
-// The files to write after the operation. The Purgon image is written while its controller is attached:
-// with -o to OUTPURGON, which is then needed (and refused without a Purgon image to write); in place to
-// the data set's Purgon file, or, when it was opened without one, to the Purgon file proposed beside
-// FRONT, unless a file is there already. A Purgon file whose controller has no carrier module is left
-// as it is.
-struct OutputFiles {
-    std::string front;
-    std::string purgon;  // empty: no Purgon image is written
-};
-
-// Decides the files; kExitOk, or kExitUsage after a message naming what is missing (nothing written).
-int DecideOutputFiles(const std::string& command, bool inPlace, const Output& output, OutputFiles& files);
-
-// Decides the files and writes the data set as "Speichern" does. Returns the exit code.
+// Writes the data set as "Speichern" does, to the files decided from the data set as it is after the
+// operation. The Purgon image is written while its controller is attached: with -o to OUTPURGON, which
+// is then needed (and refused without a Purgon image to write); in place to the data set's Purgon file,
+// or, when it was opened without one, to the Purgon file proposed beside FRONT unless a file is there
+// already. A Purgon file whose controller has no carrier module is left as it is. A usage error
+// (kExitUsage, after a message) writes nothing. Returns the exit code.
 int SaveOutputs(const std::string& command, bool inPlace, const Output& output);
 
 }  // namespace tessalin::cli

@@ -101,7 +101,8 @@ std::string ModuleListHeader(const Configurator& config, int uiLanguage) {
 Outcome ApplyTreeChange(Configurator& config, const std::string& href, const std::string& newValue) {
     if (href == kVersionHref) {
         const char major = newValue.empty() ? '\0' : newValue[0];
-        if (!((major >= '5' && major <= '9') || major == 'A')) return Refused("Unbekannte Softwareversion " + newValue, "unknown software version " + newValue);
+        if (!((major >= '5' && major <= '9') || major == 'A'))
+            return Refused("Unbekannte Softwareversion " + newValue, "unknown software version " + newValue);
         config.setVersion(major);
         return {};
     }

@@ -26,7 +26,7 @@ constexpr long long kIModuleCode = 8286;
 constexpr long long kPurgonVersion = kPurgonOffset + 2;
 constexpr long long kPurgonTypeByte = kPurgonOffset + 0x960;
 constexpr uint8_t kControlFirstType = 1, kControlSecondType = 3;
-constexpr uint8_t kPurgonSecondType = 80;
+constexpr uint8_t kPurgonFirstType = 79, kPurgonSecondType = 80;
 
 long long SlotCodeAt(int s) { return 36 + 5 * s; }
 long long SlotRecIndexAt(int s) { return 37 + 5 * s; }
@@ -264,7 +264,8 @@ Outcome Configurator::add(int rowIndex) {
         case Category::Ldo: addLdoModule(); break;
         case Category::Purgon: return addPurgon(row.code);
         default:
-            return Refused("Diese Modulart wird nie aus der Liste hinzugefügt", "this kind of module is never added from the list");
+            return Refused("Diese Modulart wird nie aus der Liste hinzugefügt",
+                           "this kind of module is never added from the list");
     }
     return {};
 }
@@ -429,15 +430,17 @@ Outcome Configurator::addPurgon(uint8_t code) {
                        "no slot holds a module that can carry the Purgon controller");
     const bool second = code == kPurgonSecondType;
     if (second && device_.Front.Brand == 1)
-        return Refused("Der Purgon-Controller dieser Marke hat nur einen Typ", "the Purgon controller of this brand has one type only");
+        return Refused("Der Purgon-Controller dieser Marke hat nur einen Typ",
+                       "the Purgon controller of this brand has one type only");
     // The Purgon image carries a copy of the FRONT header; its defaults fill the program area.
     for (long long i = 2; i < 36; ++i) image_.setU8(kPurgonOffset + i, image_.u8(i));
     CopyDefaults(image_, Section::PURGON, 255);
     // The control byte tells the types apart: 3 is the second type, 1 control on with the first.
     if (second) image_.setU8(kPurgonTypeByte, kControlSecondType);
     else if (image_.u8(kPurgonTypeByte) == kControlSecondType) image_.setU8(kPurgonTypeByte, kControlFirstType);
-    const bool type80 = static_cast<unsigned char>(device_.Front.SwMajor) >= '7' && image_.u8(kPurgonTypeByte) == kControlSecondType;
-    device_.Purgon.TypeCode = type80 ? kPurgonSecondType : 79;
+    const bool type80 =
+        static_cast<unsigned char>(device_.Front.SwMajor) >= '7' && image_.u8(kPurgonTypeByte) == kControlSecondType;
+    device_.Purgon.TypeCode = type80 ? kPurgonSecondType : kPurgonFirstType;
     refresh();
     return {};
 }

@@ -227,30 +227,23 @@ TEST_F(ConfiguratorTest, IModuleMovesAsAPairAndLeavesAsAPair) {
     Configurator c = NewDevice('9');
     ASSERT_TRUE(c.addCode(28).ok);
     ASSERT_TRUE(c.addCode(5).ok);
+    const auto expectSlots = [&c](std::array<int, 3> codes, int iModuleMask, const char* step) {
+        for (int s = 0; s < 3; ++s) EXPECT_EQ(c.device().Slot[s].Code, codes[s]) << step << ", slot " << s;
+        EXPECT_EQ(c.device().IModule.SlotMask, iModuleMask) << step;
+        ExpectConsistent(c);
+    };
     EXPECT_EQ(c.enabling(kPosSlot2).up, false);  // second slot of the I-module
     ASSERT_TRUE(c.moveDown(kPosSlot1).ok);
-    EXPECT_EQ(c.device().Slot[0].Code, 5);
-    EXPECT_EQ(c.device().Slot[1].Code, 180);
-    EXPECT_EQ(c.device().Slot[2].Code, 25);
-    EXPECT_EQ(c.device().IModule.SlotMask, 6);
-    ExpectConsistent(c);
-
-    // Up again as a pair, then the module in [III] moves up past the pair: the pair stays together.
+    expectSlots({5, 180, 25}, 6, "pair down");
     ASSERT_TRUE(c.moveUp(kPosSlot2).ok);
-    EXPECT_EQ(c.device().Slot[0].Code, 180);
-    EXPECT_EQ(c.device().Slot[2].Code, 5);
+    expectSlots({180, 25, 5}, 3, "pair up");
+    // The module in [III] moving up passes the whole pair.
     ASSERT_TRUE(c.moveUp(kPosSlot3).ok);
-    EXPECT_EQ(c.device().Slot[0].Code, 5);
-    EXPECT_EQ(c.device().Slot[1].Code, 180);
-    EXPECT_EQ(c.device().Slot[2].Code, 25);
-    EXPECT_EQ(c.device().IModule.SlotMask, 6);
-    ExpectConsistent(c);
+    expectSlots({5, 180, 25}, 6, "module up past the pair");
 
     ASSERT_TRUE(c.remove(kPosSlot2).ok);
-    EXPECT_EQ(c.device().Slot[0].Code, 5);
-    EXPECT_EQ(c.device().Slot[1].Code, 0);
+    expectSlots({5, 0, 0}, 0, "pair removed");
     EXPECT_EQ(c.device().IModule.Code, 0);
-    ExpectConsistent(c);
 }
 
 TEST_F(ConfiguratorTest, SlotBitsStayWithTheirSlotsThroughMovesAndRemovals) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
 #include "core/catalogue/menu_tables.h"
 #include "core/catalogue/texts.h"
@@ -212,6 +213,22 @@ TEST(DocTableCatalogueTest, PhModuleThroughTheTreeAndPageModels) {
     ASSERT_NE(zero, table.rows.end());
     EXPECT_EQ((*zero)[kColParameter], "7.00");
     EXPECT_EQ((*zero)[kColUnit], "pH");
+}
+
+// The documentation shows a contact's module selection by the same rule as its page: only for a USP output,
+// with more than one conductivity module to choose from.
+TEST(DocTableCatalogueTest, ModuleSelectionOnlyForAUspContact) {
+    ASSERT_TRUE(test::BuildThroughConfigurator({.codes = {1, 5, 3, 5}, .major = '9'}));
+    SelectLanguage(0);
+    ASSERT_TRUE(BuildDeviceTree());
+    const auto selections = [] {
+        const DocTable table = BuildDocumentationTable();
+        return std::count_if(table.rows.begin(), table.rows.end(),
+                             [](const DocRow& r) { return r[kColText] == "Modul-Auswahl"; });
+    };
+    EXPECT_EQ(selections(), 0);
+    Ws().ParImage.setU8(ParamOffset(At(Section::SYS_SET, 305), 255, false), 6);  // K1: USP output
+    EXPECT_EQ(selections(), 1);
 }
 
 }  // namespace
