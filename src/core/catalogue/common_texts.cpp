@@ -6,7 +6,7 @@ namespace tessalin::common {
 
 #define ORANGE(title) "<font color=\"#FF8000\">" title "</font>"
 const TextRecord kTxtOperatingMode =
-    NAME7(ORANGE("Betriebsart"), ORANGE("Operating mode"), ORANGE("Mode opératoire"),
+    NAME7(ORANGE("Betriebsart"), ORANGE("Operating mode"), ORANGE("Mode de fonct."),
           ORANGE("Modo operativo"), ORANGE("Driftläge"), ORANGE("Modo operativo"),
           ORANGE("Modo de operação"));
 #undef ORANGE

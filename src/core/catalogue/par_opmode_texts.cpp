@@ -9,7 +9,7 @@ namespace tessalin::opmode {
 const TextRecord kTxtModeOld = LIST7(
     "Betriebsart", MODES_OLD("Senvaro", "Tyrel-Sensoren", "Andere digitale Sensoren"),
     "Operating mode", MODES_OLD("Senvaro", "Tyrel sensors", "Other digital sensors"),
-    "Mode opératoire", MODES_OLD("Senvaro", "Capteurs Tyrel", "Autres capteurs numériques"),
+    "Mode de fonct.", MODES_OLD("Senvaro", "Capteurs Tyrel", "Autres capteurs numériques"),
     "Modo operativo", MODES_OLD("Senvaro", "Sensori Tyrel", "Altri sensori digitali"),
     "Driftläge", MODES_OLD("Senvaro", "Tyrel-sensorer", "Andra digitala sensorer"),
     "Modo operativo", MODES_OLD("Senvaro", "Sensores Tyrel", "Otros sensores digitales"),
@@ -17,7 +17,7 @@ const TextRecord kTxtModeOld = LIST7(
 const TextRecord kTxtModeNew = LIST7(
     "Betriebsart", MODES_NEW("Senvaro", "Andere digitale Sensoren"),
     "Operating mode", MODES_NEW("Senvaro", "Other digital sensors"),
-    "Mode opératoire", MODES_NEW("Senvaro", "Autres capteurs numériques"),
+    "Mode de fonct.", MODES_NEW("Senvaro", "Autres capteurs numériques"),
     "Modo operativo", MODES_NEW("Senvaro", "Altri sensori digitali"),
     "Driftläge", MODES_NEW("Senvaro", "Andra digitala sensorer"),
     "Modo operativo", MODES_NEW("Senvaro", "Otros sensores digitales"),
@@ -28,7 +28,7 @@ const TextRecord kTxtModeNew = LIST7(
 #define MODES_OPTICAL(ldo) "6|Senvaro|11|" ldo
 const TextRecord kTxtModeOptical = LIST7(
     "Betriebsart", MODES_OPTICAL("LDO-Sensoren"), "Operating mode", MODES_OPTICAL("LDO sensors"),
-    "Mode opératoire", MODES_OPTICAL("Capteurs LDO"), "Modo operativo", MODES_OPTICAL("Sensori LDO"),
+    "Mode de fonct.", MODES_OPTICAL("Capteurs LDO"), "Modo operativo", MODES_OPTICAL("Sensori LDO"),
     "Driftläge", MODES_OPTICAL("LDO-sensorer"), "Modo operativo", MODES_OPTICAL("Sensores LDO"),
     "Modo de operação", MODES_OPTICAL("Sensores LDO"));
 #undef MODES_OPTICAL
@@ -51,7 +51,7 @@ const TextRecord kTxtVariableNew =
 #undef VARIABLES_NEW
 
 const TextRecord kTxtHeading1 =
-    NAME7("Betriebsart wählen", "Choose the operating mode", "Choisir le mode opératoire",
+    NAME7("Betriebsart wählen", "Choose the operating mode", "Choisir le mode de fonct.",
               "Scegliere il modo operativo", "Välj driftläge", "Elegir el modo operativo",
               "Escolher o modo de operação");
 const TextRecord kTxtHeading2 =

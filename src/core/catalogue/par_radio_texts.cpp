@@ -5,7 +5,7 @@
 namespace tessalin::radio {
 
 const TextRecord kTxtOperatingMode =
-    NAME7("Betriebsart", "Operating mode", "Mode opératoire", "Modo operativo", "Driftläge",
+    NAME7("Betriebsart", "Operating mode", "Mode de fonct.", "Modo operativo", "Driftläge",
               "Modo operativo", "Modo de operação");
 const TextRecord kTxtZigBeeConfiguration =
     NAME7("Konfigurierung ZigBee", "ZigBee configuration", "Configuration ZigBee", "Configurazione ZigBee",
@@ -25,7 +25,7 @@ const TextRecord kTxtZigBeeConfiguration =
 
 const TextRecord kTxtModeBefore8 = LIST7(
     "Betriebsart", MODES_BEFORE8("Aus", "Funk"), "Operating mode", MODES_BEFORE8("Off", "Radio"),
-    "Mode opératoire", MODES_BEFORE8("Arrêt", "Radio"), "Modo operativo", MODES_BEFORE8("Off", "Radio"),
+    "Mode de fonct.", MODES_BEFORE8("Arrêt", "Radio"), "Modo operativo", MODES_BEFORE8("Off", "Radio"),
     "Driftläge", MODES_BEFORE8("Från", "Radio"), "Modo operativo", MODES_BEFORE8("Desact.", "Radio"),
     "Modo de operação", MODES_BEFORE8("Desl.", "Rádio"));
 
@@ -59,9 +59,9 @@ const TextRecord kTxtTelvoFor =
               "Telvo-E para", "1|sensores analógicos|2|Senvaro");
 
 const TextRecord kTxtModeHeading =
-    NAME7("Betriebsart des I-Moduls", "Operating mode of the I-module", "Mode de fonctionnement du module I",
+    NAME7("Betriebsart des I-Moduls", "Operating mode of the I-module", "Mode de fonct. du module I",
               "Modo operativo del modulo I", "I-modulens driftläge", "Modo operativo del módulo I",
-              "Modo de funcionamento do módulo I");
+              "Modo de operação do módulo I");
 const TextRecord kTxtZigBeeHeading =
     NAME7("Funkverbindung ZigBee", "ZigBee radio link", "Liaison radio ZigBee", "Collegamento radio ZigBee",
               "ZigBee-radiolänk", "Enlace de radio ZigBee", "Ligação de rádio ZigBee");
