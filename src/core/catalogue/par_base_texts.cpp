@@ -77,7 +77,7 @@ const TextRecord kTxtContactType =
           "Tipo de contacto", "1|Trabalho  NA|2|Repouso  NF");
 const TextRecord kTxtLogbookEntry =
     LIST7("Logbuch-Eintrag", "1|Ja|2|Nein", "Logbook entry", "1|Yes|2|No", "Entrée au journal", "1|Oui|2|Non",
-          "Voce nel logbook", "1|Sì|2|No", "Loggboksanteckning", "1|Ja|2|Nej", "Entrada en registro",
+          "Voce reg. eventi", "1|Sì|2|No", "Loggboksanteckning", "1|Ja|2|Nej", "Entrada en registro",
           "1|Sí|2|No", "Entrada no registo", "1|Sim|2|Não");
 
 // ---- inputs ----------------------------------------------------------------------------------------

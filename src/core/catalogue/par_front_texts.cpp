@@ -70,7 +70,7 @@ const TextRecord kTxtMeasPointDescription =
     NAME7("Meßstellenbeschreibung", "Meas point description", "Description pt de mesure",
           "Descrizione punto misura", "Mätpunktsbeskrivning", "Descripción punto medida",
           "Descrição ponto de medição");
-const TextRecord kTxtLogbook = NAME7("Logbuch", "Logbook", "Journal", "Registro", "Loggbok",
+const TextRecord kTxtLogbook = NAME7("Logbuch", "Logbook", "Journal", "Reg. eventi", "Loggbok",
                                      "Registro", "Registo");
 const TextRecord kTxtBufferTable = NAME7("Puffertabelle", "Buffer table", "Table de tampons", "Tabella tamponi",
                                          "Bufferttabell", "Tabla de tampones", "Tabela de tampões");
@@ -87,8 +87,8 @@ const TextRecord kTxtMainDisplay = Labelled(
     "Hauptanzeige", "Main display", "Affichage princ.", "Display princ.", "Huvudvisning",
     "Pantalla princ.", "Ecrã principal", "1|1 Hauptmeßwert|2|2 Hauptmeßwerte",
     "1|1 main value|2|2 main values", "1|1 valeur princ.|2|2 valeurs princ.",
-    "1|1 valore princ.|2|2 valori principali", "1|1 huvudvärde|2|2 huvudvärden",
-    "1|1 valor principal|2|2 valores princ.", "1|1 valor principal|2|2 valores princ.");
+    "1|1 valore princ.|2|2 valori princ.", "1|1 huvudvärde|2|2 huvudvärden",
+    "1|1 valor princ.|2|2 valores princ.", "1|1 valor princ.|2|2 valores princ.");
 const TextRecord kTxtMainValue1 = NAME7("1. Hauptmeßwert", "1st main value", "1re valeur princ.",
                                         "1° valore princ.", "1:a huvudvärde", "1er valor principal",
                                         "1.º valor principal");

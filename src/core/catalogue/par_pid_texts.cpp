@@ -96,7 +96,7 @@ const TextRecord kTxtLoadMonitoring =
           "Supervisión de carga", "4|Salida IV1|8|Salida IV2|12|Salida IV1/IV2",
           "Monitorização carga", "4|Saída IV1|8|Saída IV2|12|Saída IV1/IV2");
 const TextRecord kTxtPulsePeriod = NAME7("Impulsperiode", "Pulse period", "Période impulsion",
-                                         "Periodo d'impulso", "Pulsperiod", "Período impulso",
+                                         "Periodo impulso", "Pulsperiod", "Período impulso",
                                          "Período impulso");
 const TextRecord kTxtMaxPulseFrequency =
     NAME7("Max. Impulsfrequenz", "Max pulse frequency", "Fréq. impulsion max.", "Frequenza impulso max.",
