@@ -2,7 +2,9 @@
 
 #include <set>
 #include <span>
+#include <utility>
 
+#include "core/catalogue/choice_list.h"
 #include "core/catalogue/common_texts.h"
 #include "core/catalogue/conductivity_texts.h"
 #include "core/catalogue/menu_tables.h"
@@ -67,21 +69,6 @@ private:
     std::vector<const TextRecord*> records_;
 };
 
-// The items of a choice list ("1|Off|2|On|") without their codes.
-std::vector<std::string> ListItems(const std::string& list) {
-    std::vector<std::string> items;
-    std::size_t pos = 0;
-    while (pos < list.size()) {
-        const std::size_t bar = list.find('|', pos);
-        if (bar == std::string::npos) break;
-        const std::size_t end = list.find('|', bar + 1);
-        items.push_back(list.substr(bar + 1, end == std::string::npos ? std::string::npos : end - bar - 1));
-        if (end == std::string::npos) break;
-        pos = end + 1;
-    }
-    return items;
-}
-
 }  // namespace
 
 std::vector<const TextRecord*> AllTextRecords() {
@@ -104,16 +91,16 @@ std::vector<DeviceText> AllDeviceTexts() {
     for (const TextRecord* record : AllTextRecords()) {
         const std::string german = record->s[0];
         DeviceText name{{}, "record \"" + german + "\""};
-        std::array<std::vector<std::string>, kDeviceLanguageCount> items;
+        std::array<std::vector<ChoiceItem>, kDeviceLanguageCount> items;
         for (int lang = 0; lang < kDeviceLanguageCount; ++lang) {
             name.text[lang] = record->s[2 * lang] ? record->s[2 * lang] : "";
-            items[lang] = ListItems(record->s[2 * lang + 1] ? record->s[2 * lang + 1] : "");
+            items[lang] = ParseChoiceList(record->s[2 * lang + 1] ? record->s[2 * lang + 1] : "");
         }
         texts.push_back(name);
         for (std::size_t i = 0; i < items[0].size(); ++i) {
             DeviceText item{{}, name.where + " item " + std::to_string(i + 1)};
             for (int lang = 0; lang < kDeviceLanguageCount; ++lang) {
-                if (i < items[lang].size()) item.text[lang] = items[lang][i];
+                if (i < items[lang].size()) item.text[lang] = items[lang][i].text;
             }
             texts.push_back(item);
         }
