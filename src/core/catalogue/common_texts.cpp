@@ -6,9 +6,9 @@ namespace tessalin::common {
 
 #define ORANGE(title) "<font color=\"#FF8000\">" title "</font>"
 const TextRecord kTxtOperatingMode =
-    NAME7(ORANGE("Betriebsart"), ORANGE("Operating mode"), ORANGE("Mode de fonctionnement"),
-          ORANGE("Modo operativo"), ORANGE("Driftläge"), ORANGE("Modo de funcionamiento"),
-          ORANGE("Modo de funcionamento"));
+    NAME7(ORANGE("Betriebsart"), ORANGE("Operating mode"), ORANGE("Mode de fonct."),
+          ORANGE("Modo operativo"), ORANGE("Driftläge"), ORANGE("Modo operativo"),
+          ORANGE("Modo de operação"));
 #undef ORANGE
 
 const TextRecord kTxtCalibrationData = NAME7("Kalibrierdaten", "Calibration data", "Données d'étalonnage",
@@ -17,27 +17,27 @@ const TextRecord kTxtCalibrationData = NAME7("Kalibrierdaten", "Calibration data
 const TextRecord kTxtInputFilter = NAME7("Eingangsfilter", "Input filter", "Filtre d'entrée", "Filtro d'ingresso",
                                          "Ingångsfilter", "Filtro de entrada", "Filtro de entrada");
 const TextRecord kTxtSensorData = NAME7("Sensordaten", "Sensor data", "Données capteur", "Dati sensore",
-                                        "Sensordata", "Datos del sensor", "Dados do sensor");
+                                        "Sensordata", "Datos sensor", "Dados do sensor");
 const TextRecord kTxtTempDetection =
     NAME7("Temperaturerfassung", "Temp detection", "Mesure de température", "Rilevamento temperatura",
           "Temperaturmätning", "Medición de temperatura", "Medição de temperatura");
 const TextRecord kTxtZero = NAME7("Nullpunkt", "Zero", "Zéro", "Zero", "Nollpunkt", "Cero", "Zero");
 const TextRecord kTxtMonitoringDetails =
-    NAME7("Sensorüberwachung Details", "Sensor monitoring details", "Surveillance capteur détails",
-          "Monitoraggio sensore dettagli", "Sensorövervakning detaljer", "Supervisión sensor detalles",
-          "Monitorização sensor detalhes");
+    NAME7("Sensorüberwachung Details", "Sensor monitoring details", "Détails surveillance capteur",
+          "Dettagli monitoraggio sensore", "Detaljer sensorövervakning", "Detalles supervisión sensor",
+          "Detalhes monitorização sensor");
 const TextRecord kTxtOperatingTime =
     NAME7("Sensorbetriebszeit", "Sensor operating time", "Durée de service capteur", "Ore di esercizio sensore",
-          "Sensorns drifttid", "Tiempo de servicio sensor", "Tempo de serviço do sensor");
+          "Sensorns drifttid", "Tiempo de servicio sensor", "Tempo serviço do sensor");
 const TextRecord kTxtCipCounter = NAME7("CIP-Zähler", "CIP counter", "Compteur NEP", "Contatore CIP",
                                         "CIP-räknare", "Contador CIP", "Contador CIP");
 const TextRecord kTxtSipCounter = NAME7("SIP-Zähler", "SIP counter", "Compteur SEP", "Contatore SIP",
                                         "SIP-räknare", "Contador SIP", "Contador SIP");
 const TextRecord kTxtCalPresets = NAME7("Cal-Voreinstellungen", "Cal preset values", "Préréglages étal.",
-                                        "Preimpostazioni cal.", "Kal.-förinställningar", "Preajustes cal.",
+                                        "Preimpostazioni cal.", "Kal-förinställningar", "Preajustes cal.",
                                         "Predefinições cal.");
 const TextRecord kTxtTcProcessMedium =
-    NAME7("Tk Meßmedium", "TC process medium", "CT milieu mesuré", "CT fluido di processo", "TK processmedium",
+    NAME7("Tk Meßmedium", "TC process medium", "CT fluide mesuré", "CT fluido di processo", "TK processmedium",
           "CT medio de proceso", "CT meio de processo");
 const TextRecord kTxtMessages = NAME7("Meldungen", "Messages", "Messages", "Messaggi", "Meddelanden", "Mensajes",
                                       "Mensagens");
@@ -50,13 +50,13 @@ const TextRecord kTxtMsgTemperature =
           "Meddelanden temperatur", "Mensajes temperatura", "Mensagens temperatura");
 const TextRecord kTxtSlope = NAME7("Steilheit", "Slope", "Pente", "Pendenza", "Lutning", "Pendiente", "Declive");
 const TextRecord kTxtResponseTime = NAME7("Einstellzeit", "Response time", "Temps de réponse",
-                                          "Tempo di risposta", "Insvängningstid", "Tiempo de respuesta",
+                                          "Tempo di risposta", "Insvängningstid", "Tiempo respuesta",
                                           "Tempo de resposta");
 const TextRecord kTxtTemperature = NAME7("Temperatur", "Temperature", "Température", "Temperatura",
                                          "Temperatur", "Temperatura", "Temperatura");
 const TextRecord kTxtTtm = NAME7("TTM Wartungstimer", "TTM Maintenance timer", "TTM Minuterie maintenance",
-                                 "TTM Timer manutenzione", "TTM Underhållstimer", "TTM Temporizador mantenim.",
-                                 "TTM Temporizador manutenção");
+                                 "TTM Timer manutenzione", "TTM Underhållstimer", "TTM Temporiz. mantenim.",
+                                 "TTM Temporiz. manutenção");
 const TextRecord kTxtDli = NAME7("DLI Lifetime Indicator", "DLI Lifetime Indicator", "DLI Lifetime Indicator",
                                  "DLI Lifetime Indicator", "DLI Lifetime Indicator", "DLI Lifetime Indicator",
                                  "DLI Lifetime Indicator");
@@ -64,11 +64,11 @@ const TextRecord kTxtSensorWear = NAME7("Sensorverschleiß", "Sensor wear", "Usu
                                         "Sensorslitage", "Desgaste del sensor", "Desgaste do sensor");
 const TextRecord kTxtAutoclavingCounter =
     NAME7("Autoklavier-Zähler", "Autoclaving counter", "Compteur d'autoclavages", "Contatore autoclavaggi",
-          "Autoklaveringsräknare", "Contador de autoclavados", "Contador de autoclavagens");
+          "Autoklaveringsräknare", "Contador autoclavados", "Contador autoclavagens");
 const TextRecord kTxtMembraneChanges =
-    NAME7("Membrankörperwechsel", "Membrane body changes", "Changements corps de membrane",
-          "Sostituzioni corpo membrana", "Byten av membrankropp", "Cambios cuerpo de membrana",
-          "Trocas do corpo da membrana");
+    NAME7("Membrankörperwechsel", "Membrane body changes", "Chgts corps membrane",
+          "Sostit. corpo membrana", "Byten av membrankropp", "Cambios cuerpo membrana",
+          "Trocas corpo membrana");
 const TextRecord kTxtCalTimer = NAME7("Kalibriertimer", "Cal timer", "Minuterie d'étal.", "Timer calibrazione",
                                       "Kalibreringstimer", "Temporizador cal.", "Temporizador cal.");
 const TextRecord kTxtCalTimerAct =
@@ -81,7 +81,7 @@ const TextRecord kTxtMsgPartialPressure =
     NAME7("Meldungen Partialdruck", "Messages Partial press.", "Messages pression part.",
           "Messaggi pressione parz.", "Meddelanden partialtryck", "Mensajes presión parcial",
           "Mensagens pressão parcial");
-const TextRecord kTxtSensorModel = NAME7("Sensormodell", "Sensor model", "Modèle de capteur", "Modello sensore",
+const TextRecord kTxtSensorModel = NAME7("Sensormodell", "Sensor model", "Modèle capteur", "Modello sensore",
                                          "Sensormodell", "Modelo de sensor", "Modelo do sensor");
 const TextRecord kTxtSerialNo = NAME7("Serien-Nr.", "Serial No.", "N° de série", "N. di serie", "Serienr.",
                                       "N.º de serie", "N.º de série");
@@ -146,35 +146,35 @@ const TextRecord kTxtNominal = NAME7("Nominell", "Nominal", "Nominal", "Nominale
                                      "Nominal");
 const TextRecord kTxtMode =
     LIST7("Modus", "1|Belastungsmatrix|2|DLI Lifetime Indicator", "Mode", "1|Load matrix|2|DLI Lifetime Indicator",
-          "Mode", "1|Matrice de charge|2|DLI Lifetime Indicator", "Modalità",
+          "Mode", "1|Matrice de charge|2|DLI Lifetime Indicator", "Modo",
           "1|Matrice di carico|2|DLI Lifetime Indicator", "Läge", "1|Belastningsmatris|2|DLI Lifetime Indicator",
           "Modo", "1|Matriz de carga|2|DLI Lifetime Indicator", "Modo",
           "1|Matriz de carga|2|DLI Lifetime Indicator");
-const TextRecord kTxtTtmEntry = NAME7("Vorgabe", "Entry", "Consigne", "Impostazione", "Inställning", "Consigna",
+const TextRecord kTxtTtmEntry = NAME7("Vorgabe", "Entry", "Consigne", "Immissione", "Inställning", "Consigna",
                                       "Definição");
 const TextRecord kTxtMeasurementQuality =
     LIST7("Meßqualität", "1|Hoch|2|Normal|3|Niedrig", "Measurement quality", "1|High|2|Normal|3|Low",
           "Qualité de mesure", "1|Haute|2|Normale|3|Basse", "Qualità di misura", "1|Alta|2|Normale|3|Bassa",
           "Mätkvalitet", "1|Hög|2|Normal|3|Låg", "Calidad de medición", "1|Alta|2|Normal|3|Baja",
           "Qualidade de medição", "1|Alta|2|Normal|3|Baixa");
-const TextRecord kTxtMaxChanges = NAME7("Wechsel max.", "Max. changes", "Changements max.", "Sostituzioni max.",
+const TextRecord kTxtMaxChanges = NAME7("Wechsel max.", "Max. changes", "Changements max.", "Sostit. max.",
                                         "Max. byten", "Cambios máx.", "Trocas máx.");
 const TextRecord kTxtAct = NAME7("ACT", "ACT", "ACT", "ACT", "ACT", "ACT", "ACT");
 const TextRecord kTxtLimitMonitoring = LIST7(
     "Überwachung", "1|Aus|2|Gerätegrenzen max.|3|Grenzen variabel", "Monitoring",
     "1|Off|2|Device limits max.|3|Variable limits", "Surveillance",
     "1|Arrêt|2|Limites appareil max.|3|Limites variables", "Monitoraggio",
-    "1|Off|2|Limiti apparecchio max.|3|Limiti variabili", "Övervakning",
+    "1|Off|2|Limiti strumento max.|3|Limiti variabili", "Övervakning",
     "1|Från|2|Instrumentgränser max.|3|Variabla gränser", "Supervisión",
     "1|Desact.|2|Límites equipo máx.|3|Límites variables", "Monitorização",
     "1|Desl.|2|Limites aparelho máx.|3|Limites variáveis");
-const TextRecord kTxtFailureLo = NAME7("Ausfall Limit Lo", "Failure Limit Lo", "Limite défaillance Lo",
+const TextRecord kTxtFailureLo = NAME7("Ausfall Limit Lo", "Failure Limit Lo", "Lim. défaillance Lo",
                                        "Limite guasto Lo", "Felgräns Lo", "Límite fallo Lo", "Limite falha Lo");
-const TextRecord kTxtWarningLo = NAME7("Warnung Limit Lo", "Warning Limit Lo", "Limite avertissement Lo",
+const TextRecord kTxtWarningLo = NAME7("Warnung Limit Lo", "Warning Limit Lo", "Lim. alerte Lo",
                                        "Limite avviso Lo", "Varningsgräns Lo", "Límite aviso Lo", "Limite aviso Lo");
-const TextRecord kTxtWarningHi = NAME7("Warnung Limit Hi", "Warning Limit Hi", "Limite avertissement Hi",
+const TextRecord kTxtWarningHi = NAME7("Warnung Limit Hi", "Warning Limit Hi", "Lim. alerte Hi",
                                        "Limite avviso Hi", "Varningsgräns Hi", "Límite aviso Hi", "Limite aviso Hi");
-const TextRecord kTxtFailureHi = NAME7("Ausfall Limit Hi", "Failure Limit Hi", "Limite défaillance Hi",
+const TextRecord kTxtFailureHi = NAME7("Ausfall Limit Hi", "Failure Limit Hi", "Lim. défaillance Hi",
                                        "Limite guasto Hi", "Felgräns Hi", "Límite fallo Hi", "Limite falha Hi");
 
 }  // namespace tessalin::common

@@ -20,7 +20,7 @@ const TextRecord kTxtMsgSalinity = NAME7("Meldungen Salinität", "Messages Salin
 
 const TextRecord kTxtCalPresetsLine1 =
     NAME7("Kalibrierung mit Kalibrierlösung", "Calibration with calibration solution",
-          "Étalonnage avec solution d'étalonnage", "Calibrazione con soluzione di calibrazione",
+          "Étalonnage avec solution d'étalonnage", "Calibrazione con soluzione cal.",
           "Kalibrering med kalibreringslösning", "Calibración con solución de calibración",
           "Calibração com solução de calibração");
 const TextRecord kTxtCalPresetsLine2 =
@@ -62,7 +62,7 @@ const TextRecord kTxtSampleCal =
 
 const TextRecord kTxtTcLine1 =
     NAME7("Temperaturkompensation des Meßmediums", "Temperature compensation of the process medium",
-          "Compensation de température du milieu", "Compensazione temperatura del fluido",
+          "Compensation de température du fluide", "Compensazione temperatura del fluido",
           "Temperaturkompensering av processmediet", "Compensación de temperatura del medio",
           "Compensação de temperatura do meio");
 const TextRecord kTxtTcLine2 =
@@ -90,10 +90,10 @@ const TextRecord kTxtConcentration =
     "%)|7|HCl (22-39 %)|8|NaOH (0-14 %)|9|NaOH (18-50 %)|10|NaCl (0-26 %)|"
 #define OLEUM "11|OLEUM (12-45 %)|"
 const TextRecord kTxtMedium =
-    LIST7("Medium", MEDIA "128|Tabelle", "Medium", MEDIA "128|Chart", "Milieu", MEDIA "128|Tableau", "Fluido",
+    LIST7("Medium", MEDIA "128|Tabelle", "Medium", MEDIA "128|Chart", "Fluide", MEDIA "128|Tableau", "Fluido",
           MEDIA "128|Tabella", "Medium", MEDIA "128|Tabell", "Medio", MEDIA "128|Tabla", "Meio", MEDIA "128|Tabela");
 const TextRecord kTxtMediumWithOleum =
-    LIST7("Medium", MEDIA OLEUM "128|Tabelle", "Medium", MEDIA OLEUM "128|Chart", "Milieu", MEDIA OLEUM "128|Tableau",
+    LIST7("Medium", MEDIA OLEUM "128|Tabelle", "Medium", MEDIA OLEUM "128|Chart", "Fluide", MEDIA OLEUM "128|Tableau",
           "Fluido", MEDIA OLEUM "128|Tabella", "Medium", MEDIA OLEUM "128|Tabell", "Medio", MEDIA OLEUM "128|Tabla",
           "Meio", MEDIA OLEUM "128|Tabela");
 #undef MEDIA

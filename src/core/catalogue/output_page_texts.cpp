@@ -10,14 +10,14 @@ namespace tessalin::outputs {
 
 const TextRecord kTxtChart = NAME7("Tabelle", "Chart", "Tableau", "Tabella", "Tabell", "Tabla", "Tabela");
 const TextRecord kTxtMessageBehaviour =
-    NAME7("Verhalten bei Meldungen", "Behavior during messages", "Comportement en cas de messages",
-          "Comportamento in caso di messaggi", "Beteende vid meddelanden", "Comportamiento ante mensajes",
-          "Comportamento perante mensagens");
+    NAME7("Verhalten bei Meldungen", "Behavior during messages", "Réaction aux messages",
+          "Reazione ai messaggi", "Beteende vid meddelanden", "Comportamiento ante mensajes",
+          "Reação a mensagens");
 
 // ---- current output ------------------------------------------------------------------------------
 
-const TextRecord kTxtVariable = NAME7("Meßgröße", "Variable", "Grandeur de mesure", "Grandezza di misura",
-                                      "Mätstorhet", "Magnitud de medida", "Grandeza de medição");
+const TextRecord kTxtVariable = NAME7("Meßgröße", "Variable", "Grandeur", "Grandezza",
+                                      "Mätstorhet", "Magnitud", "Grandeza");
 const TextRecord kTxtCurve =
     LIST7("Kennlinie", "1|linear|2|trilinear|3|Funktion|4|Tabelle",
           "Curve", "1|linear|2|trilinear|3|function|4|chart",
@@ -33,18 +33,18 @@ const TextRecord kTxtOutputRange =
           "Saída", "1|0...20 mA|2|4...20 mA");
 const TextRecord kTxtStart = NAME7("Anfang   0(4) mA", "Start   0(4) mA", "Début   0(4) mA", "Inizio   0(4) mA",
                                    "Början   0(4) mA", "Inicio   0(4) mA", "Início   0(4) mA");
-const TextRecord kTxtCorner1X = NAME7("1. Eckpunkt X", "1st corner X", "1er point de cassure X",
-                                      "1° punto angolare X", "1:a brytpunkt X", "1er punto de quiebre X",
-                                      "1º ponto de quebra X");
-const TextRecord kTxtCorner1Y = NAME7("1. Eckpunkt Y", "1st corner Y", "1er point de cassure Y",
-                                      "1° punto angolare Y", "1:a brytpunkt Y", "1er punto de quiebre Y",
-                                      "1º ponto de quebra Y");
-const TextRecord kTxtCorner2X = NAME7("2. Eckpunkt X", "2nd corner X", "2e point de cassure X",
-                                      "2° punto angolare X", "2:a brytpunkt X", "2º punto de quiebre X",
-                                      "2º ponto de quebra X");
-const TextRecord kTxtCorner2Y = NAME7("2. Eckpunkt Y", "2nd corner Y", "2e point de cassure Y",
-                                      "2° punto angolare Y", "2:a brytpunkt Y", "2º punto de quiebre Y",
-                                      "2º ponto de quebra Y");
+const TextRecord kTxtCorner1X = NAME7("1. Eckpunkt X", "1st corner X", "1er pt cassure X",
+                                      "1° punto ang. X", "1:a brytpunkt X", "1er quiebre X",
+                                      "1º ponto quebra X");
+const TextRecord kTxtCorner1Y = NAME7("1. Eckpunkt Y", "1st corner Y", "1er pt cassure Y",
+                                      "1° punto ang. Y", "1:a brytpunkt Y", "1er quiebre Y",
+                                      "1º ponto quebra Y");
+const TextRecord kTxtCorner2X = NAME7("2. Eckpunkt X", "2nd corner X", "2e pt cassure X",
+                                      "2° punto ang. X", "2:a brytpunkt X", "2º quiebre X",
+                                      "2º ponto quebra X");
+const TextRecord kTxtCorner2Y = NAME7("2. Eckpunkt Y", "2nd corner Y", "2e pt cassure Y",
+                                      "2° punto ang. Y", "2:a brytpunkt Y", "2º quiebre Y",
+                                      "2º ponto quebra Y");
 const TextRecord kTxtFiftyPoint =
     NAME7("50%-Punkt   10(12) mA", "50% point   10(12) mA", "Point 50%   10(12) mA", "Punto 50%   10(12) mA",
           "50%-punkt   10(12) mA", "Punto 50%   10(12) mA", "Ponto 50%   10(12) mA");
@@ -72,12 +72,12 @@ const TextRecord kTxtFunctionCheck =
           "Contrôle fonctionnel", "1|valeur actuelle|2|dernière valeur|3|fixe 22mA",
           "Controllo funzionale", "1|valore attuale|2|ultimo valore|3|fisso 22mA",
           "Funktionskontroll", "1|aktuellt värde|2|senaste värde|3|fast 22mA",
-          "Control de funcionamiento", "1|valor actual|2|último valor|3|fijo 22mA",
-          "Controlo de funcionamento", "1|valor atual|2|último valor|3|fixo 22mA");
+          "Control de función", "1|valor actual|2|último valor|3|fijo 22mA",
+          "Controlo de função", "1|valor atual|2|último valor|3|fixo 22mA");
 const TextRecord kTxtMessage22mA =
     LIST7("22mA-Meldung", "3|Ein|2|Aus", "22mA Message", "3|On|2|Off", "Message 22mA", "3|Marche|2|Arrêt",
-          "Messaggio 22mA", "3|Acceso|2|Spento", "22mA-meddelande", "3|På|2|Av", "Mensaje 22mA",
-          "3|Activado|2|Desactivado", "Mensagem 22mA", "3|Ligado|2|Desligado");
+          "Messaggio 22mA", "3|On|2|Off", "22mA-meddelande", "3|Till|2|Från", "Mensaje 22mA",
+          "3|Act.|2|Desact.", "Mensagem 22mA", "3|Lig.|2|Desl.");
 
 // ---- limit contact ---------------------------------------------------------------------------------
 
@@ -97,8 +97,8 @@ const TextRecord kTxtHysteresis = NAME7("Hysterese", "Hysteresis", "Hystérésis
                                         "Histéresis", "Histerese");
 const TextRecord kTxtDirection =
     LIST7("Wirkrichtung", "1|Min|2|Max", "Direction", "1|Min|2|Max", "Sens d'action", "1|Min|2|Max",
-          "Direzione d'azione", "1|Min|2|Max", "Verkningsriktning", "1|Min|2|Max", "Sentido de acción",
-          "1|Mín|2|Máx", "Sentido de atuação", "1|Mín|2|Máx");
+          "Direzione azione", "1|Min|2|Max", "Riktning", "1|Min|2|Max", "Sentido acción",
+          "1|Mín|2|Máx", "Sentido atuação", "1|Mín|2|Máx");
 const TextRecord kTxtContactType =
     LIST7("Kontakttyp", "2|Arbeit  N/O|1|Ruhe  N/C",
           "Contact type", "2|Normally open  N/O|1|Normally closed  N/C",
@@ -111,7 +111,7 @@ const TextRecord kTxtOnDelay = NAME7("Einschaltverzögerung", "ON delay", "Retar
                                      "Ritardo all'inserzione", "Tillslagsfördröjning", "Retardo de conexión",
                                      "Atraso de ligação");
 const TextRecord kTxtOffDelay = NAME7("Ausschaltverzögerung", "OFF delay", "Retard au déclenchement",
-                                      "Ritardo alla disinserzione", "Frånslagsfördröjning",
+                                      "Ritardo disinserzione", "Frånslagsfördröjning",
                                       "Retardo de desconexión", "Atraso de desligamento");
 
 }  // namespace tessalin::outputs

@@ -26,7 +26,7 @@ const TextRecord kTxtMsgDeviation = NAME7("Meldungen Deviation", "Messages Devia
                                           "Mensagens desvio");
 const TextRecord kTxtMsgSaturationAir =
     NAME7("Meldungen Sättigung %Air", "Messages Saturation %Air", "Messages saturation %Air",
-          "Messaggi saturazione %Air", "Meddelanden mättnad %Luft", "Mensajes saturación %Air",
+          "Messaggi saturazione %Air", "Meddelanden mättnad %Air", "Mensajes saturación %Air",
           "Mensagens saturação %Air");
 const TextRecord kTxtMsgSaturationO2 =
     NAME7("Meldungen Sättigung %O2", "Messages Saturation %O2", "Messages saturation %O2",
@@ -79,13 +79,13 @@ const TextRecord kTxtOff = NAME7("Aus", "Off", "Arrêt", "Off", "Från", "Desact
 // ---- conductivity block ----------------------------------------------------------------------------
 
 const TextRecord kTxtRatio = LIST7("Ratio", "1|Ein|2|Aus", "Ratio", "1|On|2|Off", "Rapport", "1|Marche|2|Arrêt", "Rapporto", "1|On|2|Off",
-                                      "Kvot", "1|På|2|Från", "Relación", "1|Act.|2|Desact.", "Razão", "1|Lig.|2|Desl.");
+                                      "Kvot", "1|Till|2|Från", "Relación", "1|Act.|2|Desact.", "Razão", "1|Lig.|2|Desl.");
 const TextRecord kTxtPassage = LIST7("Passage", "1|Ein|2|Aus", "Passage", "1|On|2|Off", "Passage", "1|Marche|2|Arrêt", "Passaggio", "1|On|2|Off",
-                                      "Passage", "1|På|2|Från", "Paso", "1|Act.|2|Desact.", "Passagem", "1|Lig.|2|Desl.");
+                                      "Passage", "1|Till|2|Från", "Paso", "1|Act.|2|Desact.", "Passagem", "1|Lig.|2|Desl.");
 const TextRecord kTxtRejection = LIST7("Rejection", "1|Ein|2|Aus", "Rejection", "1|On|2|Off", "Rejet", "1|Marche|2|Arrêt", "Reiezione", "1|On|2|Off",
-                                      "Avskiljning", "1|På|2|Från", "Rechazo", "1|Act.|2|Desact.", "Rejeição", "1|Lig.|2|Desl.");
+                                      "Avskiljning", "1|Till|2|Från", "Rechazo", "1|Act.|2|Desact.", "Rejeição", "1|Lig.|2|Desl.");
 const TextRecord kTxtDeviation = LIST7("Deviation", "1|Ein|2|Aus", "Deviation", "1|On|2|Off", "Écart", "1|Marche|2|Arrêt", "Scostamento", "1|On|2|Off",
-                                      "Avvikelse", "1|På|2|Från", "Desviación", "1|Act.|2|Desact.", "Desvio", "1|Lig.|2|Desl.");
+                                      "Avvikelse", "1|Till|2|Från", "Desviación", "1|Act.|2|Desact.", "Desvio", "1|Lig.|2|Desl.");
 const TextRecord kTxtPhValue = LIST7(
     "pH-Wert", "2|Aus|1|Alkalisierung NaOH|5|Alkalisierung andere", "pH value",
     "2|Off|1|Alkalization NaOH|5|Alkalization other", "Valeur pH", "2|Arrêt|1|Alcalinisation NaOH|5|Alcalinisation autre",

@@ -8,9 +8,9 @@ namespace tessalin::cond {
 
 // ---- menu titles -----------------------------------------------------------------------------------
 
-const TextRecord kTxtCellConstant = NAME7("Zellkonstante", "Cell constant", "Constante de cellule",
-                                          "Costante di cella", "Cellkonstant", "Constante de célula",
-                                          "Constante de célula");
+const TextRecord kTxtCellConstant = NAME7("Zellkonstante", "Cell constant", "Constante cellule",
+                                          "Costante di cella", "Cellkonstant", "Constante célula",
+                                          "Constante célula");
 const TextRecord kTxtUspFunction =
     LIST7("USP-Funktion", "1|Ein|2|Aus", "USP function", "1|On|2|Off", "Fonction USP", "1|Marche|2|Arrêt",
           "Funzione USP", "1|On|2|Off", "USP-funktion", "1|Till|2|Från", "Función USP", "1|Act.|2|Desact.",

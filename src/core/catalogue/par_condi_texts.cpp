@@ -6,8 +6,8 @@ namespace tessalin::condi {
 
 // ---- menu titles -----------------------------------------------------------------------------------
 
-const TextRecord kTxtCellFactor = NAME7("Zellfaktor", "Cell factor", "Facteur de cellule", "Fattore di cella",
-                                        "Cellfaktor", "Factor de célula", "Fator de célula");
+const TextRecord kTxtCellFactor = NAME7("Zellfaktor", "Cell factor", "Facteur cellule", "Fattore cella",
+                                        "Cellfaktor", "Factor célula", "Fator de célula");
 
 // ---- sensor data -----------------------------------------------------------------------------------
 

@@ -5,7 +5,7 @@
 namespace tessalin::digph {
 
 const TextRecord kTxtIsfetWorkingPoint =
-    NAME7("ISFET Arbeitspunkt", "ISFET working point", "Point de fonctionnement ISFET",
+    NAME7("ISFET Arbeitspunkt", "ISFET working point", "Point de fonct. ISFET",
               "Punto di lavoro ISFET", "ISFET arbetspunkt", "Punto de trabajo ISFET", "Ponto de trabalho ISFET");
 const TextRecord kTxtDeltaFunction =
     LIST7("Deltafunktion", "1|Aus|2|pH", "Delta function", "1|Off|2|pH", "Fonction delta", "1|Arrêt|2|pH",

@@ -16,7 +16,7 @@ const TextRecord kTxtAi5To8Configuration =
           "AI5..8-konfiguration", "Configuración AI5..8", "Configuração AI5..8");
 const TextRecord kTxtBusActivation = NAME7("Busanschaltung", "Bus activation", "Activation du bus",
                                            "Attivazione bus", "Bussaktivering", "Activación del bus",
-                                           "Ativação do barramento");
+                                           "Ativação do bus");
 
 // The block names of the bus read the same in every language.
 #define ANALOG_INPUT(n) SAME7("Analog Input AI " #n)
@@ -32,8 +32,8 @@ const TextRecord kTxtMeasuringModule = NAME7("Meßmodul", "Measuring module", "M
                                              "Mätmodul", "Módulo de medida", "Módulo de medição");
 const TextRecord kTxtEnableDcs =
     LIST7("Freigabe DCS", "1|Ein|2|Aus", "Enable DCS", "1|On|2|Off", "Validation DCS", "1|Marche|2|Arrêt",
-          "Abilitazione DCS", "1|Acceso|2|Spento", "Frigivning DCS", "1|På|2|Av", "Habilitación DCS",
-          "1|Activado|2|Desactivado", "Habilitação DCS", "1|Ligado|2|Desligado");
+          "Abilitazione DCS", "1|On|2|Off", "Frigivning DCS", "1|Till|2|Från", "Habilitación DCS",
+          "1|Act.|2|Desact.", "Habilitação DCS", "1|Lig.|2|Desl.");
 
 const TextRecord kTxtNoModule = NAME7("kein Modul", "No module", "Aucun module", "Nessun modulo", "Ingen modul",
                                       "Ningún módulo", "Nenhum módulo");

@@ -8,7 +8,7 @@ namespace tessalin::front {
 // ---- lists used by several rows --------------------------------------------------------------------
 
 #define ON_OFF_LISTS                                                                                     \
-    "1|Ein|2|Aus", "1|On|2|Off", "1|Marche|2|Arrêt", "1|On|2|Off", "1|På|2|Från", "1|Act.|2|Desact.", \
+    "1|Ein|2|Aus", "1|On|2|Off", "1|Marche|2|Arrêt", "1|On|2|Off", "1|Till|2|Från", "1|Act.|2|Desact.", \
         "1|Lig.|2|Desl."
 #define YES_NO_LISTS                                                                                   \
     "1|Ja|2|Nein", "1|Yes|2|No", "1|Oui|2|Non", "1|Sì|2|No", "1|Ja|2|Nej", "1|Sí|2|No", "1|Sim|2|Não"
@@ -31,7 +31,7 @@ const TextRecord kTxtLanguage = Labelled("Sprache", "Language", "Langue", "Lingu
 const TextRecord kTxtDisplay = NAME7("Meßwertanzeige", "Measurement display", "Affichage mesure",
                                      "Visualizzazione misura", "Mätvärdesvisning", "Indicación de medida",
                                      "Indicação de medição");
-const TextRecord kTxtRecorder = NAME7("Meßwertrecorder", "Meas. recorder", "Enregistreur mesures",
+const TextRecord kTxtRecorder = NAME7("Meßwertrecorder", "Meas. recorder", "Enreg. mesures",
                                       "Registratore misure", "Mätvärdesskrivare", "Registrador medidas",
                                       "Registador medições");
 const TextRecord kTxtChannel1 = NAME7("Kanal 1", "Channel 1", "Canal 1", "Canale 1", "Kanal 1", "Canal 1", "Canal 1");
@@ -41,15 +41,15 @@ const TextRecord kTxtKiRecorder = Labelled(
     "Registador KI", "2|Aus|1|Prozeß stetig|3|Prozeß Batch", "2|Off|1|Continuous process|3|Batch process",
     "2|Arrêt|1|Process continu|3|Process batch", "2|Off|1|Processo continuo|3|Processo batch",
     "2|Från|1|Kontinuerlig process|3|Satsprocess", "2|Desact.|1|Proceso continuo|3|Proceso por lotes",
-    "2|Desl.|1|Processo contínuo|3|Processo por lotes");
+    "2|Desl.|1|Processo contínuo|3|Proc. por lotes");
 const TextRecord kTxtSystemControl = NAME7("Systemsteuerung", "System control", "Commande système",
                                            "Controllo sistema", "Systemstyrning", "Control del sistema",
                                            "Controlo do sistema");
 const TextRecord kTxtMemoryCard = NAME7("Speicherkarte", "Memory card", "Carte mémoire", "Scheda di memoria",
-                                        "Minneskort", "Tarjeta de memoria", "Cartão de memória");
+                                        "Minneskort", "Tarjeta memoria", "Cartão de memória");
 const TextRecord kTxtParamSets = Labelled(
-    "Parametersätze", "Parameter sets", "Jeux de paramètres", "Set di parametri", "Parameteruppsättningar",
-    "Juegos de parámetros", "Conjuntos de parâmetros",
+    "Parametersätze", "Parameter sets", "Jeux de paramètres", "Set di parametri", "Parameterset",
+    "Juegos parámetros", "Conjuntos parâm.",
     "1|A,B (intern)|2|1,2 (Karte)|3|1,2,3 (Karte)|4|1,2,3,4 (Karte)|5|1,2,3,4,5 (Karte)",
     "1|A,B (internal)|2|1,2 (card)|3|1,2,3 (card)|4|1,2,3,4 (card)|5|1,2,3,4,5 (card)",
     "1|A,B (interne)|2|1,2 (carte)|3|1,2,3 (carte)|4|1,2,3,4 (carte)|5|1,2,3,4,5 (carte)",
@@ -67,11 +67,11 @@ const TextRecord kTxtFunctionMatrix = NAME7("Matrix Funktionssteuerung", "Functi
 const TextRecord kTxtTimeDate = NAME7("Uhrzeit/Datum", "Time/Date", "Heure/Date", "Ora/Data", "Tid/Datum",
                                       "Hora/Fecha", "Hora/Data");
 const TextRecord kTxtMeasPointDescription =
-    NAME7("Meßstellenbeschreibung", "Meas point description", "Description point de mesure",
-          "Descrizione punto di misura", "Mätpunktsbeskrivning", "Descripción punto de medida",
+    NAME7("Meßstellenbeschreibung", "Meas point description", "Description pt de mesure",
+          "Descrizione punto misura", "Mätpunktsbeskrivning", "Descripción punto medida",
           "Descrição ponto de medição");
-const TextRecord kTxtLogbook = NAME7("Logbuch", "Logbook", "Journal de bord", "Registro eventi", "Loggbok",
-                                     "Libro de registro", "Registo de eventos");
+const TextRecord kTxtLogbook = NAME7("Logbuch", "Logbook", "Journal", "Reg. eventi", "Loggbok",
+                                     "Registro", "Registo");
 const TextRecord kTxtBufferTable = NAME7("Puffertabelle", "Buffer table", "Table de tampons", "Tabella tamponi",
                                          "Bufferttabell", "Tabla de tampones", "Tabela de tampões");
 // A buffer set's title; the handler appends the set's digit.
@@ -84,30 +84,30 @@ const TextRecord kTxtAuditTrail = SAME7("AuditTrail");
 // ---- measurement display ---------------------------------------------------------------------------
 
 const TextRecord kTxtMainDisplay = Labelled(
-    "Hauptanzeige", "Main display", "Affichage principal", "Display principale", "Huvudvisning",
-    "Indicación principal", "Indicação principal", "1|1 Hauptmeßwert|2|2 Hauptmeßwerte",
-    "1|1 main value|2|2 main values", "1|1 valeur principale|2|2 valeurs principales",
-    "1|1 valore principale|2|2 valori principali", "1|1 huvudvärde|2|2 huvudvärden",
-    "1|1 valor principal|2|2 valores principales", "1|1 valor principal|2|2 valores principais");
-const TextRecord kTxtMainValue1 = NAME7("1. Hauptmeßwert", "1st main value", "1re valeur principale",
-                                        "1° valore principale", "1:a huvudvärde", "1er valor principal",
+    "Hauptanzeige", "Main display", "Affichage princ.", "Display princ.", "Huvudvisning",
+    "Pantalla princ.", "Ecrã principal", "1|1 Hauptmeßwert|2|2 Hauptmeßwerte",
+    "1|1 main value|2|2 main values", "1|1 valeur princ.|2|2 valeurs princ.",
+    "1|1 valore princ.|2|2 valori princ.", "1|1 huvudvärde|2|2 huvudvärden",
+    "1|1 valor princ.|2|2 valores princ.", "1|1 valor princ.|2|2 valores princ.");
+const TextRecord kTxtMainValue1 = NAME7("1. Hauptmeßwert", "1st main value", "1re valeur princ.",
+                                        "1° valore princ.", "1:a huvudvärde", "1er valor principal",
                                         "1.º valor principal");
-const TextRecord kTxtMainValue2 = NAME7("2. Hauptmeßwert", "2nd main value", "2e valeur principale",
-                                        "2° valore principale", "2:a huvudvärde", "2º valor principal",
+const TextRecord kTxtMainValue2 = NAME7("2. Hauptmeßwert", "2nd main value", "2e valeur princ.",
+                                        "2° valore princ.", "2:a huvudvärde", "2º valor principal",
                                         "2.º valor principal");
 const TextRecord kTxtDisplayFormat = Labelled(
     "Anzeigeformat", "Display format", "Format d'affichage", "Formato display", "Visningsformat",
-    "Formato de indicación", "Formato de indicação", "1|xx.xx pH|2|xx.x pH", "1|xx.xx pH|2|xx.x pH",
+    "Formato pantalla", "Formato do ecrã", "1|xx.xx pH|2|xx.x pH", "1|xx.xx pH|2|xx.x pH",
     "1|xx.xx pH|2|xx.x pH", "1|xx.xx pH|2|xx.x pH", "1|xx.xx pH|2|xx.x pH", "1|xx.xx pH|2|xx.x pH",
     "1|xx.xx pH|2|xx.x pH");
 const TextRecord kTxtViewingAngle = NAME7("Blickwinkel", "Viewing angle", "Angle de vue", "Angolo di visuale",
-                                          "Betraktningsvinkel", "Ángulo de visión", "Ângulo de visão");
+                                          "Synvinkel", "Ángulo de visión", "Ângulo de visão");
 
 // ---- recorders -------------------------------------------------------------------------------------
 
 const TextRecord kTxtTimeBase = Labelled(
     "Zeitbasis (t/Pixel)", "Time base (t/pixel)", "Base de temps (t/pixel)", "Base tempi (t/pixel)",
-    "Tidbas (t/pixel)", "Base de tiempo (t/píxel)", "Base de tempo (t/píxel)",
+    "Tidbas (t/pixel)", "Base tiempo (t/píxel)", "Base de tempo (t/píxel)",
     "1|10s|2|30s|3|1min|4|5min|5|10min|6|30min|7|1h|8|2h|9|5h|10|10h",
     "1|10s|2|30s|3|1min|4|5min|5|10min|6|30min|7|1h|8|2h|9|5h|10|10h",
     "1|10s|2|30s|3|1min|4|5min|5|10min|6|30min|7|1h|8|2h|9|5h|10|10h",
@@ -121,12 +121,12 @@ const TextRecord kTxtSlowMotion = Labelled("Zeitlupe (10x)", "Slow motion (10x)"
 const TextRecord kTxtShowMinMax = Labelled("Min/Max anzeigen", "Show min/max", "Afficher min/max",
                                            "Visualizza min/max", "Visa min/max", "Mostrar mín/máx",
                                            "Mostrar mín/máx", ON_OFF_LISTS);
-const TextRecord kTxtVariable = NAME7("Meßgröße", "Variable", "Grandeur mesurée", "Grandezza misurata",
-                                      "Mätstorhet", "Magnitud medida", "Grandeza medida");
+const TextRecord kTxtVariable = NAME7("Meßgröße", "Variable", "Grandeur", "Grandezza",
+                                      "Mätstorhet", "Magnitud", "Grandeza");
 const TextRecord kTxtStart = NAME7("Anfang", "Start", "Début", "Inizio", "Början", "Inicio", "Início");
 const TextRecord kTxtEnd = NAME7("Ende", "End", "Fin", "Fine", "Slut", "Fin", "Fim");
 const TextRecord kTxtRecordingInterval = Labelled(
-    "Aufzeichnungsintervall", "Recording interval", "Intervalle d'enregistrement", "Intervallo di registrazione",
+    "Aufzeichnungsintervall", "Recording interval", "Intervalle enregistrement", "Intervallo registrazione",
     "Registreringsintervall", "Intervalo de registro", "Intervalo de registo",
     "1|10s|2|30s|3|1min|4|5min|5|10min|6|30min|7|1h", "1|10s|2|30s|3|1min|4|5min|5|10min|6|30min|7|1h",
     "1|10s|2|30s|3|1min|4|5min|5|10min|6|30min|7|1h", "1|10s|2|30s|3|1min|4|5min|5|10min|6|30min|7|1h",
@@ -143,8 +143,8 @@ const TextRecord kTxtKiMonitoring = Labelled(
     "Überwachung", "Monitoring", "Surveillance", "Monitoraggio", "Övervakning", "Supervisión", "Monitorização",
     "1|Aus|2|Ausfall|3|Wartungsbedarf", "1|Off|2|Failure|3|Maintenance request",
     "1|Arrêt|2|Défaillance|3|Besoin de maintenance", "1|Off|2|Guasto|3|Richiesta manutenzione",
-    "1|Från|2|Fel|3|Underhållsbehov", "1|Desact.|2|Fallo|3|Necesidad de mantenimiento",
-    "1|Desl.|2|Falha|3|Necessidade de manutenção");
+    "1|Från|2|Fel|3|Underhållsbehov", "1|Desact.|2|Fallo|3|Requiere mantenimiento",
+    "1|Desl.|2|Falha|3|Manutenção necessária");
 const TextRecord kTxtDeviation = NAME7("Abweichung", "Deviation", "Écart", "Scostamento", "Avvikelse",
                                        "Desviación", "Desvio");
 
@@ -152,7 +152,7 @@ const TextRecord kTxtDeviation = NAME7("Abweichung", "Deviation", "Écart", "Sco
 
 const TextRecord kTxtRecordLogbook = Labelled("Aufzeichnung Logbuch", "Record logbook", "Enregistrer journal",
                                               "Registra registro eventi", "Registrera loggbok",
-                                              "Registrar libro de registro", "Registar eventos", ON_OFF_LISTS);
+                                              "Grabar registro", "Registar eventos", ON_OFF_LISTS);
 const TextRecord kTxtRecordRecorder = Labelled("Aufzeichnung Recorder", "Record recorder",
                                                "Enregistrer enregistreur", "Registra registratore",
                                                "Registrera skrivare", "Registrar registrador",
@@ -171,7 +171,7 @@ const TextRecord kTxtSwitchoverSee = NAME7("Umschaltung siehe", "For switchover 
                                            "Comutação ver");
 const TextRecord kTxtSwitchoverMatrix =
     NAME7("'Matrix Funktionssteuerung'", "'Function control matrix'", "'Matrice commande fonctions'",
-          "'Matrice controllo funzioni'", "'Matris funktionsstyrning'", "'Matriz control de funciones'",
+          "'Matrice controllo funzioni'", "'Funktionsstyrningsmatris'", "'Matriz control de funciones'",
           "'Matriz controlo de funções'");
 const TextRecord kTxtBlock1 = NAME7("Block 1", "Block 1", "Bloc 1", "Blocco 1", "Block 1", "Bloque 1", "Bloco 1");
 const TextRecord kTxtBlock2 = NAME7("Block 2", "Block 2", "Bloc 2", "Blocco 2", "Block 2", "Bloque 2", "Bloco 2");
@@ -188,14 +188,14 @@ const std::array<TextRecord, 4> kTxtMatrixRows = {
 };
 const std::array<TextRecord, 3> kTxtMatrixColumns = {SAME7("ParSet"), SAME7("KI-Rec"), SAME7("Fav")};
 const TextRecord kTxtDateFormat = Labelled(
-    "Datumformat", "Date format", "Format de date", "Formato data", "Datumformat", "Formato de fecha",
+    "Datumformat", "Date format", "Format de date", "Formato data", "Datumformat", "Formato fecha",
     "Formato de data", "1|TT.MM.JJ|2|TT/MM/JJ|3|MM/TT/JJ|4|JJ-MM-TT", "1|DD.MM.YY|2|DD/MM/YY|3|MM/DD/YY|4|YY-MM-DD",
     "1|JJ.MM.AA|2|JJ/MM/AA|3|MM/JJ/AA|4|AA-MM-JJ", "1|GG.MM.AA|2|GG/MM/AA|3|MM/GG/AA|4|AA-MM-GG",
     "1|DD.MM.ÅÅ|2|DD/MM/ÅÅ|3|MM/DD/ÅÅ|4|ÅÅ-MM-DD", "1|DD.MM.AA|2|DD/MM/AA|3|MM/DD/AA|4|AA-MM-DD",
     "1|DD.MM.AA|2|DD/MM/AA|3|MM/DD/AA|4|AA-MM-DD");
 const TextRecord kTxtMeasPoint = NAME7("Meßstelle", "Measurement point", "Point de mesure", "Punto di misura",
                                        "Mätpunkt", "Punto de medida", "Ponto de medição");
-const TextRecord kTxtNote = NAME7("Notiz", "Note", "Note", "Nota", "Anteckning", "Nota", "Nota");
+const TextRecord kTxtNote = NAME7("Notiz", "Note", "Note", "Nota", "Notering", "Nota", "Nota");
 const TextRecord kTxtLogFailure = Labelled("Ausfall protokollieren", "Log failure", "Journaliser défaillance",
                                            "Registra guasto", "Logga fel", "Registrar fallo", "Registar falha",
                                            YES_NO_LISTS);
@@ -203,7 +203,7 @@ const TextRecord kTxtLogWarning = Labelled("Warnung protokollieren", "Log warnin
                                            "Registra avviso", "Logga varning", "Registrar aviso", "Registar aviso",
                                            YES_NO_LISTS);
 const TextRecord kTxtNominalBufferValue = NAME7("Puffernennwert", "Nominal buffer value", "Valeur nominale tampon",
-                                                "Valore nominale tampone", "Buffertens nominella värde",
+                                                "Valore nominale tampone", "Nominellt buffertvärde",
                                                 "Valor nominal tampón", "Valor nominal do tampão");
 // The handler appends the temperature: "pH-Wert bei 05 °C:".
 const TextRecord kTxtPhValueAt = NAME7("pH-Wert bei", "pH value at", "Valeur pH à", "Valore pH a", "pH-värde vid",

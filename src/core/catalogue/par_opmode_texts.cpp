@@ -9,28 +9,28 @@ namespace tessalin::opmode {
 const TextRecord kTxtModeOld = LIST7(
     "Betriebsart", MODES_OLD("Senvaro", "Tyrel-Sensoren", "Andere digitale Sensoren"),
     "Operating mode", MODES_OLD("Senvaro", "Tyrel sensors", "Other digital sensors"),
-    "Mode de fonctionnement", MODES_OLD("Senvaro", "Capteurs Tyrel", "Autres capteurs numériques"),
+    "Mode de fonct.", MODES_OLD("Senvaro", "Capteurs Tyrel", "Autres capteurs numériques"),
     "Modo operativo", MODES_OLD("Senvaro", "Sensori Tyrel", "Altri sensori digitali"),
     "Driftläge", MODES_OLD("Senvaro", "Tyrel-sensorer", "Andra digitala sensorer"),
-    "Modo de funcionamiento", MODES_OLD("Senvaro", "Sensores Tyrel", "Otros sensores digitales"),
-    "Modo de funcionamento", MODES_OLD("Senvaro", "Sensores Tyrel", "Outros sensores digitais"));
+    "Modo operativo", MODES_OLD("Senvaro", "Sensores Tyrel", "Otros sensores digitales"),
+    "Modo de operação", MODES_OLD("Senvaro", "Sensores Tyrel", "Outros sensores digitais"));
 const TextRecord kTxtModeNew = LIST7(
     "Betriebsart", MODES_NEW("Senvaro", "Andere digitale Sensoren"),
     "Operating mode", MODES_NEW("Senvaro", "Other digital sensors"),
-    "Mode de fonctionnement", MODES_NEW("Senvaro", "Autres capteurs numériques"),
+    "Mode de fonct.", MODES_NEW("Senvaro", "Autres capteurs numériques"),
     "Modo operativo", MODES_NEW("Senvaro", "Altri sensori digitali"),
     "Driftläge", MODES_NEW("Senvaro", "Andra digitala sensorer"),
-    "Modo de funcionamiento", MODES_NEW("Senvaro", "Otros sensores digitales"),
-    "Modo de funcionamento", MODES_NEW("Senvaro", "Outros sensores digitais"));
+    "Modo operativo", MODES_NEW("Senvaro", "Otros sensores digitales"),
+    "Modo de operação", MODES_NEW("Senvaro", "Outros sensores digitais"));
 #undef MODES_OLD
 #undef MODES_NEW
 
 #define MODES_OPTICAL(ldo) "6|Senvaro|11|" ldo
 const TextRecord kTxtModeOptical = LIST7(
     "Betriebsart", MODES_OPTICAL("LDO-Sensoren"), "Operating mode", MODES_OPTICAL("LDO sensors"),
-    "Mode de fonctionnement", MODES_OPTICAL("Capteurs LDO"), "Modo operativo", MODES_OPTICAL("Sensori LDO"),
-    "Driftläge", MODES_OPTICAL("LDO-sensorer"), "Modo de funcionamiento", MODES_OPTICAL("Sensores LDO"),
-    "Modo de funcionamento", MODES_OPTICAL("Sensores LDO"));
+    "Mode de fonct.", MODES_OPTICAL("Capteurs LDO"), "Modo operativo", MODES_OPTICAL("Sensori LDO"),
+    "Driftläge", MODES_OPTICAL("LDO-sensorer"), "Modo operativo", MODES_OPTICAL("Sensores LDO"),
+    "Modo de operação", MODES_OPTICAL("Sensores LDO"));
 #undef MODES_OPTICAL
 const TextRecord kTxtSensorTypeOptical =
     LIST7("Sensortyp", "1|Kelbra", "Sensor type", "1|Kelbra", "Type de capteur", "1|Kelbra", "Tipo sensore",
@@ -40,20 +40,20 @@ const TextRecord kTxtSensorTypeOptical =
 #define VARIABLES_OLD "0|pH|1|O²|2|Cond|3|CondI|6|ORP"
 #define VARIABLES_NEW "0|pH|10|pH (F1.2)|11|pH/ORP|1|O²|2|Cond|3|CondI|6|ORP"
 const TextRecord kTxtVariableOld =
-    LIST7("Messgröße", VARIABLES_OLD, "Variable", VARIABLES_OLD, "Grandeur mesurée", VARIABLES_OLD,
-              "Grandezza misurata", VARIABLES_OLD, "Mätstorhet", VARIABLES_OLD, "Magnitud medida", VARIABLES_OLD,
-              "Grandeza medida", VARIABLES_OLD);
+    LIST7("Messgröße", VARIABLES_OLD, "Variable", VARIABLES_OLD, "Grandeur", VARIABLES_OLD,
+              "Grandezza", VARIABLES_OLD, "Mätstorhet", VARIABLES_OLD, "Magnitud", VARIABLES_OLD,
+              "Grandeza", VARIABLES_OLD);
 const TextRecord kTxtVariableNew =
-    LIST7("Messgröße", VARIABLES_NEW, "Variable", VARIABLES_NEW, "Grandeur mesurée", VARIABLES_NEW,
-              "Grandezza misurata", VARIABLES_NEW, "Mätstorhet", VARIABLES_NEW, "Magnitud medida", VARIABLES_NEW,
-              "Grandeza medida", VARIABLES_NEW);
+    LIST7("Messgröße", VARIABLES_NEW, "Variable", VARIABLES_NEW, "Grandeur", VARIABLES_NEW,
+              "Grandezza", VARIABLES_NEW, "Mätstorhet", VARIABLES_NEW, "Magnitud", VARIABLES_NEW,
+              "Grandeza", VARIABLES_NEW);
 #undef VARIABLES_OLD
 #undef VARIABLES_NEW
 
 const TextRecord kTxtHeading1 =
-    NAME7("Betriebsart wählen", "Choose the operating mode", "Choisir le mode de fonctionnement",
-              "Scegliere il modo operativo", "Välj driftläge", "Elegir el modo de funcionamiento",
-              "Escolher o modo de funcionamento");
+    NAME7("Betriebsart wählen", "Choose the operating mode", "Choisir le mode de fonct.",
+              "Scegliere il modo operativo", "Välj driftläge", "Elegir el modo operativo",
+              "Escolher o modo de operação");
 const TextRecord kTxtHeading2 =
     NAME7("und mit REFRESH übernehmen", "and apply it with REFRESH", "et l'appliquer avec REFRESH",
               "e applicarlo con REFRESH", "och verkställ med REFRESH", "y aplicarlo con REFRESH",

@@ -17,10 +17,10 @@ using namespace outputs;
 using namespace rows;
 
 constexpr TextRecord kTxtOutputI3 = NAME7("Ausgangsstrom I3", "Output current I3", "Courant de sortie I3",
-                                          "Corrente d'uscita I3", "Utgångsström I3", "Corriente de salida I3",
+                                          "Corrente d'uscita I3", "Utgångsström I3", "Corriente salida I3",
                                           "Corrente de saída I3");
 constexpr TextRecord kTxtOutputI4 = NAME7("Ausgangsstrom I4", "Output current I4", "Courant de sortie I4",
-                                          "Corrente d'uscita I4", "Utgångsström I4", "Corriente de salida I4",
+                                          "Corrente d'uscita I4", "Utgångsström I4", "Corriente salida I4",
                                           "Corrente de saída I4");
 
 // ---- current outputs I3 (OUT-SET +8, value type 196) and I4 (+128, 197) -------------------------------

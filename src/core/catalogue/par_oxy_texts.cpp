@@ -7,32 +7,32 @@ namespace tessalin::oxy {
 // ---- menu titles -----------------------------------------------------------------------------------
 
 const TextRecord kTxtInnerBodyChanges =
-    NAME7("Innenkörperwechsel", "Inner body changes", "Changements corps interne", "Sostituzioni corpo interno",
-          "Byten av innerkropp", "Cambios cuerpo interno", "Trocas do corpo interno");
+    NAME7("Innenkörperwechsel", "Inner body changes", "Chgts corps interne", "Sostit. corpo interno",
+          "Byten av innerkropp", "Cambios cuerpo interno", "Trocas corpo interno");
 const TextRecord kTxtExtPressureTransmitter =
     NAME7("Ext. Drucktransmitter", "Ext. pressure transmitter", "Transmetteur de pression ext.",
-          "Trasmettitore di pressione est.", "Ext. trycktransmitter", "Transmisor de presión ext.",
+          "Trasmettitore pressione est.", "Ext. trycktransmitter", "Transmisor de presión ext.",
           "Transmissor de pressão ext.");
 const TextRecord kTxtPressureDuringMeas =
-    NAME7("Druck beim Messen", "Pressure during Meas", "Pression pendant la mesure", "Pressione durante misura",
+    NAME7("Druck beim Messen", "Pressure during Meas", "Pression en mesure", "Pressione durante misura",
           "Tryck vid mätning", "Presión durante medición", "Pressão durante medição");
 const TextRecord kTxtPressureDuringCal =
-    NAME7("Druck bei Cal", "Pressure during Cal", "Pression pendant l'étal.", "Pressione durante cal.",
+    NAME7("Druck bei Cal", "Pressure during Cal", "Pression en étal.", "Pressione durante cal.",
           "Tryck vid kalibrering", "Presión durante cal.", "Pressão durante cal.");
 const TextRecord kTxtSalinityCorrection =
     NAME7("Salzkorrektur", "Salinity correction", "Correction de salinité", "Correzione salinità",
           "Salthaltskompensering", "Corrección de salinidad", "Correção de salinidade");
 const TextRecord kTxtMsgSaturationAir =
     NAME7("Meldungen Sättigung %Air", "Messages Saturation %Air", "Messages saturation %Air",
-          "Messaggi saturazione %Air", "Meddelanden mättnad %Luft", "Mensajes saturación %Air",
+          "Messaggi saturazione %Air", "Meddelanden mättnad %Air", "Mensajes saturación %Air",
           "Mensagens saturação %Air");
 const TextRecord kTxtMsgSaturationO2 =
     NAME7("Meldungen Sättigung %O2", "Messages Saturation %O2", "Messages saturation %O2",
           "Messaggi saturazione %O2", "Meddelanden mättnad %O2", "Mensajes saturación %O2",
           "Mensagens saturação %O2");
 const TextRecord kTxtMsgAirPressure =
-    NAME7("Meldungen Luftdruck", "Messages Air pressure", "Messages pression atmosph.",
-          "Messaggi pressione atmosf.", "Meddelanden lufttryck", "Mensajes presión atmosf.",
+    NAME7("Meldungen Luftdruck", "Messages Air pressure", "Messages pression atm.",
+          "Messaggi pressione atm.", "Meddelanden lufttryck", "Mensajes presión atmosf.",
           "Mensagens pressão atmosf.");
 
 // ---- sensor data -----------------------------------------------------------------------------------
@@ -41,7 +41,7 @@ const TextRecord kTxtSensorType = LIST7(
     "Sensortyp", "2|Standard|3|Spurensensor|1|Sonstige", "Sensor type", "2|Standard|3|Trace sensor|1|Other",
     "Type de capteur", "2|Standard|3|Capteur traces|1|Autre", "Tipo sensore", "2|Standard|3|Sensore tracce|1|Altro",
     "Sensortyp", "2|Standard|3|Spårsensor|1|Övrig", "Tipo de sensor", "2|Estándar|3|Sensor de trazas|1|Otro",
-    "Tipo de sensor", "2|Padrão|3|Sensor de vestígios|1|Outro");
+    "Tipo de sensor", "2|Padrão|3|Sensor vestígios|1|Outro");
 const TextRecord kTxtSensorTypeAbc = LIST7(
     "Sensortyp", "2|A Standard|4|B Spurensensor|3|C Spurensensor|1|Sonstige", "Sensor type",
     "2|A Standard|4|B Trace sensor|3|C Trace sensor|1|Other", "Type de capteur",
@@ -49,7 +49,7 @@ const TextRecord kTxtSensorTypeAbc = LIST7(
     "2|A Standard|4|B Sensore tracce|3|C Sensore tracce|1|Altro", "Sensortyp",
     "2|A Standard|4|B Spårsensor|3|C Spårsensor|1|Övrig", "Tipo de sensor",
     "2|A Estándar|4|B Sensor de trazas|3|C Sensor de trazas|1|Otro", "Tipo de sensor",
-    "2|A Padrão|4|B Sensor de vestígios|3|C Sensor de vestígios|1|Outro");
+    "2|A Padrão|4|B Sensor vestígios|3|C Sensor vestígios|1|Outro");
 const TextRecord kTxtSensorType001 = LIST7(
     "Sensortyp", "2|Standard|3|Spurensensor 01|5|Spurensensor 001|1|Sonstige", "Sensor type",
     "2|Standard|3|Trace sensor 01|5|Trace sensor 001|1|Other", "Type de capteur",
@@ -57,7 +57,7 @@ const TextRecord kTxtSensorType001 = LIST7(
     "2|Standard|3|Sensore tracce 01|5|Sensore tracce 001|1|Altro", "Sensortyp",
     "2|Standard|3|Spårsensor 01|5|Spårsensor 001|1|Övrig", "Tipo de sensor",
     "2|Estándar|3|Sensor de trazas 01|5|Sensor de trazas 001|1|Otro", "Tipo de sensor",
-    "2|Padrão|3|Sensor de vestígios 01|5|Sensor de vestígios 001|1|Outro");
+    "2|Padrão|3|Sensor vestígios 01|5|Sensor vestígios 001|1|Outro");
 #define PROBES "8|NTC 22 kOhm|9|NTC 30 kOhm"
 const TextRecord kTxtTempProbe =
     LIST7("Temperaturfühler", PROBES, "Temp probe", PROBES, "Sonde de température", PROBES, "Sonda di temperatura",
@@ -66,10 +66,10 @@ const TextRecord kTxtTempProbe =
 const TextRecord kTxtCurrentRange =
     LIST7("Strombereich", "0|Auto|2|200 nA|1|2 µA", "Current range", "0|Auto|2|200 nA|1|2 µA",
           "Gamme de courant", "0|Auto|2|200 nA|1|2 µA", "Campo di corrente", "0|Auto|2|200 nA|1|2 µA",
-          "Strömområde", "0|Auto|2|200 nA|1|2 µA", "Rango de corriente", "0|Auto|2|200 nA|1|2 µA",
+          "Strömområde", "0|Auto|2|200 nA|1|2 µA", "Rango corriente", "0|Auto|2|200 nA|1|2 µA",
           "Gama de corrente", "0|Auto|2|200 nA|1|2 µA");
 const TextRecord kTxtPolarizationVoltage =
-    NAME7("Polarisationsspannung", "Polarization voltage", "Tension de polarisation", "Tensione di polarizzazione",
+    NAME7("Polarisationsspannung", "Polarization voltage", "Tension de polarisation", "Tensione polarizzazione",
           "Polarisationsspänning", "Tensión de polarización", "Tensão de polarização");
 const TextRecord kTxtMeasureInLiquidsVolPpm =
     LIST7("Messen in", "1|Flüssigkeiten|2|Gasen [Vol%]|3|Gasen [ppm]", "Measure in",
@@ -83,12 +83,12 @@ const TextRecord kTxtMeasureInLiquidsGases =
           "1|Líquidos|2|Gases", "Medir em", "1|Líquidos|2|Gases");
 const TextRecord kTxtSensorGuard =
     LIST7("Sensor", "1|Mit Schutzring|2|Ohne Schutzring", "Sensor", "1|With guard|2|Without guard", "Capteur",
-          "1|Avec anneau de garde|2|Sans anneau de garde", "Sensore", "1|Con anello di guardia|2|Senza anello di guardia",
-          "Sensor", "1|Med skyddsring|2|Utan skyddsring", "Sensor", "1|Con anillo de guarda|2|Sin anillo de guarda",
+          "1|Avec anneau garde|2|Sans anneau garde", "Sensore", "1|Con guardia|2|Senza guardia",
+          "Sensor", "1|Med skyddsring|2|Utan skyddsring", "Sensor", "1|Con anillo guarda|2|Sin anillo guarda",
           "Sensor", "1|Com anel de guarda|2|Sem anel de guarda");
 const TextRecord kTxtReferenceElectrode =
     LIST7("Referenzelektrode", "1|Ein|2|Aus", "Reference electrode", "1|On|2|Off", "Électrode de référence",
-          "1|Marche|2|Arrêt", "Elettrodo di riferimento", "1|On|2|Off", "Referenselektrod", "1|Till|2|Från",
+          "1|Marche|2|Arrêt", "Elettrodo riferimento", "1|On|2|Off", "Referenselektrod", "1|Till|2|Från",
           "Electrodo de referencia", "1|Act.|2|Desact.", "Elétrodo de referência", "1|Lig.|2|Desl.");
 const TextRecord kTxtMembraneCorrection =
     NAME7("Membrankorrektur", "Membrane correction", "Correction membrane", "Correzione membrana",
@@ -124,18 +124,18 @@ const TextRecord kTxtConcentrationCal =
 
 const TextRecord kTxtPressureMeasChoice =
     LIST7("Druck beim Messen", "1|Auto|2|Manuell", "Pressure during Meas", "1|Auto|2|Manual",
-          "Pression pendant la mesure", "1|Auto|2|Manuelle", "Pressione durante misura", "1|Auto|2|Manuale",
+          "Pression en mesure", "1|Auto|2|Manuelle", "Pressione durante misura", "1|Auto|2|Manuale",
           "Tryck vid mätning", "1|Auto|2|Manuell", "Presión durante medición", "1|Auto|2|Manual",
           "Pressão durante medição", "1|Auto|2|Manual");
 const TextRecord kTxtPressureCalChoice =
-    LIST7("Druck bei Cal", "1|Auto|2|Manuell", "Pressure during Cal", "1|Auto|2|Manual", "Pression pendant l'étal.",
+    LIST7("Druck bei Cal", "1|Auto|2|Manuell", "Pressure during Cal", "1|Auto|2|Manual", "Pression en étal.",
           "1|Auto|2|Manuelle", "Pressione durante cal.", "1|Auto|2|Manuale", "Tryck vid kalibrering",
           "1|Auto|2|Manuell", "Presión durante cal.", "1|Auto|2|Manual", "Pressão durante cal.", "1|Auto|2|Manual");
 const TextRecord kTxtPressureTransmitter =
     LIST7("Drucktransmitter", "1|Absolut|2|Differenz", "Pressure transmitter", "1|Absolute|2|Difference",
-          "Transmetteur de pression", "1|Absolue|2|Différentielle", "Trasmettitore di pressione",
-          "1|Assoluta|2|Differenziale", "Trycktransmitter", "1|Absolut|2|Differens", "Transmisor de presión",
-          "1|Absoluta|2|Diferencial", "Transmissor de pressão", "1|Absoluta|2|Diferencial");
+          "Transmetteur de pression", "1|Absolue|2|Différence", "Trasmettitore pressione",
+          "1|Assoluta|2|Differenza", "Trycktransmitter", "1|Absolut|2|Differens", "Transmisor de presión",
+          "1|Absoluta|2|Diferencia", "Transmissor de pressão", "1|Absoluta|2|Diferença");
 #define CURRENT_RANGES "1|0...20mA|2|4...20mA"
 const TextRecord kTxtCurrentInput =
     LIST7("I-Eingang", CURRENT_RANGES, "I input", CURRENT_RANGES, "Entrée I", CURRENT_RANGES, "Ingresso I",
@@ -147,8 +147,8 @@ const TextRecord kTxtExit = NAME7("Ende  20mA", "Exit  20mA", "Fin  20mA", "Fine
                                   "Final  20mA", "Fim  20mA");
 const TextRecord kTxtDetection = LIST7(
     "Erfassung", "1|Luftdruck|2|Manuell|3|Extern|4|Bus AO1", "Detection",
-    "1|Air pressure|2|Manual|3|External|4|Bus AO1", "Détection", "1|Pression atmosph.|2|Manuelle|3|Externe|4|Bus AO1",
-    "Rilevamento", "1|Pressione atmosf.|2|Manuale|3|Esterna|4|Bus AO1", "Registrering",
+    "1|Air pressure|2|Manual|3|External|4|Bus AO1", "Détection", "1|Pression atm.|2|Manuelle|3|Externe|4|Bus AO1",
+    "Rilevamento", "1|Pressione atm.|2|Manuale|3|Esterna|4|Bus AO1", "Registrering",
     "1|Lufttryck|2|Manuell|3|Extern|4|Bus AO1", "Detección", "1|Presión atmosf.|2|Manual|3|Externa|4|Bus AO1",
     "Deteção", "1|Pressão atmosf.|2|Manual|3|Externa|4|Bus AO1");
 
@@ -173,15 +173,15 @@ const TextRecord kTxtCalculatedSalinity =
 
 const TextRecord kTxtO2AtCipSip =
     NAME7("O2-Messung bei CIP/SIP", "O2-Messung bei CIP/SIP", "Mesure O2 pendant NEP/SEP", "Misura O2 durante CIP/SIP",
-          "O2-mätning vid CIP/SIP", "Medición O2 durante CIP/SIP", "Medição O2 durante CIP/SIP");
+          "O2-mätning vid CIP/SIP", "Medición O2 en CIP/SIP", "Medição O2 durante CIP/SIP");
 const TextRecord kTxtCutOffTempMin =
     NAME7("Abschalttemperatur Min", "Abschalttemperatur Min", "Température de coupure min",
-          "Temperatura di spegnimento min", "Frånkopplingstemperatur min", "Temperatura de desconexión mín",
-          "Temperatura de desligamento mín");
+          "Temp. di spegnimento min", "Frånkopplingstemp. min", "Temp. de desconexión mín",
+          "Temp. de desligamento mín");
 const TextRecord kTxtCutOffTempMax =
     NAME7("Abschalttemperatur Max", "Abschalttemperatur Max", "Température de coupure max",
-          "Temperatura di spegnimento max", "Frånkopplingstemperatur max", "Temperatura de desconexión máx",
-          "Temperatura de desligamento máx");
+          "Temp. di spegnimento max", "Frånkopplingstemp. max", "Temp. de desconexión máx",
+          "Temp. de desligamento máx");
 
 // ---- texts put together by handlers ----------------------------------------------------------------
 
@@ -193,8 +193,8 @@ const TextRecord kTxtCalPresetHeading2 =
     NAME7("mit Produkt und in Luft", "with product and in air", "avec produit et dans l'air",
           "con prodotto e in aria", "med produkt och i luft", "con producto y en aire", "com produto e no ar");
 const TextRecord kTxtPressureHeading1 =
-    NAME7("Der Luftdruck korrigiert", "The air pressure corrects", "La pression atmosphérique corrige",
-          "La pressione atmosferica corregge", "Lufttrycket korrigerar", "La presión atmosférica corrige",
+    NAME7("Der Luftdruck korrigiert", "The air pressure corrects", "La pression atm. corrige",
+          "La pressione atm. corregge", "Lufttrycket korrigerar", "La presión atm. corrige",
           "A pressão atmosférica corrige");
 const TextRecord kTxtPressureHeading2 =
     NAME7("Messung und Kalibrierung", "measurement and calibration", "la mesure et l'étalonnage",

@@ -9,17 +9,17 @@ namespace tessalin::ph {
 const TextRecord kTxtRefEl = NAME7("Quellix Bezugs-El", "Quellix Ref el", "Quellix électr. réf.",
                                    "Quellix elettr. rif.", "Quellix ref.-elektrod", "Quellix electr. ref.",
                                    "Quellix elétr. ref.");
-const TextRecord kTxtGlassEl = NAME7("Quellix Glas-El", "Quellix Glass el", "Quellix électr. verre",
-                                     "Quellix elettr. vetro", "Quellix glaselektrod", "Quellix electr. vidrio",
+const TextRecord kTxtGlassEl = NAME7("Quellix Glas-El", "Quellix Glass el", "Quellix él. verre",
+                                     "Quellix el. vetro", "Quellix glaselektrod", "Quellix el. vidrio",
                                      "Quellix elétr. vidro");
 const TextRecord kTxtCalcheck = NAME7("Calcheck", "Calcheck", "Calcheck", "Calcheck", "Calcheck", "Calcheck",
                                       "Calcheck");
 const TextRecord kTxtIsfetLeakage = NAME7("ISFET Leckstrom", "ISFET leakage current", "Courant de fuite ISFET",
-                                          "Corrente di dispersione ISFET", "ISFET läckström",
+                                          "Corr. dispersione ISFET", "ISFET läckström",
                                           "Corriente de fuga ISFET", "Corrente de fuga ISFET");
 const TextRecord kTxtCalToleranceBand =
-    NAME7("Cal-Toleranzband", "Cal tolerance band", "Bande de tolérance étal.", "Banda di tolleranza cal.",
-          "Kal.-toleransband", "Banda de tolerancia cal.", "Banda de tolerância cal.");
+    NAME7("Cal-Toleranzband", "Cal tolerance band", "Bande tolérance étal.", "Banda tolleranza cal.",
+          "Kal.-toleransband", "Banda tolerancia cal.", "Banda tolerância cal.");
 const TextRecord kTxtOrpCheck = NAME7("ORP-Kontrolle", "ORP Check", "Contrôle ORP", "Controllo ORP",
                                       "ORP-kontroll", "Control ORP", "Controlo ORP");
 const TextRecord kTxtOrpRh = NAME7("ORP / rH-Wert", "ORP / rH value", "Valeur ORP / rH", "Valore ORP / rH",
@@ -103,7 +103,7 @@ const TextRecord kTxtTempProbeB =
 
 const TextRecord kTxtMeasDistanceMax =
     NAME7("Meßabstand Max", "Meas distance Max", "Écart de mesure max", "Distanza misura max",
-          "Mätavstånd max", "Distancia medición máx", "Distância medição máx");
+          "Mätavstånd max", "Dist. medición máx", "Distância medição máx");
 
 
 // ---- calibration presets ---------------------------------------------------------------------------
@@ -161,13 +161,13 @@ const TextRecord kTxtToleranceHeading1 =
 const TextRecord kTxtToleranceHeading2 =
     NAME7("Abweichung innerhalb des Toleranzbands", "deviation within the tolerance band",
           "écart dans la bande de tolérance", "scostamento entro la banda di tolleranza",
-          "avvikelsen ligger inom toleransbandet", "desviación dentro de la banda de tolerancia",
+          "avvikelsen ligger inom toleransbandet", "desviación dentro de banda de tolerancia",
           "desvio dentro da banda de tolerância");
 const TextRecord kTxtToleranceCheck =
     LIST7("Toleranzbandprüfung", "1|Ein|2|Aus", "Tolerance band check", "1|On|2|Off",
-          "Contrôle bande de tolérance", "1|Marche|2|Arrêt", "Verifica banda di tolleranza", "1|On|2|Off",
-          "Kontroll av toleransband", "1|Till|2|Från", "Control banda de tolerancia", "1|Act.|2|Desact.",
-          "Verificação banda de tolerância", "1|Lig.|2|Desl.");
+          "Contrôle bande tolérance", "1|Marche|2|Arrêt", "Verifica banda toll.", "1|On|2|Off",
+          "Kontroll av toleransband", "1|Till|2|Från", "Control banda tolerancia", "1|Act.|2|Desact.",
+          "Verif. banda tolerância", "1|Lig.|2|Desl.");
 const TextRecord kTxtToleranceZero =
     NAME7("Toleranz  Nullpunkt", "Tolerance  Zero", "Tolérance  zéro", "Tolleranza  zero", "Tolerans  nollpunkt",
           "Tolerancia  cero", "Tolerância  zero");
@@ -180,16 +180,16 @@ const TextRecord kTxtToleranceSlope =
 const TextRecord kTxtTestingPeriod = NAME7("Prüfzeit", "Testing Period", "Durée de test", "Tempo di prova",
                                            "Testtid", "Tiempo de prueba", "Tempo de teste");
 const TextRecord kTxtTestDifference = NAME7("Prüfdifferenz", "Test Difference", "Écart de test",
-                                            "Differenza di prova", "Testdifferens", "Diferencia de prueba",
+                                            "Differenza di prova", "Testdifferens", "Diferencia prueba",
                                             "Diferença de teste");
 #define PRESSURE_UNITS "51|mbar|91|hPa|94|psi"
 const TextRecord kTxtPressureUnit =
     LIST7("Druckeinheit", PRESSURE_UNITS, "Pressure unit", PRESSURE_UNITS, "Unité de pression", PRESSURE_UNITS,
-          "Unità di pressione", PRESSURE_UNITS, "Tryckenhet", PRESSURE_UNITS, "Unidad de presión", PRESSURE_UNITS,
-          "Unidade de pressão", PRESSURE_UNITS);
+          "Unità pressione", PRESSURE_UNITS, "Tryckenhet", PRESSURE_UNITS, "Unidad de presión", PRESSURE_UNITS,
+          "Unidade pressão", PRESSURE_UNITS);
 #undef PRESSURE_UNITS
 const TextRecord kTxtProcessPressure = NAME7("Prozeßdruck", "Process pressure", "Pression process",
-                                             "Pressione di processo", "Processtryck", "Presión de proceso",
+                                             "Pressione processo", "Processtryck", "Presión de proceso",
                                              "Pressão de processo");
 const TextRecord kTxtTc =
     LIST7("Tk", "1|Aus|4|Linear|2|Reinstwasser|3|Tabelle", "TC", "1|Off|4|Linear|2|Ultrapure water|3|Table", "CT",

@@ -5,8 +5,8 @@
 namespace tessalin::radio {
 
 const TextRecord kTxtOperatingMode =
-    NAME7("Betriebsart", "Operating mode", "Mode de fonctionnement", "Modo operativo", "Driftläge",
-              "Modo de funcionamiento", "Modo de funcionamento");
+    NAME7("Betriebsart", "Operating mode", "Mode de fonct.", "Modo operativo", "Driftläge",
+              "Modo operativo", "Modo de operação");
 const TextRecord kTxtZigBeeConfiguration =
     NAME7("Konfigurierung ZigBee", "ZigBee configuration", "Configuration ZigBee", "Configurazione ZigBee",
               "ZigBee-konfiguration", "Configuración ZigBee", "Configuração ZigBee");
@@ -25,9 +25,9 @@ const TextRecord kTxtZigBeeConfiguration =
 
 const TextRecord kTxtModeBefore8 = LIST7(
     "Betriebsart", MODES_BEFORE8("Aus", "Funk"), "Operating mode", MODES_BEFORE8("Off", "Radio"),
-    "Mode de fonctionnement", MODES_BEFORE8("Arrêt", "Radio"), "Modo operativo", MODES_BEFORE8("Off", "Radio"),
-    "Driftläge", MODES_BEFORE8("Från", "Radio"), "Modo de funcionamiento", MODES_BEFORE8("Desact.", "Radio"),
-    "Modo de funcionamento", MODES_BEFORE8("Desl.", "Rádio"));
+    "Mode de fonct.", MODES_BEFORE8("Arrêt", "Radio"), "Modo operativo", MODES_BEFORE8("Off", "Radio"),
+    "Driftläge", MODES_BEFORE8("Från", "Radio"), "Modo operativo", MODES_BEFORE8("Desact.", "Radio"),
+    "Modo de operação", MODES_BEFORE8("Desl.", "Rádio"));
 
 #define CHANNELS_LIST7(list)                                                                                    \
     LIST7("Kanal 1/2", list("Aus"), "Channel 1/2", list("Off"), "Canal 1/2", list("Arrêt"), "Canale 1/2", \
@@ -59,9 +59,9 @@ const TextRecord kTxtTelvoFor =
               "Telvo-E para", "1|sensores analógicos|2|Senvaro");
 
 const TextRecord kTxtModeHeading =
-    NAME7("Betriebsart des I-Moduls", "Operating mode of the I-module", "Mode de fonctionnement du module I",
-              "Modo operativo del modulo I", "I-modulens driftläge", "Modo de funcionamiento del módulo I",
-              "Modo de funcionamento do módulo I");
+    NAME7("Betriebsart des I-Moduls", "Operating mode of the I-module", "Mode de fonct. du module I",
+              "Modo operativo del modulo I", "I-modulens driftläge", "Modo operativo del módulo I",
+              "Modo de operação do módulo I");
 const TextRecord kTxtZigBeeHeading =
     NAME7("Funkverbindung ZigBee", "ZigBee radio link", "Liaison radio ZigBee", "Collegamento radio ZigBee",
               "ZigBee-radiolänk", "Enlace de radio ZigBee", "Ligação de rádio ZigBee");
@@ -70,7 +70,7 @@ const TextRecord kTxtZigBeeNote =
               "si configura sull'apparecchio", "ställs in på apparaten", "se configura en el equipo",
               "é configurada no aparelho");
 const TextRecord kTxtApplyHeading =
-    NAME7("Änderungen mit REFRESH übernehmen", "Apply changes with REFRESH", "Appliquer les modifications avec REFRESH",
+    NAME7("Änderungen mit REFRESH übernehmen", "Apply changes with REFRESH", "Appliquer modifications avec REFRESH",
               "Applicare le modifiche con REFRESH", "Verkställ ändringar med REFRESH",
               "Aplicar los cambios con REFRESH", "Aplicar as alterações com REFRESH");
 

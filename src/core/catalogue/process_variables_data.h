@@ -31,7 +31,7 @@ inline constexpr VariableNames kCalTimer = {"KalTimer", "CTime", "Tps cal", "Tim
                                             "Temp. cal"};
 inline constexpr VariableNames kZero = {"Nullpunkt", "Zero", "Zéro", "Zero", "Nollpunkt", "Cero", "Zero"};
 inline constexpr VariableNames kSlope = {"Steilheit", "Slope", "Pente", "Pendenza", "Lutning", "Pendiente",
-                                         "Inclinação"};
+                                         "Declive"};
 inline constexpr VariableNames kWear = {"Verschleiß", "Wear", "Usure", "Usura", "Slitage", "Desgaste", "Desgaste"};
 inline constexpr VariableNames kLifetime = {"Lebensd.", "LTime", "Durée vie", "Durata", "Livslängd", "Vida útil",
                                             "Vida útil"};
@@ -51,7 +51,7 @@ inline constexpr VariableNames kCell = {"Zelle", "Cell", "Cellule", "Cella", "Ce
 inline constexpr VariableNames kUsp = Same("%USP");
 inline constexpr VariableNames kSigmaSecond = Same("sigma'");
 
-inline constexpr VariableNames kAir = {"%Air", "%Air", "%Air", "%Air", "%Luft", "%Air", "%Air"};
+inline constexpr VariableNames kAir = {"%Air", "%Air", "%Air", "%Air", "%Air", "%Air", "%Air"};
 inline constexpr VariableNames kO2 = Same("%O2");
 inline constexpr VariableNames kMbar = Same("mbar");
 inline constexpr VariableNames kNa = Same("nA");
@@ -82,7 +82,7 @@ inline constexpr VariableNames kOrpDiff = Diff("ORP Diff", "ORP Dif");
 inline constexpr VariableNames kDegCDiff = Diff("°C Diff", "°C Dif");
 inline constexpr VariableNames kSiemensDiff = Diff("S/cm Diff", "S/cm Dif");
 inline constexpr VariableNames kResistivityDiff = Diff("Ohm*cm Diff", "Ohm*cm Dif");
-inline constexpr VariableNames kAirDiff = {"%Air Diff", "%Air Diff", "%Air Diff", "%Air Diff", "%Luft Diff",
+inline constexpr VariableNames kAirDiff = {"%Air Diff", "%Air Diff", "%Air Diff", "%Air Diff", "%Air Diff",
                                            "%Air Dif", "%Air Dif"};
 inline constexpr VariableNames kO2Diff = Diff("%O2 Diff", "%O2 Dif");
 inline constexpr VariableNames kMgLDiff = Diff("mg/l Diff", "mg/l Dif");

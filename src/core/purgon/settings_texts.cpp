@@ -11,16 +11,16 @@ namespace tessalin::purgon {
 
 const TextRecord kTxtControl = LIST7("Steuerung", "1|Ein|2|Aus", "Control", "1|On|2|Off", "Commande",
                                      "1|Marche|2|Arrêt", "Comando", "1|On|2|Off", "Styrning", "1|Till|2|Från",
-                                     "Control", "1|On|2|Off", "Comando", "1|Lig.|2|Desl.");
-const TextRecord kTxtControlOff = NAME7("Aus", "Off", "Arrêt", "Off", "Från", "Off", "Desl.");
+                                     "Control", "1|Act.|2|Desact.", "Comando", "1|Lig.|2|Desl.");
+const TextRecord kTxtControlOff = NAME7("Aus", "Off", "Arrêt", "Off", "Från", "Desact.", "Desl.");
 const TextRecord kTxtTimeControl =
     LIST7("Zeitsteuerung", "1|Festintervall|2|Wochenprogramm", "Time control", "1|Fixed interval|2|Week program",
-          "Commande temporelle", "1|Intervalle fixe|2|Programme hebdo.", "Comando a tempo",
-          "1|Intervallo fisso|2|Programma settimanale", "Tidsstyrning", "1|Fast intervall|2|Veckoprogram",
-          "Control por tiempo", "1|Intervalo fijo|2|Programa semanal", "Comando temporal",
+          "Commande horaire", "1|Intervalle fixe|2|Programme hebdo.", "Comando a tempo",
+          "1|Intervallo fisso|2|Programma settim.", "Tidsstyrning", "1|Fast intervall|2|Veckoprogram",
+          "Control horario", "1|Intervalo fijo|2|Programa semanal", "Comando temporal",
           "1|Intervalo fixo|2|Programa semanal");
 const TextRecord kTxtMeasuringModule = NAME7("Meßmodul", "Measuring module", "Module de mesure", "Modulo di misura",
-                                             "Mätmodul", "Módulo de medición", "Módulo de medição");
+                                             "Mätmodul", "Módulo de medida", "Módulo de medição");
 const TextRecord kTxtLotBuffer1 = NAME7("Charge Puffer 1", "Lot buffer 1", "Lot tampon 1", "Lotto tampone 1",
                                         "Parti buffert 1", "Lote tampón 1", "Lote tampão 1");
 const TextRecord kTxtLotBuffer2 = NAME7("Charge Puffer 2", "Lot buffer 2", "Lot tampon 2", "Lotto tampone 2",
@@ -33,9 +33,9 @@ const TextRecord kTxtCalModeV5 = LIST7("Cal-Modus", "2|Kontrolle|3|Justierung", 
                                        "Mode étal.", "2|Contrôle|3|Ajustage", "Modo cal.", "2|Controllo|3|Regolazione",
                                        "Kal-läge", "2|Kontroll|3|Justering", "Modo cal.", "2|Control|3|Ajuste",
                                        "Modo cal.", "2|Controlo|3|Ajuste");
-const TextRecord kTxtCalTimerProgram = NAME7("Cal-Timer Programm", "Cal timer program", "Programme minuterie étal.",
-                                             "Programma timer cal.", "Kal-timerprogram", "Programa temporizador cal.",
-                                             "Programa temporizador cal.");
+const TextRecord kTxtCalTimerProgram = NAME7("Cal-Timer Programm", "Cal timer program", "Prog. minuterie étal.",
+                                             "Programma timer cal.", "Kal-timerprogram", "Prog. temporiz. cal.",
+                                             "Prog. temporiz. cal.");
 const TextRecord kTxtTtmProgram = NAME7("TTM Programm", "TTM program", "Programme TTM", "Programma TTM",
                                         "TTM-program", "Programa TTM", "Programa TTM");
 
@@ -43,27 +43,27 @@ const TextRecord kTxtTtmProgram = NAME7("TTM Programm", "TTM program", "Programm
 
 const TextRecord kTxtProcedure = LIST7("Meßverfahren", "1|Kontinuierlich|2|Kurzzeit", "Meas procedure",
                                        "1|Continuous|2|Short-time", "Procédé de mesure", "1|Continu|2|Courte durée",
-                                       "Procedura di misura", "1|Continua|2|Breve durata", "Mätförfarande",
-                                       "1|Kontinuerlig|2|Korttid", "Procedimiento medición", "1|Continuo|2|Corta duración",
-                                       "Procedimento medição", "1|Contínuo|2|Curta duração");
+                                       "Procedura misura", "1|Continuo|2|Breve durata", "Mätförfarande",
+                                       "1|Kontinuerlig|2|Korttid", "Proced. medición", "1|Continuo|2|Corta duración",
+                                       "Proced. medição", "1|Contínuo|2|Curta duração");
 const TextRecord kTxtSensorDetection = LIST7("Sensordetektion", "1|Ein|2|Aus", "Sensor detection", "1|On|2|Off",
                                              "Détection capteur", "1|Marche|2|Arrêt", "Rilevamento sensore", "1|On|2|Off",
-                                             "Sensordetektering", "1|Till|2|Från", "Detección sensor", "1|On|2|Off",
+                                             "Sensordetektering", "1|Till|2|Från", "Detección sensor", "1|Act.|2|Desact.",
                                              "Deteção sensor", "1|Lig.|2|Desl.");
 const TextRecord kTxtImmersionLock = LIST7("Einfahrsperre", "0|Aus|1|Quellix Glas-El", "Immersion lock",
-                                           "0|Off|1|Quellix Glass el", "Blocage d'insertion", "0|Arrêt|1|Quellix électr. verre",
-                                           "Blocco inserimento", "0|Off|1|Quellix elettr. vetro", "Inkörningsspärr",
-                                           "0|Från|1|Quellix glaselektrod", "Bloqueo de inserción",
-                                           "0|Off|1|Quellix electr. vidrio", "Bloqueio de inserção",
+                                           "0|Off|1|Quellix Glass el", "Blocage insertion", "0|Arrêt|1|Quellix él. verre",
+                                           "Blocco inserimento", "0|Off|1|Quellix el. vetro", "Inkörningsspärr",
+                                           "0|Från|1|Quellix glaselektrod", "Bloqueo inserción",
+                                           "0|Desact.|1|Quellix el. vidrio", "Bloqueio inserção",
                                            "0|Desl.|1|Quellix elétr. vidro");
 
 // ---- control system ---------------------------------------------------------------------------------
 
 #define ACTIVE_LEVELS(de, en, fr, it, sv, es, pt)                                                           \
     LIST7(de, "1|aktiv 10...30V|2|aktiv < 2V", en, "1|active 10...30V|2|active < 2V", fr,                  \
-          "1|actif 10...30V|2|actif < 2V", it, "1|attivo 10...30V|2|attivo < 2V", sv,                      \
-          "1|aktiv 10...30V|2|aktiv < 2V", es, "1|activo 10...30V|2|activo < 2V", pt,                      \
-          "1|ativo 10...30V|2|ativo < 2V")
+          "1|active 10...30V|2|active < 2V", it, "1|attivo 10...30V|2|attivo < 2V", sv,                      \
+          "1|aktiv 10...30V|2|aktiv < 2V", es, "1|activa 10...30V|2|activa < 2V", pt,                      \
+          "1|ativa 10...30V|2|ativa < 2V")
 
 const TextRecord kTxtDcsControl = kTxtControl;
 const TextRecord kTxtDcsInputs = ACTIVE_LEVELS("Eingänge DCS (36..39)", "Inputs DCS (36..39)", "Entrées DCS (36..39)",
@@ -76,9 +76,9 @@ const TextRecord kTxtDcsInputAm = ACTIVE_LEVELS("Eingang A/M (40/41)", "Input A/
                                                 "Ingresso A/M (40/41)", "Ingång A/M (40/41)", "Entrada A/M (40/41)",
                                                 "Entrada A/M (40/41)");
 const TextRecord kTxtDcsOutput34 = LIST7("Ausgang DCS (34)", "0|Messen|1|Alarm", "Output DCS (34)", "0|Measure|1|Alarm",
-                                         "Sortie DCS (34)", "0|Mesure|1|Alarme", "Uscita DCS (34)", "0|Misura|1|Allarme",
-                                         "Utgång DCS (34)", "0|Mätning|1|Larm", "Salida DCS (34)", "0|Medición|1|Alarma",
-                                         "Saída DCS (34)", "0|Medição|1|Alarme");
+                                         "Sortie DCS (34)", "0|Mesurer|1|Alarme", "Uscita DCS (34)", "0|Misurare|1|Allarme",
+                                         "Utgång DCS (34)", "0|Mät|1|Larm", "Salida DCS (34)", "0|Medir|1|Alarma",
+                                         "Saída DCS (34)", "0|Medir|1|Alarme");
 const TextRecord kTxtDcsOutputs = LIST7("Ausgänge DCS (31..34)", "1|Arbeit  N/O|2|Ruhe  N/C", "Outputs DCS (31..34)",
                                         "1|N/O|2|N/C", "Sorties DCS (31..34)", "1|NO|2|NF", "Uscite DCS (31..34)",
                                         "1|NA|2|NC", "Utgångar DCS (31..34)", "1|NO|2|NC", "Salidas DCS (31..34)",
@@ -97,41 +97,41 @@ const TextRecord kTxtAccessCode = NAME7("Zugangs-Code", "Access code", "Code d'a
 
 const TextRecord kTxtProbeType = NAME7("Sondentyp", "Probe type", "Type de sonde", "Tipo di sonda", "Sondtyp",
                                        "Tipo de sonda", "Tipo de sonda");
-const TextRecord kTxtMoveTime = NAME7("Verfahrzeit max.", "Max. move time", "Temps de déplacement max.",
-                                      "Tempo di spostamento max.", "Max. förflyttningstid", "Tiempo de desplaz. máx.",
-                                      "Tempo de deslocação máx.");
+const TextRecord kTxtMoveTime = NAME7("Verfahrzeit max.", "Max. move time", "Tps déplacement max.",
+                                      "Tempo spostam. max.", "Max. rörelsetid", "Tiempo desplaz. máx.",
+                                      "Tempo desloc. máx.");
 const TextRecord kTxtSealingWater = LIST7("Sperrwasser", "1|Ein|2|Aus", "Sealing water", "1|On|2|Off",
                                           "Eau d'étanchéité", "1|Marche|2|Arrêt", "Acqua di tenuta", "1|On|2|Off",
-                                          "Spärrvatten", "1|Till|2|Från", "Agua de sellado", "1|On|2|Off",
+                                          "Spärrvatten", "1|Till|2|Från", "Agua de sellado", "1|Act.|2|Desact.",
                                           "Água de vedação", "1|Lig.|2|Desl.");
 const TextRecord kTxtSensorSafety = LIST7("Sensoreinfahrsicherung", "2|Ein|3|Aus", "Sensoreinfahrsicherung",
-                                          "2|On|3|Off", "Sécurité d'insertion capteur", "2|Marche|3|Arrêt",
-                                          "Sicurezza inserimento sensore", "2|On|3|Off", "Sensorinkörningsskydd",
-                                          "2|Till|3|Från", "Seguridad inserción sensor", "2|On|3|Off",
+                                          "2|On|3|Off", "Sécurité insertion capteur", "2|Marche|3|Arrêt",
+                                          "Sicurezza inserim. sensore", "2|On|3|Off", "Sensorinkörningsskydd",
+                                          "2|Till|3|Från", "Seguridad inserción sensor", "2|Act.|3|Desact.",
                                           "Segurança inserção sensor", "2|Lig.|3|Desl.");
 const TextRecord kTxtCavityRinsing =
     LIST7("Hohlraumspülung", "0|Aus|1|Intervall|2|Kontinuierlich", "Cavity rinsing", "0|Off|1|Interval|2|Continuous",
           "Rinçage de cavité", "0|Arrêt|1|Intervalle|2|Continu", "Lavaggio cavità", "0|Off|1|Intervallo|2|Continuo",
           "Hålrumssköljning", "0|Från|1|Intervall|2|Kontinuerlig", "Enjuague de cavidad",
-          "0|Off|1|Intervalo|2|Continuo", "Lavagem da cavidade", "0|Desl.|1|Intervalo|2|Contínuo");
+          "0|Desact.|1|Intervalo|2|Continuo", "Enxágue da cavidade", "0|Desl.|1|Intervalo|2|Contínuo");
 const TextRecord kTxtCavityInterval = NAME7("Intervall", "Interval", "Intervalle", "Intervallo", "Intervall",
                                             "Intervalo", "Intervalo");
-const TextRecord kTxtRinseTime = NAME7("Spülzeit", "Rinse time", "Durée de rinçage", "Tempo di risciacquo",
-                                       "Sköljtid", "Tiempo de enjuague", "Tempo de lavagem");
+const TextRecord kTxtRinseTime = NAME7("Spülzeit", "Rinse time", "Durée rinçage", "Tempo lavaggio",
+                                       "Sköljtid", "Tpo. enjuague", "Tempo enxágue");
 const TextRecord kTxtWearMax = NAME7("Verschleißzähler max.", "Max. wear counter", "Compteur d'usure max.",
                                      "Contatore usura max.", "Max. slitageräknare", "Contador de desgaste máx.",
                                      "Contador de desgaste máx.");
 const TextRecord kTxtCheckInterval = LIST7("Kontrollintervall", "1|Ein|0|Aus", "Check interval", "1|On|0|Off",
-                                           "Intervalle de contrôle", "1|Marche|0|Arrêt", "Intervallo di controllo",
+                                           "Intervalle contrôle", "1|Marche|0|Arrêt", "Intervallo controllo",
                                            "1|On|0|Off", "Kontrollintervall", "1|Till|0|Från", "Intervalo de control",
-                                           "1|On|0|Off", "Intervalo de controlo", "1|Lig.|0|Desl.");
+                                           "1|Act.|0|Desact.", "Intervalo de controlo", "1|Lig.|0|Desl.");
 const TextRecord kTxtCheckTravels = NAME7("   Kontrolle nach Hüben", "   Check after travels", "   Contrôle après courses",
                                           "   Controllo dopo corse", "   Kontroll efter slag", "   Control tras carreras",
                                           "   Controlo após cursos");
 const TextRecord kTxtMaintenanceInterval =
-    LIST7("Wartungsintervall", "1|Ein|0|Aus", "Maintenance interval", "1|On|0|Off", "Intervalle de maintenance",
-          "1|Marche|0|Arrêt", "Intervallo di manutenzione", "1|On|0|Off", "Underhållsintervall", "1|Till|0|Från",
-          "Intervalo de mantenimiento", "1|On|0|Off", "Intervalo de manutenção", "1|Lig.|0|Desl.");
+    LIST7("Wartungsintervall", "1|Ein|0|Aus", "Maintenance interval", "1|On|0|Off", "Intervalle maintenance",
+          "1|Marche|0|Arrêt", "Intervallo manutenzione", "1|On|0|Off", "Underhållsintervall", "1|Till|0|Från",
+          "Intervalo mantenimiento", "1|Act.|0|Desact.", "Intervalo de manutenção", "1|Lig.|0|Desl.");
 const TextRecord kTxtMaintenanceTravels =
     NAME7("   Wartung nach Hüben", "   Maintenance after travels", "   Maintenance après courses",
           "   Manutenzione dopo corse", "   Underhåll efter slag", "   Mantenimiento tras carreras",
@@ -160,11 +160,11 @@ const TextRecord kTxtProbeTypesBrand1 =
 const TextRecord kTxtMonitoring =
     LIST7("Überwachung", "0|Aus|1|Prozesswert|2|Temperatur", "Monitoring", "0|Off|1|Process value|2|Temperature",
           "Surveillance", "0|Arrêt|1|Valeur process|2|Température", "Monitoraggio",
-          "0|Off|1|Valore di processo|2|Temperatura", "Övervakning", "0|Från|1|Processvärde|2|Temperatur",
-          "Supervisión", "0|Off|1|Valor de proceso|2|Temperatura", "Monitorização",
+          "0|Off|1|Valore processo|2|Temperatura", "Övervakning", "0|Från|1|Processvärde|2|Temperatur",
+          "Supervisión", "0|Desact.|1|Valor de proceso|2|Temperatura", "Monitorização",
           "0|Desl.|1|Valor do processo|2|Temperatura");
 const TextRecord kTxtSetpoint = NAME7("Sollwert", "Setpoint", "Consigne", "Setpoint", "Börvärde", "Consigna",
-                                      "Valor nominal");
+                                      "Setpoint");
 const TextRecord kTxtDeviation = NAME7("zul. Abweichung", "Adm. deviation", "Écart admissible", "Scostamento amm.",
                                        "Tillåten avvikelse", "Desviación adm.", "Desvio admissível");
 const TextRecord kTxtMedium = NAME7("Medium", "Medium", "Fluide", "Fluido", "Medium", "Medio", "Meio");
@@ -180,12 +180,12 @@ const TextRecord kTxtResidualVolume =
           "Volume residual", "0|0 ml|10|250 ml|20|500 ml");
 const TextRecord kTxtMeteringPump = LIST7("Dosierpumpe", "2|Ein|0|Aus", "Metering pump", "2|On|0|Off",
                                           "Pompe doseuse", "2|Marche|0|Arrêt", "Pompa dosatrice", "2|On|0|Off",
-                                          "Doseringspump", "2|Till|0|Från", "Bomba dosificadora", "2|On|0|Off",
+                                          "Doseringspump", "2|Till|0|Från", "Bomba dosific.", "2|Act.|0|Desact.",
                                           "Bomba doseadora", "2|Lig.|0|Desl.");
 
 #define PORT(de, en, fr, it, sv, es, pt)                                                                    \
     LIST7(de, "0|Aus|2|Dosierpumpe", en, "0|Off|2|Metering pump", fr, "0|Arrêt|2|Pompe doseuse", it,       \
-          "0|Off|2|Pompa dosatrice", sv, "0|Från|2|Doseringspump", es, "0|Off|2|Bomba dosificadora", pt,  \
+          "0|Off|2|Pompa dosatrice", sv, "0|Från|2|Doseringspump", es, "0|Desact.|2|Bomba dosific.", pt,  \
           "0|Desl.|2|Bomba doseadora")
 const TextRecord kTxtPort[3] = {
     PORT("Steckplatz I", "Port I", "Port I", "Porta I", "Port I", "Puerto I", "Porta I"),
@@ -195,7 +195,7 @@ const TextRecord kTxtPort[3] = {
 
 #define ADD_MEDIUM(de, en, fr, it, sv, es, pt)                                                              \
     LIST7(de, "3|Ein|0|Aus", en, "3|On|0|Off", fr, "3|Marche|0|Arrêt", it, "3|On|0|Off", sv, "3|Till|0|Från", \
-          es, "3|On|0|Off", pt, "3|Lig.|0|Desl.")
+          es, "3|Act.|0|Desact.", pt, "3|Lig.|0|Desl.")
 const TextRecord kTxtAddMedium[2] = {
     ADD_MEDIUM("Zusatzmedium 1", "Add. medium 1", "Fluide suppl. 1", "Fluido agg. 1", "Extra medium 1",
                "Medio adic. 1", "Meio adic. 1"),

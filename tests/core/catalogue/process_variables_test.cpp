@@ -169,7 +169,7 @@ TEST(ProcessVariableList, ListAtOnePositionAndLanguage) {
         .install();
     Ws().DeviceLanguage = 4;  // Svenska
     EXPECT_EQ(ProcessVariableListAt(kPvFieldbus, 6),
-              "96|[III] %Luft|97|[III] %O2|98|[III] °C|99|[III] mbar|103|[III] mg/l|104|[III] ppm|105|[III] p'");
+              "96|[III] %Air|97|[III] %O2|98|[III] °C|99|[III] mbar|103|[III] mg/l|104|[III] ppm|105|[III] p'");
     Ws().DeviceLanguage = 7;
     EXPECT_THROW(ProcessVariableList(kPvDisplay), RangeError);
 }

@@ -1,7 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <utility>
+
 #include "core/catalogue/texts.h"
 #include "core/workspace.h"
+#include "support/text_checks.h"
+#include "support/text_records.h"
 
 namespace tessalin {
 namespace {
@@ -75,6 +81,63 @@ TEST(DeviceTexts, Windows1252RoundTrip) {
         if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D) continue;  // undefined bytes
         const std::string byte(1, static_cast<char>(b));
         EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(byte)), byte) << b;
+    }
+}
+
+std::size_t CodePoints(std::string_view text) {
+    std::size_t count = 0;
+    for (std::size_t pos = 0; pos < text.size(); ++count) NextCodePoint(text, pos);
+    return count;
+}
+
+// Every device text of every family, the Purgon controller and the process-variable catalogue.
+const std::vector<test::DeviceText>& DeviceTexts() {
+    static const std::vector<test::DeviceText> texts = test::AllDeviceTexts();
+    return texts;
+}
+
+TEST(DeviceTexts, EveryCharacterLiesInTheAnalysersCodePage) {
+    ASSERT_GT(DeviceTexts().size(), 1500u);
+    for (const test::DeviceText& text : DeviceTexts()) {
+        for (int lang = 0; lang < kDeviceLanguageCount; ++lang) {
+            const std::string& s = text.text[lang];
+            for (std::size_t pos = 0; pos < s.size();) {
+                const char32_t c = NextCodePoint(s, pos);
+                EXPECT_GE(Cp1252Byte(c), 0) << text.where << " " << test::kLanguageTags[lang] << ": " << s;
+            }
+        }
+    }
+}
+
+// One term per concept: texts that read the same in German and English read the same in every other
+// language too, whether they are a title, a label, a list item or a process-variable name.
+TEST(DeviceTexts, SameGermanAndEnglishTextIsTranslatedAlikeEverywhere) {
+    std::map<std::pair<std::string, std::string>, const test::DeviceText*> first;
+    for (const test::DeviceText& text : DeviceTexts()) {
+        if (text.text[0].empty() && text.text[1].empty()) continue;
+        const auto [it, inserted] = first.try_emplace({text.text[0], text.text[1]}, &text);
+        if (inserted) continue;
+        for (int lang = 2; lang < kDeviceLanguageCount; ++lang) {
+            EXPECT_EQ(text.text[lang], it->second->text[lang])
+                << "\"" << text.text[0] << "\" in " << test::kLanguageTags[lang] << ": " << text.where << " against "
+                << it->second->where;
+        }
+    }
+}
+
+// A translation stays within a few characters of the longer of its German and English text, as the
+// analyser's display and the page's label column allow.
+TEST(DeviceTexts, TranslationsAreAtMostFourCharactersLongerThanGermanOrEnglish) {
+    constexpr std::size_t kSlack = 4;
+    for (const test::DeviceText& text : DeviceTexts()) {
+        const std::size_t limit =
+            std::max(CodePoints(CatalogTextToPlain(text.text[0])), CodePoints(CatalogTextToPlain(text.text[1]))) +
+            kSlack;
+        for (int lang = 2; lang < kDeviceLanguageCount; ++lang) {
+            EXPECT_LE(CodePoints(CatalogTextToPlain(text.text[lang])), limit)
+                << text.where << " " << test::kLanguageTags[lang] << ": \"" << text.text[lang] << "\" against \""
+                << text.text[1] << "\"";
+        }
     }
 }
 

@@ -1,0 +1,119 @@
+#include "support/text_records.h"
+
+#include <set>
+#include <span>
+#include <utility>
+
+#include "core/catalogue/choice_list.h"
+#include "core/catalogue/common_texts.h"
+#include "core/catalogue/conductivity_texts.h"
+#include "core/catalogue/menu_tables.h"
+#include "core/catalogue/par_base_texts.h"
+#include "core/catalogue/par_calc_texts.h"
+#include "core/catalogue/par_cond_texts.h"
+#include "core/catalogue/par_fieldbus_texts.h"
+#include "core/catalogue/par_front_texts.h"
+#include "core/catalogue/par_opmode_texts.h"
+#include "core/catalogue/par_oxy_texts.h"
+#include "core/catalogue/par_ph_texts.h"
+#include "core/catalogue/par_radio_texts.h"
+#include "core/catalogue/process_variables.h"
+#include "core/purgon/purgon.h"
+#include "core/purgon/purgon_texts.h"
+#include "core/purgon/settings_texts.h"
+
+namespace tessalin::test {
+namespace {
+
+// Records that no menu or parameter table names: handlers put them in titles, headings, notes, lists
+// and the program editor's step and program names.
+const TextRecord* const kHandlerRecords[] = {
+    &base::kTxtInputsNote1, &base::kTxtInputsNote2, &calc::kTxtOff, &cond::kTxtOther2El, &cond::kTxtOther4El,
+    &conductivity::kTxtCalPresetsLine1, &conductivity::kTxtCalPresetsLine2, &conductivity::kTxtTcLine1,
+    &conductivity::kTxtTcLine2, &fieldbus::kTxtNoModule, &front::kTxtBlockOff, &front::kTxtBuffer,
+    &front::kTxtChartConcentration, &front::kTxtChartTemperature, &front::kTxtConductivityAt,
+    &front::kTxtPhValueAt, &front::kTxtSwitchoverMatrix,
+    &front::kTxtSwitchoverSee, &opmode::kTxtApply, &opmode::kTxtHeading1, &opmode::kTxtHeading2,
+    &oxy::kTxtCalPresetHeading1, &oxy::kTxtCalPresetHeading2, &oxy::kTxtPolarizationVoltage,
+    &oxy::kTxtPressureHeading1, &oxy::kTxtPressureHeading2, &ph::kTxtBufferTable, &ph::kTxtToleranceHeading1,
+    &ph::kTxtToleranceHeading2, &purgon::kTxtCal1Point, &purgon::kTxtCal2Point, &purgon::kTxtCalBuffer1Step,
+    &purgon::kTxtCalBuffer2Step, &purgon::kTxtCalMode, &purgon::kTxtCalModeV5, &purgon::kTxtClean,
+    &purgon::kTxtControlOff, &purgon::kTxtCopy, &purgon::kTxtDelete, &purgon::kTxtEdit, &purgon::kTxtEmptyStep,
+    &purgon::kTxtEnd, &purgon::kTxtEndPrefix, &purgon::kTxtGotoLine, &purgon::kTxtInsert,
+    &purgon::kTxtMeasDuration, &purgon::kTxtMeasure, &purgon::kTxtOffPrefix, &purgon::kTxtOrpCheck,
+    &purgon::kTxtParking, &purgon::kTxtPointProgram, &purgon::kTxtProbe, &purgon::kTxtProbeControl,
+    &purgon::kTxtProbeInMeasure, &purgon::kTxtProbeInService, &purgon::kTxtProbeTypesBefore7,
+    &purgon::kTxtProbeTypesBrand1, &purgon::kTxtProbeTypesControl3, &purgon::kTxtProbeTypesFrom7,
+    &purgon::kTxtProbeVorlix, &purgon::kTxtProgramEnd, &purgon::kTxtProgramsContinuous,
+    &purgon::kTxtProgramsShort, &purgon::kTxtProgramsType3Continuous, &purgon::kTxtProgramsType3Short,
+    &purgon::kTxtRinse, &purgon::kTxtRinseWaterStep, &purgon::kTxtStart, &purgon::kTxtSuffixOff,
+    &purgon::kTxtSuffixOn, &purgon::kTxtTimeOfStart, &purgon::kTxtWaitDuration, &purgon::kTxtWaitPosition,
+    &radio::kTxtApplyHeading, &radio::kTxtModeHeading, &radio::kTxtZigBeeHeading, &radio::kTxtZigBeeNote,
+};
+const std::span<const TextRecord> kHandlerRecordArrays[] = {ph::kTxtBufferSets, purgon::kTxtDay, purgon::kTxtProgram,
+                                                            front::kTxtMatrixColumns, front::kTxtMatrixRows};
+
+class Collector {
+public:
+    void add(const TextRecord* record) {
+        if (record != nullptr && seen_.insert(record).second) records_.push_back(record);
+    }
+    void addEntry(const TMenuEntry& entry) {
+        add(entry.texts);
+        for (const TParamEntry& param : ParamEntries(entry)) add(param.texts);
+    }
+    std::vector<const TextRecord*> records() && { return std::move(records_); }
+
+private:
+    std::set<const TextRecord*> seen_;
+    std::vector<const TextRecord*> records_;
+};
+
+}  // namespace
+
+std::vector<const TextRecord*> AllTextRecords() {
+    Collector collector;
+    for (int type : MenuModuleTypes()) {
+        for (const TMenuEntry& entry : MenuEntries(*MenuTableOf(type))) collector.addEntry(entry);
+    }
+    for (const TMenuEntry& entry : MenuEntries(ProbeMenu())) collector.addEntry(entry);
+    collector.addEntry(ProbePointEditor);
+    collector.addEntry(ProbeStepEditor);
+    for (const TextRecord* record : kHandlerRecords) collector.add(record);
+    for (std::span<const TextRecord> records : kHandlerRecordArrays) {
+        for (const TextRecord& record : records) collector.add(&record);
+    }
+    return std::move(collector).records();
+}
+
+std::vector<DeviceText> AllDeviceTexts() {
+    std::vector<DeviceText> texts;
+    for (const TextRecord* record : AllTextRecords()) {
+        const std::string german = record->s[0];
+        DeviceText name{{}, "record \"" + german + "\""};
+        std::array<std::vector<ChoiceItem>, kDeviceLanguageCount> items;
+        for (int lang = 0; lang < kDeviceLanguageCount; ++lang) {
+            name.text[lang] = record->s[2 * lang] ? record->s[2 * lang] : "";
+            items[lang] = ParseChoiceList(record->s[2 * lang + 1] ? record->s[2 * lang + 1] : "");
+        }
+        texts.push_back(name);
+        for (std::size_t i = 0; i < items[0].size(); ++i) {
+            DeviceText item{{}, name.where + " item " + std::to_string(i + 1)};
+            for (int lang = 0; lang < kDeviceLanguageCount; ++lang) {
+                if (i < items[lang].size()) item.text[lang] = items[lang][i].text;
+            }
+            texts.push_back(item);
+        }
+    }
+    for (PvEdition edition : {PvEdition::UpTo8, PvEdition::From9}) {
+        for (const ProcessVariableRow& row : ProcessVariableRows(edition)) {
+            DeviceText name{{}, "process variable " + std::to_string(row.moduleType) + "/" +
+                                    std::to_string(row.variable)};
+            for (int lang = 0; lang < kDeviceLanguageCount; ++lang) name.text[lang] = row.names[lang] ? row.names[lang] : "";
+            texts.push_back(name);
+        }
+    }
+    return texts;
+}
+
+}  // namespace tessalin::test
