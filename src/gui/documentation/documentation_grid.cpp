@@ -20,6 +20,7 @@ void ShowDocumentationGrid(QWidget* page, const DocTable& table) {
         grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
         grid->verticalHeader()->hide();
         grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+        grid->horizontalHeader()->setStretchLastSection(true);
         auto* layout = new QVBoxLayout(page);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(grid);

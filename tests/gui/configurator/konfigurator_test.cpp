@@ -2,6 +2,7 @@
 // the module list and its buttons, the version and option menus of the tree, OK and Cancel.
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -216,6 +217,8 @@ TEST_F(KonfiguratorTest, CancelLeavesTheLoadedDataSetByteIdentical) {
     EXPECT_EQ(Ws().Device.Origin, kOriginFile);
     EXPECT_FALSE(Ws().Modified);
     // The tree keeps its shape.
+    form_->show();
+    EXPECT_TRUE(form_->grab().save(QDir::temp().filePath("main_window_after_cancel.png")));
     EXPECT_TRUE(deviceTree->topLevelItem(0)->isExpanded());
     ASSERT_NE(deviceTree->currentItem(), nullptr);
     EXPECT_EQ(deviceTree->currentItem()->text(0), selectedText);
@@ -233,6 +236,7 @@ TEST_F(KonfiguratorTest, EnterRightAfterOpeningClosesWithOkAndChangesNothing) {
         list->setFocus();
         ASSERT_NE(list->currentItem(), nullptr);  // the list took the focus on its first row
         EXPECT_FALSE(w.Button("SpeedButtonToVTR")->isEnabled());
+        EXPECT_TRUE(list->window()->grab().save(QDir::temp().filePath("configurator_opened.png")));
         QTest::keyClick(list, Qt::Key_Return);
         EXPECT_FALSE(list->window()->isVisible());
     });
@@ -265,8 +269,11 @@ TEST_F(KonfiguratorTest, AfterOkTheFrontIsShownAndReopeningStartsThereWithEveryU
     // The front unit is selected and its terminal plan shown, not an empty page.
     EXPECT_EQ(Find<QTabWidget>("MainPageControl")->currentIndex(), TZandorForm::kPageGrafik);
     EXPECT_EQ(deviceTree->currentItem(), deviceTree->topLevelItem(0));
+    form_->show();
+    EXPECT_TRUE(form_->grab().save(QDir::temp().filePath("main_window_after_configurator.png")));
 
     RunConfigurator([](Window& w) {
+        EXPECT_TRUE(w.Tree()->window()->grab().save(QDir::temp().filePath("configurator_reopened.png")));
         const QTreeWidgetItem* current = w.Tree()->currentItem();
         ASSERT_NE(current, nullptr);
         EXPECT_EQ(current->data(0, kRowRole).toInt(), kPosFront);
