@@ -116,6 +116,21 @@ protected:
         return texts;
     }
 
+    // Starts the window on a data set file (front, base, a pH module) made by the configurator model.
+    void StartWithDataSetFile() {
+        {
+            configurator::Configurator c;
+            ASSERT_TRUE(c.addCode(2).ok);
+            ASSERT_TRUE(c.addCode(1).ok);
+            ASSERT_TRUE(c.addCode(3).ok);
+            c.commit();
+            ASSERT_TRUE(WriteDataSet(dir_.file("SET01.PAR"), "").ok);
+            ResetWorkspace();
+        }
+        Start({QString::fromStdString(dir_.file("SET01.PAR"))});
+        form_->AktionsTimerTimer();
+    }
+
     tessalin::test::TempDir dir_;
 };
 
@@ -177,18 +192,7 @@ TEST_F(KonfiguratorTest, NewDeviceAssembledAndCommittedWithOk) {
 }
 
 TEST_F(KonfiguratorTest, CancelLeavesTheLoadedDataSetByteIdentical) {
-    // A data set made by the configurator model and written to files.
-    {
-        configurator::Configurator c;
-        ASSERT_TRUE(c.addCode(2).ok);
-        ASSERT_TRUE(c.addCode(1).ok);
-        ASSERT_TRUE(c.addCode(3).ok);
-        c.commit();
-        ASSERT_TRUE(WriteDataSet(dir_.file("SET01.PAR"), "").ok);
-        ResetWorkspace();
-    }
-    Start({QString::fromStdString(dir_.file("SET01.PAR"))});
-    form_->AktionsTimerTimer();
+    StartWithDataSetFile();
     ASSERT_EQ(Ws().Device.Origin, kOriginFile);
     const ParImageBuffer before = Ws().ParImage;
     const TDevice device = Ws().Device;
@@ -246,17 +250,7 @@ TEST_F(KonfiguratorTest, EnterRightAfterOpeningClosesWithOkAndChangesNothing) {
 }
 
 TEST_F(KonfiguratorTest, AfterOkTheFrontIsShownAndReopeningStartsThereWithEveryUnitsVersionLines) {
-    {
-        configurator::Configurator c;
-        ASSERT_TRUE(c.addCode(2).ok);
-        ASSERT_TRUE(c.addCode(1).ok);
-        ASSERT_TRUE(c.addCode(3).ok);
-        c.commit();
-        ASSERT_TRUE(WriteDataSet(dir_.file("SET01.PAR"), "").ok);
-        ResetWorkspace();
-    }
-    Start({QString::fromStdString(dir_.file("SET01.PAR"))});
-    form_->AktionsTimerTimer();
+    StartWithDataSetFile();
     auto* deviceTree = Find<QTreeWidget>("DeviceTree");
     deviceTree->setCurrentItem(deviceTree->topLevelItem(2)->child(0));
     form_->AktionsTimerTimer();

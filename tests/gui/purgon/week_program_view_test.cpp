@@ -57,17 +57,27 @@ int WeekProgramDevice(int menu) {
     return weekNode;
 }
 
+// The page of a node in a frame as the main window shows it, with the sub-page dialog beside it.
+struct ShownPage {
+    explicit ShownPage(int node) {
+        host.resize(520, 700);
+        DeviceTreeChange(node);
+        page.ServiceRequests();
+    }
+    NoPrompts prompter;
+    QWidget host;
+    ParamPageFrame frame = MakeParamPageFrame(&host, page_layout::kX0);
+    TChildForm childForm;
+    FormPage page{frame, prompter, childForm};
+};
+
 TEST(WeekProgramView, TheSwitchingPointEditorShowsItsTitle) {
     const int mondayNode = WeekProgramDevice(kMonday);
     ASSERT_GE(mondayNode, 0);
-    NoPrompts prompter;
-    QWidget host;
-    host.resize(520, 700);
-    ParamPageFrame frame = MakeParamPageFrame(&host, page_layout::kX0);
-    TChildForm childForm;
-    FormPage page(frame, prompter, childForm);
-    DeviceTreeChange(mondayNode);
-    page.ServiceRequests();
+    ShownPage shown(mondayNode);
+    NoPrompts& prompter = shown.prompter;
+    TChildForm& childForm = shown.childForm;
+    FormPage& page = shown.page;
 
     QString title;
     prompter.OnExec = [&](QDialog& dialog) {
@@ -95,15 +105,8 @@ TEST(WeekProgramView, TheSwitchingPointEditorShowsItsTitle) {
 TEST(WeekProgramView, TimeLineOfMondayShowsItsSwitchingPoints) {
     const int weekNode = WeekProgramDevice(kWeekProgram);
     ASSERT_GE(weekNode, 0);
-
-    NoPrompts prompter;
-    QWidget host;
-    host.resize(520, 700);
-    ParamPageFrame frame = MakeParamPageFrame(&host, page_layout::kX0);
-    TChildForm childForm;
-    FormPage page(frame, prompter, childForm);
-    DeviceTreeChange(weekNode);
-    page.ServiceRequests();
+    ShownPage shown(weekNode);
+    FormPage& page = shown.page;
 
     QList<PictureBox*> pictures = page.Panel()->findChildren<PictureBox*>();
     ASSERT_EQ(pictures.size(), 7);  // Monday .. Sunday
