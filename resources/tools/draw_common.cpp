@@ -5,11 +5,23 @@
 #include <QPainterPath>
 
 #include <cstdio>
+#include <utility>
 
 namespace drawing {
 
 namespace {
 QString g_outDir;
+Observer g_observer;
+
+void Observe(const QString& name, const Draw& draw) {
+    if (!g_observer) return;
+    QPicture commands;
+    {
+        QPainter p(&commands);
+        draw(p);
+    }
+    g_observer(name, commands);
+}
 
 QImage Drawn(int w, int h, const Draw& draw) {
     QImage image(w, h, QImage::Format_ARGB32);
@@ -31,9 +43,15 @@ void Write(const QImage& image, const QString& name) {
 
 void SetOutputFolder(const QString& folder) { g_outDir = folder; }
 
-void Save(const QString& name, int w, int h, const Draw& draw) { Write(Drawn(w, h, draw), name); }
+void SetObserver(Observer observe) { g_observer = std::move(observe); }
+
+void Save(const QString& name, int w, int h, const Draw& draw) {
+    Observe(name, draw);
+    Write(Drawn(w, h, draw), name);
+}
 
 void SaveRedKeyed(const QString& name, int w, int h, const Draw& draw) {
+    Observe(name, draw);
     QImage image = Drawn(w, h, draw);
     for (int y = 0; y < h; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));

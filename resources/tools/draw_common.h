@@ -3,6 +3,7 @@
 // and a few shapes. See draw_bitmaps.cpp for how to run the generator.
 #include <QColor>
 #include <QPainter>
+#include <QPicture>
 #include <QRectF>
 #include <QString>
 
@@ -27,6 +28,11 @@ using Draw = std::function<void(QPainter&)>;
 
 // The folder the pictures are written to.
 void SetOutputFolder(const QString& folder);
+
+// Hands the drawing commands of every picture made from now on to `observe` as well, with the
+// picture's name (for checks of what the pictures show); an empty function stops it.
+using Observer = std::function<void(const QString& name, const QPicture& commands)>;
+void SetObserver(Observer observe);
 
 // Draws a picture of w x h pixels on a transparent ground and writes it as NAME.png.
 void Save(const QString& name, int w, int h, const Draw& draw);

@@ -237,7 +237,7 @@ void BarCode(QPainter& p, bool ex) {
     SmallPrint(p, ex ? 66 : 14, 96, ex ? 78 : 130, 4);
 }
 
-void TypePlate(QPainter& p, const QString& name) {
+void TypePlate(QPainter& p) {
     p.setPen(Outline(1));
     p.setBrush(kPaper);
     p.drawRect(QRectF(0.5, 0.5, 185, 36));
@@ -245,11 +245,10 @@ void TypePlate(QPainter& p, const QString& name) {
     Write(p, QRectF(3, 14, 26, 11), "Nr.", 8, kGrey, Qt::AlignLeft | Qt::AlignVCenter);
     p.setPen(QPen(kLightGrey, 1));
     p.drawLine(QPointF(3, 27.5), QPointF(182, 27.5));
-    Write(p, QRectF(3, 27, 180, 10), name, 7, kGrey, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 // The label below the type plate: approvals and ratings; the Ex variant with its hexagon.
-void ApprovalLabel(QPainter& p, const Brand& brand, bool ex, const QString& name) {
+void ApprovalLabel(QPainter& p, const Brand& brand, bool ex) {
     p.setPen(Outline(1));
     p.setBrush(kPaper);
     p.drawRect(QRectF(0.5, 0.5, 185, 67));
@@ -264,12 +263,11 @@ void ApprovalLabel(QPainter& p, const Brand& brand, bool ex, const QString& name
         Write(p, QRectF(12, 6, 40, 30), "CE", 22, kOutline, Qt::AlignCenter, true);
         SmallPrint(p, 60, 10, 118, 10);
     }
-    Write(p, QRectF(60, 54, 122, 12), name, 7, kGrey, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 // The full-width label of a module that carries its Ex layout: brand band, room for the type plate,
 // the hexagon and the certificate text.
-void ExModuleLabel(QPainter& p, const Brand& brand, const QString& name) {
+void ExModuleLabel(QPainter& p, const Brand& brand) {
     p.setPen(Outline(1));
     p.setBrush(kPaper);
     p.drawRect(QRectF(0.5, 0.5, 343, 127));
@@ -281,13 +279,13 @@ void ExModuleLabel(QPainter& p, const Brand& brand, const QString& name) {
     Write(p, QRectF(196, 24, 80, 14), "Ex ia IIC T4", 10, kOutline, Qt::AlignLeft | Qt::AlignVCenter, true);
     SmallPrint(p, 196, 46, 66, 8);
     SmallPrint(p, 8, 70, 178, 9);
-    Write(p, QRectF(200, 112, 140, 12), name, 7, kGrey, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 // ---- terminals -------------------------------------------------------------------------------------
 
-// A module's connector strip: 19 contact positions of 18 pixels, the block's name at the right.
-void TerminalBlock(QPainter& p, const QString& name, const QString& channel = {}) {
+// A module's connector strip: 19 contact positions of 18 pixels; a block that serves one channel of
+// two carries the channel's mark at the right.
+void TerminalBlock(QPainter& p, const QString& channel = {}) {
     p.setPen(Outline(1.2));
     p.setBrush(kHousingDark);
     p.drawRoundedRect(QRectF(0.5, 0.5, 343, 52), 4, 4);
@@ -297,7 +295,6 @@ void TerminalBlock(QPainter& p, const QString& name, const QString& channel = {}
         p.drawRect(cell);
         p.drawEllipse(QPointF(cell.center().x(), cell.top() + 9), 4, 4);
     }
-    Write(p, QRectF(4, 2, 200, 14), name, 9, kPaper, Qt::AlignLeft | Qt::AlignVCenter, true);
     if (!channel.isEmpty()) Write(p, QRectF(200, 2, 138, 14), channel, 9, kYellow, Qt::AlignRight | Qt::AlignVCenter, true);
 }
 
@@ -367,7 +364,7 @@ void DrawTerminalPlanBitmaps() {
         SaveRedKeyed(prefix + "_FRONT", 174, 24, [&](QPainter& p) { FrontLabel(p, brand); });
         SaveRedKeyed(prefix + "_TASTEN", 174, 164, [&](QPainter& p) { Keypad(p, brand); });
         SaveRedKeyed(brand.name, 186, 21, [&](QPainter& p) { Logo(p, brand); });
-        SaveRedKeyed(prefix + "_NEX", 186, 68, [&](QPainter& p) { ApprovalLabel(p, brand, false, prefix + "_NEX"); });
+        SaveRedKeyed(prefix + "_NEX", 186, 68, [&](QPainter& p) { ApprovalLabel(p, brand, false); });
     }
     SaveRedKeyed("BARCODE", 158, 128, [](QPainter& p) { BarCode(p, false); });
     SaveRedKeyed("BARCODEX", 158, 128, [](QPainter& p) { BarCode(p, true); });
@@ -376,20 +373,20 @@ void DrawTerminalPlanBitmaps() {
                              "TYP_062", "TYP_062M", "TYP_065", "TYP_065M", "TYP_130", "TYP_071", "TYP_081",
                              "TYP_081M", "TYP_085", "TYP_085M", "TYP_121", "TYP_140", "TYP_141", "TYP_160",
                              "TYP_170", "SL_TYP_032", "SL_TYP_041"})
-        SaveRedKeyed(name, 186, 37, [&](QPainter& p) { TypePlate(p, name); });
+        SaveRedKeyed(name, 186, 37, TypePlate);
 
     for (const char* name : {"MV_032X", "MV_110X", "MV_041X", "MV_051X", "MV_062X", "MV_071X", "MV_081X", "MV_140X"})
-        SaveRedKeyed(name, 186, 68, [&](QPainter& p) { ApprovalLabel(p, kBrands[0], true, name); });
-    SaveRedKeyed("MV_EXMOD", 344, 128, [](QPainter& p) { ExModuleLabel(p, kBrands[0], "MV_EXMOD"); });
-    SaveRedKeyed("MV_EX160", 344, 128, [](QPainter& p) { ExModuleLabel(p, kBrands[0], "MV_EX160"); });
-    SaveRedKeyed("BV_EXMOD", 344, 128, [](QPainter& p) { ExModuleLabel(p, kBrands[1], "BV_EXMOD"); });
+        SaveRedKeyed(name, 186, 68, [](QPainter& p) { ApprovalLabel(p, kBrands[0], true); });
+    SaveRedKeyed("MV_EXMOD", 344, 128, [](QPainter& p) { ExModuleLabel(p, kBrands[0]); });
+    SaveRedKeyed("MV_EX160", 344, 128, [](QPainter& p) { ExModuleLabel(p, kBrands[0]); });
+    SaveRedKeyed("BV_EXMOD", 344, 128, [](QPainter& p) { ExModuleLabel(p, kBrands[1]); });
 
     for (const char* name : {"KL_031", "KL_032", "KL_033", "KL_035", "KL_110", "KL_110M", "KL_041", "KL_051",
                              "KL_061", "KL_062", "KL_065", "KL_130", "KL_071", "KL_081", "KL_085", "KL_121",
                              "KL_140", "KL_140M", "KL_141", "KL_141M", "KL_160_M", "KL_160_MI", "KL_170"})
-        SaveRedKeyed(name, 344, 53, [&](QPainter& p) { TerminalBlock(p, name); });
+        SaveRedKeyed(name, 344, 53, [](QPainter& p) { TerminalBlock(p); });
     for (const char* channel : {"FU", "OV1", "OV2", "PUR"})
-        SaveRedKeyed(QString("KL_140_") + channel, 344, 53, [&](QPainter& p) { TerminalBlock(p, "KL_140", channel); });
+        SaveRedKeyed(QString("KL_140_") + channel, 344, 53, [&](QPainter& p) { TerminalBlock(p, channel); });
     SaveRedKeyed("KL_140_DONOT", 89, 53, DoNotConnect);
 
     SaveRedKeyed("KLEMME_GN", 18, 32, [](QPainter& p) { Terminal(p, kTerminalGreen); });

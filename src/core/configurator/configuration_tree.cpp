@@ -63,9 +63,8 @@ std::vector<ConfigNode> BuildConfigurationTree(const Configurator& config) {
 
     std::vector<ConfigNode> nodes;
     nodes.push_back(FrontNode(config));
-    const bool fromFile = device.Origin == kOriginFile;
     ConfigNode base{kPosBase, Head(1, ModuleName(kPosBase, device.Base.Code)), {}};
-    if (fromFile && device.Base.Code != 0) base.children = UnitLines(device.Base);
+    if (device.Base.Code != 0 && device.Base.IdState == kIdFromFile) base.children = UnitLines(device.Base);
     nodes.push_back(std::move(base));
 
     static constexpr const char* kEmptyLabels[] = {"[I] ", "[II] ", "[III] "};

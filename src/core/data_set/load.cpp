@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/data_set/drop.h"
 #include "core/data_set/image_checks.h"
 #include "core/data_set/recent_files.h"
 #include "core/device/decode.h"
@@ -62,7 +63,10 @@ LoadResult ReadImageFile(const std::string& path, ImageKind kind, ParImageBuffer
     const std::size_t bytesRead = static_cast<std::size_t>(got);
     image.writeBytes(ImageStart(kind), std::span<const uint8_t>(buffer, bytesRead));
     const int32_t code = CheckImage(image, kind, bytesRead);
-    return code == kLoadOk ? LoadResult{} : Refused(code, path, kind);
+    if (code == kLoadOk) return LoadResult{};
+    LoadResult refused = Refused(code, path, kind);
+    refused.otherImage = ClassifyDroppedFile(path) == (kind == ImageKind::Purgon ? kDroppedFront : kDroppedPurgon);
+    return refused;
 }
 
 LoadResult LoadDataSet(const std::string& frontPath, const std::string& purgonPath) {

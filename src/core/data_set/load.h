@@ -18,6 +18,7 @@ struct LoadResult {
     std::string systemReason;  // the system's reason when a file could not be opened or read
     ImageKind failedKind = ImageKind::Front;  // which image the failed file was to hold
     bool missing = false;      // the file does not exist (code 4096)
+    bool otherImage = false;   // the file holds the other image of the pair (a FRONT where the Purgon belongs)
 
     bool ok() const { return code == 0; }
 };

@@ -22,11 +22,21 @@ constexpr TextPair kVariant{
     "The file is neither a configuration nor a parameter set of a supported device software "
     "(invalid variant or software version)."};
 constexpr TextPair kCannotOpen{"Die Datei kann nicht ge\u00f6ffnet werden: ", "The file cannot be opened: "};
+constexpr TextPair kFrontForPurgon{
+    "Die Datei ist eine FRONT-Konfiguration; an dieser Stelle geh\u00f6rt die Purgon-Konfiguration des "
+    "Datensatzes hin.",
+    "The file is a FRONT configuration; the Purgon configuration of the data set belongs here."};
+constexpr TextPair kPurgonForFront{
+    "Die Datei ist eine Purgon-Konfiguration; an dieser Stelle geh\u00f6rt die FRONT-Konfiguration des "
+    "Datensatzes hin.",
+    "The file is a Purgon configuration; the FRONT configuration of the data set belongs here."};
 constexpr TextPair kMissing{"Die Datei existiert nicht.", "The file does not exist."};
 constexpr TextPair kForget{"Soll der Eintrag aus der Liste der zuletzt ge\u00f6ffneten Dateien entfernt werden?",
                            "Remove the entry from the list of recent files?"};
 
 std::string Reason(const LoadResult& result, int uiLanguage) {
+    if (result.otherImage)
+        return Pick(result.failedKind == ImageKind::Purgon ? kFrontForPurgon : kPurgonForFront, uiLanguage);
     switch (result.code) {
         case kLoadShortFile:
             return Pick(result.failedKind == ImageKind::Purgon ? kShortPurgon : kShortFront, uiLanguage);

@@ -72,9 +72,12 @@ TKonfiguratorForm::TKonfiguratorForm(const MarkupImageList* images, QWidget* par
     DeviceModulListe_->setItemDelegate(delegate);
     DeviceModulListe_->setAutoFillBackground(true);
     DeviceModulListe_->installEventFilter(this);
-    connect(DeviceModulListe_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
-        addRow_ = item ? item->data(0, kRowRole).toInt() : -1;
-        SpeedButtonToVTR_->setEnabled(item != nullptr);
+    // Only a row the user selected can be added: the row that merely becomes current when the list
+    // takes the focus does not enable the add button.
+    connect(DeviceModulListe_, &QTreeWidget::itemSelectionChanged, this, [this] {
+        const QList<QTreeWidgetItem*> selected = DeviceModulListe_->selectedItems();
+        addRow_ = selected.isEmpty() ? -1 : selected.front()->data(0, kRowRole).toInt();
+        SpeedButtonToVTR_->setEnabled(addRow_ >= 0);
     });
     connect(DeviceModulListe_, &QTreeWidget::itemDoubleClicked, this, [this] { SpeedButtonToVTRClick(); });
 
@@ -178,6 +181,11 @@ void TKonfiguratorForm::Restart() {
     KonfiguratorLabel_->clear();
     DisableSlotButtons();
     SpeedButtonToVTR_->setEnabled(false);
+    // Every showing starts on the front unit, not on the node selected when the window last closed.
+    {
+        const QSignalBlocker quiet(DeviceParamTreeview_);
+        DeviceParamTreeview_->clear();
+    }
     Rebuild();
 }
 
@@ -300,8 +308,9 @@ void TKonfiguratorForm::SpeedButtonDownClick() {
 }
 
 bool TKonfiguratorForm::eventFilter(QObject* watched, QEvent* event) {
-    // Enter in the module list adds the selected module instead of closing the window.
-    if (watched == DeviceModulListe_ && event->type() == QEvent::KeyPress) {
+    // Enter in the module list adds the selected module instead of closing the window; with no row
+    // selected it reaches the default button OK.
+    if (watched == DeviceModulListe_ && event->type() == QEvent::KeyPress && addRow_ >= 0) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             SpeedButtonToVTRClick();

@@ -71,23 +71,23 @@ FileDialogSpec ExcelDialog(const QString& folder) {
     return dialog;
 }
 
+// Every command builds the documentation first, so that the expert sees the table while the dialog
+// is still open, and then asks where it goes.
 void PrintDocumentation(const DocumentationContext& context) {
-    if (!DeviceLoaded(context)) return;
+    ReportContent content;
+    if (!DeviceLoaded(context) || !Collect(context, content)) return;
     QPrinter printer(QPrinter::HighResolution);
     PrepareReportPrinter(printer);
     if (!context.prompter->Print(context.parent, printer)) return;
-    ReportContent content;
-    if (!Collect(context, content)) return;
     if (!PaintReport(printer, LayOutReport(content))) Tell(context, Pick(kNotPrinted));
 }
 
 void ExportPdfDocumentation(const DocumentationContext& context) {
-    if (!DeviceLoaded(context)) return;
+    ReportContent content;
+    if (!DeviceLoaded(context) || !Collect(context, content)) return;
     context.pdfDialog->FileName = kDefaultPdfName;
     const QString path = ChooseFile(context, *context.pdfDialog);
     if (path.isEmpty()) return;
-    ReportContent content;
-    if (!Collect(context, content)) return;
     PdfInfo info;
     info.created = std::time(nullptr);
     std::string error;
@@ -95,11 +95,10 @@ void ExportPdfDocumentation(const DocumentationContext& context) {
 }
 
 void ExportExcelDocumentation(const DocumentationContext& context) {
-    if (!DeviceLoaded(context)) return;
+    ReportContent content;
+    if (!DeviceLoaded(context) || !Collect(context, content)) return;
     const QString path = ChooseFile(context, ExcelDialog(context.pdfDialog->InitialDir));
     if (path.isEmpty()) return;
-    ReportContent content;
-    if (!Collect(context, content)) return;
     std::string error;
     Report(context, WriteXlsxFile(path.toStdString(), content.table, error), error);
 }

@@ -183,7 +183,7 @@ private:
     void RebuildDeviceTreeKeepingSelection() override;
     void RebuildDeviceTreeKeepingPath();
     // Runs a rebuild of the tree model and fills the view from it.
-    void ShowRebuiltTree(void (*rebuild)());
+    void ShowRebuiltTree(void (*rebuild)(), bool keepExpanded = false);
     // keepExpanded: after a partial rebuild the branches the user had opened stay open.
     void FillDeviceTree(bool keepExpanded = false);
     // The item of a node and, below it, of its children.

@@ -1,5 +1,6 @@
 // The main window's side of the configurator: it runs the window modally and, after OK, shows the
-// changed device; the description and the device tree are rebuilt in every case.
+// changed device from its front unit; the description and the device tree are rebuilt in every case,
+// and a device the configurator left unchanged keeps the tree's open branches and selection.
 #include <QTabWidget>
 
 #include "core/workspace.h"
@@ -18,13 +19,16 @@ void TZandorForm::RunConfigurator() {
     TKonfiguratorForm& form = KonfiguratorForm();
     form.Restart();
     const bool changed = prompter_.Exec(form) == QDialog::Accepted && Ws().Device.Front.Code != 0;
-    if (changed) formPage_->Shown().Clear();
     ShowDeviceDescription();
-    RebuildDeviceTree();
-    if (changed) {
-        UpdateCaption();
-        MainPageControl_->setCurrentIndex(kPageParameter);
+    if (!changed) {
+        RebuildDeviceTreeKeepingPath();
+        return;
     }
+    // The rebuilt tree selects the front unit, which brings its terminal plan to the front.
+    formPage_->Shown().Clear();
+    MainPageControl_->setCurrentIndex(kPageParameter);
+    RebuildDeviceTree();
+    UpdateCaption();
 }
 
 }  // namespace tessalin::gui

@@ -49,20 +49,21 @@ void TZandorForm::RebuildDeviceTree() {
 // A rule changed the hardware: the device is decoded again and the same node stays selected.
 void TZandorForm::RebuildDeviceTreeKeepingSelection() { ShowRebuiltTree(RedecodeKeepSelection); }
 
-// A language switch: the node at the same place stays selected.
-void TZandorForm::RebuildDeviceTreeKeepingPath() { ShowRebuiltTree(RebuildTreeKeepingPath); }
+// A language switch or an unchanged device: the node at the same place stays selected and the
+// branches the user opened stay open.
+void TZandorForm::RebuildDeviceTreeKeepingPath() { ShowRebuiltTree(RebuildTreeKeepingPath, true); }
 
-void TZandorForm::ShowRebuiltTree(void (*rebuild)()) {
+void TZandorForm::ShowRebuiltTree(void (*rebuild)(), bool keepExpanded) {
     ShowCommandStates();
     try {
         rebuild();
     } catch (const RangeError& error) {
         // The nodes added before the error stay usable, as after an unknown module.
-        FillDeviceTree();
+        FillDeviceTree(keepExpanded);
         ShowRangeError(error.what());
         return;
     }
-    FillDeviceTree();
+    FillDeviceTree(keepExpanded);
     if (!Ws().Tree.message.empty()) {
         prompter_.Message(this, QString::fromUtf8(kProductName), QString::fromStdString(Ws().Tree.message),
                           MessageIcon::Error, MessageButtons::Ok);

@@ -104,8 +104,13 @@ void FormPage::Rebuild() {
         y = BuildRow(row, y);
         height = std::max(height, y);
     }
-    Panel()->setMinimumSize(kX0 + kW + kGap, height);
-    for (QWidget* control : Panel()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) control->show();
+    // A row wider than the page (a matrix with long labels) widens it, so that the box scrolls to it.
+    int width = kX0 + kW + kGap;
+    for (QWidget* control : Panel()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        width = std::max(width, control->geometry().right() + 1 + kGap);
+        control->show();
+    }
+    Panel()->setMinimumSize(width, height);
     if (!model_.error.empty()) ShowTableError();
 }
 

@@ -14,11 +14,13 @@
 namespace tessalin::gui {
 
 namespace {
-// The dialog's title section: plain text, green for a menu entry with a green title.
+// The dialog's title section: plain text, green for a menu entry with a green title. Any other title
+// has no colour of its own and is drawn in the header's text colour (an empty brush would draw nothing).
 void ShowSubPageTitle(const ParamPageFrame& frame, const std::string& title, bool green) {
     frame.SetHeaderTitle(QString::fromStdString(CatalogTextToPlain(title)));
     auto* model = static_cast<QStandardItemModel*>(frame.HeaderControl1->model());
-    model->horizontalHeaderItem(1)->setForeground(green ? QBrush(QColor(0x00, 0xa0, 0x00)) : QBrush());
+    model->horizontalHeaderItem(1)->setData(green ? QVariant(QBrush(QColor(0x00, 0xa0, 0x00))) : QVariant(),
+                                            Qt::ForegroundRole);
 }
 }  // namespace
 

@@ -1,6 +1,7 @@
 #include "gui/page/time_row.h"
 
 #include <QFocusEvent>
+#include <QMouseEvent>
 
 #include "gui/page/number_edit.h"
 #include "gui/page/page_controls.h"
@@ -8,6 +9,19 @@
 namespace tessalin::gui {
 
 TimePicker::TimePicker(QWidget* parent) : QTimeEdit(parent) {}
+
+void TimePicker::focusInEvent(QFocusEvent* event) {
+    QTimeEdit::focusInEvent(event);
+    // The click that gave the focus places the cursor only after this: the hour is selected after it.
+    enteredByClick_ = event->reason() == Qt::MouseFocusReason;
+    setSelectedSection(QDateTimeEdit::HourSection);
+}
+
+void TimePicker::mousePressEvent(QMouseEvent* event) {
+    QTimeEdit::mousePressEvent(event);
+    if (enteredByClick_) setSelectedSection(QDateTimeEdit::HourSection);
+    enteredByClick_ = false;
+}
 
 void TimePicker::focusOutEvent(QFocusEvent* event) {
     QTimeEdit::focusOutEvent(event);

@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -31,6 +33,18 @@ std::string Std(const QString& text) { return text.toStdString(); }
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+// The branch area left of an item keeps the control colour when the item is selected: the item itself
+// shows the selection from its text on, as a band or only as the dotted focus frame.
+class PlainBranchStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ItemView_ShowDecorationSelected) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 }  // namespace
 
@@ -99,6 +113,13 @@ TParamTreeview::TParamTreeview(QWidget* parent) : QTreeWidget(parent) {
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
     setItemDelegate(new ParamItemDelegate(this));
+    auto* style = new PlainBranchStyle;
+    style->setParent(this);
+    setStyle(style);
+    // The column takes the width its widest item needs, so that a long value is reached by scrolling
+    // sideways instead of being cut.
+    header()->setStretchLastSection(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     // Items that go away take the hover state with them.
     const auto forgetHover = [this] {
         hoverItem_ = nullptr;
@@ -196,7 +217,8 @@ MarkupDrawOptions TParamTreeview::DrawOptions() const {
 
 QRect TParamTreeview::MarkupRect(QTreeWidgetItem* item) const {
     const QRect row = visualItemRect(item);
-    QRect rect(row.left() + 1, row.top(), std::max(1, viewport()->width() - row.left() - 1), row.height());
+    const int width = std::max(viewport()->width() - row.left(), row.width()) - 1;
+    QRect rect(row.left() + 1, row.top(), std::max(1, width), row.height());
     QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&scratch);
     painter.setFont(font());
@@ -548,6 +570,12 @@ bool TParamTreeview::viewportEvent(QEvent* event) {
         return true;
     }
     return QTreeWidget::viewportEvent(event);
+}
+
+void TParamTreeview::updateGeometries() {
+    const int wanted = std::max(viewport()->width(), sizeHintForColumn(0));
+    if (header()->sectionSize(0) != wanted) header()->resizeSection(0, wanted);
+    QTreeWidget::updateGeometries();
 }
 
 void TParamTreeview::scrollContentsBy(int dx, int dy) {

@@ -109,6 +109,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
 
 private:
     friend class ParamItemDelegate;

@@ -2,9 +2,11 @@
 // the module list and its buttons, the version and option menus of the tree, OK and Cancel.
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -114,6 +116,21 @@ protected:
         return texts;
     }
 
+    // Starts the window on a data set file (front, base, a pH module) made by the configurator model.
+    void StartWithDataSetFile() {
+        {
+            configurator::Configurator c;
+            ASSERT_TRUE(c.addCode(2).ok);
+            ASSERT_TRUE(c.addCode(1).ok);
+            ASSERT_TRUE(c.addCode(3).ok);
+            c.commit();
+            ASSERT_TRUE(WriteDataSet(dir_.file("SET01.PAR"), "").ok);
+            ResetWorkspace();
+        }
+        Start({QString::fromStdString(dir_.file("SET01.PAR"))});
+        form_->AktionsTimerTimer();
+    }
+
     tessalin::test::TempDir dir_;
 };
 
@@ -175,21 +192,17 @@ TEST_F(KonfiguratorTest, NewDeviceAssembledAndCommittedWithOk) {
 }
 
 TEST_F(KonfiguratorTest, CancelLeavesTheLoadedDataSetByteIdentical) {
-    // A data set made by the configurator model and written to files.
-    {
-        configurator::Configurator c;
-        ASSERT_TRUE(c.addCode(2).ok);
-        ASSERT_TRUE(c.addCode(1).ok);
-        ASSERT_TRUE(c.addCode(3).ok);
-        c.commit();
-        ASSERT_TRUE(WriteDataSet(dir_.file("SET01.PAR"), "").ok);
-        ResetWorkspace();
-    }
-    Start({QString::fromStdString(dir_.file("SET01.PAR"))});
-    form_->AktionsTimerTimer();
+    StartWithDataSetFile();
     ASSERT_EQ(Ws().Device.Origin, kOriginFile);
     const ParImageBuffer before = Ws().ParImage;
     const TDevice device = Ws().Device;
+    // The tree as the user left it: the front unit open, a menu of the module selected.
+    auto* deviceTree = Find<QTreeWidget>("DeviceTree");
+    deviceTree->topLevelItem(0)->setExpanded(true);
+    QTreeWidgetItem* moduleNode = deviceTree->topLevelItem(2);
+    ASSERT_GT(moduleNode->childCount(), 0);
+    deviceTree->setCurrentItem(moduleNode->child(0));
+    const QString selectedText = deviceTree->currentItem()->text(0);
 
     const int result = RunConfigurator([](Window& w) {
         w.Add(5);
@@ -207,6 +220,12 @@ TEST_F(KonfiguratorTest, CancelLeavesTheLoadedDataSetByteIdentical) {
     EXPECT_EQ(Ws().Device.Slot[0].Code, device.Slot[0].Code);
     EXPECT_EQ(Ws().Device.Origin, kOriginFile);
     EXPECT_FALSE(Ws().Modified);
+    // The tree keeps its shape.
+    form_->show();
+    EXPECT_TRUE(form_->grab().save(QDir::temp().filePath("main_window_after_cancel.png")));
+    EXPECT_TRUE(deviceTree->topLevelItem(0)->isExpanded());
+    ASSERT_NE(deviceTree->currentItem(), nullptr);
+    EXPECT_EQ(deviceTree->currentItem()->text(0), selectedText);
     // The window keeps its placement in the settings.
     EXPECT_TRUE(TestSettings().contains("CSizeX"));
 }
@@ -234,6 +253,58 @@ TEST_F(KonfiguratorTest, StatusLineSpeaksTheInterfaceLanguage) {
             w.Press("CancelButton");
         });
     }
+}
+
+TEST_F(KonfiguratorTest, EnterRightAfterOpeningClosesWithOkAndChangesNothing) {
+    Start();
+    Find<QAction>("Neu1")->trigger();
+    const int result = RunConfigurator([](Window& w) {
+        QTreeWidget* list = w.List();
+        list->window()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(list->window()));
+        list->setFocus();
+        ASSERT_NE(list->currentItem(), nullptr);  // the list took the focus on its first row
+        EXPECT_FALSE(w.Button("SpeedButtonToVTR")->isEnabled());
+        EXPECT_TRUE(list->window()->grab().save(QDir::temp().filePath("configurator_opened.png")));
+        QTest::keyClick(list, Qt::Key_Return);
+        EXPECT_FALSE(list->window()->isVisible());
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    EXPECT_EQ(Ws().Device.Origin, kOriginNone);
+    EXPECT_FALSE(Ws().Modified);
+}
+
+TEST_F(KonfiguratorTest, AfterOkTheFrontIsShownAndReopeningStartsThereWithEveryUnitsVersionLines) {
+    StartWithDataSetFile();
+    auto* deviceTree = Find<QTreeWidget>("DeviceTree");
+    deviceTree->setCurrentItem(deviceTree->topLevelItem(2)->child(0));
+    form_->AktionsTimerTimer();
+
+    RunConfigurator([](Window& w) {
+        w.Add(5);
+        w.Select(kPosSlot2);
+        w.Press("OkButton");
+    });
+    // The front unit is selected and its terminal plan shown, not an empty page.
+    EXPECT_EQ(Find<QTabWidget>("MainPageControl")->currentIndex(), TZandorForm::kPageGrafik);
+    EXPECT_EQ(deviceTree->currentItem(), deviceTree->topLevelItem(0));
+    form_->show();
+    EXPECT_TRUE(form_->grab().save(QDir::temp().filePath("main_window_after_configurator.png")));
+
+    RunConfigurator([](Window& w) {
+        EXPECT_TRUE(w.Tree()->window()->grab().save(QDir::temp().filePath("configurator_reopened.png")));
+        const QTreeWidgetItem* current = w.Tree()->currentItem();
+        ASSERT_NE(current, nullptr);
+        EXPECT_EQ(current->data(0, kRowRole).toInt(), kPosFront);
+        // The base unit and the module read from the file show software, hardware and serial number.
+        for (QTreeWidgetItemIterator it(w.Tree()); *it != nullptr; ++it) {
+            const int position = (*it)->data(0, kRowRole).toInt();
+            if (position == kPosBase || position == kPosSlot1) {
+                EXPECT_EQ((*it)->childCount(), 3) << position;
+            }
+        }
+        w.Press("CancelButton");
+    });
 }
 
 TEST_F(KonfiguratorTest, KeyboardAloneAddsModulesAndReachesTheMenus) {

@@ -104,6 +104,19 @@ TEST_F(EverydayTest, EveryWayOfOpeningARefusedFileSaysWhichAndWhy) {
     ASSERT_EQ(prompter_.Messages.size(), 3u);
     EXPECT_TRUE(LastMessage().Text.startsWith("The file cannot be loaded:\n" + damaged));
     EXPECT_TRUE(LastMessage().Text.contains("The checksum does not match"));
+
+    // A sound FRONT file given as the Purgon file of the pair: named, and told apart from damage.
+    const QString front = WriteSet("pair", PhSet());
+    prompter_.OnExec = [front](QDialog& dialog) {
+        static_cast<TLoadForm&>(dialog).SetFiles(front, front);
+        return int(QDialog::Accepted);
+    };
+    Find<QAction>("Datei_Open")->trigger();
+    ASSERT_EQ(prompter_.Messages.size(), 4u);
+    EXPECT_TRUE(LastMessage().Text.startsWith("The file cannot be loaded:\n" + front));
+    EXPECT_TRUE(LastMessage().Text.contains(
+        "The file is a FRONT configuration; the Purgon configuration of the data set belongs here."));
+    EXPECT_FALSE(LastMessage().Text.contains("checksum"));
 }
 
 TEST_F(EverydayTest, ARecentEntryWhoseFileIsGoneIsOfferedForRemoval) {
@@ -187,13 +200,16 @@ TEST_F(EverydayTest, TheParameterSetFilterGivesASetFileThatLoadsAgain) {
     EXPECT_EQ(Ws().LoadError, 0);
 }
 
-TEST_F(EverydayTest, ALanguageSwitchKeepsTheSelectedNodeAndItsPage) {
+TEST_F(EverydayTest, ALanguageSwitchKeepsTheSelectedNodeItsPageAndTheOpenBranches) {
     Start();
     Open(WriteSet("ph", PhSet()));
     ShowPage("Kalibrierdaten");
+    auto* tree = Find<QTreeWidget>("DeviceTree");
+    tree->topLevelItem(0)->setExpanded(true);  // the front unit, away from the selection
     const std::string path = NodePath(Ws().Tree.selected);
     Find<QAction>("EnglischVtr")->trigger();
     EXPECT_EQ(NodePath(Ws().Tree.selected), path);
+    EXPECT_TRUE(tree->topLevelItem(0)->isExpanded());
     EXPECT_TRUE(Find<QTreeWidget>("DeviceTree")->currentItem()->text(0).contains("Calibration data"));
     form_->AktionsTimerTimer();
     EXPECT_NE(form_->ParamPage().Model().title.find("Calibration data"), std::string::npos);

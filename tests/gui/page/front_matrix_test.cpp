@@ -1,6 +1,7 @@
 // The front unit's function control matrix as the user clicks it: a function ticked for one source
 // disappears from the box of the source that held it.
 #include <QCheckBox>
+#include <QLabel>
 
 #include "core/catalogue/par_front.h"
 #include "page_fixture.h"
@@ -38,6 +39,36 @@ TEST_F(FrontMatrixPageTest, TickingFavForOneSoftkeyClearsTheOther) {
     EXPECT_EQ(Byte(0x2040 + 50 + kLeft), 0);
     EXPECT_EQ(Byte(0x2040 + 50 + kRight), 1 << kFav);
     SaveScreenshot("front_function_matrix");
+}
+
+// Every row and column of the matrix is told apart: each label shows its whole text, the row labels end
+// before the first column of boxes, and the column labels stand side by side, each over its boxes.
+TEST_F(FrontMatrixPageTest, EveryLabelShowsItsWholeTextBesideItsBoxes) {
+    tessalin::test::MakeDevice({2, '9', {3}});
+    for (const int language : {1, 3}) {  // English, Italian
+        Ws().DeviceLanguage = language;
+        OpenMatrix();
+        std::vector<QLabel*> rows, columns;
+        for (QLabel* label : panel()->findChildren<QLabel*>(role::kMatrixLabel)) {
+            EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text())) << label->text().toStdString();
+            EXPECT_EQ(label->toolTip(), label->text());
+            (label->y() > Find<QCheckBox>(CellTag(0, 0, 0))->y() - 10 ? rows : columns).push_back(label);
+        }
+        ASSERT_GT(rows.size(), 1u);
+        ASSERT_GT(columns.size(), 1u);
+        for (std::size_t j = 0; j < rows.size(); ++j) {
+            EXPECT_LE(rows[j]->geometry().right(), Find<QCheckBox>(CellTag(0, int(j), 0))->x());
+            for (std::size_t k = 0; k < j; ++k) EXPECT_NE(rows[j]->text(), rows[k]->text());
+        }
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const QRect box = Find<QCheckBox>(CellTag(0, 0, int(i)))->geometry();
+            EXPECT_TRUE(columns[i]->x() <= box.x() && box.x() <= columns[i]->geometry().right()) << i;
+            if (i > 0) {
+                EXPECT_LT(columns[i - 1]->geometry().right(), columns[i]->x());
+            }
+        }
+        SaveScreenshot(QString("front_function_matrix_%1").arg(language));
+    }
 }
 
 }  // namespace

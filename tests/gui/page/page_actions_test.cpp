@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QDir>
 #include <QTimeEdit>
 
 #include "gui/page/number_edit.h"
@@ -159,6 +160,26 @@ TEST_F(PageActionsTest, MatrixTimeAndSliderCommitTheirValues) {
     EXPECT_EQ(Byte(kSysSet + 145), 17);
     EXPECT_EQ(Log().count(kRowSlider, kEvCommitted), 0);
     EXPECT_TRUE(Ws().Modified);
+}
+
+TEST_F(PageActionsTest, TypedDigitsGoToTheHourWhereverTheTimeFieldIsEntered) {
+    Ws().ParImage.setU8(kSysSet + 140, 45);
+    Ws().ParImage.setU8(kSysSet + 141, 13);
+    Open(kTestMenu);
+    host_->show();
+    host_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(host_.get()));
+    auto* picker = Find<QTimeEdit>(RowTag(kRowTime));
+    // A click on the minutes, then with Tab from the field before it.
+    QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(picker->width() / 2, picker->height() / 2));
+    QTest::keyClicks(picker, "07");
+    EXPECT_EQ(Byte(kSysSet + 141), 7);
+    EXPECT_EQ(Byte(kSysSet + 140), 45);
+    picker->clearFocus();
+    picker->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(picker, "09");
+    EXPECT_EQ(picker->time(), QTime(9, 45));
+    EXPECT_TRUE(picker->grab().save(QDir::temp().filePath("time_field_entered.png")));
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // The parameter tree view driven as a user drives it: clicks on anchors, Enter, Escape, arrow keys.
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTest>
 
 #include <functional>
@@ -265,6 +267,40 @@ TEST_F(ParamTreeviewTest, HandCursorOnlyOverAnchors) {
     QTest::mouseMove(tree_->viewport(), QPoint(anchor.left() - 40, anchor.center().y()));
     EXPECT_NE(tree_->viewport()->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(exited, "p");
+}
+
+TEST_F(ParamTreeviewTest, ALongValueIsReachedBySidewaysScrollingNotCut) {
+    QTreeWidgetItem* options = Add("<b>Opzioni</b>");
+    QTreeWidgetItem* option = Add("Registratore dati di calibrazione con banda di tolleranza e curva caratteristica"
+                                  " :  <a href=\"optTBAND\" class=\"MENU\" props=\"attivo|inattivo\">inattivo</a>",
+                                  options);
+    tree_->expandAll();
+    QApplication::processEvents();
+    const QRect row = tree_->visualItemRect(option);
+    ASSERT_GT(tree_->horizontalScrollBar()->maximum(), 0);
+    EXPECT_LE(tree_->AnchorRect(option, 0).bottom(), row.bottom());  // on the item's own line
+    tree_->horizontalScrollBar()->setValue(tree_->horizontalScrollBar()->maximum());
+    QApplication::processEvents();
+    EXPECT_LE(tree_->AnchorRect(option, 0).right(), tree_->viewport()->width());
+    EXPECT_TRUE(tree_->grab().save(QDir::temp().filePath("param_treeview_long_value.png")));
+    ClickAnchor(option);
+    EXPECT_TRUE(tree_->PopupMenu()->isVisible());
+}
+
+TEST_F(ParamTreeviewTest, ASelectedRowKeepsItsBranchAreaInTheControlColour) {
+    QTreeWidgetItem* unit = Add("<b>Unit</b>");
+    QTreeWidgetItem* line = Add("Software :  <font color=\"#008000\">9.2</font>", unit);
+    tree_->expandAll();
+    tree_->setFocus();
+    tree_->setCurrentItem(line);
+    QApplication::processEvents();
+    const QImage image = tree_->viewport()->grab().toImage();
+    image.save(QDir::temp().filePath("param_treeview_selected_branch.png"));
+    const QRect row = tree_->visualItemRect(line);
+    const QColor base = tree_->palette().color(QPalette::Base);
+    for (int x = 1; x < row.left() - 1; ++x)
+        for (const int y : {row.top() + 1, row.center().y(), row.bottom() - 1})
+            ASSERT_EQ(image.pixelColor(x, y), base) << x << "," << y;
 }
 
 }  // namespace
