@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "core/settings/json.h"
+#include "core/settings/json_io.h"
 
 namespace tessalin::cli {
 
@@ -77,6 +77,6 @@ int UsageError(const std::string& command, const std::string& message) {
     return kExitUsage;
 }
 
-std::string JsonString(const std::string& text) { return JsonQuote(text); }
+std::string JsonString(const std::string& text) { return JsonText(text); }
 
 }  // namespace tessalin::cli

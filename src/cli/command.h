@@ -57,7 +57,8 @@ private:
 // Prints "tessalin-cli CMD: message" on standard error and returns kExitUsage.
 int UsageError(const std::string& command, const std::string& message);
 
-// A text as a JSON string value: quoted, with quotes, backslashes and control characters escaped.
+// A text as a JSON string value: quoted, with quotes, backslashes and control characters escaped; bytes that
+// are not valid UTF-8 come out as U+FFFD.
 std::string JsonString(const std::string& text);
 
 }  // namespace tessalin::cli
