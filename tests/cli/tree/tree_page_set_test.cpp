@@ -151,6 +151,19 @@ TEST_F(TreePageSetCli, SetANumberAboveItsLimitStoresTheLimit) {
     EXPECT_NE(run.out.find("stored: " + value.text), std::string::npos) << run.out;
 }
 
+// Setting the value a number row already shows is a success that stores nothing new.
+TEST_F(TreePageSetCli, SetTheStoredNumberAgainReportsItUnchanged) {
+    const auto found = FindRow([](const PageRow& row, const TParamEntry*) { return row.kind == kKindNumber; });
+    ASSERT_TRUE(found);
+    const std::string out = dir_.file("OUT01.PAR");
+    const CliRun run = RunCli({"set", files_.first, "--node", found->path, "--row", std::to_string(found->row.row),
+                               "--value", found->row.value, "-o", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("check: 0 accepted, unchanged"), std::string::npos) << run.out;
+    EXPECT_EQ(run.err.find("not a number"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadWholeFile(out), ReadWholeFile(files_.first));
+}
+
 TEST_F(TreePageSetCli, SetAListWithTheBothSetsFlagLandsInBothSets) {
     const auto found = FindRow([](const PageRow& row, const TParamEntry* e) {
         return row.kind == kKindChoice && (e->flags & kPfBothSets) && row.items.size() >= 2;
