@@ -261,8 +261,12 @@ TEST_F(PageTest, SliderTimeAndMatrix) {
 }
 
 TEST_F(PageTest, ButtonsRebuildRefreshOrOpenASubPage) {
+    // The page shows each button's state as its handler gives it (event 31: scratch 0x7000 set).
+    EXPECT_FALSE(BuildFormpage().find(6)->buttons[1].enabled);
+    Ws().ParImage.setU8(0x7000, 1);
     PageModel page = BuildFormpage();
     ASSERT_TRUE(page.find(6)->buttons[1].enabled);
+    Ws().ParImage.setU8(0x7000, 0);
 
     ButtonOutcome out = PressButton(page, 6, 1, false);  // event 30 answers true
     EXPECT_TRUE(out.followUp.rebuildPage);
