@@ -1,5 +1,6 @@
 #include "core/catalogue/codec.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -264,7 +265,16 @@ bool ReadNumber(TIPretSingle& out) {
     const bool formatFromHandler = (entry->flags & kPfFormatFromHandler) != 0;
     NumberFormat format = EntryFormat(*entry, units.front());
     double value = raw;
-    if (units.size() == 1) {
+    if (out.units.empty()) {
+        // No alternative applies to the module shown (an oxygen type on another module): the type's base
+        // unit, its first alternative of factor 1, stands so that the value still carries its unit.
+        const auto base = std::find_if(units.begin(), units.end(), [](const UnitAlternative& u) { return u.factor == 1; });
+        const UnitAlternative& unit = base != units.end() ? *base : units.front();
+        out.units.push_back({UnitText(unit), unit.factor});
+        out.unitIndex = 0;
+        value = raw / unit.factor;
+        if (!formatFromHandler) format = FormatOf(unit);
+    } else if (units.size() == 1) {
         if (UnitApplies(units.front(), resolved.context)) {
             out.unitIndex = 0;
             value = raw / units.front().factor;

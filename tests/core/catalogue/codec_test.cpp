@@ -38,6 +38,20 @@ TEST_F(CodecTest, UnitAutoRangingStopsAtTheFirstUnitThatHoldsTheValue) {
     }
 }
 
+// A partial pressure (type 48) on a module that none of its oxygen alternatives is for still shows in
+// the type's base unit, and is checked in it.
+TEST_F(CodecTest, AValueWithoutAnApplyingUnitShowsTheTypesBaseUnit) {
+    use(number(kCond, 48), 5);
+    Ws().ParImage.setF32(0x0814, 123);
+    TIPretSingle p;
+    ASSERT_TRUE(ReadNumber(p));
+    EXPECT_EQ(p.text, "123");
+    ASSERT_EQ(p.units.size(), 1u);
+    EXPECT_EQ(p.units[0].text, "mbar");
+    EXPECT_EQ(p.unitIndex, 0);
+    EXPECT_EQ(check("200", "mbar").result, kCheckAccepted);
+}
+
 TEST_F(CodecTest, ReadingScalesIntegersAndUsesTheGivenSeparator) {
     use(number(At(Section::PH_SET, 10), 10, kPfInt16, 1), 3);  // °C, 4.1, stored x10
     Ws().ParImage.setU16(0x080A, static_cast<uint16_t>(-253));
