@@ -72,8 +72,8 @@ void ReadChoice(const TParamEntry& entry, PageRow& row) {
 
 void ReadNumberInto(PageRow& row) {
     TIPretSingle number;
-    ReadNumber(number);
-    row.value = number.text;
+    // Without a value type (no variable chosen) there is no value to show: empty rather than "NaN".
+    row.value = ReadNumber(number) ? number.text : std::string();
     row.units.clear();
     for (const UnitChoice& unit : number.units) row.units.push_back(unit.text);
     row.unitIndex = number.unitIndex;
