@@ -13,8 +13,9 @@ constexpr const char* kHelp =
     "usage: tessalin-cli page FRONT [PURGON] --node PATH [--set A|B] [--lang N] [--json]\n"
     "Prints the page of the tree node at PATH (as printed by 'tree'): its title and, per shown row, its\n"
     "number, kind, label, value, unit and unit list, choice items with the selected one, enabled state\n"
-    "and heading text; a matrix with its row and column labels and each cell's state. --set selects the\n"
-    "parameter set (default A).\n";
+    "and heading text; each button by its caption (or its picture and hint) with its enabled state; a\n"
+    "matrix with its row and column labels and each cell's state. --set selects the parameter set\n"
+    "(default A).\n";
 
 std::string JsonStrings(const std::vector<std::string>& list) {
     std::string out = "[";

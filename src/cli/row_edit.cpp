@@ -62,8 +62,13 @@ int RefuseUnwritten(const std::string& command, const PageRow& row, const Follow
 int ReportNumber(const std::string& command, const PageRow& row, const std::string& value, const NumberOutcome& out) {
     if (const int refused = RefuseUnwritten(command, row, out.followUp)) return refused;
     const bool corrected = out.result == kCheckDecimals || out.result == kCheckBelow || out.result == kCheckAbove;
+    // A correction is named in the row's own unit.
+    const std::string unit =
+        row.unitIndex >= 0 && row.unitIndex < static_cast<int>(row.units.size()) && !row.units[row.unitIndex].empty()
+            ? " " + row.units[row.unitIndex]
+            : "";
     std::printf("check: %d %s%s\n", out.result, CheckMeaning(out.result),
-                corrected ? (", corrected to " + out.text).c_str() : out.unchanged ? ", unchanged" : "");
+                corrected ? (", corrected to " + out.text + unit).c_str() : out.unchanged ? ", unchanged" : "");
     if (!out.stored && !out.unchanged) {
         std::fprintf(stderr, "tessalin-cli %s: '%s' is not a number; nothing stored\n", command.c_str(), value.c_str());
         return kExitUsage;

@@ -151,6 +151,10 @@ TEST_F(TreePageSetCli, SetANumberAboveItsLimitStoresTheLimit) {
     ReadNumber(value);
     EXPECT_NEAR(value.value * value.units[value.unitIndex].factor, found->entry->upper, 1e-3);
     EXPECT_NE(run.out.find("stored: " + value.text), std::string::npos) << run.out;
+    // The correction names the value stored, in the row's unit.
+    const std::string unit = value.units[value.unitIndex].text;
+    EXPECT_NE(run.out.find("corrected to " + value.text + (unit.empty() ? "" : " " + unit) + "\n"), std::string::npos)
+        << run.out;
 }
 
 // Setting the value a number row already shows is a success that stores nothing new.
