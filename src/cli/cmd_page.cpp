@@ -13,8 +13,9 @@ constexpr const char* kHelp =
     "usage: tessalin-cli page FRONT [PURGON] --node PATH [--set A|B] [--lang N] [--json]\n"
     "Prints the page of the tree node at PATH (as printed by 'tree'): its title and, per shown row, its\n"
     "number, kind, label, value, unit and unit list, choice items with the selected one, enabled state\n"
-    "and heading text; a matrix with its row and column labels and each cell's state. --set selects the\n"
-    "parameter set (default A).\n";
+    "and heading text; each button by its caption (or its picture and hint) with its enabled state; a\n"
+    "matrix with its row and column labels and each cell's state. --set selects the parameter set\n"
+    "(default A).\n";
 
 std::string JsonStrings(const std::vector<std::string>& list) {
     std::string out = "[";
@@ -41,9 +42,16 @@ std::string RowJson(const PageRow& row) {
                ", \"text\": " + JsonString(row.items[i].text) + "}";
     out += "], \"selected\": " + std::to_string(row.selected);
     out += ", \"enabled\": " + std::string(row.enabled && row.active ? "true" : "false");
-    std::vector<std::string> captions;
-    for (const PageButton& b : row.buttons) captions.push_back(b.caption);
-    if (!captions.empty()) out += ", \"buttons\": " + JsonStrings(captions);
+    if (!row.buttons.empty()) {
+        out += ", \"buttons\": [";
+        for (std::size_t i = 0; i < row.buttons.size(); ++i) {
+            const PageButton& b = row.buttons[i];
+            out += std::string(i ? ", " : "") + "{\"caption\": " + JsonString(b.caption) +
+                   ", \"picture\": " + JsonString(b.glyph) + ", \"hint\": " + JsonString(b.hint) +
+                   ", \"enabled\": " + (b.enabled ? "true" : "false") + "}";
+        }
+        out += "]";
+    }
     if (row.kind == kKindMatrix) {
         // cells[j][i]: 0 unavailable, 1 clear, 2 ticked
         out += ", \"matrix\": {\"rows\": " + JsonStrings(row.matrixRows) + ", \"columns\": " +
@@ -58,13 +66,19 @@ std::string RowJson(const PageRow& row) {
     return out + "}";
 }
 
+// "Label: value"; a label that ends in a colon already takes no second one.
+std::string Labelled(const std::string& label, const std::string& value) {
+    return label + (label.ends_with(':') ? " " : ": ") + value;
+}
+
 std::string RowText(const PageRow& row) {
     std::string line = (row.row < 10 ? " " : "") + std::to_string(row.row) + "  " + KindName(row) + "  ";
     if (row.heading) {
-        line += row.headingLines == 0 ? std::string("--------") : "== " + row.label + " ==";
-        if (row.kind == kKindNumber) line += "  " + row.valueLabel + ": " + row.value;
+        if (row.headingLines == 0) line += "--------";
+        else if (!row.label.empty()) line += "== " + row.label + " ==";
+        if (row.kind == kKindNumber) line += "  " + Labelled(row.valueLabel, row.value);
     } else {
-        line += row.label + ": " + ShownValue(row);
+        line += Labelled(row.label, ShownValue(row));
     }
     if (row.unitIndex >= 0 && row.unitIndex < static_cast<int>(row.units.size())) line += " " + row.units[row.unitIndex];
     if (row.units.size() > 1) {
@@ -79,7 +93,11 @@ std::string RowText(const PageRow& row) {
                     (static_cast<int>(i) == row.selected ? " *" : "");
         line += "]";
     }
-    for (const PageButton& b : row.buttons) line += "  <" + b.caption + ">";
+    // A button by its caption, or by its picture and hint when it carries only a picture.
+    for (const PageButton& b : row.buttons) {
+        const std::string name = !b.caption.empty() ? b.caption : "picture " + b.glyph + (b.hint.empty() ? "" : ": " + b.hint);
+        line += "  <" + name + (b.enabled ? "" : ", disabled") + ">";
+    }
     if (!row.heading && !(row.enabled && row.active)) line += "  (disabled)";
     // A matrix: one line per row, each cell as [x] ticked, [ ] clear or - unavailable.
     for (std::size_t j = 0; j < row.cells.size() && j < row.matrixRows.size(); ++j) {

@@ -23,6 +23,15 @@ constexpr const char* kHelp =
     "Draws the terminal plan of the unit at the top-level tree node PATH (as printed by 'tree': the front\n"
     "unit, the base unit, a module, the I-module or the Purgon controller) as a 500 x 600 PNG picture.\n";
 
+// Drawing offscreen needs no runtime directory: the toolkit's note that none is set is no message for the
+// user. Every other toolkit message goes on as before.
+QtMessageHandler gToolkitMessages = nullptr;
+
+void WithoutRuntimeDirNote(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QStringLiteral("XDG_RUNTIME_DIR"))) return;
+    if (gToolkitMessages != nullptr) gToolkitMessages(type, context, message);
+}
+
 // The pictures are drawn with the toolkit's painter, which needs an application object; no window opens.
 void StartPainting() {
     static int argc = 1;
@@ -30,6 +39,7 @@ void StartPainting() {
     static char* argv[] = {name, nullptr};
     if (QGuiApplication::instance() != nullptr) return;
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    gToolkitMessages = qInstallMessageHandler(WithoutRuntimeDirNote);
     static QGuiApplication app(argc, argv);
 }
 

@@ -19,10 +19,12 @@ constexpr const char* kHelp =
     "usage: tessalin-cli set FRONT [PURGON] --node PATH --row R --value TEXT [--unit U] [--set A|B] [--lang N]\n"
     "                        (-o OUTFRONT [OUTPURGON] | --in-place)\n"
     "Commits TEXT to row R of the page of the tree node at PATH exactly as leaving the row's edit would:\n"
-    "a number is checked against its limits (and corrected to the limit), a list takes the item given by its\n"
-    "text or its code, a text field keeps what its character set allows, a matrix takes\n"
-    "'ROW,COLUMN,on' or 'ROW,COLUMN,off' (each a label or an index from 0). Prints the check result and the\n"
-    "value now stored, then writes the data set.\n";
+    "a number is checked against its limits (and corrected to the nearest value shown inside the limit),\n"
+    "the value already stored is reported unchanged, a time beyond 23:59 is corrected to it, a list takes the\n"
+    "item given by its text or its code, a text field keeps what its character set allows, a matrix takes\n"
+    "'ROW,COLUMN,on' or 'ROW,COLUMN,off' (each a label or an index from 0). A row with no place in the\n"
+    "image for its module stores nothing and exits 2. Prints the check result and the value now stored,\n"
+    "then writes the data set.\n";
 
 int Run(const std::vector<std::string>& original) {
     std::vector<std::string> argv = original;

@@ -47,6 +47,39 @@ int CommitMatrix(const std::string& command, PageModel& page, PageRow& row, cons
     return kExitOk;
 }
 
+// The answer to a commit that stored nothing because the row has no place in this image, or kExitOk.
+int RefuseUnwritten(const std::string& command, const PageRow& row, const FollowUp& follow) {
+    if (!follow.notWritten) return kExitOk;
+    return UsageError(command, "row " + std::to_string(row.row) +
+                                   " has no place in the image for this module; nothing stored");
+}
+
+// The check line of a number or a time, then the exit code: a value already stored is unchanged, one
+// beyond a limit or with decimals is reported with the value stored instead.
+int ReportNumber(const std::string& command, const PageRow& row, const std::string& value, const NumberOutcome& out) {
+    if (const int refused = RefuseUnwritten(command, row, out.followUp)) return refused;
+    const bool corrected = out.result == kCheckDecimals || out.result == kCheckBelow || out.result == kCheckAbove;
+    // A correction is named in the row's own unit.
+    const std::string unit =
+        row.unitIndex >= 0 && row.unitIndex < static_cast<int>(row.units.size()) && !row.units[row.unitIndex].empty()
+            ? " " + row.units[row.unitIndex]
+            : "";
+    std::printf("check: %d %s%s\n", out.result, CheckMeaning(out.result),
+                corrected ? (", corrected to " + out.text + unit).c_str() : out.unchanged ? ", unchanged" : "");
+    if (!out.stored && !out.unchanged) {
+        std::fprintf(stderr, "tessalin-cli %s: '%s' is not a number; nothing stored\n", command.c_str(), value.c_str());
+        return kExitUsage;
+    }
+    return kExitOk;
+}
+
+// The check line of a commit that is accepted whenever it has a place to go.
+int ReportAccepted(const std::string& command, const PageRow& row, const FollowUp& follow) {
+    if (const int refused = RefuseUnwritten(command, row, follow)) return refused;
+    std::printf("check: 0 accepted\n");
+    return kExitOk;
+}
+
 }  // namespace
 
 bool ParseInt(const std::string& text, int& value) {
@@ -64,14 +97,7 @@ int CommitRowValue(const std::string& command, PageModel& page, PageRow& row, co
                 if (index < 0) return UsageError(command, "row " + std::to_string(row.row) + " has no unit " + *unit);
                 row.unitIndex = index;
             }
-            const NumberOutcome out = CommitNumber(page, row.row, value, true);
-            std::printf("check: %d %s%s\n", out.result, CheckMeaning(out.result),
-                        out.result == 2 || out.result == 3 || out.result == 4 ? (", corrected to " + out.text).c_str() : "");
-            if (!out.stored) {
-                std::fprintf(stderr, "tessalin-cli %s: '%s' is not a number; nothing stored\n", command.c_str(), value.c_str());
-                return kExitUsage;
-            }
-            return kExitOk;
+            return ReportNumber(command, row, value, CommitNumber(page, row.row, value, true));
         }
         case kKindChoice:
         case kKindChoiceButtons: {
@@ -81,20 +107,14 @@ int CommitRowValue(const std::string& command, PageModel& page, PageRow& row, co
                 for (const ChoiceItem& item : row.items) items += " | " + std::to_string(item.code) + " " + item.text;
                 return UsageError(command, "row " + std::to_string(row.row) + " offers no item '" + value + "':" + items);
             }
-            CommitChoice(page, row.row, index);
-            std::printf("check: 0 accepted\n");
-            return kExitOk;
+            return ReportAccepted(command, row, CommitChoice(page, row.row, index));
         }
         case kKindText:
-            CommitText(page, row.row, value);
-            std::printf("check: 0 accepted\n");
-            return kExitOk;
+            return ReportAccepted(command, row, CommitText(page, row.row, value));
         case kKindSlider: {
             int position = 0;
             if (!ParseInt(value, position)) return UsageError(command, "a slider takes a whole number");
-            CommitSlider(page, row.row, position);
-            std::printf("check: 0 accepted\n");
-            return kExitOk;
+            return ReportAccepted(command, row, CommitSlider(page, row.row, position));
         }
         case kKindTime: {
             int hour = 0, minute = 0;
@@ -102,9 +122,7 @@ int CommitRowValue(const std::string& command, PageModel& page, PageRow& row, co
             if (colon == std::string::npos || !ParseInt(value.substr(0, colon), hour) ||
                 !ParseInt(value.substr(colon + 1), minute))
                 return UsageError(command, "a time takes HH:MM");
-            CommitTime(page, row.row, hour, minute);
-            std::printf("check: 0 accepted\n");
-            return kExitOk;
+            return ReportNumber(command, row, value, CommitTime(page, row.row, hour, minute));
         }
         case kKindMatrix:
             return CommitMatrix(command, page, row, value);

@@ -1,5 +1,6 @@
 #include "core/catalogue/codec.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -46,6 +47,27 @@ std::string FormatValue(double value, const NumberFormat& format, bool general) 
     const char separator = Ws().DecimalSeparator;
     return general ? FormatGeneral(value, format.width, format.decimals, separator)
                    : FormatFixed(value, format.decimals, separator);
+}
+
+// The step between neighbouring values a format shows near `value`: 10^-decimals in fixed notation; in
+// general notation the decimals left by the significant digits, or the last significant digit of an
+// exponent form.
+double ShownStep(double value, const NumberFormat& format, bool general) {
+    if (!general || value == 0) return std::pow(10.0, -format.decimals);
+    const int precision = std::max(1, format.width);
+    const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
+    if (exponent >= precision) return std::pow(10.0, exponent - precision + 1);
+    return std::pow(10.0, -std::max(0, std::min(format.decimals, precision - 1 - exponent)));
+}
+
+// The value a corrected number takes: the largest value the format shows that does not pass an upper
+// limit, the smallest for a lower limit, so that the value stored lies inside the limit as shown. The
+// limits are single precision: a limit such as 999.99 counts as itself, not as the float just below it.
+double InsideLimit(double limit, const NumberFormat& format, bool general, bool upper) {
+    const double step = ShownStep(limit, format, general);
+    const double tolerance = std::max(1e-9, std::fabs(limit) * 1e-6 / step);
+    const double steps = limit / step;
+    return (upper ? std::floor(steps + tolerance) : std::ceil(steps - tolerance)) * step;
 }
 
 // The largest number a unit can show, in base units: (10^n - 1 + (1 - 10^-d)) x factor.
@@ -243,7 +265,16 @@ bool ReadNumber(TIPretSingle& out) {
     const bool formatFromHandler = (entry->flags & kPfFormatFromHandler) != 0;
     NumberFormat format = EntryFormat(*entry, units.front());
     double value = raw;
-    if (units.size() == 1) {
+    if (out.units.empty()) {
+        // No alternative applies to the module shown (an oxygen type on another module): the type's base
+        // unit, its first alternative of factor 1, stands so that the value still carries its unit.
+        const auto base = std::find_if(units.begin(), units.end(), [](const UnitAlternative& u) { return u.factor == 1; });
+        const UnitAlternative& unit = base != units.end() ? *base : units.front();
+        out.units.push_back({UnitText(unit), unit.factor});
+        out.unitIndex = 0;
+        value = raw / unit.factor;
+        if (!formatFromHandler) format = FormatOf(unit);
+    } else if (units.size() == 1) {
         if (UnitApplies(units.front(), resolved.context)) {
             out.unitIndex = 0;
             value = raw / units.front().factor;
@@ -317,16 +348,17 @@ bool CheckNumber(TICheckValue& check) {
     }
 
     check.baseValue = check.parsed * check.factor;
+    const bool general = units.size() > 1;
     if (check.baseValue < check.lower) {
-        check.correctedValue = check.lower / check.factor;
+        check.correctedValue = static_cast<float>(InsideLimit(check.lower / check.factor, format, general, false));
         check.result = kCheckBelow;
     } else if (check.baseValue > check.upper) {
-        check.correctedValue = check.upper / check.factor;
+        check.correctedValue = static_cast<float>(InsideLimit(check.upper / check.factor, format, general, true));
         check.result = kCheckAbove;
     } else {
         check.correctedValue = check.parsed;
     }
-    check.corrected = FormatValue(check.correctedValue, format, units.size() > 1);
+    check.corrected = FormatValue(check.correctedValue, format, general);
     return check.result == kCheckAccepted;
 }
 

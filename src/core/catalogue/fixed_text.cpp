@@ -17,6 +17,22 @@ std::string ReadFixedText(long long offset, std::size_t length) {
     return Cp1252ToUtf8(bytes);
 }
 
+std::string DocumentedText(std::string_view fieldText) {
+    constexpr std::string_view kBlank = "\xC2\xB7";  // the device blank in UTF-8
+    std::string text;
+    for (std::size_t i = 0; i < fieldText.size(); ++i) {
+        if (fieldText.substr(i, kBlank.size()) == kBlank) {
+            text.push_back(' ');
+            i += kBlank.size() - 1;
+        } else {
+            text.push_back(fieldText[i]);
+        }
+    }
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 void WriteFixedText(long long offset, std::size_t length, std::string_view text) {
     if (length == 0) return;
     const std::string bytes = Utf8ToCp1252(text);

@@ -14,6 +14,10 @@ inline constexpr uint8_t kDeviceBlank = 0xB7;
 // The bytes of a field as they stand (0xB7 stays "·"); a zero byte ends the text.
 std::string ReadFixedText(long long offset, std::size_t length);
 
+// A field's text as a reader sees it in the documentation: each device blank a space, without blanks at
+// either end ("TANK·1··" gives "TANK 1"). The stored bytes stay as they are.
+std::string DocumentedText(std::string_view fieldText);
+
 // Writes the text's bytes in order, cut at `length`; every position after its end is filled with 0xB7.
 void WriteFixedText(long long offset, std::size_t length, std::string_view text);
 

@@ -183,6 +183,11 @@ bool RowTick(int e, TEvParRec& r) {
     return Shown(e, r, module == 183 || module == 193);
 }
 
+void StartWithSensor(int code) {
+    PutByte(kSensorType, code);
+    SensorDefaults();
+}
+
 bool RowCellFactorMonitoring(int e, TEvParRec& r) { return OnCommit(e, r, CellFactorLimits); }
 bool RowCellFactorNominal(int e, TEvParRec& r) {
     if (e == kEvRowVisible || e == kEvRowEditable) return Individual(kCellMonitoring);

@@ -20,6 +20,10 @@ bool RowOthersValue(int event, TEvParRec& rec);
 bool RowNamedSensorValue(int event, TEvParRec& rec);
 bool RowTick(int event, TEvParRec& rec);  // modules 183 and 193
 
+// Gives the slot of CurrentParam the named sensor `code` in both sets, as choosing it does: the sensor
+// code, its coding, nominal cell factor, transfer ratio and probe, then the decoded coding bytes.
+void StartWithSensor(int code);
+
 // ---- digital sensors: cell-factor monitoring and the operating time
 bool RowCellFactorMonitoring(int event, TEvParRec& rec);
 bool RowCellFactorNominal(int event, TEvParRec& rec);

@@ -85,31 +85,46 @@ bool SectionPerSet(Section section) {
     return p == P::PerSet || p == P::SlotSet || p == P::CalcSet;
 }
 
-long long ParamOffset(const Location& location, uint8_t slot, bool setB) {
-    if (!location.hasValue()) return 0;
-    const SectionInfo& info = SectionOf(location.section);
-    if (location.section == Section::Scratch) {
-        if (location.offset < 0x7000 || location.offset > 0x73FF) return kOutside;
-        return location.offset;
-    }
-    if (location.offset >= info.size) return kOutside;
+namespace {
 
-    long long offset = info.base + location.offset;
-    switch (info.placement) {
-        case P::Fixed:
-        case P::PerSet:
-            break;
+bool InsideSection(const Location& location) {
+    if (location.section == Section::Scratch) return location.offset >= 0x7000 && location.offset <= 0x73FF;
+    return location.offset < SectionOf(location.section).size;
+}
+
+// Module sections are kept for slot numbers 0..2, calculation-block sections for 3..4.
+bool SectionHasSlot(SectionPlacement placement, uint8_t slot) {
+    switch (placement) {
         case P::SlotFix:
         case P::SlotSet:
-            if (slot > 2) return 0;
-            offset += kSlotDistance * slot;
-            break;
+            return slot <= 2;
         case P::CalcFix:
         case P::CalcSet:
-            if (slot < 3 || slot > 4) return 0;
-            offset += kSlotDistance * (slot - 3);
-            break;
+            return slot >= 3 && slot <= 4;
+        case P::Fixed:
+        case P::PerSet:
+            return true;
     }
+    return false;
+}
+
+}  // namespace
+
+bool HasPlace(const Location& location, uint8_t slot) {
+    return location.hasValue() && InsideSection(location) &&
+           SectionHasSlot(SectionOf(location.section).placement, slot);
+}
+
+long long ParamOffset(const Location& location, uint8_t slot, bool setB) {
+    if (!location.hasValue()) return 0;
+    if (!InsideSection(location)) return kOutside;
+    const SectionInfo& info = SectionOf(location.section);
+    if (location.section == Section::Scratch) return location.offset;
+    if (!SectionHasSlot(info.placement, slot)) return 0;
+
+    long long offset = info.base + location.offset;
+    if (info.placement == P::SlotFix || info.placement == P::SlotSet) offset += kSlotDistance * slot;
+    if (info.placement == P::CalcFix || info.placement == P::CalcSet) offset += kSlotDistance * (slot - 3);
     if (setB && SectionPerSet(location.section)) offset += 0x2000;
     return offset;
 }

@@ -85,6 +85,11 @@ constexpr Location Scratch(uint16_t position) { return Location{Section::Scratch
 // section and outside the scratch area yields 0x7000.
 long long ParamOffset(const Location& location, uint8_t slot, bool setB);
 
+// Whether a location has a place of its own for a slot number: false without a location, outside its
+// section, and for a slot number its section is not kept for. Writes to a location without a place land
+// nowhere.
+bool HasPlace(const Location& location, uint8_t slot);
+
 // True when the section has a set-B copy 0x2000 above set A.
 bool SectionPerSet(Section section);
 

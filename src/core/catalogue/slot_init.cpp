@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "core/catalogue/codec.h"
+#include "core/catalogue/par_condi_handlers.h"
 #include "core/catalogue/par_digph.h"
 #include "core/configurator/configurator.h"
 #include "core/data_set/par_image.h"
@@ -49,6 +50,20 @@ void PutAll(uint8_t block, std::initializer_list<Start> starts) {
 constexpr Section PS = Section::PH_SET, OS = Section::OXY_SET, OF = Section::OXY_FIX, CS = Section::COND_SET,
                   RS = Section::ORP_SET;
 
+constexpr int kSensorInputStartSensor = 13;  // the electrodeless sensor input starts with sensor 13
+
+// The electrodeless sensor input starts with the sensor its rules fill in, written by those rules for
+// the block being initialised; the page context is the same afterwards.
+void StartSensorInput(uint8_t block, int type) {
+    Workspace& ws = Ws();
+    struct Restore {
+        TParamRef saved;
+        ~Restore() { Ws().CurrentParam = saved; }
+    } restore{ws.CurrentParam};
+    ws.CurrentParam = TParamRef{type, block, ws.CurrentParam.position, nullptr};
+    condi::StartWithSensor(kSensorInputStartSensor);
+}
+
 void StartValues(uint8_t block, int type, SlotStart start) {
     switch (type) {
         case 150: case 170: case 176:  // pH sensors: temperature probe and automatic temperatures
@@ -71,6 +86,9 @@ void StartValues(uint8_t block, int type, SlotStart start) {
             break;
         case 174:
             PutAll(block, {{RS, 9, 5}, {RS, 11, 1}, {RS, 16, 1}});
+            break;
+        case 193:
+            StartSensorInput(block, type);
             break;
         default:
             break;

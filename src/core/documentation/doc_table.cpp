@@ -47,7 +47,8 @@ void WriteValue(const TParamEntry& entry, DocRow& row) {
     switch (entry.kind) {
         case kKindText:
             if (entry.valueType == kTextValueType)
-                row[kColParameter] = ReadFixedText(CurrentValueOffset(), static_cast<std::size_t>((entry.arg >> 8) & 0xFF));
+                row[kColParameter] =
+                    DocumentedText(ReadFixedText(CurrentValueOffset(), static_cast<std::size_t>((entry.arg >> 8) & 0xFF)));
             break;
         case kKindChoice: {
             PageRow choice;

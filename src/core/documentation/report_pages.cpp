@@ -219,8 +219,9 @@ ReportContent CollectReportContent(const DocDate& date) {
     ReportContent content;
     content.table = BuildDocumentationTable();
     content.dataList = DeviceDataList();
-    content.measuringPoint = ReadFixedText(kMeasuringPointOffset, kFirstPageTextLength);
-    content.note = ReadFixedText(kNoteOffset + (ws.ActiveParamSet ? static_cast<long long>(kSetBDistance) : 0), kFirstPageTextLength);
+    content.measuringPoint = DocumentedText(ReadFixedText(kMeasuringPointOffset, kFirstPageTextLength));
+    content.note = DocumentedText(
+        ReadFixedText(kNoteOffset + (ws.ActiveParamSet ? static_cast<long long>(kSetBDistance) : 0), kFirstPageTextLength));
     content.setB = ws.ActiveParamSet;
     content.deviceHeading = DocText(DocWord::DeviceDescription) + "  " + FamilyDesignation();
     content.pageWord = ws.UiLanguage == 0 ? "Seite" : "Page";

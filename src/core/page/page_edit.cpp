@@ -54,6 +54,12 @@ std::string CurrentUnitText(const PageRow& row) {
     return row.label;
 }
 
+// A row whose location has no place for the current module (a module section on a calculation block, an
+// offset beyond its section): a commit there would store nothing, so it is reported and not made.
+bool HasNoPlace(const TParamEntry& entry) {
+    return entry.location.hasValue() && !HasPlace(entry.location, Ws().CurrentParam.slot);
+}
+
 TICheckValue Check(const PageRow& row, const std::string& text, bool& accepted) {
     TICheckValue check;
     check.input = text;
@@ -71,6 +77,8 @@ FollowUp CommitText(PageModel& page, int row, const std::string& text) {
     // Leaving the field as it was shown writes nothing: an empty field stays empty in the image.
     if (text == shown->value) return follow;
     const TParamEntry& entry = *Ws().CurrentParam.param;
+    follow.notWritten = HasNoPlace(entry);
+    if (follow.notWritten) return follow;
     Ws().Modified = true;
     const long long offset = CurrentValueOffset();
     const auto length = static_cast<std::size_t>(shown->maxLength);
@@ -102,12 +110,19 @@ FollowUp CommitChoice(PageModel& page, int row, int itemIndex) {
     PageRow* shown = ShownRow(page, row);
     if (shown == nullptr || !shown->active || (shown->kind != kKindChoice && shown->kind != kKindChoiceButtons))
         return follow;
-    if (itemIndex == shown->selected) return follow;
-    const TParamEntry& entry = *Ws().CurrentParam.param;
-    Ws().Modified = true;
     CheckIndex("choice item", itemIndex, shown->items.size());
-    shown->selected = itemIndex;
+    const TParamEntry& entry = *Ws().CurrentParam.param;
     const auto code = static_cast<uint8_t>(shown->items[itemIndex].code);
+    // A list kept in the image is unchanged when its byte holds the code; a list without a place of its
+    // own (the handler keeps its value) when the item is the one shown.
+    const bool located = entry.location.hasValue();
+    if (located ? HasPlace(entry.location, Ws().CurrentParam.slot) && ReadU8(CurrentValueOffset()) == code
+                : itemIndex == shown->selected)
+        return follow;
+    follow.notWritten = HasNoPlace(entry);
+    if (follow.notWritten) return follow;
+    Ws().Modified = true;
+    shown->selected = itemIndex;
     SetParamByte(entry.location, code, (entry.flags & kPfBothSets) != 0);
     const int treeBuild = Ws().Tree.generation;
     AskCurrent(kEvCommitted);
@@ -135,8 +150,13 @@ NumberOutcome CheckAndCommitNumber(PageModel& page, int row, const std::string& 
     PageRow* shown = ShownRow(page, row);
     if (shown == nullptr || shown->heading || shown->kind != kKindNumber) return out;
     // Leaving a number that is shown as stored (white, text untouched) changes nothing.
-    if (leaving && !recheck && text == shown->value && shown->colour == EditColour::White) return out;
+    if (leaving && !recheck && text == shown->value && shown->colour == EditColour::White) {
+        out.unchanged = true;
+        return out;
+    }
     const TParamEntry& entry = *Ws().CurrentParam.param;
+    out.followUp.notWritten = HasNoPlace(entry);
+    if (out.followUp.notWritten) return out;
     Ws().Modified = true;
 
     bool accepted = false;
@@ -188,34 +208,50 @@ NumberOutcome ChangeUnit(PageModel& page, int row, int unitIndex, bool leaving) 
     return CheckAndCommitNumber(page, row, shown->value, leaving, unitChanged);
 }
 
-void CommitSlider(PageModel& page, int row, int position) {
+FollowUp CommitSlider(PageModel& page, int row, int position) {
+    FollowUp follow;
     PageRow* shown = ShownRow(page, row);
-    if (shown == nullptr || shown->kind != kKindSlider) return;
+    if (shown == nullptr || shown->kind != kKindSlider) return follow;
+    follow.notWritten = HasNoPlace(*Ws().CurrentParam.param);
+    if (follow.notWritten) return follow;
     Ws().Modified = true;
     shown->position = std::clamp(position, std::min(shown->minimum, shown->maximum),
                                  std::max(shown->minimum, shown->maximum));
     shown->value = std::to_string(shown->position);
     WriteU8(CurrentValueOffset(), static_cast<uint8_t>(shown->position));
+    return follow;
 }
 
-void CommitTime(PageModel& page, int row, int hour, int minute) {
+NumberOutcome CommitTime(PageModel& page, int row, int hour, int minute) {
+    NumberOutcome out;
     PageRow* shown = ShownRow(page, row);
-    if (shown == nullptr || shown->kind != kKindTime || !shown->active) return;
-    hour = std::clamp(hour, 0, 23);
-    minute = std::clamp(minute, 0, 59);
-    if (hour == shown->hour && minute == shown->minute) return;
-    Ws().Modified = true;
-    shown->hour = hour;
-    shown->minute = minute;
+    if (shown == nullptr || shown->kind != kKindTime || !shown->active) return out;
+    const int clampedHour = std::clamp(hour, 0, 23);
+    const int clampedMinute = std::clamp(minute, 0, 59);
+    if (hour > 23 || minute > 59) out.result = kCheckAbove;
+    if (hour < 0 || minute < 0) out.result = kCheckBelow;
     char text[8];
-    std::snprintf(text, sizeof text, "%02d:%02d", shown->hour, shown->minute);
-    shown->value = text;
-    // Minute byte, then hour byte.
+    std::snprintf(text, sizeof text, "%02d:%02d", clampedHour, clampedMinute);
+    out.text = text;
+    if (out.result != kCheckAccepted) out.limit = out.text;
+    if (clampedHour == shown->hour && clampedMinute == shown->minute) {
+        out.unchanged = true;
+        return out;
+    }
     const TParamEntry& entry = *Ws().CurrentParam.param;
+    out.followUp.notWritten = HasNoPlace(entry);
+    if (out.followUp.notWritten) return out;
+    Ws().Modified = true;
+    out.stored = true;
+    shown->hour = clampedHour;
+    shown->minute = clampedMinute;
+    shown->value = out.text;
+    // Minute byte, then hour byte.
     const bool bothSets = (entry.flags & kPfBothSets) != 0;
     SetParamByte(entry.location, static_cast<uint8_t>(shown->minute), bothSets);
     SetParamByte(Location{entry.location.section, static_cast<uint16_t>(entry.location.offset + 1)},
                  static_cast<uint8_t>(shown->hour), bothSets);
+    return out;
 }
 
 ButtonOutcome PressButton(PageModel& page, int row, int button, bool onSubPage) {

@@ -21,6 +21,7 @@ struct FollowUp {
     bool rebuildPage = false;     // PageRebuildRequest was set: the timer rebuilds the page
     bool rebuildBranch = false;   // the selected node's branch was rebuilt
     bool rebuildTree = false;     // the whole tree was rebuilt
+    bool notWritten = false;      // the row's location has no place for this module: nothing was stored
 };
 
 // Text field (kind 1), leaving the edit: writes the text as a fixed-length field (padded with the device
@@ -31,15 +32,17 @@ FollowUp CommitText(PageModel& page, int row, const std::string& text);
 // Text field, every change: with flag 7 the selected tree node takes the edit's text. True when renamed.
 bool RenameNodeFromText(int row, const std::string& text);
 
-// Choice list (kinds 2, 8), an item selected: when it differs from the shown one, writes its code (both
+// Choice list (kinds 2, 8), an item selected: when its code differs from the stored byte, writes it (both
 // sets with flag 3), sends event 3; flag 5 refreshes the rows, 2 requests a page rebuild, 6 rebuilds the
 // branch, 13 the tree. A rule that rebuilt the tree during event 3 (a change of hardware) is reported as a
-// tree rebuild too. Choosing the item already shown stores nothing and sends nothing.
+// tree rebuild too. Choosing the code already stored stores nothing and sends nothing, whatever the list
+// shows (a one-item list shows its item over any stored byte).
 FollowUp CommitChoice(PageModel& page, int row, int itemIndex);
 
 struct NumberOutcome {
     int result = 0;          // of the check: 0 accepted, 1 not a number, 2 decimals, 3 below, 4 above
     bool stored = false;
+    bool unchanged = false;  // leaving with the value already stored: nothing to store, not a refusal
     std::string text;        // the text the edit shows now (the corrected one after a correction)
     std::string limit;       // the limit passed (results 3 and 4), as the edit would show it
     EditColour colour = EditColour::White;
@@ -60,10 +63,12 @@ NumberOutcome CommitNumber(PageModel& page, int row, const std::string& text, bo
 NumberOutcome ChangeUnit(PageModel& page, int row, int unitIndex, bool leaving);
 
 // Slider (kind 4): writes the position as one byte. No event.
-void CommitSlider(PageModel& page, int row, int position);
+FollowUp CommitSlider(PageModel& page, int row, int position);
 
 // Time picker (kind 6, time mode): writes minute and hour when they differ from the shown time. No event.
-void CommitTime(PageModel& page, int row, int hour, int minute);
+// An hour or minute beyond 23:59 (or below 00:00) is corrected to the limit and stored, reported as a
+// number beyond its limit is; the outcome's text is the time shown after.
+NumberOutcome CommitTime(PageModel& page, int row, int hour, int minute);
 
 struct ButtonOutcome {
     FollowUp followUp;

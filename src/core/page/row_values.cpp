@@ -72,8 +72,8 @@ void ReadChoice(const TParamEntry& entry, PageRow& row) {
 
 void ReadNumberInto(PageRow& row) {
     TIPretSingle number;
-    ReadNumber(number);
-    row.value = number.text;
+    // Without a value type (no variable chosen) there is no value to show: empty rather than "NaN".
+    row.value = ReadNumber(number) ? number.text : std::string();
     row.units.clear();
     for (const UnitChoice& unit : number.units) row.units.push_back(unit.text);
     row.unitIndex = number.unitIndex;
@@ -86,16 +86,21 @@ void ReadButtons(PageRow& row) {
     AskCurrent(kEvButtonCount, rec);
     const int count = rec.number;
     row.buttons.clear();
+    // Each question starts from an empty text: a handler that names no caption (a picture button) leaves
+    // none, rather than the picture's name or another row's text.
+    const auto ask = [&rec](int event, int n) {
+        rec.number = n;
+        rec.text.clear();
+        return AskCurrent(event, rec);
+    };
     for (int n = 1; n <= count; ++n) {
         PageButton button;
         button.number = n;
-        rec.number = n;
-        if (AskCurrent(kEvButtonPicture, rec)) button.glyph = rec.text;
-        rec.number = n;
-        AskCurrent(kEvButtonCaption, rec);
+        if (ask(kEvButtonPicture, n)) button.glyph = rec.text;
+        ask(kEvButtonCaption, n);
         button.caption = rec.text;
-        rec.number = n;
-        if (AskCurrent(kEvButtonHint, rec)) button.hint = rec.text;
+        if (ask(kEvButtonHint, n)) button.hint = rec.text;
+        button.enabled = ask(kEvButtonEnabled, n);
         row.buttons.push_back(std::move(button));
     }
 }

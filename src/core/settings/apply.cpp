@@ -104,6 +104,9 @@ struct CommitResult {
     std::string reason;  // of a refusal or a correction
 };
 
+// A commit that found no place for its row in this image stored nothing: it is refused.
+constexpr const char* kNoPlace = "the row has no place in the image for this module";
+
 CommitResult CommitWanted(PageModel& page, PageRow& row, const SnapshotRow& wanted) {
     CommitResult result;
     switch (row.kind) {
@@ -116,6 +119,7 @@ CommitResult CommitWanted(PageModel& page, PageRow& row, const SnapshotRow& want
                 row.unitIndex = index;
             }
             const NumberOutcome out = CommitNumber(page, row.row, wanted.value, true);
+            if (out.followUp.notWritten) return {true, false, kNoPlace};
             // A text the field already shows is left as it stands, as leaving an untouched field does.
             if (!out.stored && out.result == kCheckAccepted) return result;
             if (!out.stored) return {true, false, CheckMeaning(kCheckNotANumber)};
@@ -127,7 +131,7 @@ CommitResult CommitWanted(PageModel& page, PageRow& row, const SnapshotRow& want
         case kKindChoiceButtons: {
             for (std::size_t i = 0; i < row.items.size(); ++i)
                 if (row.items[i].text == wanted.value) {
-                    CommitChoice(page, row.row, static_cast<int>(i));
+                    if (CommitChoice(page, row.row, static_cast<int>(i)).notWritten) return {true, false, kNoPlace};
                     return result;
                 }
             // A stored code that the source's list no longer named (it shows no item) is found by its code.
@@ -135,7 +139,7 @@ CommitResult CommitWanted(PageModel& page, PageRow& row, const SnapshotRow& want
             if (wanted.raw.size() == 2 && std::sscanf(wanted.raw.c_str(), "%2x", &code) == 1)
                 for (std::size_t i = 0; i < row.items.size(); ++i)
                     if (row.items[i].code == static_cast<int>(code)) {
-                        CommitChoice(page, row.row, static_cast<int>(i));
+                        if (CommitChoice(page, row.row, static_cast<int>(i)).notWritten) return {true, false, kNoPlace};
                         return result;
                     }
             std::string items;
@@ -143,13 +147,13 @@ CommitResult CommitWanted(PageModel& page, PageRow& row, const SnapshotRow& want
             return {true, false, "the list offers no such item (" + items + ")"};
         }
         case kKindText:
-            CommitText(page, row.row, wanted.value);
+            if (CommitText(page, row.row, wanted.value).notWritten) return {true, false, kNoPlace};
             result.reason = "characters outside the field's set or beyond its length";
             return result;
         case kKindSlider: {
             int position = 0;
             if (!ParseWhole(wanted.value, position)) return {true, false, "a slider takes a whole number"};
-            CommitSlider(page, row.row, position);
+            if (CommitSlider(page, row.row, position).notWritten) return {true, false, kNoPlace};
             result.reason = "beyond the slider's range";
             return result;
         }
@@ -159,7 +163,7 @@ CommitResult CommitWanted(PageModel& page, PageRow& row, const SnapshotRow& want
             if (colon == std::string::npos || !ParseWhole(wanted.value.substr(0, colon), hour) ||
                 !ParseWhole(wanted.value.substr(colon + 1), minute))
                 return {true, false, "a time takes HH:MM"};
-            CommitTime(page, row.row, hour, minute);
+            if (CommitTime(page, row.row, hour, minute).followUp.notWritten) return {true, false, kNoPlace};
             result.reason = "beyond 23:59";
             return result;
         }

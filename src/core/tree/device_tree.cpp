@@ -193,8 +193,11 @@ bool AddComponents() {
             ws.Tree.message = UnknownMessage("Unbekanntes Modul:", "Unknown module:", block.Code);
             return false;
         }
+        // A block's locations are those of slot number 3 or 4 by its position, whatever its stored record
+        // index holds, so that its pages never reach a module slot's area.
         const uint8_t position = static_cast<uint8_t>(kPosCalc1 + c);
-        AddBranch(ModuleEntry{block.Code, block.RecIndex, position,
+        const uint8_t slotNumber = static_cast<uint8_t>(3 + c);
+        AddBranch(ModuleEntry{block.Code, slotNumber, position,
                               ComponentText(7, FormatSlotMask(block.SlotMask) + ModuleName(position, block.Code),
                                             block.Code, block.SlotMask),
                               *MenuTableOf(block.Code)});

@@ -57,5 +57,24 @@ TEST(PressCommand, EditsStepsAndCopiesDaysOfAPurgonDataSet) {
                       "--in-place"}).exitCode, 2);
 }
 
+// A step's buttons carry pictures and no caption: the page names them by picture and hint, with their
+// enabled state; a label that ends in a colon takes no second one.
+TEST(PageCommand, ShowsPictureButtonsWithTheirStateAndEachLabelWithOneColon) {
+    TempDir dir;
+    const std::string front = dir.file("F.PAR"), purgon = dir.file("P.PAR");
+    ASSERT_EQ(RunCli({"new", "-o", front, purgon, "--front", "2", "--base", "1", "--module", "4", "--purgon", "79"}).exitCode, 0);
+    const std::string p = LastTopLevelNode(front, purgon);
+    CliRun run = RunCli({"page", front, purgon, "--node", p + "/3/0"});
+    EXPECT_NE(run.out.find("<picture BEARBEITEN: Edit>  <picture EINFUEGEN: Insert>"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("<BEARBEITEN>"), std::string::npos) << run.out;
+    run = RunCli({"page", front, purgon, "--node", p + "/3/0", "--json"});
+    EXPECT_NE(run.out.find("{\"caption\": \"\", \"picture\": \"BEARBEITEN\", \"hint\": \"Edit\", \"enabled\": true}"),
+              std::string::npos) << run.out;
+
+    run = RunCli({"page", front, purgon, "--node", "2/2/0"});  // the pH module's temperature page
+    EXPECT_NE(run.out.find("Manual: 25.0"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("::"), std::string::npos) << run.out;
+}
+
 }  // namespace
 }  // namespace tessalin::test

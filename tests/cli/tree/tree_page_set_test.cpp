@@ -91,8 +91,10 @@ TEST_F(TreePageSetCli, PlanDrawsAUnitAsAPictureAndRefusesAMenuNode) {
     OpenHere(files_.first);
     const std::string unit = PhPath();
     const std::string png = dir_.file("plan.png");
+    unsetenv("XDG_RUNTIME_DIR");  // as on a console without a session: the toolkit has nothing to say about it
     const CliRun run = RunCli({"plan", files_.first, "--node", unit, "-o", png, "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, "");
     EXPECT_NE(run.out.find("\"selector\": 1025"), std::string::npos) << run.out;  // code 4 in slot [I]
     std::FILE* f = std::fopen(png.c_str(), "rb");
     ASSERT_NE(f, nullptr);
@@ -149,6 +151,23 @@ TEST_F(TreePageSetCli, SetANumberAboveItsLimitStoresTheLimit) {
     ReadNumber(value);
     EXPECT_NEAR(value.value * value.units[value.unitIndex].factor, found->entry->upper, 1e-3);
     EXPECT_NE(run.out.find("stored: " + value.text), std::string::npos) << run.out;
+    // The correction names the value stored, in the row's unit.
+    const std::string unit = value.units[value.unitIndex].text;
+    EXPECT_NE(run.out.find("corrected to " + value.text + (unit.empty() ? "" : " " + unit) + "\n"), std::string::npos)
+        << run.out;
+}
+
+// Setting the value a number row already shows is a success that stores nothing new.
+TEST_F(TreePageSetCli, SetTheStoredNumberAgainReportsItUnchanged) {
+    const auto found = FindRow([](const PageRow& row, const TParamEntry*) { return row.kind == kKindNumber; });
+    ASSERT_TRUE(found);
+    const std::string out = dir_.file("OUT01.PAR");
+    const CliRun run = RunCli({"set", files_.first, "--node", found->path, "--row", std::to_string(found->row.row),
+                               "--value", found->row.value, "-o", out});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("check: 0 accepted, unchanged"), std::string::npos) << run.out;
+    EXPECT_EQ(run.err.find("not a number"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadWholeFile(out), ReadWholeFile(files_.first));
 }
 
 TEST_F(TreePageSetCli, SetAListWithTheBothSetsFlagLandsInBothSets) {

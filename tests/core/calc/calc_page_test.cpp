@@ -40,6 +40,22 @@ TEST(CalcDifference, SwitchingADifferenceOffHidesItsMessagesAfterTheBranchRebuil
     EXPECT_EQ(Ws().CurrentPage.entry, &MenuCalcCond[0]);
 }
 
+// Block 1 keeps slot number 3 by its position, whatever its stored record index holds: its lists are
+// those of its pair, and a commit lands in its own area, never in a module slot's.
+TEST(CalcDifference, TheBlocksPositionNotItsRecordIndexChoosesItsArea) {
+    MakeDevice({2, '9', {8, 5, 5}});
+    ChooseBlock(0, 6);
+    Ws().ParImage.setU8(52, 0);  // block 1's record index
+    Redecode();
+    Ws().DeviceLanguage = 1;
+    PageModel page = OpenPage(&MenuCalcCond[0], kPosCalc1);
+    EXPECT_EQ(ItemTexts(page, 0).size(), 4u);
+    const ParImageBuffer before = Ws().ParImage;
+    Choose(page, 0, 2);
+    EXPECT_EQ(Ws().ParImage.u8(kBlock1 + MenuCalcCond[0].params[0].location.offset), 2);
+    for (long long at = 0x0800; at < 0x1400; ++at) ASSERT_EQ(Ws().ParImage.u8(at), before.u8(at)) << at;
+}
+
 TEST(CalcMessages, LimitsAreShownWhileTheyAreVariableInTheShownSet) {
     MakeDevice({2, '9', {3, 3}});
     ChooseBlock(0, 1);

@@ -38,6 +38,20 @@ TEST_F(CodecTest, UnitAutoRangingStopsAtTheFirstUnitThatHoldsTheValue) {
     }
 }
 
+// A partial pressure (type 48) on a module that none of its oxygen alternatives is for still shows in
+// the type's base unit, and is checked in it.
+TEST_F(CodecTest, AValueWithoutAnApplyingUnitShowsTheTypesBaseUnit) {
+    use(number(kCond, 48), 5);
+    Ws().ParImage.setF32(0x0814, 123);
+    TIPretSingle p;
+    ASSERT_TRUE(ReadNumber(p));
+    EXPECT_EQ(p.text, "123");
+    ASSERT_EQ(p.units.size(), 1u);
+    EXPECT_EQ(p.units[0].text, "mbar");
+    EXPECT_EQ(p.unitIndex, 0);
+    EXPECT_EQ(check("200", "mbar").result, kCheckAccepted);
+}
+
 TEST_F(CodecTest, ReadingScalesIntegersAndUsesTheGivenSeparator) {
     use(number(At(Section::PH_SET, 10), 10, kPfInt16, 1), 3);  // °C, 4.1, stored x10
     Ws().ParImage.setU16(0x080A, static_cast<uint16_t>(-253));
@@ -158,6 +172,53 @@ TEST_F(CodecTest, HandlerSuppliesLimitsAndFormat) {
     EXPECT_EQ(v.corrected, "8.00");
     v = check("5");
     EXPECT_EQ(v.result, kCheckAccepted);
+}
+
+struct ShownLimits {
+    int format;
+    float lower;
+    float upper;
+};
+ShownLimits gShownLimits;
+
+bool ShownLimitsHandler(int event, TEvParRec& rec) {
+    if (event == kEvLimits) {
+        rec.lower = gShownLimits.lower;
+        rec.upper = gShownLimits.upper;
+        return true;
+    }
+    if (event == kEvFormat) {
+        rec.number = gShownLimits.format;
+        return true;
+    }
+    return false;
+}
+
+// A value beyond a limit that the row's decimals cannot show exactly becomes the nearest value shown
+// inside the limit, never the limit rounded out of it.
+TEST_F(CodecTest, ACorrectionStaysInsideALimitTheRowCannotShowExactly) {
+    const struct {
+        ShownLimits limits;
+        const char* input;
+        const char* corrected;
+        float stored;
+    } cases[] = {
+        {{0x32, 0, 9.999f}, "12", "9.99", 9.99f},
+        {{0x32, -9.999f, 9.999f}, "-12", "-9.99", -9.99f},
+        {{0x52, 0, 999.99f}, "5000", "999.99", 999.99f},
+        {{0x41, 0, 999.9f}, "1500", "999.9", 999.9f},
+        {{0x32, 0.005f, 8}, "0", "0.01", 0.01f},
+    };
+    TParamEntry e = number(kCond, 10, kPfLimitsFromHandler | kPfFormatFromHandler);
+    e.handler = ShownLimitsHandler;
+    use(e, 5);
+    for (const auto& c : cases) {
+        gShownLimits = c.limits;
+        const TICheckValue v = check(c.input);
+        EXPECT_EQ(v.corrected, c.corrected) << c.input;
+        EXPECT_FLOAT_EQ(v.correctedValue, c.stored) << c.input;
+        EXPECT_EQ(check(v.corrected).result, kCheckAccepted) << c.input;
+    }
 }
 
 TEST_F(CodecTest, WriteTruncatesAndSaturatesPerEncoding) {

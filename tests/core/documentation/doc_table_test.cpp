@@ -82,6 +82,7 @@ constexpr TParamEntry kRows[] = {
      .handler = HiddenRow, .texts = &kNominal},
     {.arg = 5 | (4 << 8), .location = At(Section::PH_SET, 100), .kind = kKindText, .valueType = 5, .texts = &kTag},
     {.arg = 5 | (4 << 8), .location = At(Section::PH_SET, 100), .kind = kKindText, .valueType = 7, .texts = &kTag},
+    {.location = At(Section::PH_SET, 40), .kind = kKindNumber, .valueType = 0, .texts = &kNominal},  // no variable
     {.location = At(Section::PH_SET, 31), .flags = kPfInt8, .kind = kKindSlider, .texts = &kLevel},
     {.location = At(Section::PH_SET, 32), .kind = kKindTime, .valueType = 81, .texts = &kAt},
     {.location = At(Section::PH_SET, 34), .kind = kKindTime, .valueType = 3, .texts = &kAt},
@@ -122,7 +123,7 @@ protected:
         im.setU16(kSet + 20, 700);
         im.setU8(kSet + 11, 9);
         im.setU8(kSet + 12, 2);
-        im.writeBytes(kSet + 100, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>("AB\xB7\xB7"), 4));
+        im.writeBytes(kSet + 100, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>("\xB7" "A\xB7" "1"), 4));
         im.setU8(kSet + 31, static_cast<uint8_t>(-4));
         im.setU8(kSet + 32, 70);  // minute and hour beyond the clock
         im.setU8(kSet + 33, 25);
@@ -140,8 +141,9 @@ TEST_F(DocTableTest, MenusAndEveryValueKind) {
         {"", "", "Nominal", "7.00", "pH"},
         {"", "", "Mode", "", ""},  // stored code not in the list
         {"", "", "Mode", "Manual", ""},
-        {"", "", "Tag", "AB··", ""},
+        {"", "", "Tag", "A 1", ""},  // device blanks read as spaces, trimmed
         {"", "", "Tag", "", ""},  // a text row whose value type is not text
+        {"", "", "Nominal", "", ""},  // no value type: no value, not "NaN"
         {"", "", "Level", "-4", ""},
         {"", "", "At", "23:59:00", ""},
         {"", "", "At", "07:00:00", ""},

@@ -180,19 +180,19 @@ TEST(ReportContentTest, FirstPageTextsOfTheActiveSet) {
     const auto put = [&](long long at, const char* text) {
         im.writeBytes(at, std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(text), 16));
     };
-    put(0x52, "TANK 7\xB7\xB7\xB7\xB7\xB7\xB7\xB7\xB7\xB7\xB7");
+    put(0x52, "TANK\xB7" "7\xB7\xB7\xB7\xB7\xB7\xB7\xB7\xB7\xB7\xB7");  // device blanks read as spaces, trimmed
     put(0x130, "note A\xB7\xB7\xB7\xB7\xB7\xB7\xB7\xB7\xB7\xB7");
     put(0x2130, "note B\xB7\xB7\xB7\xB7\xB7\xB7\xB7\xB7\xB7\xB7");
     Ws().ActiveParamSet = true;
     const ReportContent content = CollectReportContent(DocDate{2006, 3, 6});
-    EXPECT_EQ(content.measuringPoint, "TANK 7··········");
-    EXPECT_EQ(content.note, "note B··········");
+    EXPECT_EQ(content.measuringPoint, "TANK 7");
+    EXPECT_EQ(content.note, "note B");
     EXPECT_TRUE(content.setB);
     EXPECT_EQ(content.dateLabel, "Datum: 06.03.2006");
     const auto pages = LayOutReport(content);
     const PageDescription& first = pages[0];
-    EXPECT_EQ(BandY(first, "note B··········"), 16);
-    EXPECT_EQ(Texts(first, "note B··········")[0]->x, kLeft + 150);
+    EXPECT_EQ(BandY(first, "note B"), 16);
+    EXPECT_EQ(Texts(first, "note B")[0]->x, kLeft + 150);
     EXPECT_EQ(BandY(first, "B"), 32);
     EXPECT_EQ(Texts(first, "Notiz:").size(), 2u);
 

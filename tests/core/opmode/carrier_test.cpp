@@ -8,6 +8,7 @@
 #include "core/catalogue/events.h"
 #include "core/catalogue/par_opmode.h"
 #include "core/catalogue/sections.h"
+#include "core/catalogue/slot_init.h"
 #include "core/device/decode.h"
 #include "core/range_error.h"
 #include "opmode_fixture.h"
@@ -121,6 +122,65 @@ TEST_F(Carrier, RefreshInitialisesTheSlotWithTheNewFamilysDefaultsInBothSets) {
         EXPECT_FLOAT_EQ(Ws().ParImage.f32(At2(Section::PH_SET, 226, setB)), -500);
         EXPECT_EQ(Ws().ParImage.u8(At2(Section::PH_SET, 21, setB)), 15);
         EXPECT_EQ(Ws().ParImage.u8(At2(Section::PH_SET, 9, setB)), 2);  // the pH default, no ORP start value
+    }
+}
+
+// Every module type that REFRESH or the radio page gives a slot starts from zeros, its family's default
+// records and exactly its start values, in both sets.
+TEST_F(Carrier, EveryTypeAModeGivesStartsWithItsFamilysDefaultsAndStartValues) {
+    struct Value {
+        Section section;
+        uint16_t offset;
+        double value;
+        Encoding encoding = Encoding::UInt8;
+    };
+    constexpr Section PS = Section::PH_SET, OS = Section::OXY_SET, OF = Section::OXY_FIX, CS = Section::COND_SET,
+                      RS = Section::ORP_SET, IS = Section::CONDI_SET;
+    const std::vector<Value> ph = {{PS, 9, 5}, {PS, 11, 1}, {PS, 16, 1}};
+    const std::vector<Value> oxygen = {{OF, 148, 1}, {OF, 160, 1}, {OF, 163, 1}, {OF, 168, 1}, {OF, 171, 1},
+                                       {OS, 215, 1}, {OS, 24, 2},  {OS, 29, 2},  {OS, 159, 1}};
+    std::vector<Value> trace = oxygen;
+    trace.insert(trace.end(), {{OS, 23, 5},
+                               {OF, 9, -5000, Encoding::Float},
+                               {OF, 108, -5000, Encoding::Float},
+                               {OF, 112, -8000, Encoding::Float},
+                               {OF, 116, -2500, Encoding::Float}});
+    const std::vector<Value> conductivity = {{CS, 23, 6}, {CS, 29, 0}, {CS, 32, 1}, {CS, 37, 1}};
+    // Sensor 13 with its coding "70031", cell factor, transfer ratio and probe; the coding decoded.
+    const std::vector<Value> sensorInput = {
+        {IS, 36, 13}, {IS, 50, '7'}, {IS, 51, '0'}, {IS, 52, '0'}, {IS, 53, '3'}, {IS, 54, '1'},
+        {IS, 55, 6.4, Encoding::Float}, {IS, 59, 100, Encoding::Float}, {IS, 23, 5}, {IS, 63, 7}, {IS, 64, 4}};
+    const struct {
+        int type;
+        std::vector<Value> starts;
+    } cases[] = {
+        {170, ph}, {150, ph}, {176, ph}, {175, {}}, {171, oxygen}, {151, oxygen}, {152, trace},
+        {172, conductivity}, {154, conductivity}, {173, {}}, {174, {{RS, 9, 5}, {RS, 11, 1}, {RS, 16, 1}}},
+        {193, sensorInput},
+    };
+    constexpr uint8_t kBlock = 1;
+    const long long start = 0x0800 + 0x400 * kBlock;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.type);
+        SetUp();
+        ParImageBuffer expected = Ws().ParImage;
+        const auto [setSection, fixSection] = ParamSectionsOf(c.type);
+        for (long long half : {0LL, 0x2000LL}) {
+            for (long long i = 0; i < 0x400; ++i) expected.setU8(start + half + i, 0);
+            const auto set = FamilyDefaultRecord(setSection, c.type);
+            const auto fix = FamilyDefaultRecord(fixSection, c.type);
+            expected.writeBytes(start + half, set);
+            expected.writeBytes(start + half + 800, fix);
+            for (const Value& v : c.starts) {
+                const long long at = ParamOffset(At(v.section, v.offset), kBlock, false) + half;
+                if (v.encoding == Encoding::Float) expected.setF32(at, static_cast<float>(v.value));
+                else expected.setU8(at, static_cast<uint8_t>(v.value));
+            }
+        }
+        InitialiseSlot(kBlock, c.type);
+        for (long long half : {0LL, 0x2000LL})
+            for (long long i = 0; i < 0x400; ++i)
+                ASSERT_EQ(Ws().ParImage.u8(start + half + i), expected.u8(start + half + i)) << "byte " << i << " half " << half;
     }
 }
 

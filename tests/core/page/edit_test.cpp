@@ -133,6 +133,63 @@ TEST_F(PageTest, ChoosingTheShownItemStoresNothing) {
     EXPECT_THROW(CommitChoice(page, 5, 2), RangeError);
 }
 
+// A one-item list shows its item over any stored byte; choosing it stores the item's code.
+TEST_F(PageTest, ChoosingTheOnlyItemStoresItOverAnotherByte) {
+    const TParamEntry rows[] = {{.location = At(Section::PH_SET, 11), .flags = kU8, .kind = kKindChoice,
+                                 .handler = Logged, .texts = &kOneItem}};
+    Ws().CurrentPage.params = rows;
+    Ws().CurrentPage.lastParam = 0;
+    PageModel page = BuildFormpage();  // the byte holds 2
+    ASSERT_EQ(page.find(0)->selected, 0);
+    CommitChoice(page, 0, 0);
+    EXPECT_EQ(Byte(kSlot1Set + 11), 5);
+    EXPECT_TRUE(Ws().Modified);
+    Ws().Modified = false;
+    CommitChoice(page, 0, 0);  // now stored: nothing more
+    EXPECT_FALSE(Ws().Modified);
+}
+
+// A row whose location has no place for the page's module (a calculation-block section on a module slot,
+// an offset beyond its section) stores nothing, says so, and leaves the data set unchanged.
+TEST_F(PageTest, ACommitWithoutAPlaceIsReportedAsNotWritten) {
+    const TParamEntry rows[] = {
+        {.arg = 5 | (10 << 8), .location = At(Section::CALCPH_SET, 0), .kind = kKindText, .valueType = 5,
+         .handler = Logged, .texts = &kTag},
+        {.location = At(Section::CALCPH_SET, 1), .flags = kU8, .kind = kKindChoice, .handler = Logged, .texts = &kMode},
+        {.location = At(Section::CALCPH_SET, 2), .kind = kKindNumber, .valueType = 21, .handler = Logged, .texts = &kShown},
+        {.location = At(Section::PH_SET, 400), .flags = kPfInt8, .kind = kKindSlider, .lower = -10, .upper = 10,
+         .handler = Logged, .texts = &kLevel},
+        {.location = At(Section::CALCPH_FIX, 0), .kind = kKindTime, .valueType = 81, .handler = Logged, .texts = &kAt},
+    };
+    Ws().CurrentPage.params = rows;
+    Ws().CurrentPage.lastParam = 4;
+    PageModel page = BuildFormpage();
+    const ParImageBuffer before = Ws().ParImage;
+
+    EXPECT_TRUE(CommitText(page, 0, "XY").notWritten);
+    EXPECT_TRUE(CommitChoice(page, 1, page.find(1)->selected == 0 ? 1 : 0).notWritten);
+    const NumberOutcome number = CommitNumber(page, 2, "3", true);
+    EXPECT_TRUE(number.followUp.notWritten);
+    EXPECT_FALSE(number.stored);
+    EXPECT_TRUE(CommitSlider(page, 3, 4).notWritten);
+    const NumberOutcome time = CommitTime(page, 4, 7, 30);
+    EXPECT_TRUE(time.followUp.notWritten);
+    EXPECT_FALSE(time.stored);
+
+    EXPECT_FALSE(Ws().Modified);
+    for (long long i = 0; i < static_cast<long long>(kImageSize); ++i) ASSERT_EQ(Ws().ParImage.u8(i), before.u8(i)) << i;
+}
+
+// A time beyond 23:59 is stored as 23:59 and reported as corrected to that limit.
+TEST_F(PageTest, ATimeBeyondTheDayIsCorrectedToItsLimit) {
+    PageModel page = BuildFormpage();
+    const NumberOutcome out = CommitTime(page, 8, 25, 70);
+    EXPECT_EQ(out.result, kCheckAbove);
+    EXPECT_TRUE(out.stored);
+    EXPECT_EQ(out.text, "23:59");
+    EXPECT_EQ(page.find(8)->value, "23:59");
+}
+
 // Tabbing through a page leaves every control as it was shown: nothing is written, nothing is changed,
 // and an empty text field stays empty rather than becoming a row of device blanks.
 TEST_F(PageTest, LeavingControlsUnchangedWritesNothing) {
@@ -204,8 +261,12 @@ TEST_F(PageTest, SliderTimeAndMatrix) {
 }
 
 TEST_F(PageTest, ButtonsRebuildRefreshOrOpenASubPage) {
+    // The page shows each button's state as its handler gives it (event 31: scratch 0x7000 set).
+    EXPECT_FALSE(BuildFormpage().find(6)->buttons[1].enabled);
+    Ws().ParImage.setU8(0x7000, 1);
     PageModel page = BuildFormpage();
     ASSERT_TRUE(page.find(6)->buttons[1].enabled);
+    Ws().ParImage.setU8(0x7000, 0);
 
     ButtonOutcome out = PressButton(page, 6, 1, false);  // event 30 answers true
     EXPECT_TRUE(out.followUp.rebuildPage);

@@ -83,9 +83,10 @@ TEST_F(PageActionsTest, SwitchingTheSetShowsTheOtherSetsValues) {
 
 TEST_F(PageActionsTest, AButtonTellsItsHandlerAndRefreshesTheButtons) {
     Open(kTestMenu);
+    const int asked = Log().count(kRowButtons, kEvButtonEnabled);  // the page asks each button's state as it builds
     Find<QPushButton>(ButtonTag(kRowButtons, 1))->click();
     EXPECT_EQ(Log().count(kRowButtons, kEvButtonPressed), 1);
-    EXPECT_EQ(Log().count(kRowButtons, kEvButtonEnabled), 2);
+    EXPECT_EQ(Log().count(kRowButtons, kEvButtonEnabled), asked + 2);
     EXPECT_TRUE(prompter_.Messages.isEmpty());
 }
 
