@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "cli/tree_session.h"
+#include "core/catalogue/codec.h"
 #include "core/page/page_edit.h"
 #include "core/page/row_text.h"
 #include "core/workspace.h"
