@@ -10,7 +10,7 @@
 
 #include "core/catalogue/menu_tables.h"
 #include "core/data_set/checksum.h"
-#include "core/data_set/load.h"
+#include "core/device/load_data_set.h"
 #include "core/page/formpage.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"

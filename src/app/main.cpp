@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "gui/main_window/image_lists.h"
+#include "gui/common/image_lists.h"
+#include "gui/common/prompter.h"
 #include "gui/main_window/info_form.h"
-#include "gui/main_window/prompter.h"
 #include "gui/main_window/zandor_form.h"
 #include "tessalin_version.h"
 

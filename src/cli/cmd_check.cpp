@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "cli/command.h"
-#include "core/data_set/load.h"
 #include "core/data_set/par_image.h"
 #include "core/data_set/recent_files.h"
+#include "core/device/load_data_set.h"
 #include "core/workspace.h"
 
 namespace tessalin::cli {

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "cli/command.h"
-#include "core/data_set/load.h"
 #include "core/data_set/recent_files.h"
 #include "core/device/designations.h"
 #include "core/device/hardware_identity.h"
+#include "core/device/load_data_set.h"
 #include "core/workspace.h"
 
 namespace tessalin::cli {

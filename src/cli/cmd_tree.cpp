@@ -5,7 +5,7 @@
 
 #include "cli/command.h"
 #include "cli/tree_session.h"
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
 

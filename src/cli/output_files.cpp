@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "cli/command.h"
-#include "core/data_set/save_decisions.h"
 #include "core/data_set/write.h"
+#include "core/main_window/save_decisions.h"
 #include "core/workspace.h"
 
 namespace tessalin::cli {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "core/data_set/load.h"
+#include "core/device/load_data_set.h"
 #include "core/main_window/action_timer.h"
 #include "core/range_error.h"
 #include "core/tree/device_tree.h"

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/data_set/checksum.h"
-#include "core/data_set/load.h"
+#include "core/device/load_data_set.h"
 #include "core/page/formpage.h"
 #include "core/page/page_edit.h"
 #include "core/range_error.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/catalogue/menu_tables.h"
-#include "core/catalogue/sections.h"
+#include "core/common/sections.h"
 #include "core/page/formpage.h"
 #include "core/page/page_edit.h"
 #include "core/tree/device_tree.h"

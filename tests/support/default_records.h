@@ -8,7 +8,7 @@
 #include <cstring>
 #include <span>
 
-#include "core/catalogue/sections.h"
+#include "core/common/sections.h"
 
 namespace tessalin::test {
 

@@ -12,8 +12,9 @@
 #include <vector>
 
 #include "core/catalogue/codec.h"
-#include "core/catalogue/menu_tables.h"
-#include "core/catalogue/sections.h"
+#include "core/common/sections.h"
+#include "core/families/default_records.h"
+#include "core/families/menu_registry.h"
 #include "core/page/formpage.h"
 #include "core/page/page_edit.h"
 #include "core/tree/device_tree.h"

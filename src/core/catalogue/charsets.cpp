@@ -1,6 +1,6 @@
 #include "core/catalogue/charsets.h"
 
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 #include "core/range_error.h"
 
 namespace tessalin {

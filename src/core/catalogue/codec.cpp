@@ -132,12 +132,6 @@ bool WrittenInBothSets(Section section) {
     return false;
 }
 
-long long ParamOffsetHere(const Location& location) {
-    return ParamOffset(location, Ws().CurrentParam.slot, Ws().ActiveParamSet);
-}
-
-long long ParamOffsetSetA(const Location& location) { return ParamOffset(location, Ws().CurrentParam.slot, false); }
-
 uint8_t ReadU8(long long offset) { return Image().u8(offset); }
 uint16_t ReadU16(long long offset) { return Image().u16(offset); }
 uint32_t ReadU32(long long offset) { return Image().u32(offset); }
@@ -178,8 +172,6 @@ void WriteBlock(long long offset, std::span<const uint8_t> data) {
         throw RangeError("block length", static_cast<long long>(data.size()), kMaxBlock + 1);
     if (!Dropped(offset)) Image().writeBytes(offset, data);
 }
-
-uint8_t ParamByte(const Location& location) { return ReadU8(ParamOffsetHere(location)); }
 
 void SetParamByte(const Location& location, uint8_t value, bool bothSets) {
     WriteAtLocation(location, bothSets, [value](long long offset) { WriteU8(offset, value); });

@@ -7,16 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "core/catalogue/sections.h"
 #include "core/catalogue/tables.h"
+#include "core/common/sections.h"
 
 namespace tessalin {
 
-// ---- locations and raw access ------------------------------------------------------------------
-
-// Image offset of a location for the slot of CurrentParam in the active set, or in set A.
-long long ParamOffsetHere(const Location& location);
-long long ParamOffsetSetA(const Location& location);
+// ---- raw access ---------------------------------------------------------------------------------
 
 // Raw reads and writes of 1, 2 or 4 little-endian bytes. Offsets at or beyond the image are a RangeError.
 // Offset 0 is the answer for a location without a place: writes there are dropped so that they never
@@ -35,8 +31,6 @@ void WriteU32BothSets(long long setAOffset, uint32_t value);
 void ReadBlock(long long offset, std::span<uint8_t> out);
 void WriteBlock(long long offset, std::span<const uint8_t> data);
 
-// The byte of a location for the slot of CurrentParam in the active set.
-uint8_t ParamByte(const Location& location);
 // Whether a both-sets value of a section is written a second time 0x2000 above its set-A place: yes for
 // the sections kept per set and for the fixed parts of the module slots and calculation blocks (their
 // mirror lands in bytes that no section claims, where the device keeps a copy as well). The other fixed

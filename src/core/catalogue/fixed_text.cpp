@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/catalogue/codec.h"
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 #include "core/workspace.h"
 
 namespace tessalin {

@@ -8,8 +8,8 @@
 
 #include "core/catalogue/codec.h"
 #include "core/catalogue/rules.h"
-#include "core/catalogue/sections.h"
 #include "core/catalogue/tables.h"
+#include "core/common/sections.h"
 #include "core/workspace.h"
 
 namespace tessalin {

@@ -1,12 +1,12 @@
 #include "core/catalogue/process_variables.h"
 
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 
 #include <array>
 
 #include "core/catalogue/process_variable_types.h"
 #include "core/catalogue/process_variables_data.h"
-#include "core/catalogue/sections.h"
+#include "core/common/sections.h"
 #include "core/device/components.h"
 #include "core/device/format.h"
 #include "core/device/predicates.h"

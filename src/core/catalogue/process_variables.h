@@ -14,7 +14,7 @@
 #include <string>
 
 #include "core/catalogue/tables.h"
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 
 namespace tessalin {
 

@@ -158,6 +158,46 @@ constexpr std::array<TParamEntry, N> Entries(const std::array<Row, N>& rows) {
     return entries;
 }
 
+// The parameter entries of one row table, for a menu entry that names its row table directly.
+template <const auto& Rows>
+inline constexpr auto EntriesOf = Entries(Rows);
+
+// How many rows a family's tables hold together.
+constexpr std::size_t RowCount(std::span<const std::span<const Row>> tables) {
+    std::size_t count = 0;
+    for (std::span<const Row> table : tables) count += table.size();
+    return count;
+}
+
+// The parameter entries of all of a family's row tables in one array, and each table as a span of it:
+// what the menu entries point to, table n (counted from 1) at index n - 1. A family names its tables once,
+// in the list of row tables that its default records are built from:
+//   constexpr rows::EntryTables<rows::RowCount(kTables), std::size(kTables)> kEntries{kTables};
+//   constexpr auto kEntryTables = kEntries.spans();
+template <std::size_t RowTotal, std::size_t TableCount>
+class EntryTables {
+public:
+    constexpr explicit EntryTables(std::span<const std::span<const Row>, TableCount> tables) {
+        std::size_t at = 0;
+        for (std::size_t t = 0; t < TableCount; ++t) {
+            start_[t] = at;
+            size_[t] = tables[t].size();
+            for (const Row& row : tables[t]) entries_[at++] = row.entry;
+        }
+    }
+
+    constexpr std::array<std::span<const TParamEntry>, TableCount> spans() const {
+        std::array<std::span<const TParamEntry>, TableCount> out{};
+        for (std::size_t t = 0; t < TableCount; ++t) out[t] = {entries_.data() + start_[t], size_[t]};
+        return out;
+    }
+
+private:
+    std::array<TParamEntry, RowTotal> entries_{};
+    std::array<std::size_t, TableCount> start_{};
+    std::array<std::size_t, TableCount> size_{};
+};
+
 // ---- default records ---------------------------------------------------------------------------------
 
 constexpr void PutByte(std::span<uint8_t> record, std::span<bool> named, std::size_t at, uint8_t byte) {

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "core/catalogue/sections.h"
 #include "core/catalogue/tables.h"
+#include "core/common/sections.h"
 
 namespace tessalin {
 

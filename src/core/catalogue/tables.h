@@ -1,67 +1,17 @@
 #pragma once
-// The shapes of the constant catalogue: device-text records, handlers and their event record, menu
-// entries (one item of a module's menu tree), parameter entries (one row of a page) and the node record
-// of the device tree. The contents are one file per module family.
+// The shapes of the constant catalogue: menu entries (one item of a module's menu tree), parameter entries
+// (one row of a page) and the node record of the device tree; device-text records and handlers come from
+// core/common, which the device model shares. The contents are one file per module family.
 
 #include <array>
 #include <cstdint>
 #include <string>
 
-#include "core/catalogue/sections.h"
+#include "core/common/handler.h"
+#include "core/common/sections.h"
+#include "core/common/text_record.h"
 
 namespace tessalin {
-
-// ---- device texts --------------------------------------------------------------------------------
-
-inline constexpr int kDeviceLanguageCount = 7;  // Deutsch, English, Français, Italiano, Svenska, Español, Português
-
-// A device-text record: per device language a name (title or label) and a choice list (or empty).
-// Language i occupies strings 2i (name) and 2i + 1 (list).
-struct TextRecord {
-    std::array<const char*, 2 * kDeviceLanguageCount> s;
-};
-
-// ---- handlers ------------------------------------------------------------------------------------
-
-// What a handler is told and answers. Which fields are read or filled depends on the event.
-struct TEvParRec {
-    void* object = nullptr;  // event 35: the menu entry of a sub-page; event 40: the canvas to draw on
-    int32_t number = 0;
-    std::string text;
-    float lower = 0;
-    float upper = 0;
-};
-
-// A handler answers an event for the entry it is named by; where it is comes from CurrentParam.
-using Handler = bool (*)(int event, TEvParRec& rec);
-// A predicate ignores both; many entries use a predicate as their handler.
-using Predicate = bool (*)();
-
-enum Event : int {
-    kEvMenuVisible = 0,     // menu entry: true = the item is shown
-    kEvPageOpen = 1,        // menu entry: its page is being opened
-    kEvCommitted = 3,       // row: its value has just been written
-    kEvRowVisible = 4,      // row: true = shown
-    kEvRowEditable = 5,     // row: true = editable
-    kEvLimits = 6,          // row: lower/upper possibly changed
-    kEvHeading = 7,         // heading row: text and number of lines
-    kEvChoiceList = 8,      // list row: text = choice list
-    kEvTitle = 9,           // menu entry or row: text = title or label
-    kEvFormat = 10,         // number row: number = width * 16 + decimals
-    kEvSubPageClosed = 11,  // sub-page dialog closed with OK: true = refresh labels, false = rebuild
-    kEvMatrixRowLabel = 20,
-    kEvMatrixColumnLabel = 21,
-    kEvMatrixCellState = 22,  // number in: cell; out: 0 disabled, 1 off, 2 on
-    kEvMatrixClick = 23,
-    kEvButtonPressed = 30,    // true: rebuild the page
-    kEvButtonEnabled = 31,
-    kEvButtonCount = 32,
-    kEvButtonCaption = 33,
-    kEvButtonPicture = 34,
-    kEvButtonSubPage = 35,    // true: object = the menu entry to show
-    kEvButtonHint = 36,
-    kEvPicture = 40,          // object = a 50 x 50 canvas
-};
 
 // ---- parameter entries ---------------------------------------------------------------------------
 

@@ -1,6 +1,6 @@
 #include "core/catalogue/value_rules.h"
 
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 
 namespace tessalin::rules {
 

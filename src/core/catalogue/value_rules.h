@@ -6,8 +6,8 @@
 
 #include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
-#include "core/catalogue/sections.h"
 #include "core/catalogue/tables.h"
+#include "core/common/sections.h"
 
 namespace tessalin::rules {
 

@@ -7,8 +7,8 @@
 #include <span>
 #include <string>
 
-#include "core/catalogue/sections.h"
-#include "core/catalogue/texts.h"
+#include "core/common/sections.h"
+#include "core/common/texts.h"
 
 namespace tessalin {
 

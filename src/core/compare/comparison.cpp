@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/device/load_data_set.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
 

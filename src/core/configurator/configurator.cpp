@@ -5,12 +5,13 @@
 #include <utility>
 
 #include "core/catalogue/codec.h"
-#include "core/catalogue/sections.h"
-#include "core/catalogue/slot_init.h"
+#include "core/common/sections.h"
 #include "core/data_set/checksum.h"
 #include "core/device/decode.h"
 #include "core/device/designations.h"
 #include "core/device/module_codes.h"
+#include "core/families/default_records.h"
+#include "core/families/opmode/slot_init.h"
 #include "core/workspace.h"
 
 namespace tessalin::configurator {
@@ -86,13 +87,6 @@ uint8_t IModuleDigitalType(uint8_t kind, bool from9) {
 uint8_t ProbeControlType(bool from9) { return from9 ? 189 : 153; }
 
 }  // namespace
-
-uint8_t StoredCodeFor(uint8_t code, uint8_t attach, bool from9) {
-    for (int stored = 1; stored < 256; ++stored)
-        if (RemappedCode(static_cast<uint8_t>(stored), attach, from9) == code && stored != code)
-            return static_cast<uint8_t>(stored);
-    return code;
-}
 
 Configurator::Configurator() : device_(Ws().Device), image_(Ws().ParImage) {
     for (int s = 0; s < 3; ++s) slotIdState_[s] = device_.Slot[s].IdState;

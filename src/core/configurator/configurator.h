@@ -132,8 +132,4 @@ private:
 // exchanges them back however `work` ends: an error inside never leaves a working copy in the program.
 void OnWorkingCopies(ParImageBuffer& image, TDevice& device, const std::function<void()>& work);
 
-// The code stored in the slot table for a module the tool knows under `code`, given the slot's attach
-// code and the software era; the inverse of the interface remapping.
-uint8_t StoredCodeFor(uint8_t code, uint8_t attach, bool from9);
-
 }  // namespace tessalin::configurator

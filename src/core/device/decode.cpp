@@ -302,6 +302,13 @@ uint8_t RemappedCode(uint8_t stored, uint8_t attach, bool from9) {
     return it == mapping.end() ? stored : it->used;
 }
 
+uint8_t StoredCodeFor(uint8_t code, uint8_t attach, bool from9) {
+    for (int stored = 1; stored < 256; ++stored)
+        if (RemappedCode(static_cast<uint8_t>(stored), attach, from9) == code && stored != code)
+            return static_cast<uint8_t>(stored);
+    return code;
+}
+
 void RemapInterfaceModules(int s) {
     CheckIndex("slot", s, 3);
     TIdInfo_h& slot = Ws().Device.Slot[static_cast<std::size_t>(s)];

@@ -27,6 +27,10 @@ void RemapInterfaceModules(int s);
 // and whether the software is version 9 or later; codes without a mapping stay as they are.
 uint8_t RemappedCode(uint8_t stored, uint8_t attach, bool from9);
 
+// The code stored in the slot table for a module the tool knows under `code`, given the slot's attach
+// code and the software era; the inverse of RemappedCode.
+uint8_t StoredCodeFor(uint8_t code, uint8_t attach, bool from9);
+
 // Empties the device model for "Neu": every record back to its empty state (no component codes, identity
 // states unknown, brand 0, no Purgon type code) and Origin 0.
 void ClearDevice();

@@ -1,6 +1,6 @@
 #include "core/device/description_texts.h"
 
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 
 namespace tessalin {
 

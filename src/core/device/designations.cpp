@@ -5,7 +5,7 @@
 #include <iterator>
 #include <string_view>
 
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 #include "core/device/components.h"
 #include "core/device/device.h"
 #include "core/device/module_codes.h"

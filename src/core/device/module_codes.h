@@ -9,7 +9,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/catalogue/tables.h"
+#include "core/common/text_record.h"
 
 namespace tessalin {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 
 namespace tessalin {
 

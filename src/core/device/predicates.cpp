@@ -1,6 +1,6 @@
 #include "core/device/predicates.h"
 
-#include "core/catalogue/codec.h"
+#include "core/common/sections.h"
 #include "core/device/module_codes.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
@@ -225,7 +225,7 @@ bool PurgonControl3() { return Value(Section::PURGON, 2300) == 3; }
 bool PurgonControlled() { return PurgonControlOn() || PurgonControl3(); }
 
 // ---- work bytes ----------------------------------------------------------------------------------------
-uint8_t WorkByte(int position) { return ReadU8(kWorkBase + position); }
+uint8_t WorkByte(int position) { return Ws().ParImage.u8(kWorkBase + position); }
 bool WorkIs6A() { return ModuleWorkByte() == 6; }
 bool WorkIs6B() { return ModuleWorkByte() == 6; }
 bool WorkIs6C() { return ModuleWorkByte() == 6; }

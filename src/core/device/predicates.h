@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "core/catalogue/tables.h"
+#include "core/common/handler.h"
 
 namespace tessalin {
 

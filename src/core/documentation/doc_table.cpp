@@ -5,7 +5,7 @@
 
 #include "core/catalogue/events.h"
 #include "core/catalogue/fixed_text.h"
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 #include "core/page/formpage.h"
 #include "core/page/row_values.h"
 #include "core/range_error.h"

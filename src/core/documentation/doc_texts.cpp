@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 #include "core/workspace.h"
 
 namespace tessalin {

@@ -1,6 +1,6 @@
 #include "core/documentation/page_description.h"
 
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 #include "core/documentation/font_metrics.h"
 
 namespace tessalin {

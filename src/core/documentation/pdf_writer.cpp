@@ -9,7 +9,7 @@
 #include <cstring>
 #include <fstream>
 
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 #include "core/documentation/font_metrics.h"
 
 namespace tessalin {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "core/data_set/save_decisions.h"
+#include "core/main_window/save_decisions.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 

@@ -1,11 +1,11 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/catalogue/charsets.h"
 #include "core/catalogue/codec.h"
 #include "core/catalogue/fixed_text.h"
 #include "core/catalogue/menu_tables.h"
-#include "core/catalogue/texts.h"
-#include "core/catalogue/charsets.h"
+#include "core/common/texts.h"
 #include "core/page/formpage.h"
 #include "core/page/row_values.h"
 #include "core/range_error.h"

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
+#include "core/catalogue/charsets.h"
 #include "core/catalogue/codec.h"
 #include "core/catalogue/fixed_text.h"
-#include "core/catalogue/texts.h"
-#include "core/catalogue/charsets.h"
+#include "core/common/texts.h"
 #include "core/page/row_values.h"
 #include "core/range_error.h"
 #include "core/tree/device_tree.h"
@@ -124,10 +125,13 @@ FollowUp CommitChoice(PageModel& page, int row, int itemIndex) {
     Ws().Modified = true;
     shown->selected = itemIndex;
     SetParamByte(entry.location, code, (entry.flags & kPfBothSets) != 0);
-    const int treeBuild = Ws().Tree.generation;
     AskCurrent(kEvCommitted);
-    // A rule that changed the hardware has decoded the device again and rebuilt the tree already.
-    follow.rebuildTree = Ws().Tree.generation != treeBuild;
+    // A rule that changed the hardware has decoded the device again and asks for the tree: it is rebuilt with
+    // the same node selected before the page goes on.
+    if (std::exchange(Ws().TreeRebuildRequest, false)) {
+        RedecodeKeepSelection();
+        follow.rebuildTree = true;
+    }
     if (entry.flags & kPfRefreshRows) {
         RefreshDependentRows(page, row);
         follow.refreshRows = true;

@@ -4,7 +4,7 @@
 
 #include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 

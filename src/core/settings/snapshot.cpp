@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "core/catalogue/codec.h"
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 #include "core/device/device.h"
-#include "core/range_error.h"
 #include "core/page/row_text.h"
+#include "core/range_error.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
 

@@ -4,11 +4,11 @@
 #include <charconv>
 
 #include "core/catalogue/events.h"
-#include "core/catalogue/menu_tables.h"
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 #include "core/device/decode.h"
 #include "core/device/designations.h"
 #include "core/device/format.h"
+#include "core/families/menu_registry.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 

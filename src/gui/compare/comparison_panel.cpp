@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/workspace.h"
-#include "gui/main_window/ui_texts.h"
+#include "gui/common/ui_texts.h"
 
 namespace tessalin::gui {
 

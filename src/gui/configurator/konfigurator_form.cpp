@@ -13,7 +13,7 @@
 #include "core/markup/markup_text.h"
 #include "core/markup/param_anchors.h"
 #include "core/workspace.h"
-#include "gui/main_window/settings.h"
+#include "gui/common/settings.h"
 #include "gui/widgets/markup_delegate.h"
 #include "gui/widgets/markup_header.h"
 #include "gui/widgets/param_treeview.h"

@@ -10,8 +10,8 @@
 #include "core/documentation/table_files.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
+#include "gui/common/ui_texts.h"
 #include "gui/documentation/report_printer.h"
-#include "gui/main_window/ui_texts.h"
 
 namespace tessalin::gui {
 

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "core/documentation/doc_table.h"
-#include "gui/main_window/prompter.h"
+#include "gui/common/prompter.h"
 
 class QWidget;
 

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/main_window/ui_texts.h"
+#include "gui/common/ui_texts.h"
 
 namespace tessalin::gui {
 

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "core/workspace.h"
-#include "gui/main_window/image_lists.h"
-#include "gui/main_window/settings.h"
-#include "gui/main_window/ui_texts.h"
+#include "gui/common/image_lists.h"
+#include "gui/common/settings.h"
+#include "gui/common/ui_texts.h"
 
 namespace tessalin::gui {
 

@@ -10,8 +10,8 @@
 
 #include "core/device/designations.h"
 #include "core/workspace.h"
-#include "gui/main_window/settings.h"
-#include "gui/main_window/ui_texts.h"
+#include "gui/common/settings.h"
+#include "gui/common/ui_texts.h"
 
 namespace tessalin::gui {
 

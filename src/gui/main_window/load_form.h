@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "gui/main_window/prompter.h"
+#include "gui/common/prompter.h"
 
 class QLabel;
 class QLineEdit;

@@ -14,9 +14,9 @@
 #include "core/main_window/action_timer.h"
 #include "gui/widgets/par_html.h"
 
-#include "gui/main_window/param_page_frame.h"
-#include "gui/main_window/prompter.h"
-#include "gui/main_window/settings.h"
+#include "gui/common/prompter.h"
+#include "gui/common/settings.h"
+#include "gui/page/param_page_frame.h"
 
 class QAction;
 class QActionGroup;

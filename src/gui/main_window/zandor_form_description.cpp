@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "core/device/hardware_description.h"
-#include "gui/main_window/image_lists.h"
+#include "gui/common/image_lists.h"
 #include "gui/main_window/zandor_form.h"
 #include "gui/widgets/param_treeview.h"
 

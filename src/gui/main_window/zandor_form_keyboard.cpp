@@ -9,7 +9,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "core/data_set/save_decisions.h"
+#include "core/main_window/save_decisions.h"
 #include "core/workspace.h"
 #include "gui/main_window/zandor_form.h"
 

@@ -2,13 +2,13 @@
 // "Speichern", "Speichern unter..." and the memory card. The rules are the data-set module's; the
 // window supplies the dialogs and shows the outcome.
 #include "core/data_set/image_checks.h"
-#include "core/data_set/save_decisions.h"
 #include "core/data_set/texts.h"
+#include "core/main_window/save_decisions.h"
 #include "core/workspace.h"
+#include "gui/common/image_lists.h"
+#include "gui/common/ui_texts.h"
 #include "gui/main_window/card_form.h"
-#include "gui/main_window/image_lists.h"
 #include "gui/main_window/load_form.h"
-#include "gui/main_window/ui_texts.h"
 #include "gui/main_window/zandor_form.h"
 #include "gui/page/form_page.h"
 

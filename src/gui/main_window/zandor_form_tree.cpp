@@ -11,7 +11,7 @@
 #include "core/range_error.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
-#include "gui/main_window/ui_texts.h"
+#include "gui/common/ui_texts.h"
 #include "gui/main_window/zandor_form.h"
 
 namespace tessalin::gui {

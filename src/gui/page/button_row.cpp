@@ -4,7 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "gui/main_window/image_lists.h"
+#include "gui/common/image_lists.h"
 #include "gui/page/page_controls.h"
 
 namespace tessalin::gui {

@@ -10,7 +10,7 @@
 #include "core/page/formpage.h"
 #include "core/page/page_edit.h"
 #include "core/range_error.h"
-#include "gui/main_window/param_page_frame.h"
+#include "gui/page/param_page_frame.h"
 
 namespace tessalin::gui {
 

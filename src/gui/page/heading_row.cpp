@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "gui/main_window/image_lists.h"
+#include "gui/common/image_lists.h"
 #include "gui/page/number_edit.h"
 #include "gui/page/page_controls.h"
 

@@ -5,10 +5,10 @@
 #include <QHeaderView>
 #include <QStandardItemModel>
 
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 #include "core/page/sub_page.h"
-#include "gui/main_window/child_form.h"
-#include "gui/main_window/prompter.h"
+#include "gui/common/prompter.h"
+#include "gui/page/child_form.h"
 #include "gui/page/form_page.h"
 
 namespace tessalin::gui {

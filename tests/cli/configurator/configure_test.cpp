@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/data_set/load.h"
+#include "core/device/load_data_set.h"
 #include "core/workspace.h"
 #include "support/run_cli.h"
 

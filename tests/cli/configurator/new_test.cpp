@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "support/run_cli.h"
-#include "core/data_set/load.h"
+#include "core/device/load_data_set.h"
 #include "core/workspace.h"
+#include "support/run_cli.h"
 
 namespace tessalin::test {
 namespace {

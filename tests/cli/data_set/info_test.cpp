@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "core/data_set/load.h"
 #include "core/device/designations.h"
+#include "core/device/load_data_set.h"
 #include "core/workspace.h"
-#include "support/run_cli.h"
 #include "support/image_builder.h"
+#include "support/run_cli.h"
 
 namespace tessalin {
 namespace {

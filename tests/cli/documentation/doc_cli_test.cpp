@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/data_set/load.h"
 #include "core/device/designations.h"
+#include "core/device/load_data_set.h"
 #include "core/documentation/table_files.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"

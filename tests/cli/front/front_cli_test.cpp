@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/catalogue/par_front.h"
-#include "core/data_set/load.h"
+#include "core/device/load_data_set.h"
+#include "core/families/front/front.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
 #include "support/run_cli.h"

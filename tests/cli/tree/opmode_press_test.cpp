@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/data_set/load.h"
+#include "core/device/load_data_set.h"
 #include "core/workspace.h"
 #include "support/run_cli.h"
 

@@ -3,13 +3,13 @@
 #include <optional>
 #include <string>
 
-#include "support/run_cli.h"
 #include "core/catalogue/codec.h"
-#include "core/data_set/load.h"
+#include "core/device/load_data_set.h"
 #include "core/page/formpage.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
 #include "support/image_builder.h"
+#include "support/run_cli.h"
 
 namespace tessalin::test {
 namespace {

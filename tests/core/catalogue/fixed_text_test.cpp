@@ -2,7 +2,7 @@
 
 #include "core/catalogue/charsets.h"
 #include "core/catalogue/fixed_text.h"
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 #include "core/workspace.h"
 
 namespace tessalin {

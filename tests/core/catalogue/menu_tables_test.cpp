@@ -3,8 +3,8 @@
 #include <string>
 
 #include "core/catalogue/events.h"
-#include "core/catalogue/menu_tables.h"
 #include "core/catalogue/process_variables.h"
+#include "core/families/menu_registry.h"
 #include "core/workspace.h"
 
 namespace tessalin {

@@ -6,7 +6,7 @@
 
 #include "core/catalogue/process_variable_types.h"
 #include "core/catalogue/process_variables.h"
-#include "core/catalogue/sections.h"
+#include "core/common/sections.h"
 #include "core/device/decode.h"
 #include "core/range_error.h"
 #include "core/workspace.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/catalogue/sections.h"
+#include "core/common/sections.h"
 
 namespace tessalin {
 namespace {

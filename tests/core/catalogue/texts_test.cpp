@@ -4,7 +4,7 @@
 #include <map>
 #include <utility>
 
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 #include "core/workspace.h"
 #include "support/text_checks.h"
 #include "support/text_records.h"

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/compare/comparison.h"
+#include "core/device/load_data_set.h"
 #include "support/compared_data_sets.h"
 
 namespace tessalin {

@@ -5,10 +5,11 @@
 #include <vector>
 
 #include "core/catalogue/codec.h"
-#include "core/catalogue/sections.h"
-#include "core/catalogue/slot_init.h"
+#include "core/common/sections.h"
 #include "core/configurator/configurator.h"
 #include "core/device/decode.h"
+#include "core/families/default_records.h"
+#include "core/families/opmode/slot_init.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 #include "support/image_builder.h"

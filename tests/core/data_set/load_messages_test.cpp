@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "core/data_set/image_checks.h"
-#include "core/data_set/load.h"
 #include "core/data_set/load_messages.h"
+#include "core/device/load_data_set.h"
 #include "core/workspace.h"
 #include "support/image_builder.h"
 

@@ -9,8 +9,8 @@
 #include <filesystem>
 
 #include "core/data_set/checksum.h"
-#include "core/data_set/load.h"
 #include "core/data_set/write.h"
+#include "core/device/load_data_set.h"
 #include "core/workspace.h"
 #include "support/image_builder.h"
 

@@ -5,10 +5,10 @@
 
 #include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
-#include "core/catalogue/menu_tables.h"
-#include "core/catalogue/texts.h"
+#include "core/common/texts.h"
 #include "core/device/designations.h"
 #include "core/documentation/doc_table.h"
+#include "core/families/menu_registry.h"
 #include "core/page/formpage.h"
 #include "core/range_error.h"
 #include "core/tree/device_tree.h"

@@ -1,6 +1,6 @@
 #include "page_fixture.h"
 
-#include "core/catalogue/menu_tables.h"
+#include "core/families/menu_registry.h"
 #include "core/page/number_reason.h"
 #include "core/page/sub_page.h"
 #include "core/tree/device_tree.h"

@@ -9,8 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "core/catalogue/menu_tables.h"
-#include "core/catalogue/sections.h"
+#include "core/common/sections.h"
+#include "core/families/default_records.h"
+#include "core/families/menu_registry.h"
 #include "core/page/formpage.h"
 #include "core/workspace.h"
 #include "support/image_builder.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/catalogue/formatters.h"
-#include "core/catalogue/sections.h"
+#include "core/common/sections.h"
 #include "core/configurator/module_catalogue.h"
 #include "core/page/row_text.h"
 #include "core/settings/apply.h"

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "core/catalogue/menu_tables.h"
 #include "core/device/decode.h"
 #include "core/device/designations.h"
+#include "core/families/menu_registry.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
 #include "support/image_builder.h"

@@ -14,9 +14,9 @@
 #include <gtest/gtest.h>
 
 #include "core/configurator/configurator.h"
-#include "core/data_set/load.h"
 #include "core/data_set/write.h"
 #include "core/device/designations.h"
+#include "core/device/load_data_set.h"
 #include "gui/configurator/konfigurator_form.h"
 #include "gui/main_window/main_window_fixture.h"
 #include "gui/widgets/param_treeview.h"

@@ -17,11 +17,11 @@
 #include <tuple>
 
 #include "core/data_set/image_checks.h"
-#include "core/data_set/load.h"
 #include "core/data_set/load_messages.h"
+#include "core/device/load_data_set.h"
 #include "core/tree/device_tree.h"
+#include "gui/common/toolkit_language.h"
 #include "gui/main_window/load_form.h"
-#include "gui/main_window/toolkit_language.h"
 #include "gui/page/form_page.h"
 #include "gui/page/number_edit.h"
 #include "gui/page/page_controls.h"

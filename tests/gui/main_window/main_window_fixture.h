@@ -14,9 +14,9 @@
 #include <gtest/gtest.h>
 
 #include "core/workspace.h"
+#include "gui/common/prompter.h"
+#include "gui/common/settings.h"
 #include "gui/main_window/info_form.h"
-#include "gui/main_window/prompter.h"
-#include "gui/main_window/settings.h"
 #include "gui/main_window/zandor_form.h"
 
 // Readable QStrings in failure messages.

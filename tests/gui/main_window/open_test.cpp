@@ -12,7 +12,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 
-#include "core/catalogue/menu_tables.h"
+#include "core/families/menu_registry.h"
 #include "core/tree/device_tree.h"
 #include "gui/main_window/load_form.h"
 #include "gui/page/form_page.h"

@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
-#include "core/catalogue/sections.h"
+#include "core/common/sections.h"
 #include "core/workspace.h"
 #include "gui/main_window/load_form.h"
 #include "gui/page/form_page.h"

@@ -21,9 +21,9 @@
 #include <QTreeWidget>
 #include <QWheelEvent>
 
-#include "gui/main_window/child_form.h"
-#include "gui/main_window/image_lists.h"
+#include "gui/common/image_lists.h"
 #include "gui/main_window/load_form.h"
+#include "gui/page/child_form.h"
 #include "main_window_fixture.h"
 
 namespace tessalin::gui::test {

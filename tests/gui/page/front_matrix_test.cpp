@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 
-#include "core/catalogue/par_front.h"
+#include "core/families/front/front.h"
 #include "page_fixture.h"
 #include "support/configured_device.h"
 

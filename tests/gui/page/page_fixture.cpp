@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "core/canvas.h"
-#include "gui/main_window/param_page_frame.h"
+#include "gui/page/param_page_frame.h"
 
 namespace tessalin::gui::test {
 

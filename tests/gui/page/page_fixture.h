@@ -21,11 +21,11 @@
 #include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
 #include "core/workspace.h"
-#include "gui/main_window/child_form.h"
-#include "gui/main_window/param_page_frame.h"
-#include "gui/main_window/prompter.h"
+#include "gui/common/prompter.h"
+#include "gui/page/child_form.h"
 #include "gui/page/form_page.h"
 #include "gui/page/page_controls.h"
+#include "gui/page/param_page_frame.h"
 
 namespace tessalin::gui::test {
 

@@ -2,8 +2,9 @@
 #include <QComboBox>
 #include <QFrame>
 
-#include "core/catalogue/par_ph.h"
-#include "core/catalogue/sections.h"
+#include "core/common/sections.h"
+#include "core/families/default_records.h"
+#include "core/families/ph/ph.h"
 #include "gui/page/fixed_text_edit.h"
 #include "gui/page/number_edit.h"
 #include "page_fixture.h"

@@ -10,14 +10,14 @@
 #include <functional>
 #include <memory>
 
-#include "core/purgon/purgon.h"
+#include "core/families/purgon/purgon.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
-#include "gui/main_window/child_form.h"
-#include "gui/main_window/param_page_frame.h"
-#include "gui/main_window/prompter.h"
+#include "gui/common/prompter.h"
+#include "gui/page/child_form.h"
 #include "gui/page/form_page.h"
 #include "gui/page/page_controls.h"
+#include "gui/page/param_page_frame.h"
 #include "gui/page/picture_row.h"
 #include "support/configured_device.h"
 

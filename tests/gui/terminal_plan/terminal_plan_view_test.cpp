@@ -4,7 +4,7 @@
 
 #include "core/terminal_plan/terminal_plan.h"
 #include "core/workspace.h"
-#include "gui/main_window/image_lists.h"
+#include "gui/common/image_lists.h"
 #include "gui/terminal_plan/terminal_plan_image.h"
 
 namespace tessalin::gui {

@@ -1,0 +1,157 @@
+#include "core/families/opmode/slot_init.h"
+
+#include <array>
+#include <initializer_list>
+
+#include "core/catalogue/codec.h"
+#include "core/data_set/par_image.h"
+#include "core/device/decode.h"
+#include "core/device/module_codes.h"
+#include "core/families/condi/handlers.h"
+#include "core/families/default_records.h"
+#include "core/families/digph/digph.h"
+#include "core/range_error.h"
+#include "core/workspace.h"
+
+namespace tessalin {
+
+namespace {
+
+constexpr long long kBlockSize = 0x400;
+constexpr long long kFixedPart = 800;  // the fixed sections start 800 bytes into a block
+constexpr long long kRecords = 8256;   // module identity records, 8 bytes each
+
+long long BlockStart(uint8_t block) { return ParamOffset(At(Section::PH_SET, 0), block, false); }
+
+void CopyRecord(std::span<const uint8_t> record, long long at) {
+    if (record.empty()) return;
+    WriteBlock(at, record);
+    WriteBlock(at + static_cast<long long>(kSetBDistance), record);
+}
+
+// A start value in both halves of the image.
+struct Start {
+    Section section;
+    uint16_t offset;
+    double value;
+    Encoding encoding = Encoding::UInt8;
+};
+
+void Put(uint8_t block, const Start& s) {
+    const long long at = ParamOffset(At(s.section, s.offset), block, false);
+    if (at == 0 || at >= 0x7000) return;
+    WriteEncoded(at, s.encoding, s.value);
+    WriteEncoded(at + static_cast<long long>(kSetBDistance), s.encoding, s.value);
+}
+
+void PutAll(uint8_t block, std::initializer_list<Start> starts) {
+    for (const Start& s : starts) Put(block, s);
+}
+
+constexpr Section PS = Section::PH_SET, OS = Section::OXY_SET, OF = Section::OXY_FIX, CS = Section::COND_SET,
+                  RS = Section::ORP_SET;
+
+constexpr int kSensorInputStartSensor = 13;  // the electrodeless sensor input starts with sensor 13
+
+// The electrodeless sensor input starts with the sensor its rules fill in, written by those rules for
+// the block being initialised; the page context is the same afterwards.
+void StartSensorInput(uint8_t block, int type) {
+    Workspace& ws = Ws();
+    struct Restore {
+        TParamRef saved;
+        ~Restore() { Ws().CurrentParam = saved; }
+    } restore{ws.CurrentParam};
+    ws.CurrentParam = TParamRef{type, block, ws.CurrentParam.position, nullptr};
+    condi::StartWithSensor(kSensorInputStartSensor);
+}
+
+void StartValues(uint8_t block, int type, SlotStart start) {
+    switch (type) {
+        case 150: case 170: case 176:  // pH sensors: temperature probe and automatic temperatures
+            PutAll(block, {{PS, 9, 5}, {PS, 11, 1}, {PS, 16, 1}});
+            break;
+        case 151: case 152: case 171:
+            PutAll(block, {{OS, 215, 1}, {OS, 24, 2}, {OS, 29, 2}, {OS, 159, 1}});
+            if (start.oxygenFix) PutAll(block, {{OF, 148, 1}, {OF, 160, 1}, {OF, 163, 1}, {OF, 168, 1}, {OF, 171, 1}});
+            if (type == 152) {
+                // Trace sensor 001 with its calibration values.
+                PutAll(block, {{OS, 23, 5},
+                               {OF, 9, -5000, Encoding::Float},
+                               {OF, 108, -5000, Encoding::Float},
+                               {OF, 112, -8000, Encoding::Float},
+                               {OF, 116, -2500, Encoding::Float}});
+            }
+            break;
+        case 154: case 172:  // another 2-electrode sensor, automatic temperatures
+            PutAll(block, {{CS, 23, 6}, {CS, 29, 0}, {CS, 32, 1}, {CS, 37, 1}});
+            break;
+        case 174:
+            PutAll(block, {{RS, 9, 5}, {RS, 11, 1}, {RS, 16, 1}});
+            break;
+        case 193:
+            StartSensorInput(block, type);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace
+
+std::span<const uint8_t> FamilyDefaultRecord(Section section, int moduleType) {
+    const bool digitalPh = moduleType == 160 || moduleType == 170 || moduleType == 175 || moduleType == 176;
+    return digitalPh && section == Section::PH_SET ? DigPhSetDefaultRecord() : DefaultRecord(section);
+}
+
+std::pair<Section, Section> ParamSectionsOf(int code) {
+    switch (code) {
+        case 3: case 4: case 12: case 13: case 18: case 19: case 150: case 153: case 160: case 170: case 175:
+        case 176: case 180: case 189: case 190:
+            return {Section::PH_SET, Section::PH_FIX};
+        case 5: case 154: case 162: case 172: case 182: case 192:
+            return {Section::COND_SET, Section::COND_FIX};
+        case 6: case 163: case 173: case 183: case 193:
+            return {Section::CONDI_SET, Section::CONDI_FIX};
+        case 7: case 10: case 11: case 20: case 21: case 26: case 151: case 152: case 161: case 171: case 181:
+        case 191:
+            return {Section::OXY_SET, Section::OXY_FIX};
+        case 211:
+            return {Section::LDO_SET, Section::LDO_FIX};
+        case 164: case 174:
+            return {Section::ORP_SET, Section::ORP_FIX};
+        case 8:
+            return {Section::OUT_SET, Section::OUT_FIX};
+        case 9:
+            return {Section::PID_SET, Section::PID_FIX};
+        case 14: case 23:
+            return {Section::COM_SET, Section::COM_FIX};
+        default:
+            return {Section::None, Section::None};
+    }
+}
+
+void InitialiseSlot(uint8_t block, int moduleType, SlotStart start) {
+    CheckIndex("parameter block", block, 3);
+    const long long at = BlockStart(block);
+    static const std::array<uint8_t, kBlockSize> zeros{};
+    WriteBlock(at, zeros);
+    WriteBlock(at + static_cast<long long>(kSetBDistance), zeros);
+    const auto [setSection, fixSection] = ParamSectionsOf(moduleType);
+    if (setSection != Section::None) CopyRecord(FamilyDefaultRecord(setSection, moduleType), at);
+    if (fixSection != Section::None) CopyRecord(FamilyDefaultRecord(fixSection, moduleType), at + kFixedPart);
+    StartValues(block, moduleType, start);
+}
+
+void SetSlotModuleType(int s, int moduleType) {
+    CheckIndex("slot", s, 3);
+    const ParImageBuffer& image = Ws().ParImage;
+    const uint8_t attach = image.u8(61 + s);
+    const bool from9 = static_cast<unsigned char>(image.u8(2)) >= '9';
+    const uint8_t code = static_cast<uint8_t>(moduleType);
+    const uint8_t record = image.u8(37 + 5LL * s);
+    CheckIndex("identity record", record, 3);
+    WriteU8(36 + 5LL * s, StoredCodeFor(code, attach, from9));
+    WriteU8(kRecords + 8LL * record, HwIdOfCode(code));
+}
+
+}  // namespace tessalin

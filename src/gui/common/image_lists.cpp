@@ -1,0 +1,48 @@
+#include "gui/common/image_lists.h"
+
+// The pictures are compiled into the gui library, whose resource initialiser the linker would
+// otherwise drop; register them once before the first lookup.
+static void RegisterBitmaps() { Q_INIT_RESOURCE(resources); }
+
+namespace tessalin::gui {
+
+namespace {
+QString Resource(const QString& name) {
+    static const bool registered = (RegisterBitmaps(), true);
+    (void)registered;
+    return ":/bitmaps/" + name + ".png";
+}
+
+QPixmap Indexed(const char* prefix, int index) {
+    if (index < 0 || index > 99) return {};
+    return QPixmap(Resource(QString("%1_%2").arg(prefix).arg(index, 2, 10, QChar('0'))));
+}
+}  // namespace
+
+QPixmap BilderEnabled(int index) { return Indexed("bilder", index); }
+
+QPixmap HtmlImage(int index) { return Indexed("tree", index); }
+
+QPixmap NamedBitmap(const QString& name) { return QPixmap(Resource(name)); }
+
+QImage RedKeyedBitmap(const QString& name) {
+    QImage image(Resource(name));
+    if (image.isNull()) return image;
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb red = qRgb(255, 0, 0);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (line[x] == red) line[x] = qRgba(0, 0, 0, 0);
+    }
+    return image;
+}
+
+QIcon WindowIcon() {
+    QIcon icon;
+    icon.addFile(Resource("window_icon"));
+    icon.addFile(Resource("window_icon_64"));
+    return icon;
+}
+
+}  // namespace tessalin::gui
