@@ -1,7 +1,8 @@
 // Device texts of the controller module, in the order de, en, fr, it, sv, es, pt.
 
-#include "core/catalogue/text_macros.h"
 #include "core/families/controller/texts.h"
+
+#include "core/catalogue/text_macros.h"
 
 namespace tessalin::pid {
 

@@ -1,7 +1,8 @@
 // Device texts of the fieldbus modules, in the order de, en, fr, it, sv, es, pt.
 
-#include "core/catalogue/text_macros.h"
 #include "core/families/fieldbus/texts.h"
+
+#include "core/catalogue/text_macros.h"
 
 namespace tessalin::fieldbus {
 
