@@ -52,21 +52,22 @@ std::string AsText(const ApplyReport& report, const std::string& verdict) {
     return out;
 }
 
-std::string AsJson(const ApplyReport& report, bool written) {
-    std::string out = "{\"written\": " + std::string(written ? "true" : "false") +
-                      ", \"unchanged\": " + std::to_string(report.unchanged) + ",\n\"hardware\": [";
-    for (std::size_t i = 0; i < report.hardware.size(); ++i)
-        out += std::string(i ? "," : "") + "\n  " + JsonString(DescribeDifference(report.hardware[i]));
-    out += "],\n\"values\": [";
-    for (std::size_t i = 0; i < report.entries.size(); ++i) {
-        const ApplyEntry& e = report.entries[i];
-        out += std::string(i ? "," : "") + "\n  {\"status\": " + JsonString(ApplyStatusName(e.status)) +
-               ", \"set\": " + JsonString(std::string(1, e.set)) + ", \"path\": " + JsonString(e.path) +
-               ", \"row\": " + std::to_string(e.row) + ", \"label\": " + JsonString(e.label) +
-               ", \"value\": " + JsonString(e.wanted) + ", \"shown\": " + JsonString(e.shown) +
-               ", \"reason\": " + JsonString(e.reason) + "}";
+Json AsJson(const ApplyReport& report, bool written) {
+    Json hardware = Json::array();
+    for (const Difference& d : report.hardware) hardware.push_back(DescribeDifference(d));
+    Json values = Json::array();
+    for (const ApplyEntry& e : report.entries) {
+        values.push_back({{"status", ApplyStatusName(e.status)},
+                          {"set", std::string(1, e.set)},
+                          {"path", e.path},
+                          {"row", e.row},
+                          {"label", e.label},
+                          {"value", e.wanted},
+                          {"shown", e.shown},
+                          {"reason", e.reason}});
     }
-    return out + "]}\n";
+    return {{"written", written}, {"unchanged", report.unchanged}, {"hardware", std::move(hardware)},
+            {"values", std::move(values)}};
 }
 
 int Run(const std::vector<std::string>& original) {
@@ -113,7 +114,10 @@ int Run(const std::vector<std::string>& original) {
     const std::string verdict = dryRun    ? "dry run, nothing written"
                                 : !write  ? "nothing written (a value was refused; --keep-going writes the rest)"
                                           : "written";
-    std::fputs((args.has("json") ? AsJson(report, write) : AsText(report, verdict)).c_str(), stdout);
+    if (args.has("json"))
+        PrintJson(AsJson(report, write));
+    else
+        std::fputs(AsText(report, verdict).c_str(), stdout);
     if (write)
         if (const int code = SaveOutputs("apply", inPlace, output); code != kExitOk) return code;
     return refused ? kExitRefused : kExitOk;

@@ -53,20 +53,21 @@ int Run(const std::vector<std::string>& argv) {
 
     const bool json = args.has("json");
     bool anyRefused = false;
-    std::string out = json ? "[" : "";
+    std::string out;
+    Json results = Json::array();
     const std::vector<DataSetPaths> sets = GroupDataSets(args.positional());
-    for (std::size_t i = 0; i < sets.size(); ++i) {
-        const DataSetPaths& set = sets[i];
+    for (const DataSetPaths& set : sets) {
         ResetWorkspace();
         const LoadResult result = LoadDataSet(set.front, set.purgon);
         anyRefused = anyRefused || !result.ok();
         const std::string detail = Detail(result, set);
         if (json) {
-            out += std::string(i ? "," : "") + "\n  {\"front\": " + JsonString(set.front) +
-                   ", \"purgon\": " + JsonString(set.purgon) + ", \"code\": " + std::to_string(result.code) +
-                   ", \"reason\": " + JsonString(LoadErrorMeaning(result.code)) +
-                   ", \"failed_file\": " + JsonString(result.failedPath) +
-                   ", \"system_reason\": " + JsonString(result.systemReason) + "}";
+            results.push_back({{"front", set.front},
+                               {"purgon", set.purgon},
+                               {"code", result.code},
+                               {"reason", LoadErrorMeaning(result.code)},
+                               {"failed_file", result.failedPath},
+                               {"system_reason", result.systemReason}});
         } else if (result.ok()) {
             out += RecentEntry(set.front, set.purgon) + ": OK\n";
         } else {
@@ -74,8 +75,10 @@ int Run(const std::vector<std::string>& argv) {
                    LoadErrorMeaning(result.code) + (detail.empty() ? "" : " (" + detail + ")") + "\n";
         }
     }
-    if (json) out += "\n]\n";
-    std::fputs(out.c_str(), stdout);
+    if (json)
+        PrintJson(results);
+    else
+        std::fputs(out.c_str(), stdout);
     return anyRefused ? kExitRefused : kExitOk;
 }
 

@@ -47,13 +47,12 @@ int Refuse(const std::string& what, const configurator::Outcome& outcome) {
 void PrintDevice(bool json) {
     const TDevice& device = Ws().Device;
     if (json) {
-        std::string out = "{\"front\":" + std::to_string(device.Front.Code) + ",\"sw\":" +
-                          JsonString(std::string(1, device.Front.SwMajor)) + ",\"options\":" +
-                          std::to_string(device.Front.Options) + ",\"base\":" + std::to_string(device.Base.Code) +
-                          ",\"slots\":[";
-        for (int s = 0; s < 3; ++s) out += (s ? "," : "") + std::to_string(device.Slot[s].Code);
-        out += "],\"purgonType\":" + std::to_string(device.Purgon.TypeCode) + "}";
-        std::puts(out.c_str());
+        PrintJson({{"front", device.Front.Code},
+                   {"sw", std::string(1, device.Front.SwMajor)},
+                   {"options", device.Front.Options},
+                   {"base", device.Base.Code},
+                   {"slots", {device.Slot[0].Code, device.Slot[1].Code, device.Slot[2].Code}},
+                   {"purgonType", device.Purgon.TypeCode}});
         return;
     }
     std::printf("front %s, software %c.x, base %s\n", ModuleName(kPosFront, device.Front.Code).c_str(),

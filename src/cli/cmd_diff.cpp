@@ -33,19 +33,23 @@ const char* PresenceName(Presence presence) {
     return presence == Presence::FirstOnly ? "first" : presence == Presence::SecondOnly ? "second" : "both";
 }
 
-std::string AsJson(const std::vector<Difference>& differences) {
-    std::string out = "{\"equal\": " + std::string(differences.empty() ? "true" : "false") + ", \"differences\": [";
-    for (std::size_t i = 0; i < differences.size(); ++i) {
-        const Difference& d = differences[i];
-        out += std::string(i ? "," : "") + "\n  {\"level\": " + JsonString(LevelName(d.level)) +
-               ", \"in\": " + JsonString(PresenceName(d.presence)) + ", \"path\": " + JsonString(d.where) +
-               ", \"node\": " + JsonString(d.node) + ", \"set\": " + JsonString(d.set ? std::string(1, d.set) : "both") +
-               ", \"row\": " + std::to_string(d.row) + ", \"label\": " + JsonString(d.label) +
-               ", \"old\": " + JsonString(d.before) + ", \"old_unit\": " + JsonString(d.unitBefore) +
-               ", \"new\": " + JsonString(d.after) + ", \"new_unit\": " + JsonString(d.unitAfter) +
-               ", \"text\": " + JsonString(DescribeDifference(d)) + "}";
+Json AsJson(const std::vector<Difference>& differences) {
+    Json list = Json::array();
+    for (const Difference& d : differences) {
+        list.push_back({{"level", LevelName(d.level)},
+                        {"in", PresenceName(d.presence)},
+                        {"path", d.where},
+                        {"node", d.node},
+                        {"set", d.set ? std::string(1, d.set) : "both"},
+                        {"row", d.row},
+                        {"label", d.label},
+                        {"old", d.before},
+                        {"old_unit", d.unitBefore},
+                        {"new", d.after},
+                        {"new_unit", d.unitAfter},
+                        {"text", DescribeDifference(d)}});
     }
-    return out + "]}\n";
+    return {{"equal", differences.empty()}, {"differences", std::move(list)}};
 }
 
 int Run(const std::vector<std::string>& argv) {
@@ -91,7 +95,7 @@ int Run(const std::vector<std::string>& argv) {
     }
     const std::vector<Difference>& differences = opening.comparison->Differences();
     if (args.has("json")) {
-        std::fputs(AsJson(differences).c_str(), stdout);
+        PrintJson(AsJson(differences));
     } else {
         for (const Difference& d : differences) std::printf("%s\n", DescribeDifference(d).c_str());
     }

@@ -25,18 +25,8 @@ constexpr const char* kHelp =
     "data list and the table; without any of these the table is printed as text.\n"
     "Exit codes: 0 done, 1 data set refused or a file not written, 2 usage error.\n";
 
-std::string JsonRow(const DocRow& row) {
-    std::string out = "[";
-    for (int c = 0; c < kDocColumns; ++c) out += (c ? ", " : "") + JsonString(row[c]);
-    return out + "]";
-}
-
-std::string Json(const DeviceDataLines& lines, const DocTable& table) {
-    std::string out = "{\"deviceData\": [";
-    for (std::size_t i = 0; i < lines.size(); ++i) out += (i ? ", " : "") + JsonString(lines[i]);
-    out += "],\n\"header\": " + JsonRow(DocTable::Header()) + ",\n\"rows\": [";
-    for (std::size_t i = 0; i < table.rows.size(); ++i) out += (i ? ",\n  " : "\n  ") + JsonRow(table.rows[i]);
-    return out + "\n]}\n";
+Json AsJson(const DeviceDataLines& lines, const DocTable& table) {
+    return {{"deviceData", lines}, {"header", DocTable::Header()}, {"rows", table.rows}};
 }
 
 std::string Text(const DeviceDataLines& lines, const DocTable& table) {
@@ -85,7 +75,7 @@ int Run(const std::vector<std::string>& argv) {
         const DocTable table = BuildDocumentationTable();
         if (!WriteFiles(args, table)) return kExitRefused;
         if (args.has("json"))
-            std::fputs(Json(DeviceDataList(), table).c_str(), stdout);
+            PrintJson(AsJson(DeviceDataList(), table));
         else if (!args.has("pdf") && !args.has("xlsx") && !args.has("csv"))
             std::fputs(Text(DeviceDataList(), table).c_str(), stdout);
     } catch (const RangeError& e) {

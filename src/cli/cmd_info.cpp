@@ -41,18 +41,13 @@ std::string AsText(const std::vector<HardwareSection>& sections) {
     return out;
 }
 
-std::string AsJson(const std::vector<HardwareSection>& sections) {
-    std::string out = "{";
-    for (std::size_t i = 0; i < sections.size(); ++i) {
-        out += std::string(i ? "," : "") + "\n  " + JsonString(sections[i].key) + ": {";
-        const auto& fields = sections[i].fields;
-        for (std::size_t k = 0; k < fields.size(); ++k) {
-            out += std::string(k ? ", " : "") + JsonString(fields[k].key) + ": " +
-                   (fields[k].number ? fields[k].value : JsonString(fields[k].value));
-        }
-        out += "}";
+Json AsJson(const std::vector<HardwareSection>& sections) {
+    Json document = Json::object();
+    for (const HardwareSection& s : sections) {
+        Json& section = document[s.key] = Json::object();
+        for (const HardwareField& f : s.fields) section[f.key] = f.number ? Json(std::stoll(f.value)) : Json(f.value);
     }
-    return out + "\n}\n";
+    return document;
 }
 
 int Run(const std::vector<std::string>& argv) {
@@ -79,7 +74,10 @@ int Run(const std::vector<std::string>& argv) {
         return kExitRefused;
     }
     const std::vector<HardwareSection> sections = DescribeDevice(files);
-    std::fputs((args.has("json") ? AsJson(sections) : AsText(sections)).c_str(), stdout);
+    if (args.has("json"))
+        PrintJson(AsJson(sections));
+    else
+        std::fputs(AsText(sections).c_str(), stdout);
     return kExitOk;
 }
 

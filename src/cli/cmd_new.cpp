@@ -109,12 +109,10 @@ int RunNew(const std::vector<std::string>& argv) {
     Ws().DeviceLanguage = 1;
     const TDevice& device = Ws().Device;
     if (args.has("json")) {
-        std::string out = "{\"front\":" + JsonString(*frontPath) + ",\"purgon\":" +
-                          JsonString(withPurgon ? purgonPath : "") + ",\"slots\":[";
-        for (int s = 0; s < 3; ++s)
-            out += (s ? "," : "") + std::to_string(device.Slot[s].Code);
-        out += "],\"purgonType\":" + std::to_string(device.Purgon.TypeCode) + "}";
-        std::puts(out.c_str());
+        PrintJson({{"front", *frontPath},
+                   {"purgon", withPurgon ? purgonPath : ""},
+                   {"slots", {device.Slot[0].Code, device.Slot[1].Code, device.Slot[2].Code}},
+                   {"purgonType", device.Purgon.TypeCode}});
     } else {
         std::printf("wrote %s%s%s\n", frontPath->c_str(), withPurgon ? " and " : "", withPurgon ? purgonPath.c_str() : "");
         std::printf("front %s, software %c.x, base %s\n", ModuleName(kPosFront, device.Front.Code).c_str(),

@@ -17,53 +17,33 @@ constexpr const char* kHelp =
     "matrix with its row and column labels and each cell's state. --set selects the parameter set\n"
     "(default A).\n";
 
-std::string JsonStrings(const std::vector<std::string>& list) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < list.size(); ++i) out += (i ? ", " : "") + JsonString(list[i]);
-    return out + "]";
-}
-
-std::string RowJson(const PageRow& row) {
-    std::string out = "{\"row\": " + std::to_string(row.row) + ", \"kind\": " + JsonString(KindName(row));
+Json RowJson(const PageRow& row) {
+    Json out = {{"row", row.row}, {"kind", KindName(row)}};
     if (row.heading) {
-        out += ", \"heading\": " + JsonString(row.label) + ", \"lines\": " + std::to_string(row.headingLines);
-        if (row.kind == kKindNumber) out += ", \"label\": " + JsonString(row.valueLabel);
+        out["heading"] = row.label;
+        out["lines"] = row.headingLines;
+        if (row.kind == kKindNumber) out["label"] = row.valueLabel;
     } else {
-        out += ", \"label\": " + JsonString(row.label);
+        out["label"] = row.label;
     }
-    out += ", \"value\": " + JsonString(ShownValue(row));
-    out += ", \"unit\": " + JsonString(row.unitIndex >= 0 && row.unitIndex < static_cast<int>(row.units.size())
-                                           ? row.units[row.unitIndex]
-                                           : "");
-    out += ", \"units\": " + JsonStrings(row.units);
-    out += ", \"items\": [";
-    for (std::size_t i = 0; i < row.items.size(); ++i)
-        out += std::string(i ? ", " : "") + "{\"code\": " + std::to_string(row.items[i].code) +
-               ", \"text\": " + JsonString(row.items[i].text) + "}";
-    out += "], \"selected\": " + std::to_string(row.selected);
-    out += ", \"enabled\": " + std::string(row.enabled && row.active ? "true" : "false");
+    out["value"] = ShownValue(row);
+    out["unit"] = row.unitIndex >= 0 && row.unitIndex < static_cast<int>(row.units.size()) ? row.units[row.unitIndex] : "";
+    out["units"] = row.units;
+    Json items = Json::array();
+    for (const auto& item : row.items) items.push_back({{"code", item.code}, {"text", item.text}});
+    out["items"] = std::move(items);
+    out["selected"] = row.selected;
+    out["enabled"] = row.enabled && row.active;
     if (!row.buttons.empty()) {
-        out += ", \"buttons\": [";
-        for (std::size_t i = 0; i < row.buttons.size(); ++i) {
-            const PageButton& b = row.buttons[i];
-            out += std::string(i ? ", " : "") + "{\"caption\": " + JsonString(b.caption) +
-                   ", \"picture\": " + JsonString(b.glyph) + ", \"hint\": " + JsonString(b.hint) +
-                   ", \"enabled\": " + (b.enabled ? "true" : "false") + "}";
-        }
-        out += "]";
+        Json buttons = Json::array();
+        for (const PageButton& b : row.buttons)
+            buttons.push_back({{"caption", b.caption}, {"picture", b.glyph}, {"hint", b.hint}, {"enabled", b.enabled}});
+        out["buttons"] = std::move(buttons);
     }
-    if (row.kind == kKindMatrix) {
-        // cells[j][i]: 0 unavailable, 1 clear, 2 ticked
-        out += ", \"matrix\": {\"rows\": " + JsonStrings(row.matrixRows) + ", \"columns\": " +
-               JsonStrings(row.matrixColumns) + ", \"cells\": [";
-        for (std::size_t j = 0; j < row.cells.size(); ++j) {
-            out += j ? ", [" : "[";
-            for (std::size_t i = 0; i < row.cells[j].size(); ++i) out += (i ? ", " : "") + std::to_string(row.cells[j][i]);
-            out += "]";
-        }
-        out += "]}";
-    }
-    return out + "}";
+    // cells[j][i]: 0 unavailable, 1 clear, 2 ticked
+    if (row.kind == kKindMatrix)
+        out["matrix"] = {{"rows", row.matrixRows}, {"columns", row.matrixColumns}, {"cells", row.cells}};
+    return out;
 }
 
 // "Label: value"; a label that ends in a colon already takes no second one.
@@ -119,17 +99,16 @@ int Run(const std::vector<std::string>& argv) {
     PageModel page;
     if (const int code = OpenNodePage("page", args, page); code != kExitOk) return code;
 
-    std::string out;
     if (args.has("json")) {
-        out = "{\"title\": " + JsonString(page.title) + ", \"rows\": [";
-        for (std::size_t i = 0; i < page.rows.size(); ++i) out += std::string(i ? "," : "") + "\n  " + RowJson(page.rows[i]);
-        out += "\n], \"error\": " + JsonString(page.error) + "}\n";
+        Json rows = Json::array();
+        for (const PageRow& row : page.rows) rows.push_back(RowJson(row));
+        PrintJson({{"title", page.title}, {"rows", std::move(rows)}, {"error", page.error}});
     } else {
-        out = "Title: " + page.title + "\n";
+        std::string out = "Title: " + page.title + "\n";
         for (const PageRow& row : page.rows) out += RowText(row);
         if (!page.error.empty()) out += "row " + std::to_string(page.errorRow) + ": " + page.error + "\n";
+        std::fputs(out.c_str(), stdout);
     }
-    std::fputs(out.c_str(), stdout);
     if (!page.error.empty()) std::fprintf(stderr, "tessalin-cli page: %s\n", page.error.c_str());
     return kExitOk;
 }

@@ -74,8 +74,7 @@ int Run(const std::vector<std::string>& argv) {
         return kExitRefused;
     }
     if (args.has("json"))
-        std::printf("{\"node\": %s, \"selector\": %d, \"file\": %s}\n", JsonString(*path).c_str(), selector,
-                    JsonString(*out).c_str());
+        PrintJson({{"node", *path}, {"selector", selector}, {"file", *out}});
     else
         std::printf("wrote %s (selector %d)\n", out->c_str(), selector);
     return kExitOk;

@@ -54,13 +54,10 @@ int CommitEdits(PageModel& page, const std::vector<std::string>& edits, Build bu
 
 void PrintPage(const PageModel& page, bool json) {
     if (json) {
-        std::string out = "{\"title\":" + JsonString(page.title) + ",\"rows\":[";
-        for (std::size_t i = 0; i < page.rows.size(); ++i) {
-            const PageRow& row = page.rows[i];
-            out += (i ? "," : "") + std::string("{\"row\":") + std::to_string(row.row) + ",\"label\":" +
-                   JsonString(row.label) + ",\"value\":" + JsonString(ShownValue(row)) + "}";
-        }
-        std::puts((out + "]}").c_str());
+        Json rows = Json::array();
+        for (const PageRow& row : page.rows)
+            rows.push_back({{"row", row.row}, {"label", row.label}, {"value", ShownValue(row)}});
+        PrintJson({{"title", page.title}, {"rows", std::move(rows)}});
         return;
     }
     for (const PageRow& row : page.rows) std::printf("%3d  %s  %s\n", row.row, row.label.c_str(), ShownValue(row).c_str());

@@ -38,8 +38,8 @@ int Run(const std::vector<std::string>& argv) {
 
     const bool json = args.has("json");
     const DeviceTreeState& tree = Ws().Tree;
-    std::string out = json ? "[" : "";
-    bool first = true;
+    std::string out;
+    Json nodes = Json::array();
     for (int id : NodesInOrder()) {
         const TreeNode& node = tree.nodes[id];
         const TTabPtrRec& rec = tree.records[node.record];
@@ -47,21 +47,25 @@ int Run(const std::vector<std::string>& argv) {
         const std::string plain = CatalogTextToPlain(node.text);
         const int entry = EntryIndex(id);
         if (json) {
-            out += std::string(first ? "" : ",") + "\n  {\"path\": " + JsonString(path) +
-                   ", \"level\": " + std::to_string(node.level) + ", \"markup\": " + JsonString(node.text) +
-                   ", \"text\": " + JsonString(plain) + ", \"module\": " + std::to_string(rec.moduleType) +
-                   ", \"position\": " + std::to_string(rec.position) + ", \"slot\": " + std::to_string(rec.slot) +
-                   ", \"entry\": " + (node.level == 0 ? std::string("null") : std::to_string(entry)) + "}";
+            nodes.push_back({{"path", path},
+                             {"level", node.level},
+                             {"markup", node.text},
+                             {"text", plain},
+                             {"module", rec.moduleType},
+                             {"position", rec.position},
+                             {"slot", rec.slot},
+                             {"entry", node.level == 0 ? Json() : Json(entry)}});
         } else {
             out += path + "\t" + std::string(2 * node.level, ' ') + plain + "\t(level " +
                    std::to_string(node.level) + ", module " + std::to_string(rec.moduleType) + ", position " +
                    std::to_string(rec.position) + ", slot " + std::to_string(rec.slot) +
                    (node.level == 0 ? "" : ", entry " + std::to_string(entry)) + ")\n";
         }
-        first = false;
     }
-    if (json) out += "\n]\n";
-    std::fputs(out.c_str(), stdout);
+    if (json)
+        PrintJson(nodes);
+    else
+        std::fputs(out.c_str(), stdout);
     return kExitOk;
 }
 

@@ -77,6 +77,6 @@ int UsageError(const std::string& command, const std::string& message) {
     return kExitUsage;
 }
 
-std::string JsonString(const std::string& text) { return JsonText(text); }
+void PrintJson(const Json& document) { std::fputs(JsonLines(document).c_str(), stdout); }
 
 }  // namespace tessalin::cli

@@ -3,6 +3,7 @@
 // CommandRegistration; main() looks the command up by name.
 
 #include <functional>
+#include <nlohmann/json.hpp>
 #include <map>
 #include <optional>
 #include <string>
@@ -57,8 +58,10 @@ private:
 // Prints "tessalin-cli CMD: message" on standard error and returns kExitUsage.
 int UsageError(const std::string& command, const std::string& message);
 
-// A text as a JSON string value: quoted, with quotes, backslashes and control characters escaped; bytes that
-// are not valid UTF-8 come out as U+FFFD.
-std::string JsonString(const std::string& text);
+// The documents that --json prints keep their members in the order they were added.
+using Json = nlohmann::ordered_json;
+
+// Prints a --json document on standard output, one member or record a line.
+void PrintJson(const Json& document);
 
 }  // namespace tessalin::cli

@@ -3,10 +3,13 @@
 
 #include <sys/wait.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "core/settings/json_io.h"
 #include "support/image_builder.h"
 
 namespace tessalin::test {
@@ -41,6 +44,14 @@ inline CliRun RunCli(const std::vector<std::string>& args) {
     const auto err = ReadWholeFile(errFile);
     run.err.assign(err.begin(), err.end());
     return run;
+}
+
+// The --json document a run printed; null (and a test failure naming the fault) when it is not JSON.
+inline nlohmann::ordered_json JsonOf(const CliRun& run) {
+    std::string error;
+    auto document = ParseJson(run.out, error);
+    EXPECT_TRUE(document) << error << "\n" << run.out;
+    return document ? *document : nlohmann::ordered_json();
 }
 
 }  // namespace tessalin::test

@@ -1,5 +1,6 @@
 #include "core/settings/json_io.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <iterator>
 #include <set>
@@ -116,6 +117,61 @@ std::optional<nlohmann::ordered_json> ParseJson(std::string_view document, std::
 
 std::string JsonText(const nlohmann::ordered_json& value, int indent) {
     return value.dump(indent, ' ', false, Json::error_handler_t::replace);
+}
+
+namespace {
+
+bool IsListOfRecords(const Json& value) {
+    return value.is_array() && !value.empty() &&
+           std::all_of(value.begin(), value.end(), [](const Json& e) { return e.is_structured(); });
+}
+
+// `value` on one line: ", " between members or elements and ": " after a member name.
+void Inline(const Json& value, std::string& out) {
+    if (!value.is_structured()) {
+        out += JsonText(value);
+        return;
+    }
+    const bool object = value.is_object();
+    out += object ? '{' : '[';
+    bool first = true;
+    for (auto it = value.begin(); it != value.end(); ++it, first = false) {
+        if (!first) out += ", ";
+        if (object) out += JsonText(it.key()) + ": ";
+        Inline(it.value(), out);
+    }
+    out += object ? '}' : ']';
+}
+
+// `value` with each member or element on a line of its own, `indent` blanks in; a member that is a list of
+// records one record a line when `recordsToo` holds.
+void Lines(const Json& value, const std::string& indent, bool recordsToo, std::string& out) {
+    if (!value.is_structured() || value.empty()) {
+        Inline(value, out);
+        return;
+    }
+    const bool object = value.is_object();
+    const std::string inner = indent + "  ";
+    out += object ? '{' : '[';
+    bool first = true;
+    for (auto it = value.begin(); it != value.end(); ++it, first = false) {
+        out += first ? "\n" : ",\n";
+        out += inner;
+        if (object) out += JsonText(it.key()) + ": ";
+        if (recordsToo && IsListOfRecords(it.value()))
+            Lines(it.value(), inner, false, out);
+        else
+            Inline(it.value(), out);
+    }
+    out += "\n" + indent + (object ? '}' : ']');
+}
+
+}  // namespace
+
+std::string JsonLines(const nlohmann::ordered_json& document) {
+    std::string out;
+    Lines(document, "", true, out);
+    return out + "\n";
 }
 
 }  // namespace tessalin

@@ -20,4 +20,9 @@ std::optional<nlohmann::ordered_json> ParseJson(std::string_view document, std::
 // that is not valid UTF-8 comes out with U+FFFD in place of each faulty sequence.
 std::string JsonText(const nlohmann::ordered_json& value, int indent = -1);
 
+// A document as the command-line tool prints it, to be read by people and by line-based tools alike: each
+// member (or element) of the document on a line of its own, and so each record of a member that is a list of
+// records (objects or arrays); everything else on one line with ", " and ": " between. Ends with a newline.
+std::string JsonLines(const nlohmann::ordered_json& document);
+
 }  // namespace tessalin

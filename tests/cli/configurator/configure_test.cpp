@@ -25,7 +25,7 @@ TEST_F(CliConfigure, ChangesTheDataSetAsTheWindowDoes) {
     const CliRun run = RunCli({"configure", front_, "--down", "1", "--add", "79", "--add", "8", "--option", "optLPAR",
                                "--json", "-o", out, purgon});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("\"slots\":[5,4,8]"), std::string::npos) << run.out;
+    EXPECT_EQ(JsonOf(run)["slots"], nlohmann::ordered_json({5, 4, 8})) << run.out;
 
     ResetWorkspace();
     ASSERT_EQ(LoadDataSet(out, purgon).code, 0);

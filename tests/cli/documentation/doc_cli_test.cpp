@@ -76,11 +76,10 @@ TEST_F(DocCli, JsonAndTextCarryTheDataListAndTheRows) {
     const CliRun json = RunCli({"doc", front_, purgon_, "--lang", "0", "--json"});
     ASSERT_EQ(json.exitCode, 0) << json.err;
     const DocTable table = TableHere();
-    EXPECT_NE(json.out.find("\"header\": [\"Level\", \"Menü\", \"Text\", \"Parameter\", \"Mzw\"]"), std::string::npos);
-    std::size_t rows = 0;
-    for (std::size_t at = json.out.find("\n  ["); at != std::string::npos; at = json.out.find("\n  [", at + 1)) ++rows;
-    EXPECT_EQ(rows, table.rows.size());
-    EXPECT_NE(json.out.find("\"deviceData\": [\"" + ModuleName(kPosFront, 2) + "\""), std::string::npos);
+    const auto document = JsonOf(json);
+    EXPECT_EQ(document["header"], nlohmann::ordered_json({"Level", "Menü", "Text", "Parameter", "Mzw"}));
+    EXPECT_EQ(document["rows"], nlohmann::ordered_json(table.rows));
+    EXPECT_EQ(document["deviceData"][0], ModuleName(kPosFront, 2));
 
     const CliRun text = RunCli({"doc", front_, purgon_, "--lang", "0"});
     ASSERT_EQ(text.exitCode, 0) << text.err;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
@@ -118,11 +119,14 @@ TEST_F(TreePageSetCli, PageShowsTitleAndRows) {
 
     const CliRun run = RunCli({"page", files_.first, "--node", number->path, "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("{\"title\": \"" + page.title + "\""), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("{\"row\": " + std::to_string(number->row.row) + ", \"kind\": \"number\", \"label\": \"" +
-                           number->row.label + "\", \"value\": \"" + number->row.value + "\""),
-              std::string::npos)
-        << run.out;
+    const auto document = JsonOf(run);
+    EXPECT_EQ(document["title"], page.title);
+    const auto shown = std::find_if(document["rows"].begin(), document["rows"].end(),
+                                    [&](const auto& row) { return row["row"] == number->row.row; });
+    ASSERT_NE(shown, document["rows"].end()) << run.out;
+    EXPECT_EQ((*shown)["kind"], "number");
+    EXPECT_EQ((*shown)["label"], number->row.label);
+    EXPECT_EQ((*shown)["value"], number->row.value);
 
     const CliRun text = RunCli({"page", files_.first, "--node", number->path, "--lang", "0"});
     ASSERT_EQ(text.exitCode, 0);

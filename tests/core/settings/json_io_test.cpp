@@ -77,6 +77,30 @@ TEST(Json, WritesOneMemberALineAndReadsItBack) {
     EXPECT_EQ(JsonText(*back, 2), text);
 }
 
+TEST(Json, CommandLineDocumentsHaveOneMemberAndOneRecordALine) {
+    using Json = nlohmann::ordered_json;
+    const struct {
+        Json document;
+        const char* text;
+    } cases[] = {
+        {{{"title", "Nullpunkt"}, {"rows", {{{"row", 1}, {"items", {{{"code", 0}}}}}, {{"row", 2}}}}, {"error", ""}},
+         "{\n  \"title\": \"Nullpunkt\",\n  \"rows\": [\n    {\"row\": 1, \"items\": [{\"code\": 0}]},\n"
+         "    {\"row\": 2}\n  ],\n  \"error\": \"\"\n}\n"},
+        {Json::array({{{"path", "0"}, {"entry", nullptr}}, {{"path", "0/1"}, {"entry", 3}}}),
+         "[\n  {\"path\": \"0\", \"entry\": null},\n  {\"path\": \"0/1\", \"entry\": 3}\n]\n"},
+        {{{"slots", {4, 0, 0}}, {"hardware", Json::array()}, {"cells", {{1, 2}, {0, 1}}}},
+         "{\n  \"slots\": [4, 0, 0],\n  \"hardware\": [],\n  \"cells\": [\n    [1, 2],\n    [0, 1]\n  ]\n}\n"},
+        {Json::array(), "[]\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(JsonLines(c.document), c.text);
+        std::string error;
+        const auto back = ParseJson(JsonLines(c.document), error);
+        ASSERT_TRUE(back) << error;
+        EXPECT_EQ(*back, c.document);
+    }
+}
+
 TEST(Json, TextThatIsNotUtf8IsWrittenAsReplacementCharacters) {
     EXPECT_EQ(JsonText(std::string("a\xc3(\xff")), "\"a\uFFFD(\uFFFD\"");
     EXPECT_EQ(JsonText(std::string("\u00e9\U0001F600")), "\"\u00e9\U0001F600\"");
