@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "cli/command.h"
-#include "core/configurator/configurator.h"
 #include "core/data_set/write.h"
 #include "core/main_window/save_decisions.h"
 #include "core/settings/settings_file.h"
@@ -38,13 +37,7 @@ struct Seed {
 // The data set and its settings file, made once through the configurator.
 const Seed& SeedFiles() {
     static const Seed seed = [] {
-        ResetWorkspace();
-        configurator::Configurator config;
-        config.addCode(2);
-        config.setVersion('A');
-        config.setOption("optLPAR", true);
-        for (int code : {1, 4, 5, 79}) config.addCode(code);
-        config.commit();
+        fuzz::ConfigureSeedDevice();
         const std::string front = fuzz::ScratchFolder() + "/F.PAR", purgon = fuzz::ScratchFolder() + "/P.PAR";
         if (!WriteDataSet(front, purgon).ok) std::abort();
         SelectLanguage(1);

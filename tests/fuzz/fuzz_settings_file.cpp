@@ -9,7 +9,6 @@
 #include <string_view>
 #include <utility>
 
-#include "core/configurator/configurator.h"
 #include "core/data_set/write.h"
 #include "core/device/load_data_set.h"
 #include "core/main_window/save_decisions.h"
@@ -27,13 +26,7 @@ using namespace tessalin;
 // The data set's files, made once through the configurator.
 const std::pair<std::string, std::string>& DataSet() {
     static const std::pair<std::string, std::string> files = [] {
-        ResetWorkspace();
-        configurator::Configurator config;
-        config.addCode(2);
-        config.setVersion('A');
-        config.setOption("optLPAR", true);
-        for (int code : {1, 4, 5, 79}) config.addCode(code);
-        config.commit();
+        fuzz::ConfigureSeedDevice();
         const std::string front = fuzz::ScratchFolder() + "/APPLY01.PAR";
         const std::string purgon = PurgonAttached() ? fuzz::ScratchFolder() + "/APPLY02.PAR" : "";
         if (!WriteDataSet(front, purgon).ok) std::abort();

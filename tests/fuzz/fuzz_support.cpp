@@ -8,8 +8,10 @@
 #include <fstream>
 #include <iterator>
 
+#include "core/configurator/configurator.h"
 #include "core/data_set/checksum.h"
 #include "core/data_set/par_image.h"
+#include "core/workspace.h"
 
 namespace tessalin::fuzz {
 
@@ -66,6 +68,16 @@ std::pair<std::string, std::string> WriteLoadableDataSet(const uint8_t* data, st
     const std::vector<uint8_t> purgonImage = Repaired(data + kFrontSize, size - kFrontSize, kPurgonSize);
     WriteFile(purgon, purgonImage.data(), purgonImage.size());
     return {front, purgon};
+}
+
+void ConfigureSeedDevice() {
+    ResetWorkspace();
+    configurator::Configurator config;
+    config.addCode(2);
+    config.setVersion('A');
+    config.setOption("optLPAR", true);
+    for (int code : {1, 4, 5, 79}) config.addCode(code);
+    config.commit();
 }
 
 }  // namespace tessalin::fuzz

@@ -21,4 +21,8 @@ std::vector<uint8_t> ReadFile(const std::string& path);
 // that the bytes get past the loader's checks. Returns the FRONT and the Purgon path (empty without).
 std::pair<std::string, std::string> WriteLoadableDataSet(const uint8_t* data, std::size_t size, const std::string& name);
 
+// Makes a configuration with a pH and a conductivity module and a Purgon controller in the workspace
+// through the configurator: the device the seeds of settings files and command lines were made from.
+void ConfigureSeedDevice();
+
 }  // namespace tessalin::fuzz

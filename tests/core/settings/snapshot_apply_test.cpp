@@ -8,11 +8,11 @@
 
 #include "core/catalogue/formatters.h"
 #include "core/common/sections.h"
-#include "core/page/row_text.h"
-#include "core/settings/apply.h"
 #include "core/data_set/write.h"
 #include "core/device/load_data_set.h"
 #include "core/main_window/save_decisions.h"
+#include "core/page/row_text.h"
+#include "core/settings/apply.h"
 #include "core/settings/settings_file.h"
 #include "support/configured_edits.h"
 #include "support/image_builder.h"
@@ -158,19 +158,28 @@ TEST(ApplySettings, RoundTripOfEveryFamilyGivesTheSameImage) {
 }
 
 // What a user sees of the loaded data set in every device language: the device tree's node texts, and
-// every page of both sets as a settings file lists it (without its hardware section, whose identity state
-// tells whether the device was made in the tool or loaded).
+// every page of both sets with its title and each row's label, value, unit and whether it is editable.
 std::vector<std::string> ShownInEveryLanguage() {
     std::vector<std::string> shown;
     for (int language = 0; language < kDeviceLanguageCount; ++language) {
         SelectLanguage(language);
         EXPECT_TRUE(BuildDeviceTree());
-        std::string tree;
-        for (int node : NodesInOrder()) tree += Ws().Tree.nodes[node].text + "\n";
+        std::string tree, pages;
+        for (int node : NodesInOrder()) {
+            tree += Ws().Tree.nodes[node].text + "\n";
+            for (const bool setB : {false, true}) {
+                Ws().ActiveParamSet = setB;
+                DeviceTreeChange(node);
+                if (Ws().Tree.activeTab != MainTab::Parameter) continue;
+                const PageModel page = BuildFormpage();
+                pages += page.title + "\n";
+                for (const PageRow& row : page.rows)
+                    pages += row.label + " | " + ShownValue(row) + " | " + ShownUnit(row) + (row.enabled ? "\n" : " | -\n");
+            }
+        }
+        Ws().ActiveParamSet = false;
         shown.push_back(tree);
-        Snapshot pages = TakeSnapshot(SetChoice::Both);
-        pages.hardware.clear();
-        shown.push_back(SettingsToJson(pages));
+        shown.push_back(pages);
     }
     return shown;
 }
