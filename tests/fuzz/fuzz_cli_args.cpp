@@ -96,11 +96,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const fs::path folder = fs::path(fuzz::ScratchFolder()) / "run";
     fs::remove_all(folder);
     fs::create_directory(folder);
+    const fs::path home = fs::current_path();  // the fuzzer's own relative paths stay valid afterwards
     fs::current_path(folder);
     fuzz::WriteFile("F.PAR", seed.front.data(), seed.front.size());
     fuzz::WriteFile("P.PAR", seed.purgon.data(), seed.purgon.size());
     fuzz::WriteFile("S.JSON", seed.settings.data(), seed.settings.size());
 
     RunQuietly(command->second, std::vector<std::string>(args.begin() + 1, args.end()));
+    fs::current_path(home);
     return 0;
 }
