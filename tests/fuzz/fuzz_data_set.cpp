@@ -4,60 +4,21 @@
 // the loader's checks and into the decoder, the device tree in every device language, every page in both
 // parameter sets, and one commit in each kind of row. The orderly range error is an accepted outcome;
 // any other exception escapes and is reported.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "core/data_set/checksum.h"
 #include "core/device/load_data_set.h"
 #include "core/page/formpage.h"
 #include "core/page/page_edit.h"
 #include "core/range_error.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
+#include "fuzz_support.h"
 
 namespace {
 
 using namespace tessalin;
-
-constexpr char kMajors[] = {'5', '6', '7', '8', '9', 'A'};
-
-// A readable header ("M.m:V") and a correct checksum over an image of `size` bytes.
-std::vector<uint8_t> Repaired(const uint8_t* data, std::size_t available, std::size_t size) {
-    std::vector<uint8_t> image(size, 0);
-    std::memcpy(image.data(), data, available < size ? available : size);
-    image[2] = static_cast<uint8_t>(kMajors[image[2] % std::size(kMajors)]);
-    image[3] = '.';
-    image[4] = static_cast<uint8_t>('0' + image[4] % 10);
-    image[5] = ':';
-    image[6] = (image[6] & 1) != 0 ? 'P' : 'B';
-    ParImageBuffer scratch;
-    scratch.writeBytes(0, image);
-    const uint16_t crc = ImageCrc(scratch, 2, static_cast<long long>(size) - 1);
-    image[0] = static_cast<uint8_t>(crc & 0xFF);
-    image[1] = static_cast<uint8_t>(crc >> 8);
-    return image;
-}
-
-void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    if (f == nullptr) std::abort();
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
-}
-
-const std::string& ScratchFolder() {
-    static const std::string folder = [] {
-        char pattern[] = "/tmp/tessalin-fuzz-XXXXXX";
-        if (::mkdtemp(pattern) == nullptr) std::abort();
-        return std::string(pattern);
-    }();
-    return folder;
-}
 
 // One commit in a row of each kind, with a value that tends to reach limits and rules.
 FollowUp CommitSomething(PageModel& page, const PageRow& row) {
@@ -104,22 +65,18 @@ void VisitPages() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    const std::string front = ScratchFolder() + "/BACKUP01.PAR";
-    const std::string purgon = ScratchFolder() + "/BACKUP02.PAR";
-    WriteFile(front, Repaired(data, size, kFrontSize));
-    const bool withPurgon = size > kFrontSize;
-    if (withPurgon) WriteFile(purgon, Repaired(data + kFrontSize, size - kFrontSize, kPurgonSize));
-
+    const auto [front, purgon] = fuzz::WriteLoadableDataSet(data, size, "BACKUP");
     ResetWorkspace();
-    if (!LoadDataSet(front, withPurgon ? purgon : "").ok()) return 0;
-    try {
-        for (int language = 0; language < kDeviceLanguageCount; ++language) {
-            SelectLanguage(language);
-            BuildDeviceTree();
+    if (LoadDataSet(front, purgon).ok()) {
+        try {
+            for (int language = 0; language < kDeviceLanguageCount; ++language) {
+                SelectLanguage(language);
+                BuildDeviceTree();
+            }
+            VisitPages();
+        } catch (const RangeError&) {
+            // An orderly refusal of the current operation: what the window reports as a message.
         }
-        VisitPages();
-    } catch (const RangeError&) {
-        // An orderly refusal of the current operation: what the window reports as a message.
     }
     return 0;
 }

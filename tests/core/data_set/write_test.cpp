@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <limits>
+#include <set>
 
 #include "core/data_set/checksum.h"
 #include "core/data_set/write.h"
@@ -146,8 +148,9 @@ TEST_F(WriteDataSetTest, ReadOnlyFolderIsReportedAndChangesNothing) {
 
     const pid_t child = fork();
     ASSERT_GE(child, 0);
+    constexpr int kCannotDropRoot = 3;
     if (child == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(kCannotDropRoot);
         const WriteResult result = WriteDataSet(target, "");
         const bool reported = !result.ok && result.failedPath == target &&
                               result.systemReason == std::strerror(EACCES) && Ws().Modified;
@@ -156,9 +159,155 @@ TEST_F(WriteDataSetTest, ReadOnlyFolderIsReportedAndChangesNothing) {
     int status = 0;
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == kCannotDropRoot)
+        GTEST_SKIP() << "running as root without the right to become an unprivileged user: permissions do not bite";
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(ReadWholeFile(target).size(), 100u);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+// File operations that fail as a full disk or a pulled card does: every write after `writeLimit` bytes
+// in all, the sync or rename with the given number (0 the first), or every rename from that number on.
+class FaultyOps : public SaveFileOps {
+public:
+    std::size_t writeLimit = std::numeric_limits<std::size_t>::max();
+    int failSync = -1;
+    int failRename = -1;
+    bool renamesStayFailed = false;
+    int error = ENOSPC;
+
+    ssize_t Write(int fd, const void* data, std::size_t size) override {
+        const std::size_t room = writeLimit - written_;
+        if (room == 0) return Fail();
+        const ssize_t n = SaveFileOps::Write(fd, data, std::min(size, room));
+        if (n > 0) written_ += static_cast<std::size_t>(n);
+        return n;
+    }
+    int Sync(int fd) override { return syncs_++ == failSync ? static_cast<int>(Fail()) : SaveFileOps::Sync(fd); }
+    int Rename(const std::string& from, const std::string& to) override {
+        const int n = renames_++;
+        if (n == failRename || (renamesStayFailed && failRename >= 0 && n > failRename)) return static_cast<int>(Fail());
+        return SaveFileOps::Rename(from, to);
+    }
+
+private:
+    ssize_t Fail() const {
+        errno = error;
+        return -1;
+    }
+    std::size_t written_ = 0;
+    int syncs_ = 0;
+    int renames_ = 0;
+};
+
+std::set<std::string> FolderNames(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const fs::directory_entry& e : fs::directory_iterator(folder)) names.insert(e.path().filename().string());
+    return names;
+}
+
+// Whatever fails on the way, neither file of the pair is replaced: both old files keep their bytes (or
+// stay absent), nothing else is left in the folder, the data set stays changed and the reason names the
+// file.
+TEST_F(WriteDataSetTest, FaultAnywhereInThePairLeavesTheOldFiles) {
+    struct Case {
+        const char* name;
+        std::size_t writeLimit = std::numeric_limits<std::size_t>::max();
+        int failSync = -1;
+        int failRename = -1;
+        int error = ENOSPC;
+        bool purgonNamed = false;
+    };
+    const Case cases[] = {
+        {"disk full at once", 0, -1, -1, ENOSPC, false},
+        {"disk full inside FRONT", 1000, -1, -1, ENOSPC, false},
+        {"card removed after FRONT was written", kFrontSize + 500, -1, -1, EIO, true},
+        {"card removed before Purgon reached the disk", std::numeric_limits<std::size_t>::max(), 1, -1, EIO, true},
+        {"FRONT cannot be renamed", std::numeric_limits<std::size_t>::max(), -1, 0, EIO, false},
+        {"card removed between replacing FRONT and Purgon", std::numeric_limits<std::size_t>::max(), -1, 1, EIO,
+         true},
+    };
+    for (const bool oldFilesThere : {true, false}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (oldFilesThere ? ", over old files" : ", new files"));
+            TempDir card;
+            const std::string front = card.file("BACKUP01.PAR"), purgon = card.file("BACKUP02.PAR");
+            if (oldFilesThere) WithPurgon().frontSerial(1).writeFiles(card);
+            const auto before = FolderNames(card.path());
+            const std::vector<uint8_t> oldFront = oldFilesThere ? ReadWholeFile(front) : std::vector<uint8_t>{};
+            const std::vector<uint8_t> oldPurgon = oldFilesThere ? ReadWholeFile(purgon) : std::vector<uint8_t>{};
+
+            test::InstallImage(WithPurgon().frontSerial(2).build());
+            Ws().FrontFileName = "current.par";
+            Ws().Modified = false;
+            FaultyOps ops;
+            ops.writeLimit = c.writeLimit;
+            ops.failSync = c.failSync;
+            ops.failRename = c.failRename;
+            ops.error = c.error;
+            const ScopedSaveFileOps faulty(ops);
+            const WriteResult result = WriteDataSet(front, purgon);
+
+            EXPECT_FALSE(result.ok);
+            EXPECT_EQ(result.failedPath, c.purgonNamed ? purgon : front);
+            EXPECT_EQ(result.systemReason, std::strerror(c.error));
+            EXPECT_TRUE(Ws().Modified);
+            EXPECT_EQ(Ws().FrontFileName, "current.par");
+            EXPECT_EQ(FolderNames(card.path()), before);
+            if (oldFilesThere) {
+                EXPECT_EQ(ReadWholeFile(front), oldFront);
+                EXPECT_EQ(ReadWholeFile(purgon), oldPurgon);
+            }
+        }
+    }
+}
+
+// A card that stays away cannot take the old FRONT file back either: it keeps a second name beside the
+// new one, and the message says where, so that nothing is lost.
+TEST_F(WriteDataSetTest, OldFileThatCannotBePutBackIsKeptAndNamed) {
+    WithPurgon().frontSerial(1).writeFiles(dir);
+    const std::string front = dir.file("BACKUP01.PAR"), purgon = dir.file("BACKUP02.PAR");
+    const std::vector<uint8_t> oldFront = ReadWholeFile(front), oldPurgon = ReadWholeFile(purgon);
+    test::InstallImage(WithPurgon().frontSerial(2).build());
+
+    FaultyOps ops;
+    ops.failRename = 1;
+    ops.renamesStayFailed = true;
+    ops.error = EIO;
+    const ScopedSaveFileOps faulty(ops);
+    const WriteResult result = WriteDataSet(front, purgon);
+
+    ASSERT_FALSE(result.ok);
+    EXPECT_EQ(result.failedPath, purgon);
+    EXPECT_EQ(ReadWholeFile(purgon), oldPurgon);
+    const std::string marker = " is kept as ";
+    const std::size_t at = result.systemReason.find(marker);
+    ASSERT_NE(at, std::string::npos) << result.systemReason;
+    EXPECT_EQ(ReadWholeFile(result.systemReason.substr(at + marker.size())), oldFront);
+    EXPECT_EQ(FolderNames(dir.path()).size(), 3u);  // the two targets and the kept old FRONT
+}
+
+// A link is followed to where it points, also when nothing is there yet; a link into a missing folder or
+// one that never ends in a file is refused and stays as it was.
+TEST_F(WriteDataSetTest, DanglingLinks) {
+    test::InstallImage(ImageBuilder().build());
+    fs::create_symlink(dir.file("card/BACKUP01.PAR"), dir.file("to-missing-card.par"));
+    fs::create_symlink("later.par", dir.file("to-later.par"));
+    fs::create_symlink("loop-b.par", dir.file("loop-a.par"));
+    fs::create_symlink("loop-a.par", dir.file("loop-b.par"));
+    const auto before = FolderNames(dir.path());
+
+    for (const char* refused : {"to-missing-card.par", "loop-a.par"}) {
+        const WriteResult result = WriteDataSet(dir.file(refused), "");
+        EXPECT_FALSE(result.ok) << refused;
+        EXPECT_EQ(result.failedPath, dir.file(refused));
+        EXPECT_TRUE(fs::is_symlink(dir.file(refused))) << refused;
+        EXPECT_EQ(FolderNames(dir.path()), before) << refused;
+    }
+
+    ASSERT_TRUE(WriteDataSet(dir.file("to-later.par"), "").ok);
+    EXPECT_TRUE(fs::is_symlink(dir.file("to-later.par")));
+    EXPECT_EQ(ReadWholeFile(dir.file("later.par")).size(), kFrontSize);
 }
 
 }  // namespace

@@ -8,11 +8,15 @@
 
 #include "core/catalogue/formatters.h"
 #include "core/common/sections.h"
-#include "core/configurator/module_catalogue.h"
+#include "core/data_set/write.h"
+#include "core/device/load_data_set.h"
+#include "core/main_window/save_decisions.h"
 #include "core/page/row_text.h"
 #include "core/settings/apply.h"
 #include "core/settings/settings_file.h"
 #include "support/configured_edits.h"
+#include "support/image_builder.h"
+#include "support/offered_devices.h"
 
 namespace tessalin {
 namespace {
@@ -150,14 +154,85 @@ void RoundTrip(const DeviceRecipe& recipe, const std::string& what) {
 TEST(ApplySettings, RoundTripOfEveryFamilyGivesTheSameImage) {
     RoundTrip(kPhCondPurgon, "pH, conductivity, Purgon");
     // Every module the configurator offers on its own, so that each family filled in is covered.
-    for (const configurator::CatalogueRow& row : configurator::kModuleCatalogue) {
-        const bool module = row.category == configurator::Category::Module ||
-                            row.category == configurator::Category::DigitalSensor ||
-                            row.category == configurator::Category::Ldo || row.category == configurator::Category::IModule;
-        if (module) RoundTrip({{1, row.code}, {}}, "module " + std::to_string(row.code));
-        if (row.category == configurator::Category::Base) RoundTrip({{row.code}, {}}, "base " + std::to_string(row.code));
+    for (const test::NamedRecipe& device : test::DevicePerOfferedPart()) RoundTrip(device.recipe, device.name);
+}
+
+// What a user sees of the loaded data set in every device language: the device tree's node texts, and
+// every page of both sets with its title and each row's label, value, unit and whether it is editable.
+std::vector<std::string> ShownInEveryLanguage() {
+    std::vector<std::string> shown;
+    for (int language = 0; language < kDeviceLanguageCount; ++language) {
+        SelectLanguage(language);
+        EXPECT_TRUE(BuildDeviceTree());
+        std::string tree, pages;
+        for (int node : NodesInOrder()) {
+            tree += Ws().Tree.nodes[node].text + "\n";
+            for (const bool setB : {false, true}) {
+                Ws().ActiveParamSet = setB;
+                DeviceTreeChange(node);
+                if (Ws().Tree.activeTab != MainTab::Parameter) continue;
+                const PageModel page = BuildFormpage();
+                pages += page.title + "\n";
+                for (const PageRow& row : page.rows)
+                    pages += row.label + " | " + ShownValue(row) + " | " + ShownUnit(row) + (row.enabled ? "\n" : " | -\n");
+            }
+        }
+        Ws().ActiveParamSet = false;
+        shown.push_back(tree);
+        shown.push_back(pages);
+    }
+    return shown;
+}
+
+// The first line in which two texts differ, both versions, for a failure message.
+std::string FirstDifferentLine(const std::string& a, const std::string& b) {
+    std::size_t at = 0;
+    while (at < a.size() && at < b.size() && a[at] == b[at]) ++at;
+    const auto line = [at](const std::string& text) {
+        const std::size_t start = text.rfind('\n', at == 0 ? 0 : at - 1);
+        const std::size_t from = start == std::string::npos ? 0 : start + 1;
+        return text.substr(from, text.find('\n', at) - from);
+    };
+    return "\"" + line(a) + "\" became \"" + line(b) + "\"";
+}
+
+// Every device the configurator offers, as the page sweep makes them: saved and loaded again it shows the
+// same tree and pages in all seven languages. One test per front and software version, so that the shards
+// share the work.
+class OfferedDeviceRoundTrip : public ::testing::TestWithParam<std::pair<int, char>> {};
+
+TEST_P(OfferedDeviceRoundTrip, SavedAndLoadedItShowsTheSameTreeAndPages) {
+    const auto [front, major] = GetParam();
+    test::TempDir dir;
+    for (int module : test::OfferableModules()) {
+        if (!test::ConfigureOffered(front, major, module)) continue;
+        const std::string what = "front " + std::to_string(front) + " software " + major + " module " +
+                                 std::to_string(module);
+        const std::vector<std::string> shown = ShownInEveryLanguage();
+        const std::string frontFile = dir.file("F.PAR");
+        const std::string purgonFile = PurgonAttached() ? dir.file("P.PAR") : "";
+        ASSERT_TRUE(WriteDataSet(frontFile, purgonFile).ok) << what;
+        ResetWorkspace();
+        ASSERT_TRUE(LoadDataSet(frontFile, purgonFile).ok()) << what;
+        const std::vector<std::string> reloaded = ShownInEveryLanguage();
+        ASSERT_EQ(reloaded.size(), shown.size());
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            EXPECT_TRUE(reloaded[i] == shown[i]) << what << ": language " << i / 2 << (i % 2 ? " pages " : " tree ")
+                                                 << FirstDifferentLine(shown[i], reloaded[i]);
     }
 }
+
+std::vector<std::pair<int, char>> FrontsAndVersions() {
+    std::vector<std::pair<int, char>> params;
+    for (int front : {2, 17})
+        for (char major : test::kOfferedMajors) params.emplace_back(front, major);
+    return params;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryFrontAndVersion, OfferedDeviceRoundTrip, ::testing::ValuesIn(FrontsAndVersions()),
+                         [](const auto& info) {
+                             return "front" + std::to_string(info.param.first) + "_software" + info.param.second;
+                         });
 
 TEST(ApplySettings, RefusesCorrectsAndReportsAsTheWindowWould) {
     ASSERT_TRUE(Configure(kPhCondPurgon));

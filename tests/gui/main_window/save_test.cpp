@@ -4,8 +4,11 @@
 #include <QComboBox>
 #include <QToolButton>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
+#include "core/data_set/write.h"
 #include "gui/main_window/card_form.h"
 #include "gui/main_window/load_form.h"
 #include "main_window_fixture.h"
@@ -90,6 +93,33 @@ TEST_F(SaveTest, FailedWriteSaysWhyAndKeepsTheChange) {
     EXPECT_TRUE(prompter_.Messages[0].Text.contains(QString::fromStdString(target)));
     EXPECT_TRUE(Ws().Modified);
     EXPECT_EQ(Ws().FrontFileName, front.toStdString());
+    EXPECT_EQ(form_->windowTitle(), "Tessalin 3000 - SET.PAR *");
+}
+
+// The disk fails at the last step, as a pulled card does: the message names the file and the system's
+// reason, the file keeps its old bytes and the data set stays changed.
+TEST_F(SaveTest, CardPulledWhileSavingSaysWhyAndKeepsTheOldFile) {
+    class PulledCard : public SaveFileOps {
+    public:
+        int Rename(const std::string&, const std::string&) override {
+            errno = EIO;
+            return -1;
+        }
+    } pulled;
+    const QString front = StartWithDataSet();
+    const std::vector<uint8_t> before = ReadWholeFile(front.toStdString());
+    Change(100, 9);
+    {
+        const ScopedSaveFileOps faulty(pulled);
+        Find<QToolButton>("SaveButton")->click();
+    }
+    ASSERT_EQ(prompter_.Messages.size(), 1u);
+    EXPECT_EQ(prompter_.Messages[0].Icon, MessageIcon::Error);
+    EXPECT_EQ(prompter_.Messages[0].Text, "Die Daten konnten nicht gespeichert werden: " + front + ": " +
+                                              QString::fromUtf8(std::strerror(EIO)));
+    EXPECT_EQ(ReadWholeFile(front.toStdString()), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 1);
+    EXPECT_TRUE(Ws().Modified);
     EXPECT_EQ(form_->windowTitle(), "Tessalin 3000 - SET.PAR *");
 }
 
