@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 #include "support/run_cli.h"
 #include "support/image_builder.h"
 
@@ -9,6 +13,28 @@ namespace {
 using test::ImageBuilder;
 using test::RunCli;
 using test::TempDir;
+
+// Only the plan command draws a picture; every other command runs without the toolkit's libraries, so
+// that a folder of backups is checked or documented quickly on a machine without a display.
+TEST(CliCheck, CommandsThatDrawNoPictureLoadNoToolkitLibrary) {
+    TempDir dir;
+    const auto [front, purgon] = ImageBuilder().purgon().writeFiles(dir);
+    const std::vector<std::vector<std::string>> commands = {
+        {"--version"},
+        {"check", front, purgon},
+        {"info", front, purgon, "--json"},
+        {"tree", front, purgon},
+        {"doc", front, purgon, "--pdf", dir.file("doc.pdf")},
+    };
+    setenv("LD_DEBUG", "libs", 1);  // the dynamic loader names every library it loads on standard error
+    for (const auto& command : commands) {
+        const auto run = RunCli(command);
+        EXPECT_EQ(run.exitCode, 0) << command[0];
+        EXPECT_NE(run.err.find("libc.so"), std::string::npos) << command[0] << ": the loader named no library";
+        EXPECT_EQ(run.err.find("libQt"), std::string::npos) << command[0] << " loads the toolkit";
+    }
+    unsetenv("LD_DEBUG");
+}
 
 TEST(CliCheck, OneLinePerDataSetAndExitOneWhenAnyIsRefused) {
     TempDir dir;
