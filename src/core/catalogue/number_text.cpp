@@ -43,8 +43,30 @@ std::string DropNegativeZero(std::string text) {
 // and an exponent of at least two digits ("%.*E"). The standard conversion gives the same digits as printf
 // in the C locale, without its arbitrary-precision arithmetic, which made number formatting the largest
 // part of building a page.
+// The fixed text of a value whose shortest exact decimal has at most `decimals` places while the spacing of
+// doubles near it is finer than a unit of the last place: printf's digits are then that decimal, padded
+// with zeros. Empty when that does not hold. Most shown values are already rounded to their places, and
+// the shortest conversion is much faster than one to a given precision.
+std::string ShortestFixed(double value, int decimals) {
+    if (!std::isfinite(value) || decimals > 15) return {};
+    int exponent = 0;
+    std::frexp(value, &exponent);
+    if (std::ldexp(1.0, exponent - 53) * PowerOfTen(decimals) >= 1) return {};
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    std::string text(buffer, result.ptr);
+    const std::size_t point = text.find('.');
+    const int places = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+    if (places > decimals) return {};
+    if (point == std::string::npos && decimals > 0) text += '.';
+    text.append(static_cast<std::size_t>(decimals - places), '0');
+    return text;
+}
+
 std::string Printed(double value, int decimals, bool scientific) {
     if (decimals < 0) decimals = 6;  // as printf takes a negative precision
+    if (!scientific)
+        if (std::string text = ShortestFixed(value, decimals); !text.empty()) return text;
     // Room for the longest double in fixed notation and its places; on the heap only for many places.
     char local[400];
     std::string large;

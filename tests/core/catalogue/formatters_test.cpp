@@ -24,9 +24,10 @@ TEST(NumberText, FormatsFixedAndGeneral) {
 // Shown numbers are converted without printf, and must keep printf's digits: exact halves of the binary
 // value, negative zero, large and tiny values, many places, exponents.
 TEST(NumberText, ConversionKeepsPrintfDigits) {
-    const double values[] = {0.0, -0.0, 0.125, 0.375, 2.5, -2.5, 1e-7, 25.05, -17.25, 123456.789, 1e15, 3.4e38, -1e300};
+    const double values[] = {0.0,  -0.0,   0.1,        0.125, 0.375,  2.5,    -2.5,  2.675, 1e-7,
+                             25.05, -17.25, 123456.789, 1e15,  3.4e38, -1e300, 1e-20, 4503599627370497.0};
     for (double value : values) {
-        for (int decimals : {0, 1, 2, 3, 6, 12}) {
+        for (int decimals : {0, 1, 2, 3, 6, 12, 15, 17}) {
             char expected[512];
             std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
             EXPECT_EQ(PrintedFixed(value, decimals), expected) << value << " with " << decimals << " places";
