@@ -1,47 +1,45 @@
-// Loading a data set with three modules and a Purgon image, decoding it and building the device tree,
-// beside the floor of reading the same two files and computing their checksums; and the page model of the
-// largest page of the catalogue. The ratio of the first two is printed after the runs.
+// The worst cases of opening a data set, on the largest devices the configurator makes (see
+// largest_devices.h): loading, decoding and building the device tree beside the floor of reading the same
+// files and computing their checksums; every page model of the largest device built once, and the page
+// whose model takes longest. The ratios to the floor and the slowest page are printed after the runs.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
-#include "core/catalogue/menu_tables.h"
 #include "core/data_set/checksum.h"
+#include "core/data_set/par_image.h"
 #include "core/device/load_data_set.h"
 #include "core/page/formpage.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
 #include "support/image_builder.h"
 
+#include "largest_devices.h"
 #include "ratio_reporter.h"
+#include "slowest_page.h"
 
 namespace {
 
 using namespace tessalin;
 
-struct DataSetFiles {
+struct DeviceFiles {
     test::TempDir dir;
     std::pair<std::string, std::string> paths;
-
-    DataSetFiles() {
-        test::ImageBuilder b;
-        b.base(1);
-        const uint8_t codes[3] = {4, 5, 8};  // pH, conductivity, output module
-        const uint8_t hwIds[3] = {8, 8, 8};
-        for (int s = 0; s < 3; ++s) {
-            b.slot(s, codes[s], static_cast<uint8_t>(s), static_cast<uint8_t>(1 << s));
-            b.record(s, {.hwId = hwIds[s], .swVersion = 0x12, .hwVersion = 1, .brandByte = 0, .serial = 1234});
-        }
-        b.purgon();
-        paths = b.writeFiles(dir);
-    }
+    int nodes = 0;
 };
 
-const DataSetFiles& Files() {
-    static DataSetFiles files;
+// The files of each of the largest devices, written once.
+std::vector<DeviceFiles>& Files() {
+    static std::vector<DeviceFiles> files = [] {
+        std::vector<DeviceFiles> all(bench::LargestDevices().size());
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            all[i].paths = bench::WriteDevice(bench::LargestDevices()[i], all[i].dir.path().string());
+            all[i].nodes = bench::LargestDevices()[i].nodes;
+        }
+        return all;
+    }();
     return files;
 }
 
@@ -56,18 +54,20 @@ std::vector<uint8_t> ReadFile(const std::string& path) {
 }
 
 void BM_ReadAndChecksumFloor(benchmark::State& state) {
-    const auto& [front, purgon] = Files().paths;
+    const auto& [front, purgon] = Files()[state.range(0)].paths;
     for (auto _ : state) {
         const std::vector<uint8_t> f = ReadFile(front);
-        const std::vector<uint8_t> p = ReadFile(purgon);
-        uint16_t crc = Crc16Kermit(std::span(f).subspan(2)) ^ Crc16Kermit(std::span(p).subspan(2));
+        uint16_t crc = Crc16Kermit(std::span(f).subspan(2));
+        if (!purgon.empty()) {
+            const std::vector<uint8_t> p = ReadFile(purgon);
+            crc ^= Crc16Kermit(std::span(p).subspan(2));
+        }
         benchmark::DoNotOptimize(crc);
     }
 }
-BENCHMARK(BM_ReadAndChecksumFloor);
 
 void BM_LoadDecodeTree(benchmark::State& state) {
-    const auto& [front, purgon] = Files().paths;
+    const auto& [front, purgon] = Files()[state.range(0)].paths;
     for (auto _ : state) {
         ResetWorkspace();
         const LoadResult loaded = LoadDataSet(front, purgon);
@@ -79,49 +79,83 @@ void BM_LoadDecodeTree(benchmark::State& state) {
     }
     state.counters["nodes"] = static_cast<double>(Ws().Tree.nodes.size());
 }
-BENCHMARK(BM_LoadDecodeTree);
 
-// The page of the loaded data set's tree that shows the most rows.
-TTabPtrRec LargestShownPage(std::size_t& rows) {
-    TTabPtrRec best;
-    rows = 0;
-    for (int id : NodesInOrder()) {
-        if (Ws().Tree.nodes[id].level == 0) continue;
-        DeviceTreeChange(id);
-        const std::size_t shown = BuildFormpage().rows.size();
-        if (shown > rows) {
-            rows = shown;
-            best = Ws().CurrentPage;
+bool LoadLargest() {
+    ResetWorkspace();
+    const auto& [front, purgon] = Files()[0].paths;
+    return LoadDataSet(front, purgon).ok() && BuildDeviceTree();
+}
+
+// Every page of the largest device's tree, each built once per iteration.
+void BM_EveryPageModel(benchmark::State& state) {
+    if (!LoadLargest()) return state.SkipWithError("data set refused");
+    std::vector<TTabPtrRec> pages;
+    for (int node : NodesInOrder()) {
+        if (Ws().Tree.nodes[node].record < 0 || Ws().Tree.nodes[node].level == 0) continue;
+        DeviceTreeChange(node);
+        if (!PageIsNil(Ws().CurrentPage)) pages.push_back(Ws().CurrentPage);
+    }
+    for (auto _ : state) {
+        for (const TTabPtrRec& page : pages) {
+            Ws().CurrentPage = page;
+            benchmark::DoNotOptimize(BuildFormpage());
         }
     }
-    return best;
+    state.counters["pages"] = static_cast<double>(pages.size());
 }
 
-void BM_LargestPageModel(benchmark::State& state) {
-    const auto& [front, purgon] = Files().paths;
-    ResetWorkspace();
-    if (!LoadDataSet(front, purgon).ok() || !BuildDeviceTree()) {
-        state.SkipWithError("data set refused");
-        return;
-    }
-    std::size_t rows = 0;
-    const TTabPtrRec page = LargestShownPage(rows);
+bench::MeasuredPage gSlowest;
+
+void BM_SlowestPageModel(benchmark::State& state) {
+    if (!LoadLargest()) return state.SkipWithError("data set refused");
+    int pages = 0;
+    gSlowest = bench::SlowestPage(pages);
     for (auto _ : state) {
-        Ws().CurrentPage = page;
+        Ws().CurrentPage = gSlowest.page;
         benchmark::DoNotOptimize(BuildFormpage());
     }
-    state.counters["rows"] = static_cast<double>(rows);
+    state.counters["rows"] = static_cast<double>(gSlowest.rows);
+    state.counters["pages"] = pages;
 }
-BENCHMARK(BM_LargestPageModel);
+
+void Register() {
+    for (std::size_t i = 0; i < Files().size(); ++i) {
+        benchmark::RegisterBenchmark("BM_ReadAndChecksumFloor", BM_ReadAndChecksumFloor)
+            ->Arg(static_cast<int64_t>(i))
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
+        benchmark::RegisterBenchmark("BM_LoadDecodeTree", BM_LoadDecodeTree)
+            ->Arg(static_cast<int64_t>(i))
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
+    }
+    benchmark::RegisterBenchmark("BM_EveryPageModel", BM_EveryPageModel)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("BM_SlowestPageModel", BM_SlowestPageModel)
+        ->Repetitions(5)
+        ->ReportAggregatesOnly(true);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
+    Register();
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (const double ratio = reporter.Ratio("BM_LoadDecodeTree", "BM_ReadAndChecksumFloor"); ratio > 0)
-        std::printf("load + decode + tree / read + checksum floor: %.2f\n", ratio);
+    double worst = 0;
+    for (std::size_t i = 0; i < Files().size(); ++i) {
+        const std::string suffix = "/" + std::to_string(i);
+        const double ratio = reporter.Ratio("BM_LoadDecodeTree" + suffix, "BM_ReadAndChecksumFloor" + suffix);
+        std::printf("load + decode + tree / read + checksum floor, %d nodes (%s): %.2f\n", Files()[i].nodes,
+                    bench::LargestDevices()[i].description.c_str(), ratio);
+        worst = std::max(worst, ratio);
+    }
+    PrintFigure("load+decode+tree / read+CRC floor, largest devices", worst, "x", 1.5);
+    if (const double seconds = reporter.Median("BM_SlowestPageModel"); seconds > 0) {
+        std::printf("slowest page model: node %s \"%s\", %zu rows\n", gSlowest.path.c_str(),
+                    gSlowest.page.title.c_str(), gSlowest.rows);
+        PrintFigure("slowest page model (" + std::to_string(gSlowest.rows) + " rows)", seconds * 1e6, "us", 10);
+    }
     benchmark::Shutdown();
     return 0;
 }

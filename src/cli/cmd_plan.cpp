@@ -1,10 +1,13 @@
 // tessalin-cli plan: the terminal plan of a unit as a PNG picture, for documents made without the window.
-#include <QGuiApplication>
-#include <QImage>
-#include <QString>
+// The picture is drawn by a small program of its own, started only here, so that no other command of the
+// tool loads the toolkit.
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -13,7 +16,6 @@
 #include "core/range_error.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
-#include "gui/terminal_plan/terminal_plan_image.h"
 
 namespace tessalin::cli {
 namespace {
@@ -23,24 +25,40 @@ constexpr const char* kHelp =
     "Draws the terminal plan of the unit at the top-level tree node PATH (as printed by 'tree': the front\n"
     "unit, the base unit, a module, the I-module or the Purgon controller) as a 500 x 600 PNG picture.\n";
 
-// Drawing offscreen needs no runtime directory: the toolkit's note that none is set is no message for the
-// user. Every other toolkit message goes on as before.
-QtMessageHandler gToolkitMessages = nullptr;
+constexpr const char* kPainterName = "tessalin-plan-painter";
 
-void WithoutRuntimeDirNote(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains(QStringLiteral("XDG_RUNTIME_DIR"))) return;
-    if (gToolkitMessages != nullptr) gToolkitMessages(type, context, message);
+// The drawing program: beside this one (a build tree), else where the package installs it.
+std::string PainterPath() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::filesystem::path dir = error ? std::filesystem::path(".") : self.parent_path();
+    for (const std::filesystem::path& candidate : {dir / kPainterName, dir / "../libexec/tessalin" / kPainterName})
+        if (access(candidate.c_str(), X_OK) == 0) return candidate.string();
+    return (dir / "../libexec/tessalin" / kPainterName).lexically_normal().string();
 }
 
-// The pictures are drawn with the toolkit's painter, which needs an application object; no window opens.
-void StartPainting() {
-    static int argc = 1;
-    static char name[] = "tessalin-cli";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance() != nullptr) return;
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    gToolkitMessages = qInstallMessageHandler(WithoutRuntimeDirNote);
-    static QGuiApplication app(argc, argv);
+// Has the drawing program draw the plan of `selector` for the data set in the files; false after a message.
+bool DrawPlan(const std::string& front, const std::string& purgon, int selector, const std::string& out) {
+    const std::string painter = PainterPath();
+    const std::string selectorText = std::to_string(selector);
+    std::vector<const char*> argv{painter.c_str(), front.c_str(), purgon.c_str(), selectorText.c_str(), out.c_str(),
+                                  nullptr};
+    std::fflush(stdout);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execv(argv[0], const_cast<char* const*>(argv.data()));
+        std::fprintf(stderr, "tessalin-cli plan: cannot start %s: %s\n", painter.c_str(), std::strerror(errno));
+        _exit(127);
+    }
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid) {
+        std::fprintf(stderr, "tessalin-cli plan: cannot start %s: %s\n", painter.c_str(), std::strerror(errno));
+        return false;
+    }
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return true;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 127)
+        std::fprintf(stderr, "tessalin-cli plan: cannot write %s\n", out.c_str());
+    return false;
 }
 
 int Run(const std::vector<std::string>& argv) {
@@ -68,11 +86,8 @@ int Run(const std::vector<std::string>& argv) {
         return UsageError("plan", "node " + *path + " is a menu, not a unit: choose a top-level node");
 
     const int selector = Ws().Tree.grafikTag;
-    StartPainting();
-    if (!gui::TerminalPlanImage(selector).save(QString::fromStdString(*out), "PNG")) {
-        std::fprintf(stderr, "tessalin-cli plan: cannot write %s\n", out->c_str());
-        return kExitRefused;
-    }
+    const auto& files = args.positional();
+    if (!DrawPlan(files[0], files.size() > 1 ? files[1] : "", selector, *out)) return kExitRefused;
     if (args.has("json"))
         PrintJson({{"node", *path}, {"selector", selector}, {"file", *out}});
     else

@@ -19,10 +19,16 @@ std::string WithSeparator(std::string text, char separator) {
     return text;
 }
 
+// 10 to the power of `exponent`, from a table for the exponents numbers are shown with.
+double PowerOfTen(int exponent) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    return exponent >= 0 && exponent < 16 ? kPowers[exponent] : std::pow(10.0, exponent);
+}
+
 // Rounds half away from zero to `decimals` places, as the device shows numbers (printf would round an
 // exact half to even).
 double RoundTo(double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
+    const double scale = PowerOfTen(decimals);
     if (!std::isfinite(value) || std::fabs(value) * scale >= 1e15) return value;
     return std::round(value * scale) / scale;
 }
@@ -30,6 +36,52 @@ double RoundTo(double value, int decimals) {
 // printf leaves "-0" for negative values that round to zero; the device shows them as 0.
 std::string DropNegativeZero(std::string text) {
     if (!text.empty() && text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+    return text;
+}
+
+// The value with `decimals` places ("%.*f") or, `scientific`, with `decimals` places after the first digit
+// and an exponent of at least two digits ("%.*E"). The standard conversion gives the same digits as printf
+// in the C locale, without its arbitrary-precision arithmetic, which made number formatting the largest
+// part of building a page.
+// The fixed text of a value whose shortest exact decimal has at most `decimals` places while the spacing of
+// doubles near it is finer than a unit of the last place: printf's digits are then that decimal, padded
+// with zeros. Empty when that does not hold. Most shown values are already rounded to their places, and
+// the shortest conversion is much faster than one to a given precision.
+std::string ShortestFixed(double value, int decimals) {
+    if (!std::isfinite(value) || decimals > 15) return {};
+    int exponent = 0;
+    std::frexp(value, &exponent);
+    if (std::ldexp(1.0, exponent - 53) * PowerOfTen(decimals) >= 1) return {};
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+    std::string text(buffer, result.ptr);
+    const std::size_t point = text.find('.');
+    const int places = point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
+    if (places > decimals) return {};
+    if (point == std::string::npos && decimals > 0) text += '.';
+    text.append(static_cast<std::size_t>(decimals - places), '0');
+    return text;
+}
+
+std::string Printed(double value, int decimals, bool scientific) {
+    if (decimals < 0) decimals = 6;  // as printf takes a negative precision
+    if (!scientific)
+        if (std::string text = ShortestFixed(value, decimals); !text.empty()) return text;
+    // Room for the longest double in fixed notation and its places; on the heap only for many places.
+    char local[400];
+    std::string large;
+    char* first = local;
+    const std::size_t room = 330 + static_cast<std::size_t>(decimals);
+    if (room > sizeof local) {
+        large.resize(room);
+        first = large.data();
+    }
+    const auto format = scientific ? std::chars_format::scientific : std::chars_format::fixed;
+    const auto result = std::to_chars(first, first + std::max(room, sizeof local), value, format, decimals);
+    std::string text(first, result.ptr);
+    if (scientific)
+        for (char& c : text)
+            if (c == 'e') c = 'E';
     return text;
 }
 
@@ -63,10 +115,10 @@ std::optional<double> ParseNumber(std::string_view text) {
     return value;
 }
 
+std::string PrintedFixed(double value, int decimals) { return Printed(value, decimals, false); }
+
 std::string FormatFixed(double value, int decimals, char separator) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, RoundTo(value, decimals));
-    return WithSeparator(DropNegativeZero(buffer), separator);
+    return WithSeparator(DropNegativeZero(Printed(RoundTo(value, decimals), decimals, false)), separator);
 }
 
 std::string FormatGeneral(double value, int precision, int maxDecimals, char separator) {
@@ -76,11 +128,9 @@ std::string FormatGeneral(double value, int precision, int maxDecimals, char sep
     const double rounded = RoundTo(value, maxDecimals);
     if (rounded == 0) return "0";
 
-    char buffer[64];
     const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(rounded))));
     if (exponent >= precision) {
-        std::snprintf(buffer, sizeof buffer, "%.*E", precision - 1, rounded);
-        std::string text = buffer;
+        const std::string text = Printed(rounded, precision - 1, true);
         const std::size_t e = text.find('E');
         std::string mantissa = text.substr(0, e);
         if (mantissa.find('.') != std::string::npos) {
@@ -90,8 +140,7 @@ std::string FormatGeneral(double value, int precision, int maxDecimals, char sep
         return WithSeparator(mantissa + text.substr(e), separator);
     }
     const int decimals = std::max(0, std::min(maxDecimals, precision - 1 - exponent));
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, RoundTo(rounded, decimals));
-    std::string text = buffer;
+    std::string text = Printed(RoundTo(rounded, decimals), decimals, false);
     if (text.find('.') != std::string::npos) {
         text.erase(text.find_last_not_of('0') + 1);
         if (text.back() == '.') text.pop_back();

@@ -17,6 +17,10 @@ std::optional<double> ParseNumber(std::string_view text);
 // Fixed format with `decimals` places.
 std::string FormatFixed(double value, int decimals, char separator = '.');
 
+// The value with `decimals` places exactly as printf's "%.*f" writes it in the C locale (an exact half
+// rounded to even), for texts that show a stored value as it is rather than as the device rounds it.
+std::string PrintedFixed(double value, int decimals);
+
 // General format: at most `precision` significant digits and at most `maxDecimals` decimal places,
 // trailing zeros dropped; values too large for `precision` digits are shown with an exponent ("1.235E+05").
 std::string FormatGeneral(double value, int precision, int maxDecimals, char separator = '.');

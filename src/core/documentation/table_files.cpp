@@ -1,11 +1,10 @@
 #include "core/documentation/table_files.h"
 
-#include <xlsxwriter.h>
-
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 
+#include "core/documentation/workbook_library.h"
 #include "core/workspace.h"
 
 namespace tessalin {
@@ -35,29 +34,35 @@ std::string CsvLine(const DocRow& row) {
 }  // namespace
 
 bool WriteXlsxFile(const std::string& path, const DocTable& table, std::string& error) {
-    lxw_workbook* book = workbook_new(path.c_str());
+    const WorkbookLibrary* lib = LoadWorkbookLibrary(error);
+    if (lib == nullptr) {
+        error = path + ": " + error;
+        return false;
+    }
+    lxw_workbook* book = lib->workbook_new(path.c_str());
     if (book == nullptr) {
         error = path + ": the workbook cannot be created";
         return false;
     }
     const bool german = Ws().UiLanguage == 0;
-    lxw_worksheet* sheet = workbook_add_worksheet(book, german ? "Dokumentation" : "Documentation");
-    lxw_format* header = workbook_add_format(book);
-    format_set_bold(header);
-    format_set_bottom(header, LXW_BORDER_THIN);
-    lxw_format* menu = workbook_add_format(book);
-    format_set_bold(menu);
-    format_set_bg_color(menu, kMenuFill);
-    lxw_format* menuLevel = workbook_add_format(book);
-    format_set_bold(menuLevel);
-    format_set_bg_color(menuLevel, kMenuFill);
-    format_set_align(menuLevel, LXW_ALIGN_LEFT);
+    lxw_worksheet* sheet = lib->workbook_add_worksheet(book, german ? "Dokumentation" : "Documentation");
+    lxw_format* header = lib->workbook_add_format(book);
+    lib->format_set_bold(header);
+    lib->format_set_bottom(header, LXW_BORDER_THIN);
+    lxw_format* menu = lib->workbook_add_format(book);
+    lib->format_set_bold(menu);
+    lib->format_set_bg_color(menu, kMenuFill);
+    lxw_format* menuLevel = lib->workbook_add_format(book);
+    lib->format_set_bold(menuLevel);
+    lib->format_set_bg_color(menuLevel, kMenuFill);
+    lib->format_set_align(menuLevel, LXW_ALIGN_LEFT);
 
     for (int c = 0; c < kDocColumns; ++c) {
-        worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), kColumnChars[c], nullptr);
-        worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), DocTable::Header()[c].c_str(), header);
+        const lxw_col_t col = static_cast<lxw_col_t>(c);
+        lib->worksheet_set_column(sheet, col, col, kColumnChars[c], nullptr);
+        lib->worksheet_write_string(sheet, 0, col, DocTable::Header()[c].c_str(), header);
     }
-    worksheet_freeze_panes(sheet, 1, 0);
+    lib->worksheet_freeze_panes(sheet, 1, 0);
 
     lxw_row_t r = 1;
     for (const DocRow& row : table.rows) {
@@ -65,17 +70,17 @@ bool WriteXlsxFile(const std::string& path, const DocTable& table, std::string& 
         for (int c = 0; c < kDocColumns; ++c) {
             const lxw_col_t col = static_cast<lxw_col_t>(c);
             if (c == kColLevel && isMenu)
-                worksheet_write_number(sheet, r, col, std::stoi(row[c]), menuLevel);
+                lib->worksheet_write_number(sheet, r, col, std::stoi(row[c]), menuLevel);
             else if (!row[c].empty())
-                worksheet_write_string(sheet, r, col, row[c].c_str(), isMenu ? menu : nullptr);
+                lib->worksheet_write_string(sheet, r, col, row[c].c_str(), isMenu ? menu : nullptr);
             else if (isMenu)
-                worksheet_write_blank(sheet, r, col, menu);
+                lib->worksheet_write_blank(sheet, r, col, menu);
         }
         ++r;
     }
-    const lxw_error result = workbook_close(book);
+    const lxw_error result = lib->workbook_close(book);
     if (result != LXW_NO_ERROR) {
-        error = path + ": " + lxw_strerror(result);
+        error = path + ": " + lib->lxw_strerror(result);
         return false;
     }
     return true;

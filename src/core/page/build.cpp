@@ -171,6 +171,9 @@ PageModel BuildFormpage() {
     const SharedEventRecord oneRecord;
     // The current page record is copied: handlers may change CurrentPage while the page is built.
     const TTabPtrRec record = current;
+    // Room for every row at once: a row record is large, and moving the rows as the list grows showed in
+    // the time of building the longest pages.
+    page.rows.reserve(static_cast<std::size_t>(std::max(record.lastParam + 1, 0)));
     for (int r = 0; r <= record.lastParam; ++r) {
         CheckIndex("page row", r, ws.FormpageRows.size());
         ws.FormpageRows[r] = TParamRef{record.moduleType, record.slot, record.position,

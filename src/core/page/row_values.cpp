@@ -1,6 +1,7 @@
 #include "core/page/row_values.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
@@ -73,9 +74,9 @@ void ReadChoice(const TParamEntry& entry, PageRow& row) {
 void ReadNumberInto(PageRow& row) {
     TIPretSingle number;
     // Without a value type (no variable chosen) there is no value to show: empty rather than "NaN".
-    row.value = ReadNumber(number) ? number.text : std::string();
+    row.value = ReadNumber(number) ? std::move(number.text) : std::string();
     row.units.clear();
-    for (const UnitChoice& unit : number.units) row.units.push_back(unit.text);
+    for (UnitChoice& unit : number.units) row.units.push_back(std::move(unit.text));
     row.unitIndex = number.unitIndex;
 }
 

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 #include "support/run_cli.h"
 #include "support/image_builder.h"
 
@@ -9,6 +13,33 @@ namespace {
 using test::ImageBuilder;
 using test::RunCli;
 using test::TempDir;
+
+// Only the plan command draws a picture, and only --xlsx writes a workbook; every other command runs
+// without the toolkit's libraries and the workbook library, so that a folder of backups is checked or
+// documented quickly, also on a machine without a display.
+TEST(CliCheck, CommandsLoadNoToolkitAndNoWorkbookLibraryUnlessTheyNeedIt) {
+    TempDir dir;
+    const auto [front, purgon] = ImageBuilder().purgon().writeFiles(dir);
+    const std::vector<std::vector<std::string>> commands = {
+        {"--version"},
+        {"check", front, purgon},
+        {"info", front, purgon, "--json"},
+        {"tree", front, purgon},
+        {"doc", front, purgon, "--pdf", dir.file("doc.pdf")},
+    };
+    setenv("LD_DEBUG", "libs", 1);  // the dynamic loader names every library it loads on standard error
+    for (const auto& command : commands) {
+        const auto run = RunCli(command);
+        EXPECT_EQ(run.exitCode, 0) << command[0];
+        EXPECT_NE(run.err.find("libc.so"), std::string::npos) << command[0] << ": the loader named no library";
+        EXPECT_EQ(run.err.find("libQt"), std::string::npos) << command[0] << " loads the toolkit";
+        EXPECT_EQ(run.err.find("libxlsxwriter"), std::string::npos) << command[0] << " loads the workbook library";
+    }
+    const auto workbook = RunCli({"doc", front, purgon, "--xlsx", dir.file("doc.xlsx")});
+    EXPECT_EQ(workbook.exitCode, 0);
+    EXPECT_NE(workbook.err.find("libxlsxwriter"), std::string::npos) << "the loader names what it loads";
+    unsetenv("LD_DEBUG");
+}
 
 TEST(CliCheck, OneLinePerDataSetAndExitOneWhenAnyIsRefused) {
     TempDir dir;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "core/catalogue/formatters.h"
@@ -18,6 +19,23 @@ TEST(NumberText, FormatsFixedAndGeneral) {
     EXPECT_EQ(FormatGeneral(9.9991, 4, 3, ','), "9,999");
     EXPECT_EQ(FormatGeneral(123456, 4, 1), "1.235E+05");
     EXPECT_EQ(FormatGeneral(0.0001, 4, 3), "0");
+}
+
+// Shown numbers are converted without printf, and must keep printf's digits: exact halves of the binary
+// value, negative zero, large and tiny values, many places, exponents.
+TEST(NumberText, ConversionKeepsPrintfDigits) {
+    const double values[] = {0.0,  -0.0,   0.1,        0.125, 0.375,  2.5,    -2.5,  2.675, 1e-7,
+                             25.05, -17.25, 123456.789, 1e15,  3.4e38, -1e300, 1e-20, 4503599627370497.0};
+    for (double value : values) {
+        for (int decimals : {0, 1, 2, 3, 6, 12, 15, 17}) {
+            char expected[512];
+            std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
+            EXPECT_EQ(PrintedFixed(value, decimals), expected) << value << " with " << decimals << " places";
+        }
+    }
+    EXPECT_EQ(FormatGeneral(-98765432.0, 3, 2), "-9.88E+07");
+    EXPECT_EQ(FormatGeneral(1.5e300, 2, 0), "1.5E+300");
+    EXPECT_EQ(FormatFixed(-1e300, 0).size(), 302u);
 }
 
 TEST(PracticalSalinity, Pss78) {

@@ -9,6 +9,7 @@
 
 #include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
+#include "core/catalogue/number_text.h"
 #include "core/catalogue/image_access.h"
 #include "core/catalogue/rules.h"
 #include "core/catalogue/value_rules.h"
@@ -168,9 +169,10 @@ int RowArg() { return Ws().CurrentParam.param != nullptr ? Ws().CurrentParam.par
 std::string ChartTemperatureText(int column) {
     const long long offset = ParamOffsetHere(
         At(kChartTemperatures.section, static_cast<uint16_t>(kChartTemperatures.offset + 4 * column)));
-    char text[32];
-    std::snprintf(text, sizeof text, "%+4.1f \xC2\xB0" "C", ReadEncoded(offset, Encoding::Float));
-    return text;
+    // "+25.0 °C": always signed, one decimal, as printf's "%+4.1f" writes it.
+    std::string text = PrintedFixed(ReadEncoded(offset, Encoding::Float), 1);
+    if (text[0] != '-') text.insert(0, "+");
+    return text + " \xC2\xB0" "C";
 }
 
 }  // namespace
