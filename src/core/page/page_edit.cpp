@@ -23,23 +23,6 @@ PageRow* ShownRow(PageModel& page, int row) {
     return page.find(row);
 }
 
-// Only what typing into the field could have produced: the set's characters (blank as the device blank,
-// capitals where the set says so), at most the field's length.
-std::string FilteredText(const PageRow& row, const std::string& text) {
-    std::string out;
-    std::size_t count = 0;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const char32_t key = NextCodePoint(text, pos);
-        if (key == kBackspace) continue;
-        if (auto accepted = FilterTypedChar(row.charSet, key, count, static_cast<std::size_t>(row.maxLength))) {
-            AppendUtf8(out, *accepted);
-            ++count;
-        }
-    }
-    return out;
-}
-
 void RequestPageRebuild(FollowUp& follow) {
     Ws().PageRebuildRequest = true;
     follow.rebuildPage = true;
@@ -70,6 +53,21 @@ TICheckValue Check(const PageRow& row, const std::string& text, bool& accepted) 
 }
 
 }  // namespace
+
+std::string FilteredText(const PageRow& row, const std::string& text) {
+    std::string out;
+    std::size_t count = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const char32_t key = NextCodePoint(text, pos);
+        if (key == kBackspace) continue;
+        if (auto accepted = FilterTypedChar(row.charSet, key, count, static_cast<std::size_t>(row.maxLength))) {
+            AppendUtf8(out, *accepted);
+            ++count;
+        }
+    }
+    return out;
+}
 
 FollowUp CommitText(PageModel& page, int row, const std::string& text) {
     FollowUp follow;
@@ -238,11 +236,17 @@ NumberOutcome CommitTime(PageModel& page, int row, int hour, int minute) {
     std::snprintf(text, sizeof text, "%02d:%02d", clampedHour, clampedMinute);
     out.text = text;
     if (out.result != kCheckAccepted) out.limit = out.text;
-    if (clampedHour == shown->hour && clampedMinute == shown->minute) {
+    const TParamEntry& entry = *Ws().CurrentParam.param;
+    // Unchanged against the stored bytes, not the shown time: a stored 25:70 is shown as 23:59, and
+    // choosing 23:59 then stores it.
+    const bool stored = entry.location.hasValue() && !HasNoPlace(entry);
+    const long long offset = stored ? CurrentValueOffset() : 0;
+    const int storedHour = stored ? ReadU8(offset + 1) : shown->hour;
+    const int storedMinute = stored ? ReadU8(offset) : shown->minute;
+    if (clampedHour == storedHour && clampedMinute == storedMinute) {
         out.unchanged = true;
         return out;
     }
-    const TParamEntry& entry = *Ws().CurrentParam.param;
     out.followUp.notWritten = HasNoPlace(entry);
     if (out.followUp.notWritten) return out;
     Ws().Modified = true;

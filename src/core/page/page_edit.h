@@ -29,6 +29,10 @@ struct FollowUp {
 // one shown is not written, so an empty field left alone stays as it is in the image.
 FollowUp CommitText(PageModel& page, int row, const std::string& text);
 
+// What typing `text` into the text row's field gives: only the row's character set (a blank as the device
+// blank, capitals where the set says so), at most the field's length. CommitText stores this.
+std::string FilteredText(const PageRow& row, const std::string& text);
+
 // Text field, every change: with flag 7 the selected tree node takes the edit's text. True when renamed.
 bool RenameNodeFromText(int row, const std::string& text);
 
@@ -65,7 +69,7 @@ NumberOutcome ChangeUnit(PageModel& page, int row, int unitIndex, bool leaving);
 // Slider (kind 4): writes the position as one byte. No event.
 FollowUp CommitSlider(PageModel& page, int row, int position);
 
-// Time picker (kind 6, time mode): writes minute and hour when they differ from the shown time. No event.
+// Time picker (kind 6, time mode): writes minute and hour when they differ from the stored ones. No event.
 // An hour or minute beyond 23:59 (or below 00:00) is corrected to the limit and stored, reported as a
 // number beyond its limit is; the outcome's text is the time shown after.
 NumberOutcome CommitTime(PageModel& page, int row, int hour, int minute);
