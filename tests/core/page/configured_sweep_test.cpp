@@ -10,47 +10,18 @@
 #include <string>
 #include <vector>
 
-#include "core/configurator/configurator.h"
-#include "core/configurator/module_catalogue.h"
 #include "core/page/formpage.h"
 #include "core/range_error.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
+#include "support/offered_devices.h"
 
 namespace tessalin {
 namespace {
 
-using configurator::Category;
-using configurator::Configurator;
-using configurator::kModuleCatalogue;
-
-constexpr char kMajors[] = {'5', '6', '7', '8', '9', 'A'};
-
-// The module codes the list can offer: measuring and communication modules, interface and sensor carriers.
-std::vector<int> OfferableModules() {
-    std::vector<int> codes;
-    for (const auto& row : kModuleCatalogue) {
-        const bool module = row.category == Category::Module || row.category == Category::IModule ||
-                            row.category == Category::DigitalSensor || row.category == Category::Ldo;
-        if (module && (row.flags & 1) != 0) codes.push_back(row.code);
-    }
-    return codes;
-}
-
-// Makes the device in the program: front, version, base, the module twice where it fits, a Purgon
-// controller where it attaches. False when this front and version do not offer the module.
-bool Configure(int front, char major, int module) {
-    ResetWorkspace();
-    Configurator config;
-    if (!config.addCode(front).ok) return false;
-    config.setVersion(major);
-    if (!config.addCode(front == 17 ? 15 : 50).ok && !config.addCode(1).ok) return false;
-    if (!config.addCode(module).ok) return false;
-    config.addCode(module);    // a second one where a slot is left
-    config.addCode(major >= '7' && major != 'A' ? 80 : 79);  // where a slot can carry it
-    config.commit();
-    return true;
-}
+using test::ConfigureOffered;
+using test::kOfferedMajors;
+using test::OfferableModules;
 
 struct Where {
     std::string device;
@@ -91,9 +62,9 @@ void SweepTree(const std::string& device, bool strict) {
 TEST(ConfiguredSweep, EveryOfferedModuleShowsEveryPageWithItsTexts) {
     int devices = 0;
     for (int front : {2, 17}) {
-        for (char major : kMajors) {
+        for (char major : kOfferedMajors) {
             for (int module : OfferableModules()) {
-                if (!Configure(front, major, module)) continue;
+                if (!ConfigureOffered(front, major, module)) continue;
                 const std::string device = "front " + std::to_string(front) + " software " + major + " module " +
                                            std::to_string(module);
                 ASSERT_NO_THROW(SweepTree(device, true)) << device;
@@ -108,8 +79,8 @@ TEST(ConfiguredSweep, ScrambledModuleBytesAreShownOrRefusedInOrder) {
     std::mt19937 random(20261210);
     for (int module : OfferableModules()) {
         for (int seed = 0; seed < 2; ++seed) {
-            const char major = kMajors[random() % std::size(kMajors)];
-            if (!Configure(2, major, module)) continue;
+            const char major = kOfferedMajors[random() % std::size(kOfferedMajors)];
+            if (!ConfigureOffered(2, major, module)) continue;
             // The three slots' bytes of both sets and the calculation blocks, as a damaged card could hold them.
             for (long long at : {0x0800LL, 0x2800LL}) {
                 for (long long i = 0; i < 0x1000; ++i)

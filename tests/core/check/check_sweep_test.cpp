@@ -1,0 +1,39 @@
+// Every device the configurator can make holds only what the analyser accepts: the check finds nothing
+// on any of them, in either parameter set.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/check/check.h"
+#include "core/tree/device_tree.h"
+#include "support/check_findings.h"
+#include "support/offered_devices.h"
+
+namespace tessalin {
+namespace {
+
+using test::ConfigureOffered;
+using test::Describe;
+using test::kOfferedMajors;
+using test::OfferableModules;
+
+TEST(CheckSweep, EveryOfferedDeviceHasNoFindings) {
+    int devices = 0;
+    for (int front : {2, 17}) {
+        for (char major : kOfferedMajors) {
+            for (int module : OfferableModules()) {
+                if (!ConfigureOffered(front, major, module)) continue;
+                SelectLanguage(1);
+                ASSERT_TRUE(BuildDeviceTree());
+                const auto findings = check::CheckDataSet();
+                EXPECT_TRUE(findings.empty()) << "front " << front << " software " << major << " module " << module
+                                              << ":\n" << Describe(findings);
+                ++devices;
+            }
+        }
+    }
+    EXPECT_GT(devices, 50);
+}
+
+}  // namespace
+}  // namespace tessalin
