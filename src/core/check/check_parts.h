@@ -21,6 +21,9 @@ void CheckPurgonPrograms(std::vector<Finding>& out);
 // Enters the time of a switching-point finding through the day page's editor, as the window does.
 bool RepairSwitchingPointTime(const Finding& f);
 
+// A finding outside the pages (set '-', no row): of the identity or of the Purgon programs.
+Finding DeviceFinding(FindingKind kind, std::string path, std::string label, Severity severity);
+
 // A tool text in the user-interface language.
 std::string Say(const char* german, const char* english);
 

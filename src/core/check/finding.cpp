@@ -1,5 +1,7 @@
 #include "core/check/finding.h"
 
+#include <utility>
+
 #include "core/check/check_parts.h"
 #include "core/workspace.h"
 
@@ -55,6 +57,16 @@ std::string FindingDetail(const Finding& f, int uiLanguage) {
     std::string out = (de ? "gespeichert " : "stored ") + f.stored + (de ? "; zulässig: " : "; accepted: ") + f.accepted;
     if (f.repair.empty()) return out + (de ? "; keine Reparatur" : "; no repair");
     return out + (de ? "; Reparatur: " : "; repair: ") + f.repair;
+}
+
+Finding DeviceFinding(FindingKind kind, std::string path, std::string label, Severity severity) {
+    Finding f;
+    f.kind = kind;
+    f.severity = severity;
+    f.set = '-';
+    f.path = std::move(path);
+    f.label = std::move(label);
+    return f;
 }
 
 std::string Say(const char* german, const char* english) { return Ws().UiLanguage == 0 ? german : english; }

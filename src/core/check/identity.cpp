@@ -3,6 +3,7 @@
 // fits; only a calculation block that the decoder drops anyway is repaired (its code cleared).
 
 #include <string>
+#include <utility>
 
 #include "core/check/check_parts.h"
 #include "core/device/calc_blocks.h"
@@ -20,13 +21,7 @@ constexpr int kRecordCount = 3;
 constexpr uint8_t kPurgonCarriers[] = {4, 153, 189};
 
 Finding Identity(std::string path, std::string label, Severity severity = Severity::Refused) {
-    Finding f;
-    f.kind = FindingKind::Identity;
-    f.severity = severity;
-    f.set = '-';
-    f.path = std::move(path);
-    f.label = std::move(label);
-    return f;
+    return DeviceFinding(FindingKind::Identity, std::move(path), std::move(label), severity);
 }
 
 std::string SlotName(int s) { return FormatSlotMask(static_cast<uint8_t>(1u << s)); }

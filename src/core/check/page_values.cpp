@@ -171,6 +171,9 @@ private:
                     add(std::move(f), FindingKind::NotANumber, Severity::Refused);
                     return;
                 }
+                // The limits are those of entry: a number the user cannot edit (a value the analyser
+                // derives, shown while its monitoring is automatic) is not held to them.
+                if (!row.enabled) return;
                 const Limits limits = NumberLimits(unit);
                 const bool above = Beyond(value, limits.upper, true);
                 if (!above && !Beyond(value, limits.lower, false)) return;

@@ -6,11 +6,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "core/check/check_parts.h"
-#include "core/catalogue/codec.h"
+#include "core/common/texts.h"
 #include "core/data_set/par_image.h"
+#include "core/families/purgon/program_block.h"
 #include "core/families/purgon/purgon.h"
+#include "core/families/purgon/texts.h"
 #include "core/page/page_edit.h"
 #include "core/page/sub_page.h"
 #include "core/settings/snapshot.h"
@@ -21,24 +24,16 @@ namespace tessalin::check {
 
 namespace {
 
-constexpr long long kBlockA = static_cast<long long>(kPurgonOffset) + 100;
+using purgon::kDays;
+using purgon::kPointsPerDay;
+using purgon::kPrograms;
+using purgon::kStepBytes;
+using purgon::kStepsPerProgram;
+
 constexpr long long kPresentAt = static_cast<long long>(kPurgonOffset) + 2;
-constexpr int kPrograms = 10;
-constexpr int kSteps = 30;
-constexpr int kGotoLine = 10;
-constexpr int kDays = 7;
-constexpr int kPoints = 10;
-constexpr int kProgramRows = 6;
+constexpr int kProgramRows = 6;  // the program rows a switching point can start
 
-long long StepAt(int program, int step) { return kBlockA + 800 + 150LL * (program - 1) + 4LL * (step - 1); }
-long long PointAt(int day, int point) { return kBlockA + 100 + 100LL * day + 8LL * (point - 1); }
-
-std::string DayName(int day) {
-    // Days as the program block numbers them: 0 Saturday .. 6 Friday.
-    static const char* const kGerman[] = {"Samstag", "Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag"};
-    static const char* const kEnglish[] = {"Saturday", "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday"};
-    return Say(kGerman[day], kEnglish[day]);
-}
+std::string DayName(int day) { return EntryName(&purgon::kTxtDay[day]); }
 
 std::string Two(int n) {
     char text[8];
@@ -64,32 +59,28 @@ int DayNode(int day) {
 constexpr int kEditorStartOnce = 1, kEditorStart = 2, kEditorEnd = 3;
 
 Finding Program(std::string path, std::string label, Severity severity) {
-    Finding f;
-    f.kind = FindingKind::Program;
-    f.severity = severity;
-    f.set = '-';
-    f.path = std::move(path);
-    f.label = std::move(label);
-    return f;
+    return DeviceFinding(FindingKind::Program, std::move(path), std::move(label), severity);
 }
 
-void CheckProgram(const ParImageBuffer& image, int program, std::vector<Finding>& out) {
-    int end = kSteps + 1;  // the line of the end marker; past the last line without one
-    for (int n = 1; n <= kSteps && end > kSteps; ++n)
-        if (image.u8(StepAt(program, n)) == 0) end = n;
-    const int lastLine = std::min(end, kSteps);
+void CheckProgram(int program, std::vector<Finding>& out) {
+    const purgon::Steps steps = purgon::ReadProgram(program);
+    auto code = [&](int n) { return steps[static_cast<std::size_t>(kStepBytes * (n - 1))]; };
+    int end = kStepsPerProgram + 1;  // the line of the end marker; past the last line without one
+    for (int n = 1; n <= kStepsPerProgram && end > kStepsPerProgram; ++n)
+        if (code(n) == purgon::kStepEnd) end = n;
+    const int lastLine = std::min(end, kStepsPerProgram);
     const std::string path = Say("Purgon > Programmablauf > Programm ", "Purgon > Program flow > Program ") + std::to_string(program);
     for (int n = 1; n < end; ++n) {
-        if (image.u8(StepAt(program, n)) != kGotoLine) continue;
-        const int target = image.u8(StepAt(program, n) + 1);
+        if (code(n) != purgon::kStepGoto) continue;
+        const int target = steps[static_cast<std::size_t>(kStepBytes * (n - 1) + 1)];
         if (target <= lastLine) continue;
         Finding f = Program(path, Say("Schritt ", "Step ") + Two(n) + ": Goto", Severity::Refused);
         f.stored = std::to_string(target);
         f.accepted = "0 .. " + std::to_string(lastLine);
         out.push_back(std::move(f));
     }
-    for (int n = end + 1; n <= kSteps; ++n) {
-        if (image.u8(StepAt(program, n)) == 0) continue;
+    for (int n = end + 1; n <= kStepsPerProgram; ++n) {
+        if (code(n) == purgon::kStepEnd) continue;
         Finding f = Program(path, Say("Schritt ", "Step ") + Two(n), Severity::Cosmetic);
         f.stored = Say("Schritt nach dem Programmende (Zeile ", "step after the program end (line ") + std::to_string(end) + ")";
         f.accepted = Say("nichts nach dem Programmende", "nothing after the program end");
@@ -98,9 +89,8 @@ void CheckProgram(const ParImageBuffer& image, int program, std::vector<Finding>
     }
 }
 
-// A time of switching point n beyond 23:59, at `at` (minute, then hour).
-void CheckPointTime(const ParImageBuffer& image, int day, int n, long long at, int editorRow, std::vector<Finding>& out) {
-    const int minute = image.u8(at), hour = image.u8(at + 1);
+// A time of switching point n beyond 23:59.
+void CheckPointTime(int day, int n, int hour, int minute, int editorRow, std::vector<Finding>& out) {
     if (hour <= 23 && minute <= 59) return;
     const int node = DayNode(day);
     Finding f = Program(Say("Purgon > Wochenprogramm > ", "Purgon > Week program > ") + DayName(day),
@@ -122,20 +112,19 @@ void CheckPointTime(const ParImageBuffer& image, int day, int n, long long at, i
     out.push_back(std::move(f));
 }
 
-void CheckDay(const ParImageBuffer& image, int day, std::vector<Finding>& out) {
+void CheckDay(int day, std::vector<Finding>& out) {
     int previous = -1;
-    for (int n = 1; n <= kPoints; ++n) {
-        const long long at = PointAt(day, n);
-        const int program = image.u8(at);
-        if (program == 0 || program > kProgramRows) return;
-        const bool interval = image.u8(at + 1) == 2;
-        CheckPointTime(image, day, n, at + 2, interval ? kEditorStart : kEditorStartOnce, out);
-        if (interval) CheckPointTime(image, day, n, at + 4, kEditorEnd, out);
-        const int start = image.u8(at + 3) * 60 + image.u8(at + 2);
+    for (int n = 1; n <= kPointsPerDay; ++n) {
+        const purgon::SwitchingPoint point = purgon::ReadPoint(day, n);
+        if (point.program == 0 || point.program > kProgramRows) return;
+        const bool interval = point.mode == 2;
+        CheckPointTime(day, n, point.startHour, point.startMinute, interval ? kEditorStart : kEditorStartOnce, out);
+        if (interval) CheckPointTime(day, n, point.endHour, point.endMinute, kEditorEnd, out);
+        const int start = point.startHour * 60 + point.startMinute;
         if (start < previous) {
             Finding f = Program(Say("Purgon > Wochenprogramm > ", "Purgon > Week program > ") + DayName(day),
                                 Two(n) + Say(": Programm", ": Program"), Severity::ShownOtherwise);
-            f.stored = Two(image.u8(at + 3)) + ":" + Two(image.u8(at + 2));
+            f.stored = Two(point.startHour) + ":" + Two(point.startMinute);
             f.accepted = Say("nicht vor ", "not before ") + Two(previous / 60) + ":" + Two(previous % 60);
             out.push_back(std::move(f));
         }
@@ -160,10 +149,9 @@ bool RepairSwitchingPointTime(const Finding& f) {
 }
 
 void CheckPurgonPrograms(std::vector<Finding>& out) {
-    const ParImageBuffer& image = Ws().ParImage;
-    if (image.u8(kPresentAt) == 0 || Ws().Device.Purgon.TypeCode == 0) return;
-    for (int program = 1; program <= kPrograms; ++program) CheckProgram(image, program, out);
-    for (int day = 0; day < kDays; ++day) CheckDay(image, day, out);
+    if (Ws().ParImage.u8(kPresentAt) == 0 || Ws().Device.Purgon.TypeCode == 0) return;
+    for (int program = 1; program <= kPrograms; ++program) CheckProgram(program, out);
+    for (int day = 0; day < kDays; ++day) CheckDay(day, out);
 }
 
 }  // namespace tessalin::check
