@@ -8,7 +8,6 @@
 #include "core/page/row_text.h"
 #include "core/range_error.h"
 #include "core/tree/device_tree.h"
-#include "core/settings/page_walk.h"
 #include "core/workspace.h"
 
 namespace tessalin {
