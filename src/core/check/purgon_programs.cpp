@@ -14,7 +14,9 @@
 #include "core/families/purgon/program_block.h"
 #include "core/families/purgon/purgon.h"
 #include "core/families/purgon/texts.h"
+#include "core/catalogue/codec.h"
 #include "core/page/page_edit.h"
+#include "core/page/row_values.h"
 #include "core/page/sub_page.h"
 #include "core/settings/snapshot.h"
 #include "core/tree/device_tree.h"
@@ -143,6 +145,13 @@ bool RepairSwitchingPointTime(const Finding& f) {
     if (pressed.subPage != &ProbePointEditor) return false;
     SubPageSession session(*pressed.subPage, f.row);
     PageModel editor = session.build();
+    // The editor shows a stored 25:70 as 23:59, and leaving a time as shown stores nothing: the row is
+    // told the time it holds, so that entering 23:59 is the change it is.
+    PageRow* row = editor.find(f.target.editorRow);
+    if (row == nullptr || MakeRowCurrent(f.target.editorRow) == nullptr) return false;
+    const long long at = CurrentValueOffset();
+    row->minute = ReadU8(at);
+    row->hour = ReadU8(at + 1);
     const bool stored = CommitTime(editor, f.target.editorRow, f.target.hour, f.target.minute).stored;
     session.close(stored, page);
     return stored;

@@ -236,17 +236,11 @@ NumberOutcome CommitTime(PageModel& page, int row, int hour, int minute) {
     std::snprintf(text, sizeof text, "%02d:%02d", clampedHour, clampedMinute);
     out.text = text;
     if (out.result != kCheckAccepted) out.limit = out.text;
-    const TParamEntry& entry = *Ws().CurrentParam.param;
-    // Unchanged against the stored bytes, not the shown time: a stored 25:70 is shown as 23:59, and
-    // choosing 23:59 then stores it.
-    const bool stored = entry.location.hasValue() && !HasNoPlace(entry);
-    const long long offset = stored ? CurrentValueOffset() : 0;
-    const int storedHour = stored ? ReadU8(offset + 1) : shown->hour;
-    const int storedMinute = stored ? ReadU8(offset) : shown->minute;
-    if (clampedHour == storedHour && clampedMinute == storedMinute) {
+    if (clampedHour == shown->hour && clampedMinute == shown->minute) {
         out.unchanged = true;
         return out;
     }
+    const TParamEntry& entry = *Ws().CurrentParam.param;
     out.followUp.notWritten = HasNoPlace(entry);
     if (out.followUp.notWritten) return out;
     Ws().Modified = true;

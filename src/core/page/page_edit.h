@@ -69,7 +69,7 @@ NumberOutcome ChangeUnit(PageModel& page, int row, int unitIndex, bool leaving);
 // Slider (kind 4): writes the position as one byte. No event.
 FollowUp CommitSlider(PageModel& page, int row, int position);
 
-// Time picker (kind 6, time mode): writes minute and hour when they differ from the stored ones. No event.
+// Time picker (kind 6, time mode): writes minute and hour when they differ from the shown time. No event.
 // An hour or minute beyond 23:59 (or below 00:00) is corrected to the limit and stored, reported as a
 // number beyond its limit is; the outcome's text is the time shown after.
 NumberOutcome CommitTime(PageModel& page, int row, int hour, int minute);
