@@ -6,6 +6,7 @@
 #include "cli/command.h"
 #include "cli/tree_session.h"
 #include "core/documentation/device_data_list.h"
+#include "core/documentation/doc_findings.h"
 #include "core/documentation/doc_table.h"
 #include "core/documentation/exports.h"
 #include "core/documentation/table_files.h"
@@ -17,12 +18,13 @@ namespace {
 
 constexpr const char* kHelp =
     "usage: tessalin-cli doc FRONT [PURGON] [--set A|B] [--lang N] [--pdf OUT.pdf] [--xlsx OUT.xlsx]\n"
-    "                        [--csv OUT.csv] [--json]\n"
+    "                        [--csv OUT.csv] [--json] [--findings]\n"
     "Documents the data set: every shown menu of the device tree with every documented parameter and its\n"
     "value in parameter set --set (default A), texts in device language --lang (default 1 English).\n"
     "--pdf writes the report pages (first page with the device data, then the table), --xlsx a workbook\n"
     "and --csv comma-separated text of the table; several may be given at once. --json prints the device\n"
-    "data list and the table; without any of these the table is printed as text.\n"
+    "data list and the table; without any of these the table is printed as text. --findings ends the table\n"
+    "with the findings of the data-set check (see 'lint'), so that the record shows what was wrong.\n"
     "Exit codes: 0 done, 1 data set refused or a file not written, 2 usage error.\n";
 
 Json AsJson(const DeviceDataLines& lines, const DocTable& table) {
@@ -50,7 +52,8 @@ bool WriteFiles(const Args& args, const DocTable& table) {
     std::string error;
     if (auto path = args.value("pdf")) {
         int pages = 0;
-        if (!ExportPdf(*path, error, &pages)) return std::fprintf(stderr, "tessalin-cli doc: %s\n", error.c_str()), false;
+        if (!ExportPdf(*path, error, &pages, args.has("findings")))
+            return std::fprintf(stderr, "tessalin-cli doc: %s\n", error.c_str()), false;
         std::fprintf(stderr, "tessalin-cli doc: %s: %d pages\n", path->c_str(), pages);
     }
     if (auto path = args.value("xlsx"); path && !WriteXlsxFile(*path, table, error))
@@ -61,7 +64,7 @@ bool WriteFiles(const Args& args, const DocTable& table) {
 }
 
 int Run(const std::vector<std::string>& argv) {
-    Args args(argv, {"lang", "set", "pdf", "xlsx", "csv"}, {"json"});
+    Args args(argv, {"lang", "set", "pdf", "xlsx", "csv"}, {"json", "findings"});
     if (!args.ok()) return UsageError("doc", args.error());
     if (args.has("help")) {
         std::fputs(kHelp, stdout);
@@ -72,7 +75,8 @@ int Run(const std::vector<std::string>& argv) {
     if (const int code = OpenDataSetTree("doc", args, args.positional().size()); code != kExitOk) return code;
     Ws().ActiveParamSet = setB;
     try {
-        const DocTable table = BuildDocumentationTable();
+        DocTable table = BuildDocumentationTable();
+        if (args.has("findings")) AppendFindingsSection(table);
         if (!WriteFiles(args, table)) return kExitRefused;
         if (args.has("json"))
             PrintJson(AsJson(DeviceDataList(), table));

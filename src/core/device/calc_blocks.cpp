@@ -65,12 +65,15 @@ uint8_t CalcDefinitionSlotMask(int code) {
     return mask;
 }
 
-bool CalcBlockValid(int c) {
-    CheckIndex("calculation block", c, 2);
-    const uint8_t code = Ws().Device.CalcBlock[static_cast<std::size_t>(c)].Code;
+bool CalcBlockCodeFits(uint8_t code) {
     for (const CalcBlockRow& row : kRows)
         if (RowFits(row, code)) return true;
     return false;
+}
+
+bool CalcBlockValid(int c) {
+    CheckIndex("calculation block", c, 2);
+    return CalcBlockCodeFits(Ws().Device.CalcBlock[static_cast<std::size_t>(c)].Code);
 }
 
 }  // namespace tessalin

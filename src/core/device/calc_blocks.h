@@ -30,6 +30,9 @@ bool CalcDefinitionFits(int code);
 // The slots that definition `code` combines (bit 0 [I], bit 1 [II], bit 2 [III]); 0 outside 1..12.
 uint8_t CalcDefinitionSlotMask(int code);
 
+// True when some available row of block code `code` matches the measurement classes of the slot modules.
+bool CalcBlockCodeFits(uint8_t code);
+
 // True when calculation block c (0 or 1) of Ws().Device has a code for which some available row's
 // required classes match the measurement classes of the slot modules. c outside 0..1 is a RangeError.
 bool CalcBlockValid(int c);

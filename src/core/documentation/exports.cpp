@@ -7,8 +7,8 @@
 
 namespace tessalin {
 
-bool ExportPdf(const std::string& path, std::string& error, int* pages) {
-    const std::vector<PageDescription> report = LayOutReport(CollectReportContent(Today()));
+bool ExportPdf(const std::string& path, std::string& error, int* pages, bool withFindings) {
+    const std::vector<PageDescription> report = LayOutReport(CollectReportContent(Today(), withFindings));
     if (pages) *pages = static_cast<int>(report.size());
     PdfInfo info;
     info.created = std::time(nullptr);

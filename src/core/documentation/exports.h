@@ -8,7 +8,7 @@
 namespace tessalin {
 
 // Writes the report as a PDF file; false with the message in `error` when it cannot be written. `pages`
-// receives the number of pages.
-bool ExportPdf(const std::string& path, std::string& error, int* pages = nullptr);
+// receives the number of pages. With `withFindings` the table ends with the findings of the data-set check.
+bool ExportPdf(const std::string& path, std::string& error, int* pages = nullptr, bool withFindings = false);
 
 }  // namespace tessalin

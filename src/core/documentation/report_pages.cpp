@@ -5,6 +5,7 @@
 
 #include "core/catalogue/fixed_text.h"
 #include "core/device/designations.h"
+#include "core/documentation/doc_findings.h"
 #include "core/workspace.h"
 
 namespace tessalin {
@@ -214,10 +215,11 @@ private:
 
 }  // namespace
 
-ReportContent CollectReportContent(const DocDate& date) {
+ReportContent CollectReportContent(const DocDate& date, bool withFindings) {
     const Workspace& ws = Ws();
     ReportContent content;
     content.table = BuildDocumentationTable();
+    if (withFindings) AppendFindingsSection(content.table);
     content.dataList = DeviceDataList();
     content.measuringPoint = DocumentedText(ReadFixedText(kMeasuringPointOffset, kFirstPageTextLength));
     content.note = DocumentedText(

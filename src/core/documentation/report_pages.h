@@ -42,8 +42,9 @@ struct ReportContent {
 };
 
 // From the workspace: builds the documentation table and the device data list anew and reads the texts
-// of the first page in the device language (labels in the user-interface language).
-ReportContent CollectReportContent(const DocDate& date);
+// of the first page in the device language (labels in the user-interface language). With `withFindings`
+// the table ends with the findings of the data-set check.
+ReportContent CollectReportContent(const DocDate& date, bool withFindings = false);
 
 // Lays the content out on pages.
 std::vector<PageDescription> LayOutReport(const ReportContent& content);

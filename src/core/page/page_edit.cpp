@@ -23,23 +23,6 @@ PageRow* ShownRow(PageModel& page, int row) {
     return page.find(row);
 }
 
-// Only what typing into the field could have produced: the set's characters (blank as the device blank,
-// capitals where the set says so), at most the field's length.
-std::string FilteredText(const PageRow& row, const std::string& text) {
-    std::string out;
-    std::size_t count = 0;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const char32_t key = NextCodePoint(text, pos);
-        if (key == kBackspace) continue;
-        if (auto accepted = FilterTypedChar(row.charSet, key, count, static_cast<std::size_t>(row.maxLength))) {
-            AppendUtf8(out, *accepted);
-            ++count;
-        }
-    }
-    return out;
-}
-
 void RequestPageRebuild(FollowUp& follow) {
     Ws().PageRebuildRequest = true;
     follow.rebuildPage = true;
@@ -70,6 +53,21 @@ TICheckValue Check(const PageRow& row, const std::string& text, bool& accepted) 
 }
 
 }  // namespace
+
+std::string FilteredText(const PageRow& row, const std::string& text) {
+    std::string out;
+    std::size_t count = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const char32_t key = NextCodePoint(text, pos);
+        if (key == kBackspace) continue;
+        if (auto accepted = FilterTypedChar(row.charSet, key, count, static_cast<std::size_t>(row.maxLength))) {
+            AppendUtf8(out, *accepted);
+            ++count;
+        }
+    }
+    return out;
+}
 
 FollowUp CommitText(PageModel& page, int row, const std::string& text) {
     FollowUp follow;

@@ -29,6 +29,10 @@ struct FollowUp {
 // one shown is not written, so an empty field left alone stays as it is in the image.
 FollowUp CommitText(PageModel& page, int row, const std::string& text);
 
+// What typing `text` into the text row's field gives: only the row's character set (a blank as the device
+// blank, capitals where the set says so), at most the field's length. CommitText stores this.
+std::string FilteredText(const PageRow& row, const std::string& text);
+
 // Text field, every change: with flag 7 the selected tree node takes the edit's text. True when renamed.
 bool RenameNodeFromText(int row, const std::string& text);
 

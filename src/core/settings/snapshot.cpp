@@ -39,7 +39,23 @@ std::string UniqueTitle(int node) {
     return same == 0 ? title : title + " #" + std::to_string(same + 1);
 }
 
-int RawWidth(const PageRow& row, const TParamEntry& entry) {
+std::string RawBytes(const PageRow& row, const TParamRef& ref, bool setB) {
+    if (ref.param == nullptr || !ref.param->location.hasValue()) return "";
+    const long long offset = ParamOffset(ref.param->location, ref.slot, setB);
+    if (offset == 0) return "";
+    std::string out;
+    const int width = StoredWidth(row, *ref.param);
+    for (int i = 0; i < width; ++i) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, "%02x", ReadU8(offset + i));
+        out += hex;
+    }
+    return out;
+}
+
+}  // namespace
+
+int StoredWidth(const PageRow& row, const TParamEntry& entry) {
     switch (row.kind) {
         case kKindNumber: return EncodingWidth(EncodingOf(entry.flags));
         case kKindText: return row.maxLength;
@@ -50,56 +66,6 @@ int RawWidth(const PageRow& row, const TParamEntry& entry) {
         default: return 0;
     }
 }
-
-std::string RawBytes(const PageRow& row, const TParamRef& ref, bool setB) {
-    if (ref.param == nullptr || !ref.param->location.hasValue()) return "";
-    const long long offset = ParamOffset(ref.param->location, ref.slot, setB);
-    if (offset == 0) return "";
-    std::string out;
-    const int width = RawWidth(row, *ref.param);
-    for (int i = 0; i < width; ++i) {
-        char hex[4];
-        std::snprintf(hex, sizeof hex, "%02x", ReadU8(offset + i));
-        out += hex;
-    }
-    return out;
-}
-
-// What a page shows: everything the window's page context holds, and the scratch bytes that pages keep
-// their working choices in (the Purgon program whose steps are open, ...), put back after the walk.
-struct SavedContext {
-    std::array<uint8_t, kScratchEnd - kScratchBegin + 1> scratch;
-    bool activeSet;
-    int selected;
-    MainTab tab;
-    int grafikTag;
-    TTabPtrRec page;
-    TParamRef param;
-    std::array<TParamRef, kFormpageRowCount> rows;
-    bool rebuildRequest;
-
-    static SavedContext Take() {
-        const Workspace& ws = Ws();
-        std::array<uint8_t, kScratchEnd - kScratchBegin + 1> scratch{};
-        for (std::size_t i = 0; i < scratch.size(); ++i) scratch[i] = ws.ParImage.u8(static_cast<long long>(kScratchBegin + i));
-        return {scratch, ws.ActiveParamSet, ws.Tree.selected, ws.Tree.activeTab, ws.Tree.grafikTag, ws.CurrentPage,
-                ws.CurrentParam, ws.FormpageRows, ws.PageRebuildRequest};
-    }
-    void restore() const {
-        Workspace& ws = Ws();
-        for (std::size_t i = 0; i < scratch.size(); ++i) ws.ParImage.setU8(static_cast<long long>(kScratchBegin + i), scratch[i]);
-        ws.ActiveParamSet = activeSet;
-        ws.Tree.selected = selected;
-        ws.Tree.activeTab = tab;
-        ws.Tree.grafikTag = grafikTag;
-        ws.CurrentPage = page;
-        ws.CurrentParam = param;
-        ws.FormpageRows = rows;
-        ws.PageRebuildRequest = rebuildRequest;
-    }
-};
-
-}  // namespace
 
 // Purgon controller and I-module go by the code in their tag: their nodes carry the position of the
 // unit they work with.
@@ -182,51 +148,35 @@ bool IsValueRow(const PageRow& row) {
 
 Snapshot TakeSnapshot(SetChoice sets) {
     Workspace& ws = Ws();
-    const SavedContext saved = SavedContext::Take();
     Snapshot snap;
     snap.language = ws.DeviceLanguage;
     snap.sets = sets;
     snap.hardware = DescribeHardware();
 
-    std::vector<char> setLetters;
-    if (sets != SetChoice::B) setLetters.push_back('A');
-    if (sets != SetChoice::A) setLetters.push_back('B');
-
-    for (int id : NodesInOrder()) {
-        const TreeNode& node = ws.Tree.nodes[id];
-        if (node.level == 0 || node.record < 0) continue;
-        const TTabPtrRec& record = ws.Tree.records[static_cast<std::size_t>(node.record)];
-        if (record.entry == nullptr || record.params == nullptr) continue;
+    ForEachPage(sets, [&](int id, char set, const PageModel& page) {
         int top = id;
         while (ws.Tree.nodes[top].parent >= 0) top = ws.Tree.nodes[top].parent;
-
-        for (char set : setLetters) {
-            ws.ActiveParamSet = set == 'B';
-            DeviceTreeChange(id);
-            const PageModel page = BuildFormpage();
-            SnapshotPage out;
-            out.set = set;
-            out.path = NodeTitlePath(id);
-            out.node = NodePath(id);
-            out.component = UniqueTitle(top);
-            out.section = ComponentSection(top);
-            out.title = page.title;
-            for (const PageRow& row : page.rows) {
-                if (!IsValueRow(row)) continue;
-                SnapshotRow r;
-                r.row = row.row;
-                r.kind = KindName(row);
-                r.label = row.heading ? row.valueLabel : row.label;
-                r.value = ShownValue(row);
-                r.unit = ShownUnit(row);
-                r.raw = RawBytes(row, ws.FormpageRows[static_cast<std::size_t>(row.row)], set == 'B');
-                r.editable = !row.heading && row.enabled && row.active;
-                out.rows.push_back(std::move(r));
-            }
-            if (!out.rows.empty()) snap.pages.push_back(std::move(out));
+        SnapshotPage out;
+        out.set = set;
+        out.path = NodeTitlePath(id);
+        out.node = NodePath(id);
+        out.component = UniqueTitle(top);
+        out.section = ComponentSection(top);
+        out.title = page.title;
+        for (const PageRow& row : page.rows) {
+            if (!IsValueRow(row)) continue;
+            SnapshotRow r;
+            r.row = row.row;
+            r.kind = KindName(row);
+            r.label = row.heading ? row.valueLabel : row.label;
+            r.value = ShownValue(row);
+            r.unit = ShownUnit(row);
+            r.raw = RawBytes(row, ws.FormpageRows[static_cast<std::size_t>(row.row)], set == 'B');
+            r.editable = !row.heading && row.enabled && row.active;
+            out.rows.push_back(std::move(r));
         }
-    }
-    saved.restore();
+        if (!out.rows.empty()) snap.pages.push_back(std::move(out));
+    });
     return snap;
 }
 

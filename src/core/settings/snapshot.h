@@ -12,10 +12,9 @@
 
 #include "core/device/hardware_identity.h"
 #include "core/page/formpage.h"
+#include "core/settings/page_walk.h"
 
 namespace tessalin {
-
-enum class SetChoice { A, B, Both };
 
 struct SnapshotRow {
     int row = 0;              // the entry's index in the parameter table
@@ -64,6 +63,9 @@ Snapshot TakeSnapshot(SetChoice sets);
 // The stored bytes of a shown row in hexadecimal, image order, in set A or B; "" when it has no place.
 // The row must be one of the page just built.
 std::string StoredBytes(const PageRow& row, bool setB);
+
+// How many bytes the value of a row of this entry takes in the image (0: none of its own).
+int StoredWidth(const PageRow& row, const TParamEntry& entry);
 
 // The node of a page: the one at its title path, or else the one at its index path when that node has
 // the page's title (a component whose title follows a value keeps its place in the tree). -1 without.

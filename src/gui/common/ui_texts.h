@@ -48,6 +48,19 @@ inline constexpr TextPair CompareEnd{"Vergleich beenden", "End comparison"};
 inline constexpr TextPair CompareOtherValue{"Im Vergleich: %1", "Compared: %1"};
 inline constexpr TextPair CompareNotShown{"nicht angezeigt", "not shown"};
 
+
+// Checking the data set.
+inline constexpr TextPair CheckHeader{"Datensatz prüfen", "Check data set"};
+inline constexpr TextPair CheckNone{"keine Befunde", "no findings"};
+inline constexpr TextPair CheckOne{"1 Befund", "1 finding"};
+inline constexpr TextPair CheckMany{"%1 Befunde", "%1 findings"};
+inline constexpr TextPair CheckRepairAll{"Alle reparieren", "Repair all"};
+inline constexpr TextPair CheckClose{"Schließen", "Close"};
+// The status bar after opening a data set with findings, and after "Alle reparieren".
+inline constexpr TextPair CheckLoaded{"Der Datensatz hat %1 Befund(e): Datei > Datensatz prüfen...",
+                                      "The data set has %1 finding(s): File > Check data set..."};
+inline constexpr TextPair CheckRepaired{"%1 repariert, %2 Befund(e) übrig", "%1 repaired, %2 finding(s) left"};
+
 }  // namespace texts
 
 // ---- splash window: fixed English texts

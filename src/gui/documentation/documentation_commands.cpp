@@ -39,7 +39,7 @@ bool DeviceLoaded(const DocumentationContext& context) {
 // Builds what the pages show; false after telling the user when the table cannot be built.
 bool Collect(const DocumentationContext& context, ReportContent& content) {
     try {
-        content = CollectReportContent(Today());
+        content = CollectReportContent(Today(), context.withFindings);
     } catch (const RangeError& e) {
         Tell(context, Pick(kNotDocumented) + QString::fromStdString(e.what()));
         return false;

@@ -19,6 +19,8 @@ struct DocumentationContext {
     FileDialogSpec* pdfDialog = nullptr;
     // Set when the expert switch is on: shows the table before it leaves the tool.
     std::function<void(const DocTable&)> showTable;
+    // The table ends with the findings of the data-set check.
+    bool withFindings = false;
 };
 
 // The workbook export dialog in the user-interface language, starting in `folder`.

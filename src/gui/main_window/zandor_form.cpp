@@ -41,6 +41,7 @@
 #include "gui/common/image_lists.h"
 #include "gui/common/toolkit_language.h"
 #include "gui/common/ui_texts.h"
+#include "gui/check/check_panel.h"
 #include "gui/compare/comparison_panel.h"
 #include "gui/main_window/card_form.h"
 #include "gui/main_window/info_form.h"
@@ -168,11 +169,15 @@ void TZandorForm::CreateMenus() {
     VergleichBeenden1_ = AddItem(datei, "VergleichBeenden1", "Vergleich beenden");
     VergleichBeenden1_->setEnabled(false);
     connect(VergleichBeenden1_, &QAction::triggered, this, &TZandorForm::EndComparison);
+    connect(AddItem(datei, "DatensatzPruefen1", "Datensatz prüfen..."), &QAction::triggered, this,
+            &TZandorForm::DatensatzPruefen1Click);
     datei->addSeparator();
     connect(AddItem(datei, "Drucken1", "Drucken..."), &QAction::triggered, this, &TZandorForm::Drucken1Click);
     connect(AddItem(datei, "ExportPDF", "Export PDF..."), &QAction::triggered, this, &TZandorForm::ExportPDFClick);
     connect(AddItem(datei, "ExportExcel1", "Export Excel..."), &QAction::triggered, this,
             &TZandorForm::ExportExcel1Click);
+    BefundeDokumentieren1_ = AddItem(datei, "BefundeDokumentieren1", "Befunde dokumentieren");
+    BefundeDokumentieren1_->setCheckable(true);
     datei->addSeparator();
     connect(AddItem(datei, "Beenden1", "Beenden"), &QAction::triggered, this, &QWidget::close);
     N5_ = datei->addSeparator();
@@ -310,6 +315,12 @@ void TZandorForm::CreateCentre() {
 
     MainSplitter_->addWidget(treeSide);
     MainSplitter_->addWidget(MainPageControl_);
+    checkPanel_ = new CheckPanel(MainSplitter_);
+    checkPanel_->hide();
+    connect(checkPanel_, &CheckPanel::FindingChosen, this, &TZandorForm::ShowFindingPlace);
+    connect(checkPanel_, &CheckPanel::RepairAllRequested, this, &TZandorForm::RepairAllFindings);
+    connect(checkPanel_, &CheckPanel::CloseRequested, this, &TZandorForm::CloseCheck);
+    MainSplitter_->addWidget(checkPanel_);
     MainSplitter_->setStretchFactor(1, 1);
     setCentralWidget(MainSplitter_);
 
@@ -427,6 +438,7 @@ void TZandorForm::Relabel() {
         }
     }
     comparisonPanel_->ApplyTexts();
+    checkPanel_->ApplyTexts();
     // The web items stay hidden until the texts are set.
     for (const char* name : {"MorvaneHomepage1", "Bedienungsanleitung1", "N6"}) findChild<QAction*>(name)->setVisible(true);
 
@@ -509,6 +521,7 @@ void TZandorForm::ShowLoadedDataSet() {
     UpdateCaption();
     Gertebeschreibung1Click();
     RebuildDeviceTree();
+    ReportLoadedFindings();
 }
 
 void TZandorForm::FilesDropped(const QStringList& paths) {

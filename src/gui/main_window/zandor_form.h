@@ -10,7 +10,9 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <vector>
 
+#include "core/check/finding.h"
 #include "core/main_window/action_timer.h"
 #include "gui/widgets/par_html.h"
 
@@ -39,6 +41,7 @@ struct SaveContext;
 
 namespace tessalin::gui {
 
+class CheckPanel;
 class ComparisonPanel;
 class FormPage;
 struct DocumentationContext;
@@ -206,6 +209,18 @@ private:
     QString NodeItemText(int node) const;
     void ShowDifferenceNode(int node, char set);
 
+    // Checking the data set: the panel beside the page lists the findings, a chosen one shows its node,
+    // set and row, "Alle reparieren" repairs them as one change; the shown page marks its rows with
+    // findings. Opening a data set with findings says so in the status bar.
+    void DatensatzPruefen1Click();
+    void ShowCheckFindings();
+    void ShowFindingPlace(const QString& node, char set, int row);
+    void RepairAllFindings();
+    void CloseCheck();
+    void ReportLoadedFindings();
+    // Row number → mark text of the shown page's rows with findings.
+    std::map<int, QString> FindingMarks() const;
+
     // Work that the page, description, configurator and documentation modules carry out.
     void ShowTerminalPlan();
     void ShowDeviceDescription();
@@ -228,8 +243,12 @@ private:
     QToolButton* BankButton_ = nullptr;
     QTreeWidget* DeviceTree_ = nullptr;
     ComparisonPanel* comparisonPanel_ = nullptr;
+    CheckPanel* checkPanel_ = nullptr;
+    std::vector<check::Finding> findings_;
+    int focusRow_ = -1;  // the row of a chosen finding, focused once its page is built
     QAction* Vergleichen1_ = nullptr;
     QAction* VergleichBeenden1_ = nullptr;
+    QAction* BefundeDokumentieren1_ = nullptr;  // the documentation ends with the check's findings
     std::unique_ptr<MarkupImageList> HTMLImageList_;
     QSplitter* MainSplitter_ = nullptr;
     QTabWidget* MainPageControl_ = nullptr;

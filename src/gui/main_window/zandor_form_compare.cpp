@@ -3,6 +3,7 @@
 // their number at each node and the page marks the differing rows with the other value as tooltip.
 // "Vergleich beenden" returns to the normal view. The loaded data set is never changed by comparing.
 #include <QApplication>
+#include <utility>
 #include <QFileInfo>
 #include <QTreeWidget>
 
@@ -99,13 +100,16 @@ void TZandorForm::ShowComparison() {
 }
 
 void TZandorForm::MarkShownPage() {
-    std::map<int, QString> marks;
+    std::map<int, QString> marks = FindingMarks();
     if (comparison_ && Ws().Tree.selected >= 0) {
         for (const auto& [row, difference] :
-             RowDifferences(comparison_->Differences(), Ws().Tree.selected, Ws().ActiveParamSet))
-            marks[row] = OtherValueTip(*difference);
+             RowDifferences(comparison_->Differences(), Ws().Tree.selected, Ws().ActiveParamSet)) {
+            QString& mark = marks[row];
+            mark += (mark.isEmpty() ? "" : "\n") + OtherValueTip(*difference);
+        }
     }
     ShowRowMarks(formPage_->Panel(), marks);
+    if (focusRow_ >= 0) FocusRow(formPage_->Panel(), std::exchange(focusRow_, -1));
 }
 
 QString TZandorForm::NodeItemText(int node) const {

@@ -1,4 +1,5 @@
 // The main window's side of printing and of the PDF and workbook exports.
+#include <QAction>
 #include <QTabWidget>
 
 #include "gui/documentation/documentation_commands.h"
@@ -12,6 +13,7 @@ DocumentationContext TZandorForm::DocumentationCommandContext() {
     context.parent = this;
     context.prompter = &prompter_;
     context.pdfDialog = &exportPdfDialog_;
+    context.withFindings = BefundeDokumentieren1_->isChecked();
     if (su_) {
         context.showTable = [this](const DocTable& table) {
             ShowDocumentationGrid(MainPageControl_->widget(kPagePrint), table);

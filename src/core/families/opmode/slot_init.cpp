@@ -2,6 +2,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <vector>
 
 #include "core/catalogue/codec.h"
 #include "core/data_set/par_image.h"
@@ -96,11 +97,26 @@ void StartValues(uint8_t block, int type, SlotStart start) {
     }
 }
 
+// The pH modules 4, 19 and 150 code their temperature probe in a list of their own (4 Pt100, 5 Pt1000,
+// ...): the section's default 2, Pt1000 in the list of the modules 3, 12 and 13, is none of its codes and
+// would leave the field empty, so they start with the same Pt1000 under its own code.
+std::span<const uint8_t> SecondProbeListPhSetRecord() {
+    static const std::vector<uint8_t> record = [] {
+        const std::span<const uint8_t> common = DefaultRecord(Section::PH_SET);
+        std::vector<uint8_t> own(common.begin(), common.end());
+        own.at(9) = 5;
+        return own;
+    }();
+    return record;
+}
+
 }  // namespace
 
 std::span<const uint8_t> FamilyDefaultRecord(Section section, int moduleType) {
     const bool digitalPh = moduleType == 160 || moduleType == 170 || moduleType == 175 || moduleType == 176;
-    return digitalPh && section == Section::PH_SET ? DigPhSetDefaultRecord() : DefaultRecord(section);
+    const bool secondProbeList = moduleType == 4 || moduleType == 19 || moduleType == 150;
+    if (section != Section::PH_SET) return DefaultRecord(section);
+    return digitalPh ? DigPhSetDefaultRecord() : secondProbeList ? SecondProbeListPhSetRecord() : DefaultRecord(section);
 }
 
 std::pair<Section, Section> ParamSectionsOf(int code) {

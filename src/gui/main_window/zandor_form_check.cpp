@@ -1,0 +1,109 @@
+// Checking the data set: "Datensatz prüfen..." lists every stored value the analyser would not accept
+// as it stands in the panel beside the page; choosing a finding shows its node in its set with the row
+// marked; "Alle reparieren" enters every repair through the page's commits as one change. Opening a data
+// set with findings says so in the status bar, without a dialog.
+#include <QLabel>
+#include <QSplitter>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+#include "core/check/check.h"
+#include "core/range_error.h"
+#include "core/tree/device_tree.h"
+#include "core/workspace.h"
+#include "gui/check/check_panel.h"
+#include "gui/common/ui_texts.h"
+#include "gui/main_window/zandor_form.h"
+#include "gui/page/form_page.h"
+#include "gui/page/row_marks.h"
+
+namespace tessalin::gui {
+
+namespace {
+constexpr int kCheckPanelWidth = 380;
+}  // namespace
+
+void TZandorForm::DatensatzPruefen1Click() {
+    ShowCheckFindings();
+    checkPanel_->show();
+    // The panel takes its width from the page beside it.
+    QList<int> sizes = MainSplitter_->sizes();
+    if (sizes.size() == 3 && sizes[2] < kCheckPanelWidth) {
+        const int taken = std::min(kCheckPanelWidth - sizes[2], sizes[1] / 2);
+        sizes[1] -= taken;
+        sizes[2] += taken;
+        MainSplitter_->setSizes(sizes);
+    }
+}
+
+void TZandorForm::ShowCheckFindings() {
+    try {
+        findings_ = check::CheckDataSet();
+    } catch (const RangeError& error) {
+        findings_.clear();
+        ShowRangeError(error.what());
+    }
+    checkPanel_->ShowFindings(findings_);
+    MarkShownPage();
+}
+
+void TZandorForm::ShowFindingPlace(const QString& node, char set, int row) {
+    const int id = NodeAtPath(node.toStdString());
+    if (id < 0) return;
+    if (set != '-' && (set == 'B') != Ws().ActiveParamSet) BankButtonClick();
+    if (QTreeWidgetItem* item = TreeItemOf(id)) {
+        DeviceTree_->setCurrentItem(item);
+        DeviceTree_->scrollToItem(item);
+    }
+    focusRow_ = row;
+}
+
+void TZandorForm::RepairAllFindings() {
+    check::RepairReport report;
+    try {
+        report = check::RepairAll();
+    } catch (const RangeError& error) {
+        ShowRangeError(error.what());
+    }
+    // The tree and the page show the image as the repairs left it.
+    RebuildDeviceTreeKeepingPath();
+    Ws().PageRebuildRequest = true;
+    findings_ = report.remaining;
+    checkPanel_->ShowFindings(findings_);
+    statusPanel1_->setText(" " + Pick(texts::CheckRepaired)
+                                     .arg(static_cast<int>(report.repaired.size()))
+                                     .arg(static_cast<int>(report.remaining.size())));
+}
+
+void TZandorForm::CloseCheck() {
+    checkPanel_->hide();
+    findings_.clear();
+    MarkShownPage();
+}
+
+void TZandorForm::ReportLoadedFindings() {
+    try {
+        findings_ = check::CheckDataSet();
+    } catch (const RangeError&) {
+        findings_.clear();  // the tree and the page report the error themselves
+    }
+    checkPanel_->ShowFindings(findings_);
+    if (!findings_.empty()) statusPanel1_->setText(" " + Pick(texts::CheckLoaded).arg(static_cast<int>(findings_.size())));
+}
+
+std::map<int, QString> TZandorForm::FindingMarks() const {
+    std::map<int, QString> marks;
+    const int selected = Ws().Tree.selected;
+    if (checkPanel_->isHidden() || selected < 0) return marks;
+    const std::string node = NodePath(selected);
+    const char set = Ws().ActiveParamSet ? 'B' : 'A';
+    for (const check::Finding& f : findings_) {
+        if (f.node != node || f.set != set || f.row < 0) continue;
+        QString& mark = marks[f.row];
+        mark += (mark.isEmpty() ? "" : "\n") + QString::fromStdString(check::FindingDetail(f, Ws().UiLanguage));
+    }
+    return marks;
+}
+
+}  // namespace tessalin::gui
