@@ -180,53 +180,62 @@ bool IsValueRow(const PageRow& row) {
     }
 }
 
-Snapshot TakeSnapshot(SetChoice sets) {
+void ForEachPage(SetChoice sets, const std::function<void(int node, char set, const PageModel& page)>& visit) {
     Workspace& ws = Ws();
     const SavedContext saved = SavedContext::Take();
+    std::vector<char> setLetters;
+    if (sets != SetChoice::B) setLetters.push_back('A');
+    if (sets != SetChoice::A) setLetters.push_back('B');
+    try {
+        for (int id : NodesInOrder()) {
+            const TreeNode& node = ws.Tree.nodes[id];
+            if (node.level == 0 || node.record < 0) continue;
+            const TTabPtrRec& record = ws.Tree.records[static_cast<std::size_t>(node.record)];
+            if (record.entry == nullptr || record.params == nullptr) continue;
+            for (char set : setLetters) {
+                ws.ActiveParamSet = set == 'B';
+                DeviceTreeChange(id);
+                visit(id, set, BuildFormpage());
+            }
+        }
+    } catch (...) {
+        saved.restore();
+        throw;
+    }
+    saved.restore();
+}
+
+Snapshot TakeSnapshot(SetChoice sets) {
+    Workspace& ws = Ws();
     Snapshot snap;
     snap.language = ws.DeviceLanguage;
     snap.sets = sets;
     snap.hardware = DescribeHardware();
 
-    std::vector<char> setLetters;
-    if (sets != SetChoice::B) setLetters.push_back('A');
-    if (sets != SetChoice::A) setLetters.push_back('B');
-
-    for (int id : NodesInOrder()) {
-        const TreeNode& node = ws.Tree.nodes[id];
-        if (node.level == 0 || node.record < 0) continue;
-        const TTabPtrRec& record = ws.Tree.records[static_cast<std::size_t>(node.record)];
-        if (record.entry == nullptr || record.params == nullptr) continue;
+    ForEachPage(sets, [&](int id, char set, const PageModel& page) {
         int top = id;
         while (ws.Tree.nodes[top].parent >= 0) top = ws.Tree.nodes[top].parent;
-
-        for (char set : setLetters) {
-            ws.ActiveParamSet = set == 'B';
-            DeviceTreeChange(id);
-            const PageModel page = BuildFormpage();
-            SnapshotPage out;
-            out.set = set;
-            out.path = NodeTitlePath(id);
-            out.node = NodePath(id);
-            out.component = UniqueTitle(top);
-            out.section = ComponentSection(top);
-            out.title = page.title;
-            for (const PageRow& row : page.rows) {
-                if (!IsValueRow(row)) continue;
-                SnapshotRow r;
-                r.row = row.row;
-                r.kind = KindName(row);
-                r.label = row.heading ? row.valueLabel : row.label;
-                r.value = ShownValue(row);
-                r.unit = ShownUnit(row);
-                r.raw = RawBytes(row, ws.FormpageRows[static_cast<std::size_t>(row.row)], set == 'B');
-                r.editable = !row.heading && row.enabled && row.active;
-                out.rows.push_back(std::move(r));
-            }
-            if (!out.rows.empty()) snap.pages.push_back(std::move(out));
+        SnapshotPage out;
+        out.set = set;
+        out.path = NodeTitlePath(id);
+        out.node = NodePath(id);
+        out.component = UniqueTitle(top);
+        out.section = ComponentSection(top);
+        out.title = page.title;
+        for (const PageRow& row : page.rows) {
+            if (!IsValueRow(row)) continue;
+            SnapshotRow r;
+            r.row = row.row;
+            r.kind = KindName(row);
+            r.label = ShownLabel(row);
+            r.value = ShownValue(row);
+            r.unit = ShownUnit(row);
+            r.raw = RawBytes(row, ws.FormpageRows[static_cast<std::size_t>(row.row)], set == 'B');
+            r.editable = !row.heading && row.enabled && row.active;
+            out.rows.push_back(std::move(r));
         }
-    }
-    saved.restore();
+        if (!out.rows.empty()) snap.pages.push_back(std::move(out));
+    });
     return snap;
 }
 

@@ -6,6 +6,7 @@
 // two data sets compares their snapshots.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -56,6 +57,12 @@ std::string ComponentSection(int component);
 
 // Every node by its NodeTitlePath.
 std::map<std::string, int> NodesByTitlePath();
+
+// Builds the page of every node of the device tree that has one, in tree order and per parameter set of
+// `sets` (A before B), as the window would show it, and hands each to `visit` with its node and set
+// letter. The shown set, the selection, the current page and the pages' scratch bytes are as before
+// afterwards.
+void ForEachPage(SetChoice sets, const std::function<void(int node, char set, const PageModel& page)>& visit);
 
 // Takes the snapshot of the loaded data set in its current language; its device tree must be built.
 // The shown set, the selection and the current page are as before afterwards.
