@@ -48,6 +48,19 @@ inline constexpr TextPair CompareEnd{"Vergleich beenden", "End comparison"};
 inline constexpr TextPair CompareOtherValue{"Im Vergleich: %1", "Compared: %1"};
 inline constexpr TextPair CompareNotShown{"nicht angezeigt", "not shown"};
 
+// The edit history: the "Bearbeiten" items name the step they take back, and the steps the window
+// itself makes.
+inline constexpr TextPair UndoItem{"Rückgängig: %1", "Undo %1"};
+inline constexpr TextPair UndoNothing{"Rückgängig", "Undo"};
+inline constexpr TextPair RedoItem{"Wiederherstellen", "Redo"};
+inline constexpr TextPair RedoTip{"Wiederherstellen: %1", "Redo %1"};
+inline constexpr TextPair StepNew{"Neu", "New"};
+inline constexpr TextPair StepConfigure{"Gerätekonfiguration ändern", "Change Device Configuration"};
+
+// Finding a parameter.
+inline constexpr TextPair FindPlaceholder{"Suchen: Titel, Name, Wert oder Einheit", "Find: title, name, value or unit"};
+inline constexpr TextPair FindCount{"%1 Treffer", "%1 hits"};
+
 }  // namespace texts
 
 // ---- splash window: fixed English texts
