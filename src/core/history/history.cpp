@@ -57,11 +57,6 @@ std::size_t TreeSignature() {
     return hash;
 }
 
-// Without a device there is nothing to save, whatever the steps say.
-void ShowSavedState(bool atSaved) {
-    Workspace& ws = Ws();
-    ws.Modified = !atSaved && ws.Device.Origin != kOriginNone;
-}
 
 HistoryPlace CurrentPlace(int row) {
     const Workspace& ws = Ws();
@@ -111,7 +106,8 @@ bool EditHistory::Commit(const std::string& label, bool keepOpen) {
         return false;
     }
     if (!JoinOpenStep(step)) Push(std::move(step));
-    ShowSavedState(AtSaved());
+    // A step that left no device ("Neu") leaves Modified as the change set it: there is nothing to save.
+    if (Ws().Device.Origin != kOriginNone) Ws().Modified = !AtSaved();
     return true;
 }
 
@@ -190,7 +186,8 @@ HistoryMove EditHistory::Restore(const HistoryStep& step, bool undo) {
         ws.PurgonFileName = frame.purgonFile;
     }
     ws.ActiveParamSet = step.place.setB;
-    ShowSavedState(AtSaved());
+    // Without a device there is nothing to save, whatever the steps say.
+    ws.Modified = ws.Device.Origin != kOriginNone && !AtSaved();
 
     HistoryMove move;
     move.row = step.place.row;
