@@ -10,30 +10,20 @@
 
 #include <cstdio>
 
-#include "core/configurator/configurator.h"
 #include "core/documentation/pdf_writer.h"
 #include "core/documentation/report_pages.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
 #include "gui/documentation/report_printer.h"
 
+#include "largest_device.h"
 #include "ratio_reporter.h"
 
 namespace {
 
 using namespace tessalin;
 
-void ConfigureLargestDevice() {
-    ResetWorkspace();
-    configurator::Configurator c;
-    c.addCode(2);
-    c.setVersion('9');
-    c.addCode(1);
-    for (int code : {4, 5, 79, 10, 128, 129}) c.addCode(code);  // what is not offered is left out
-    c.commit();
-    SelectLanguage(0);
-    BuildDeviceTree();
-}
+using bench::ConfigureLargestDevice;
 
 std::vector<PageDescription> Pages() { return LayOutReport(CollectReportContent(DocDate{2006, 3, 6})); }
 

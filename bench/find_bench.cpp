@@ -3,29 +3,17 @@
 // walk over every page the device shows, in German device texts and parameter set A.
 #include <benchmark/benchmark.h>
 
-#include "core/configurator/configurator.h"
 #include "core/find/find.h"
-#include "core/tree/device_tree.h"
 #include "core/workspace.h"
+
+#include "largest_device.h"
 
 namespace {
 
 using namespace tessalin;
 
-void MakeLargestDevice() {
-    ResetWorkspace();
-    configurator::Configurator config;
-    config.addCode(2);
-    config.setVersion('9');
-    config.addCode(1);
-    for (int code : {4, 5, 79, 10, 128, 129}) config.addCode(code);  // what is not offered is left out
-    config.commit();
-    SelectLanguage(0);
-    BuildDeviceTree();
-}
-
 void BM_Find(benchmark::State& state, const char* text) {
-    MakeLargestDevice();
+    bench::ConfigureLargestDevice();
     std::size_t hits = 0;
     for (auto _ : state) {
         const std::vector<FindHit> found = FindInDataSet(text);
