@@ -13,8 +13,8 @@
 // Steps nest: a Record inside an open step joins it, so a command that runs many changes is one step.
 // A change that leaves the images, the device and the file names as they were records nothing.
 //
-// The "Speichern" state follows the history: MarkSaved() after a successful write; Modified is then set
-// exactly when the current step is not the saved one.
+// The "Speichern" state follows the history: MarkSaved() after a successful write; with a device, Modified
+// is then set exactly when the current step is not the saved one (after "Neu" there is nothing to save).
 
 #include <cstddef>
 #include <cstdint>
