@@ -9,7 +9,6 @@
 #include "cli/tree_session.h"
 #include "core/check/check.h"
 #include "core/range_error.h"
-#include "core/settings/json_io.h"
 #include "core/workspace.h"
 
 namespace tessalin::cli {
@@ -32,8 +31,8 @@ std::string Line(const char* prefix, const check::Finding& f) {
     return std::string(prefix) + check::SeverityName(f.severity) + ": " + place + ": " + check::FindingDetail(f, Ws().UiLanguage) + "\n";
 }
 
-nlohmann::ordered_json FindingJson(const check::Finding& f) {
-    nlohmann::ordered_json j;
+Json FindingJson(const check::Finding& f) {
+    Json j;
     j["severity"] = check::SeverityName(f.severity);
     j["kind"] = check::KindName(f.kind);
     j["path"] = f.path;
@@ -47,8 +46,8 @@ nlohmann::ordered_json FindingJson(const check::Finding& f) {
     return j;
 }
 
-nlohmann::ordered_json ListJson(const std::vector<check::Finding>& findings) {
-    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+Json ListJson(const std::vector<check::Finding>& findings) {
+    Json list = Json::array();
     for (const check::Finding& f : findings) list.push_back(FindingJson(f));
     return list;
 }
@@ -84,9 +83,9 @@ int Run(const std::vector<std::string>& original) {
         if (!fix) {
             const std::vector<check::Finding> findings = check::CheckDataSet();
             if (json) {
-                nlohmann::ordered_json doc;
+                Json doc;
                 doc["findings"] = ListJson(findings);
-                std::fputs((JsonText(doc, 2) + "\n").c_str(), stdout);
+                PrintJson(doc);
             } else {
                 for (const check::Finding& f : findings) std::fputs(Line("", f).c_str(), stdout);
                 std::fputs((findings.empty() ? std::string("no findings\n") : Count(findings.size(), "finding") + "\n").c_str(),
@@ -97,11 +96,11 @@ int Run(const std::vector<std::string>& original) {
         const check::RepairReport report = check::RepairAll();
         const bool write = report.allRepaired() && !dryRun;
         if (json) {
-            nlohmann::ordered_json doc;
+            Json doc;
             doc["repaired"] = ListJson(report.repaired);
             doc["remaining"] = ListJson(report.remaining);
             doc["written"] = write;
-            std::fputs((JsonText(doc, 2) + "\n").c_str(), stdout);
+            PrintJson(doc);
         } else {
             for (const check::Finding& f : report.repaired) std::fputs(Line("repaired ", f).c_str(), stdout);
             for (const check::Finding& f : report.remaining) std::fputs(Line("not repaired ", f).c_str(), stdout);

@@ -7,6 +7,7 @@
 #include "core/data_set/load_messages.h"
 #include "core/data_set/recent_files.h"
 #include "core/data_set/texts.h"
+#include "core/history/history.h"
 #include "core/workspace.h"
 
 namespace tessalin {
@@ -18,7 +19,9 @@ bool CarriesPurgon(uint8_t code) { return code == 153 || code == 189; }
 
 CommandResult Outcome(CommandOutcome outcome) { return CommandResult{outcome, {}, {}, {}, {}}; }
 
+// A written data set is the saved step of the edit history.
 CommandResult Written(const WriteResult& write) {
+    if (write.ok) History().MarkSaved();
     CommandResult result = Outcome(write.ok ? CommandOutcome::Done : CommandOutcome::WriteFailed);
     result.write = write;
     return result;

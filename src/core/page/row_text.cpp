@@ -11,6 +11,8 @@ std::string KindName(const PageRow& row) {
     return row.kind < std::size(kNames) ? kNames[row.kind] : "unknown";
 }
 
+std::string ShownLabel(const PageRow& row) { return row.heading ? row.valueLabel : row.label; }
+
 std::string ShownValue(const PageRow& row) {
     switch (row.kind) {
         case kKindChoice:

@@ -11,6 +11,9 @@ namespace tessalin {
 // "heading", "text", "choice", "number", "slider", "buttons", "time", "matrix", "choice+buttons", "picture".
 std::string KindName(const PageRow& row);
 
+// The name a row shows beside its value: its label, or for a heading that shows a value the label beside it.
+std::string ShownLabel(const PageRow& row);
+
 // The text a row shows as its value: the number, the field, the chosen item's text, the position, the time.
 std::string ShownValue(const PageRow& row);
 

@@ -168,7 +168,7 @@ Snapshot TakeSnapshot(SetChoice sets) {
             SnapshotRow r;
             r.row = row.row;
             r.kind = KindName(row);
-            r.label = row.heading ? row.valueLabel : row.label;
+            r.label = ShownLabel(row);
             r.value = ShownValue(row);
             r.unit = ShownUnit(row);
             r.raw = RawBytes(row, ws.FormpageRows[static_cast<std::size_t>(row.row)], set == 'B');

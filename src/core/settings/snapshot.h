@@ -6,6 +6,7 @@
 // two data sets compares their snapshots.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>

@@ -60,6 +60,18 @@ inline constexpr TextPair CheckClose{"Schließen", "Close"};
 inline constexpr TextPair CheckLoaded{"Der Datensatz hat %1 Befund(e): Datei > Datensatz prüfen...",
                                       "The data set has %1 finding(s): File > Check data set..."};
 inline constexpr TextPair CheckRepaired{"%1 repariert, %2 Befund(e) übrig", "%1 repaired, %2 finding(s) left"};
+// The edit history: the "Bearbeiten" items name the step they take back, and the steps the window
+// itself makes.
+inline constexpr TextPair UndoItem{"Rückgängig: %1", "Undo %1"};
+inline constexpr TextPair UndoNothing{"Rückgängig", "Undo"};
+inline constexpr TextPair RedoItem{"Wiederherstellen", "Redo"};
+inline constexpr TextPair RedoTip{"Wiederherstellen: %1", "Redo %1"};
+inline constexpr TextPair StepNew{"Neu", "New"};
+inline constexpr TextPair StepConfigure{"Gerätekonfiguration ändern", "Change Device Configuration"};
+
+// Finding a parameter.
+inline constexpr TextPair FindPlaceholder{"Suchen: Titel, Name, Wert oder Einheit", "Find: title, name, value or unit"};
+inline constexpr TextPair FindCount{"%1 Treffer", "%1 hits"};
 
 }  // namespace texts
 

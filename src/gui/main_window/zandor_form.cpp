@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -21,12 +22,14 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 
 #include "core/compare/comparison.h"
@@ -35,6 +38,7 @@
 #include "core/data_set/load_messages.h"
 #include "core/data_set/recent_files.h"
 #include "core/device/load_data_set.h"
+#include "core/history/history.h"
 #include "core/main_window/save_decisions.h"
 #include "core/page/formpage.h"
 #include "core/workspace.h"
@@ -44,6 +48,7 @@
 #include "gui/check/check_panel.h"
 #include "gui/compare/comparison_panel.h"
 #include "gui/main_window/card_form.h"
+#include "gui/main_window/find_bar.h"
 #include "gui/main_window/info_form.h"
 #include "gui/main_window/load_form.h"
 #include "gui/page/child_form.h"
@@ -82,6 +87,18 @@ constexpr const char* kRecentNames[4] = {"N1Dateialt1", "N2Dateialt1", "N3Dateia
 // A hint that is a file path: a drive path ("C:\…") or an absolute path ("/…").
 bool IsFilePathHint(const QString& hint) {
     return hint.startsWith('/') || (hint.size() >= 3 && hint[1] == ':' && hint[2] == '\\');
+}
+
+// An edit field takes the keys of "Rückgängig" and "Wiederherstellen" only while it has typing of its own to
+// take back or bring again; otherwise they reach the window's items (true: the field does not get them).
+bool LeavesUndoKeyToWindow(QObject* watched, QKeyEvent* key, const QWidget* window, const QAction* undo,
+                           const QAction* redo) {
+    auto* edit = qobject_cast<QLineEdit*>(watched);
+    if (edit == nullptr || edit->window() != window) return false;
+    const QKeySequence pressed(key->keyCombination());
+    if (undo->shortcuts().contains(pressed)) return !edit->isUndoAvailable();
+    if (redo->shortcuts().contains(pressed)) return !edit->isRedoAvailable();
+    return false;
 }
 
 QAction* AddItem(QMenu* menu, const char* name, const QString& text) {
@@ -189,6 +206,8 @@ void TZandorForm::CreateMenus() {
         connect(recentItems_[i], &QAction::triggered, this, [this, i] { RecentFileClick(i); });
     }
 
+    CreateEditMenu();
+
     QMenu* konfiguration = bar->addMenu("Konfiguration");
     konfiguration->setObjectName("Konfiguration");
     connect(AddItem(konfiguration, "Gertebeschreibung1", "Gerätebeschreibung"), &QAction::triggered, this,
@@ -244,6 +263,11 @@ void TZandorForm::CreateToolBar() {
     SaveButton_ = button("SaveButton", kImageSave, &TZandorForm::Datei_SaveClick);
     SaveButton_->setEnabled(false);
     bar->addSeparator();
+    UndoButton_ = button("UndoButton", 0, &TZandorForm::UndoClick);
+    UndoButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+    RedoButton_ = button("RedoButton", 0, &TZandorForm::RedoClick);
+    RedoButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+    bar->addSeparator();
     button("CardButton", kImageCard, &TZandorForm::Speicherkarte1Click);
     bar->addSeparator();
     button("PrintButton", kImagePrint, &TZandorForm::Drucken1Click);
@@ -284,7 +308,16 @@ void TZandorForm::CreateCentre() {
     connect(DeviceTree_, &QWidget::customContextMenuRequested, this,
             [this, popup](const QPoint& at) { popup->popup(DeviceTree_->viewport()->mapToGlobal(at)); });
 
-    MainPageControl_ = new QTabWidget(MainSplitter_);
+    // The find bar above the pages.
+    auto* pageSide = new QWidget(MainSplitter_);
+    pageSide->setObjectName("PageSide");
+    auto* pageLayout = new QVBoxLayout(pageSide);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->setSpacing(0);
+    findBar_ = new FindBar(pageSide);
+    connect(findBar_, &FindBar::TextChanged, this, [this] { RunFind(); });
+    connect(findBar_, &FindBar::HitChosen, this, &TZandorForm::GoToHit);
+    MainPageControl_ = new QTabWidget(pageSide);
     MainPageControl_->setObjectName("MainPageControl");
     MainPageControl_->setMinimumSize(kPageMinSize, kPageMinSize);
     MainPageControl_->tabBar()->hide();
@@ -313,8 +346,10 @@ void TZandorForm::CreateCentre() {
     treeSide->setStretchFactor(0, 3);
     treeSide->setStretchFactor(1, 2);
 
+    pageLayout->addWidget(findBar_);
+    pageLayout->addWidget(MainPageControl_, 1);
     MainSplitter_->addWidget(treeSide);
-    MainSplitter_->addWidget(MainPageControl_);
+    MainSplitter_->addWidget(pageSide);
     checkPanel_ = new CheckPanel(MainSplitter_);
     checkPanel_->hide();
     connect(checkPanel_, &CheckPanel::FindingChosen, this, &TZandorForm::ShowFindingPlace);
@@ -439,6 +474,8 @@ void TZandorForm::Relabel() {
     }
     comparisonPanel_->ApplyTexts();
     checkPanel_->ApplyTexts();
+    findBar_->ApplyTexts();
+    ShowEditStates();
     // The web items stay hidden until the texts are set.
     for (const char* name : {"MorvaneHomepage1", "Bedienungsanleitung1", "N6"}) findChild<QAction*>(name)->setVisible(true);
 
@@ -457,6 +494,7 @@ void TZandorForm::Relabel() {
 void TZandorForm::AktionsTimerTimer() {
     ActionTimerTick(actionRequest_, *this);
     RefreshComparison();
+    ShowEditStates();
 }
 
 bool TZandorForm::SaveEnabled() const { return Datei_Save_->isEnabled(); }
@@ -470,6 +508,7 @@ void TZandorForm::ShowSaveState(bool enabled) {
 void TZandorForm::BuildPage() {
     formPage_->Shown().Rebuild();
     MarkShownPage();
+    FocusPendingRow();
 }
 
 void TZandorForm::ClearPage() { formPage_->Shown().Clear(); }
@@ -517,6 +556,7 @@ void TZandorForm::LoadFiles(const QString& front, const QString& purgon, int rec
 }
 
 void TZandorForm::ShowLoadedDataSet() {
+    History().Clear();
     ShowRecentFiles();
     UpdateCaption();
     Gertebeschreibung1Click();
@@ -552,7 +592,7 @@ void TZandorForm::RecentFileClick(int index) {
 void TZandorForm::Neu1Click() {
     if (!QuerySaveChanges()) return;
     ClearPageBeforeLoad(*this);
-    NewDataSet();
+    History().Record(Pick(texts::StepNew).toStdString(), [] { NewDataSet(); });
     UpdateCaption();
     ShowParamSetImage(kImageParamSetA);
     RebuildDeviceTree();
@@ -597,6 +637,9 @@ bool TZandorForm::event(QEvent* event) {
 
 bool TZandorForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && HandleFocusKey(watched, static_cast<QKeyEvent*>(event))) return true;
+    if (event->type() == QEvent::ShortcutOverride &&
+        LeavesUndoKeyToWindow(watched, static_cast<QKeyEvent*>(event), this, Undo_, Redo_))
+        return true;
     if (event->type() == QEvent::Wheel && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
         return HandleWheel(static_cast<QWheelEvent*>(event));
     }

@@ -10,9 +10,12 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/check/finding.h"
+#include "core/find/find.h"
+#include "core/history/history.h"
 #include "core/main_window/action_timer.h"
 #include "gui/widgets/par_html.h"
 
@@ -43,6 +46,7 @@ namespace tessalin::gui {
 
 class CheckPanel;
 class ComparisonPanel;
+class FindBar;
 class FormPage;
 struct DocumentationContext;
 
@@ -133,6 +137,14 @@ public slots:
     void ExpandTreeClick();
     void BankButtonClick();
 
+    // "Bearbeiten": take back the last change, bring it again; find a parameter, the next and the
+    // previous hit.
+    void UndoClick();
+    void RedoClick();
+    void FindClick();
+    void FindNextClick();
+    void FindPreviousClick();
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -142,6 +154,7 @@ protected:
 
 private:
     void CreateMenus();
+    void CreateEditMenu();
     void CreateToolBar();
     void CreateCentre();
     void ReadSettings();
@@ -220,6 +233,17 @@ private:
     void ReportLoadedFindings();
     // Row number → mark text of the shown page's rows with findings.
     std::map<int, QString> FindingMarks() const;
+    // The edit history: the items and buttons name the steps they would take back or bring again, and are
+    // disabled without one. After an undo or redo the tree, the set and the page follow the image; the
+    // focus goes to the row of the change once its page is built.
+    void ShowEditStates();
+    void MoveInHistory(std::optional<HistoryMove> (EditHistory::*move)());
+    void ShowHistoryMove(const HistoryMove& move);
+    // Finding: the hits of the find bar's text, and going to one of them (its node, then its row).
+    void RunFind();
+    void GoToHit(int index);
+    // The page was built: the row waiting for the focus takes it.
+    void FocusPendingRow();
 
     // Work that the page, description, configurator and documentation modules carry out.
     void ShowTerminalPlan();
@@ -235,6 +259,13 @@ private:
     TZandorInfoForm& infoForm_;
 
     QAction* Neu1_ = nullptr;
+    QAction* Undo_ = nullptr;
+    QAction* Redo_ = nullptr;
+    QToolButton* UndoButton_ = nullptr;
+    QToolButton* RedoButton_ = nullptr;
+    FindBar* findBar_ = nullptr;
+    std::vector<FindHit> findHits_;
+    int pendingFocusRow_ = -1;
     QAction* Datei_Save_ = nullptr;
     QAction* N5_ = nullptr;
     std::array<QAction*, 4> recentItems_{};

@@ -62,7 +62,7 @@ void TZandorForm::ShowFindingPlace(const QString& node, char set, int row) {
 void TZandorForm::RepairAllFindings() {
     check::RepairReport report;
     try {
-        report = check::RepairAll();
+        History().Record(Pick(texts::CheckRepairAll).toStdString(), [&] { report = check::RepairAll(); });
     } catch (const RangeError& error) {
         ShowRangeError(error.what());
     }

@@ -3,7 +3,9 @@
 // and a device the configurator left unchanged keeps the tree's open branches and selection.
 #include <QTabWidget>
 
+#include "core/history/history.h"
 #include "core/workspace.h"
+#include "gui/common/ui_texts.h"
 #include "gui/configurator/konfigurator_form.h"
 #include "gui/main_window/zandor_form.h"
 #include "gui/page/form_page.h"
@@ -18,7 +20,11 @@ TKonfiguratorForm& TZandorForm::KonfiguratorForm() {
 void TZandorForm::RunConfigurator() {
     TKonfiguratorForm& form = KonfiguratorForm();
     form.Restart();
-    const bool changed = prompter_.Exec(form) == QDialog::Accepted && Ws().Device.Front.Code != 0;
+    // What OK takes into the data set is one step of the edit history.
+    bool accepted = false;
+    History().Record(Pick(texts::StepConfigure).toStdString(),
+                     [&] { accepted = prompter_.Exec(form) == QDialog::Accepted; });
+    const bool changed = accepted && Ws().Device.Front.Code != 0;
     ShowDeviceDescription();
     if (!changed) {
         RebuildDeviceTreeKeepingPath();

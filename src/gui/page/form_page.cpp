@@ -4,11 +4,14 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 
 #include <algorithm>
 
+#include "core/history/history.h"
 #include "core/page/number_reason.h"
+#include "core/page/row_text.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 #include "gui/common/prompter.h"
@@ -68,6 +71,29 @@ FormPage::FormPage(const ParamPageFrame& frame, Prompter& prompter, SubPageTag)
 
 FormPage::~FormPage() = default;
 
+template <typename Commit>
+void FormPage::Recorded(int row, bool typing, Commit&& commit) {
+    const PageRow* shown = model_.find(row);
+    if (shown == nullptr) return commit();
+    if (!typingFrom_ || typingFrom_->row != row) typingFrom_ = *shown;
+    const PageRow before = *typingFrom_;
+    if (!typing) typingFrom_.reset();
+    const auto label = [&] {
+        const PageRow* after = model_.find(row);
+        return after != nullptr ? ValueChangeLabel(before, *after) : ShownLabel(before);
+    };
+    EditHistory& history = History();
+    history.Begin(row);
+    try {
+        commit();
+    } catch (...) {
+        history.Commit(label());
+        typingFrom_.reset();
+        throw;
+    }
+    history.Commit(label(), typing);
+}
+
 // ---- requests and building ------------------------------------------------------------------
 
 void FormPage::ServiceRequests() {
@@ -89,6 +115,7 @@ void FormPage::Clear() {
     for (QWidget* control : controls) control->blockSignals(true);
     for (QWidget* control : controls) delete control;
     model_ = PageModel{};
+    typingFrom_.reset();
 }
 
 void FormPage::Rebuild() {
@@ -151,8 +178,9 @@ int FormPage::BuildValueRow(const PageRow& row, int y) {
             return BuildNumberRow(row, y);
         case kKindSlider: {
             QSlider* slider = MakeSlider(panel, row, y);
-            connect(slider, &QSlider::valueChanged, this,
-                    [this, r](int position) { Guarded([&] { CommitSlider(model_, r, position); }); });
+            connect(slider, &QSlider::valueChanged, this, [this, r](int position) {
+                Guarded([&] { Recorded(r, true, [&] { CommitSlider(model_, r, position); }); });
+            });
             return y + slider->height() + kGap;
         }
         case kKindButtons:
@@ -160,11 +188,13 @@ int FormPage::BuildValueRow(const PageRow& row, int y) {
         case kKindTime: {
             TimePicker* picker = MakeTimePicker(panel, row, y);
             if (row.active) {
-                const auto commit = [this, r, picker] {
-                    Guarded([&] { CommitTime(model_, r, picker->time().hour(), picker->time().minute()); });
+                const auto commit = [this, r, picker](bool typing) {
+                    Guarded([&] {
+                        Recorded(r, typing, [&] { CommitTime(model_, r, picker->time().hour(), picker->time().minute()); });
+                    });
                 };
-                connect(picker, &QTimeEdit::timeChanged, this, commit);
-                connect(picker, &TimePicker::Left, this, commit);
+                connect(picker, &QTimeEdit::timeChanged, this, [commit] { commit(true); });
+                connect(picker, &TimePicker::Left, this, [commit] { commit(false); });
             }
             return y + picker->height() + kGap;
         }
@@ -174,7 +204,7 @@ int FormPage::BuildValueRow(const PageRow& row, int y) {
                 if (!cell.box->isEnabled()) continue;
                 connect(cell.box, &QCheckBox::clicked, this, [this, r, cell](bool checked) {
                     Guarded([&] {
-                        ClickMatrixCell(model_, r, cell.matrixRow, cell.column, checked);
+                        Recorded(r, false, [&] { ClickMatrixCell(model_, r, cell.matrixRow, cell.column, checked); });
                         if (const PageRow* shown = model_.find(r)) ShowMatrixCells(Panel(), *shown);
                     });
                 });
@@ -281,40 +311,67 @@ void FormPage::TextEdited(int row, const QString& text) {
 }
 
 void FormPage::TextLeft(int row, const QString& text) {
-    Guarded([&] {
-        Perform(CommitText(model_, row, text.toStdString()), row);
-    });
+    Guarded([&] { Recorded(row, false, [&] { Perform(CommitText(model_, row, text.toStdString()), row); }); });
 }
 
 void FormPage::ChoiceSelected(int row, int index) {
-    Guarded([&] { Perform(CommitChoice(model_, row, index), row); });
+    Guarded([&] { Recorded(row, false, [&] { Perform(CommitChoice(model_, row, index), row); }); });
 }
 
 void FormPage::NumberChanged(int row, const QString& text, bool leaving) {
     Guarded([&] {
-        const NumberOutcome outcome = CommitNumber(model_, row, text.toStdString(), leaving);
-        ShowNumberOutcome(row, outcome);
-        Perform(outcome.followUp, row);
+        Recorded(row, !leaving, [&] {
+            const NumberOutcome outcome = CommitNumber(model_, row, text.toStdString(), leaving);
+            ShowNumberOutcome(row, outcome);
+            Perform(outcome.followUp, row);
+        });
     });
 }
 
 void FormPage::UnitChosen(int row, int index, bool leaving) {
     if (index < 0) return;
     Guarded([&] {
-        const NumberOutcome outcome = ChangeUnit(model_, row, index, leaving);
-        ShowNumberOutcome(row, outcome);
-        Perform(outcome.followUp, row);
+        Recorded(row, !leaving, [&] {
+            const NumberOutcome outcome = ChangeUnit(model_, row, index, leaving);
+            ShowNumberOutcome(row, outcome);
+            Perform(outcome.followUp, row);
+        });
     });
 }
 
+// A button and the sub-page it may open are one step, named by the row and the button.
 void FormPage::ButtonClicked(int row, int button) {
+    std::string label;
+    if (const PageRow* shown = model_.find(row)) {
+        label = ShownLabel(*shown);
+        for (const PageButton& b : shown->buttons)
+            if (b.number == button && !b.caption.empty()) label += (label.empty() ? "" : ": ") + b.caption;
+    }
     Guarded([&] {
-        const ButtonOutcome outcome = PressButton(model_, row, button, childForm_ == nullptr);
-        if (outcome.subPage != nullptr)
-            OpenSubPage(*outcome.subPage, row);
-        else
-            Perform(outcome.followUp, row);
+        History().Record(label, [&] {
+            const ButtonOutcome outcome = PressButton(model_, row, button, childForm_ == nullptr);
+            if (outcome.subPage != nullptr)
+                OpenSubPage(*outcome.subPage, row);
+            else
+                Perform(outcome.followUp, row);
+        }, row);
     });
+}
+
+bool FormPage::FocusRow(int row) {
+    QWidget* first = nullptr;
+    for (QWidget* control : Panel()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!HasTag(control) || TagRow(TagOf(control)) != row) continue;
+        if (first == nullptr) first = control;
+        if ((control->focusPolicy() & Qt::TabFocus) != 0 && control->isEnabled()) {
+            control->setFocus(Qt::OtherFocusReason);
+            first = control;
+            break;
+        }
+    }
+    if (first == nullptr) return false;
+    frame_.ScrollBox1->ensureWidgetVisible(first);
+    return true;
 }
 
 // ---- follow-ups -----------------------------------------------------------------------------

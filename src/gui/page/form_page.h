@@ -7,6 +7,8 @@
 
 #include <QObject>
 
+#include <optional>
+
 #include "core/page/formpage.h"
 #include "core/page/page_edit.h"
 #include "core/range_error.h"
@@ -40,6 +42,9 @@ public:
     FormPage* SubPage() const { return subPage_; }
     // The page the timer works on: the sub-page while its dialog is open, else this one.
     FormPage& Shown() { return subPage_ != nullptr ? *subPage_ : *this; }
+    // Puts the focus on the first control of `row` that takes it and scrolls the row into view; false when
+    // the page shows no such row.
+    bool FocusRow(int row);
 
 signals:
     // The device tree's nodes changed (a branch or the whole tree was rebuilt): show them again.
@@ -81,6 +86,11 @@ private:
     void ButtonClicked(int row, int button);
     void OpenSubPage(const TMenuEntry& entry, int row);
 
+    // Runs a commit of `row` as one step of the edit history, named by the row's value before and after.
+    // `typing` keeps the step open: the keystrokes of one field, up to leaving it, make one step.
+    template <typename Commit>
+    void Recorded(int row, bool typing, Commit&& commit);
+
     // Follow-ups of a commit of row `row`.
     void Perform(const FollowUp& followUp, int row);
     void ShowNumberOutcome(int row, const NumberOutcome& outcome);
@@ -94,6 +104,8 @@ private:
     bool showsTitle_ = true;
     PageModel model_;
     FormPage* subPage_ = nullptr;
+    // The row as it was when typing in it began: the "before" of the step the typing makes.
+    std::optional<PageRow> typingFrom_;
 };
 
 }  // namespace tessalin::gui
