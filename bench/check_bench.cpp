@@ -31,11 +31,5 @@ BENCHMARK(BM_CheckLargestDevice)->Unit(benchmark::kMillisecond)->Repetitions(9)-
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (const double seconds = reporter.Median("BM_CheckLargestDevice"); seconds > 0)
-        PrintFigure("check of the largest device", seconds * 1e3, "ms", 20);
-    benchmark::Shutdown();
-    return 0;
+    return RunWithFigure(argc, argv, "BM_CheckLargestDevice", "check of the largest device", 20);
 }

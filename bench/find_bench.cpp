@@ -35,11 +35,5 @@ BENCHMARK_CAPTURE(BM_Find, no_hit, "xyzzy")->Unit(benchmark::kMillisecond)->Repe
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    if (const double seconds = reporter.Median("BM_Find/many_hits"); seconds > 0)
-        PrintFigure("find over every page of the largest device", seconds * 1e3, "ms", 50);
-    benchmark::Shutdown();
-    return 0;
+    return RunWithFigure(argc, argv, "BM_Find/many_hits", "find over every page of the largest device", 50);
 }

@@ -50,3 +50,14 @@ inline void PrintFigure(const std::string& name, double value, const std::string
                 value / goal, value <= goal ? "met" : "NOT MET");
     std::fflush(stdout);
 }
+
+// The main() of a benchmark program with one figure: runs every benchmark, then prints the figure of the
+// run `run`'s median, in milliseconds, against `goalMs`.
+inline int RunWithFigure(int argc, char** argv, const std::string& run, const std::string& figure, double goalMs) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    if (const double seconds = reporter.Median(run); seconds > 0) PrintFigure(figure, seconds * 1e3, "ms", goalMs);
+    benchmark::Shutdown();
+    return 0;
+}
