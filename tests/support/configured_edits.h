@@ -74,11 +74,12 @@ inline void EditEverything(SetChoice sets) {
                         if (!row->items.empty()) {
                             const auto hardware = DescribeHardware();
                             const int was = row->selected;
-                            CommitChoice(page, row->row, (was + 1) % static_cast<int>(row->items.size()));
+                            const int number = row->row;  // `row` points into the page, which opening again replaces
+                            CommitChoice(page, number, (was + 1) % static_cast<int>(row->items.size()));
                             if (std::exchange(Ws().TreeRebuildRequest, false)) RedecodeKeepSelection();
                             if (SameHardware(hardware, DescribeHardware()) || was < 0 || !OpenPage(p.path, p.set, page))
                                 break;
-                            CommitChoice(page, row->row, was);
+                            CommitChoice(page, number, was);
                         }
                         break;
                     case kKindNumber: CommitNumber(page, row->row, "999999", true); break;
