@@ -265,6 +265,7 @@ private:
     QToolButton* RedoButton_ = nullptr;
     FindBar* findBar_ = nullptr;
     std::vector<FindHit> findHits_;
+    // The row of a find hit, a chosen finding or an undone step, focused once its page is built.
     int pendingFocusRow_ = -1;
     QAction* Datei_Save_ = nullptr;
     QAction* N5_ = nullptr;
@@ -276,7 +277,6 @@ private:
     ComparisonPanel* comparisonPanel_ = nullptr;
     CheckPanel* checkPanel_ = nullptr;
     std::vector<check::Finding> findings_;
-    int focusRow_ = -1;  // the row of a chosen finding, focused once its page is built
     QAction* Vergleichen1_ = nullptr;
     QAction* VergleichBeenden1_ = nullptr;
     QAction* BefundeDokumentieren1_ = nullptr;  // the documentation ends with the check's findings

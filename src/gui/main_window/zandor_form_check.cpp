@@ -56,7 +56,8 @@ void TZandorForm::ShowFindingPlace(const QString& node, char set, int row) {
         DeviceTree_->setCurrentItem(item);
         DeviceTree_->scrollToItem(item);
     }
-    focusRow_ = row;
+    pendingFocusRow_ = row;
+    if (!Ws().PageRebuildRequest) FocusPendingRow();
 }
 
 void TZandorForm::RepairAllFindings() {

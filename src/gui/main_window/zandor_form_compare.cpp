@@ -109,7 +109,6 @@ void TZandorForm::MarkShownPage() {
         }
     }
     ShowRowMarks(formPage_->Panel(), marks);
-    if (focusRow_ >= 0) FocusRow(formPage_->Panel(), std::exchange(focusRow_, -1));
 }
 
 QString TZandorForm::NodeItemText(int node) const {

@@ -1,7 +1,6 @@
 #include "gui/page/row_marks.h"
 
 #include <QLabel>
-#include <QScrollArea>
 #include <QVariant>
 #include <QWidget>
 
@@ -46,22 +45,6 @@ void ShowRowMarks(QWidget* panel, const std::map<int, QString>& marks) {
         else
             Unmark(control);
     }
-}
-
-void FocusRow(QWidget* panel, int row) {
-    QWidget* target = nullptr;
-    for (QWidget* control : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (ControlRow(control) != row) continue;
-        if (target == nullptr || (control->focusPolicy() != Qt::NoFocus && target->focusPolicy() == Qt::NoFocus))
-            target = control;
-    }
-    if (target == nullptr) return;
-    if (target->focusPolicy() != Qt::NoFocus) target->setFocus(Qt::OtherFocusReason);
-    for (QWidget* up = panel->parentWidget(); up != nullptr; up = up->parentWidget())
-        if (auto* scroll = qobject_cast<QScrollArea*>(up)) {
-            scroll->ensureWidgetVisible(target);
-            break;
-        }
 }
 
 bool RowMarked(QWidget* panel, int row) {

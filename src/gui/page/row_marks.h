@@ -14,9 +14,6 @@ namespace tessalin::gui {
 // `marks`: row number → tooltip text. An empty map takes every mark away.
 void ShowRowMarks(QWidget* panel, const std::map<int, QString>& marks);
 
-// Gives the keyboard focus to the row's value control (or its name label) and scrolls it into view.
-void FocusRow(QWidget* panel, int row);
-
 // True when the row's name label is marked.
 bool RowMarked(QWidget* panel, int row);
 
