@@ -494,7 +494,13 @@ void TZandorForm::Relabel() {
 void TZandorForm::AktionsTimerTimer() {
     ActionTimerTick(actionRequest_, *this);
     RefreshComparison();
+    RefreshCheckFindings();
+    RefreshFindHits();
     ShowEditStates();
+}
+
+bool TZandorForm::InDialog() const {
+    return formPage_->SubPage() != nullptr || QApplication::activeModalWidget() != nullptr;
 }
 
 bool TZandorForm::SaveEnabled() const { return Datei_Save_->isEnabled(); }

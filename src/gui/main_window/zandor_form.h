@@ -21,6 +21,7 @@
 
 #include "gui/common/prompter.h"
 #include "gui/common/settings.h"
+#include "gui/main_window/data_set_stamp.h"
 #include "gui/page/param_page_frame.h"
 
 class QAction;
@@ -216,6 +217,9 @@ private:
     // loaded data set or the language changed, and shown in the panel, on the tree's nodes (a count) and on
     // the shown page's rows (the other value as tooltip).
     void RefreshComparison();
+    // A dialog is open (a sub-page, the configurator, a message): nothing beside the page is worked out
+    // again meanwhile, since a page commit may be waiting for the user's answer.
+    bool InDialog() const;
     void ShowComparison();
     void MarkShownPage();
     // The text of a node's tree item: its own markup, and the number of differences at it while comparing.
@@ -231,6 +235,8 @@ private:
     void RepairAllFindings();
     void CloseCheck();
     void ReportLoadedFindings();
+    // While the panel is open, the findings follow every change of the data set.
+    void RefreshCheckFindings();
     // Row number → mark text of the shown page's rows with findings.
     std::map<int, QString> FindingMarks() const;
     // The edit history: the items and buttons name the steps they would take back or bring again, and are
@@ -241,6 +247,8 @@ private:
     void ShowHistoryMove(const HistoryMove& move);
     // Finding: the hits of the find bar's text, and going to one of them (its node, then its row).
     void RunFind();
+    // While the bar holds a text, its hits follow every change of the data set; the current hit stays.
+    void RefreshFindHits();
     void GoToHit(int index);
     // The page was built: the row waiting for the focus takes it.
     void FocusPendingRow();
@@ -265,6 +273,7 @@ private:
     QToolButton* RedoButton_ = nullptr;
     FindBar* findBar_ = nullptr;
     std::vector<FindHit> findHits_;
+    DataSetStamp findStamp_;
     // The row of a find hit, a chosen finding or an undone step, focused once its page is built.
     int pendingFocusRow_ = -1;
     QAction* Datei_Save_ = nullptr;
@@ -277,6 +286,7 @@ private:
     ComparisonPanel* comparisonPanel_ = nullptr;
     CheckPanel* checkPanel_ = nullptr;
     std::vector<check::Finding> findings_;
+    DataSetStamp checkStamp_;
     QAction* Vergleichen1_ = nullptr;
     QAction* VergleichBeenden1_ = nullptr;
     QAction* BefundeDokumentieren1_ = nullptr;  // the documentation ends with the check's findings

@@ -44,8 +44,14 @@ void TZandorForm::ShowCheckFindings() {
         findings_.clear();
         ShowRangeError(error.what());
     }
+    checkStamp_.Take();
     checkPanel_->ShowFindings(findings_);
     MarkShownPage();
+}
+
+void TZandorForm::RefreshCheckFindings() {
+    if (checkPanel_->isHidden() || checkStamp_.Current() || InDialog()) return;
+    ShowCheckFindings();
 }
 
 void TZandorForm::ShowFindingPlace(const QString& node, char set, int row) {
@@ -71,6 +77,7 @@ void TZandorForm::RepairAllFindings() {
     RebuildDeviceTreeKeepingPath();
     Ws().PageRebuildRequest = true;
     findings_ = report.remaining;
+    checkStamp_.Take();
     checkPanel_->ShowFindings(findings_);
     statusPanel1_->setText(" " + Pick(texts::CheckRepaired)
                                      .arg(static_cast<int>(report.repaired.size()))
@@ -89,6 +96,7 @@ void TZandorForm::ReportLoadedFindings() {
     } catch (const RangeError&) {
         findings_.clear();  // the tree and the page report the error themselves
     }
+    checkStamp_.Take();
     checkPanel_->ShowFindings(findings_);
     if (!findings_.empty()) statusPanel1_->setText(" " + Pick(texts::CheckLoaded).arg(static_cast<int>(findings_.size())));
 }

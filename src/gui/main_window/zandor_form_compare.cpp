@@ -2,7 +2,6 @@
 // is held read-only beside the loaded one; the panel below the tree lists the differences, the tree shows
 // their number at each node and the page marks the differing rows with the other value as tooltip.
 // "Vergleich beenden" returns to the normal view. The loaded data set is never changed by comparing.
-#include <QApplication>
 #include <utility>
 #include <QFileInfo>
 #include <QTreeWidget>
@@ -73,8 +72,7 @@ void TZandorForm::EndComparison() {
 }
 
 void TZandorForm::RefreshComparison() {
-    // Never in the middle of a dialog: a page commit may be waiting for the user's answer.
-    if (!comparison_ || formPage_->SubPage() != nullptr || QApplication::activeModalWidget() != nullptr) return;
+    if (!comparison_ || InDialog()) return;
     try {
         if (!comparison_->Refresh()) return;
     } catch (const RangeError& error) {

@@ -110,7 +110,15 @@ void TZandorForm::RunFind() {
         findHits_.clear();
         ShowRangeError(error.what());
     }
+    findStamp_.Take();
     findBar_->ShowHits(findHits_);
+}
+
+void TZandorForm::RefreshFindHits() {
+    if (findBar_->isHidden() || findBar_->Text().trimmed().isEmpty() || findStamp_.Current() || InDialog()) return;
+    const int current = findBar_->Current();
+    RunFind();
+    if (current < static_cast<int>(findHits_.size())) findBar_->SetCurrent(current);
 }
 
 void TZandorForm::FindNextClick() {

@@ -1,6 +1,6 @@
 // "Datensatz prüfen...": opening a damaged data set says so in the status bar without a dialog; the panel
 // beside the page lists the findings, a click shows the finding's node with its row marked, and "Alle
-// reparieren" repairs everything in one go.
+// reparieren" repairs everything in one go; the list follows every later change of the data set.
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
@@ -79,6 +79,12 @@ TEST_F(CheckTest, ThePanelListsTheFindingsAClickShowsTheRowAndRepairAllRepairsTh
     EXPECT_TRUE(check::CheckDataSet().empty());
     EXPECT_FALSE(RowMarked(form_->Page().Formpage, first.row));
     EXPECT_FALSE(repair->isEnabled());
+
+    // The panel follows the data set: taking the repairs back brings every finding back.
+    Find<QAction>("Rueckgaengig1")->trigger();
+    form_->AktionsTimerTimer();
+    EXPECT_EQ(list->count(), static_cast<int>(faults_.size()));
+    EXPECT_TRUE(repair->isEnabled());
 }
 
 }  // namespace

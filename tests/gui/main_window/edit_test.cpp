@@ -197,6 +197,15 @@ TEST_F(EditMenuTest, FindBarGoesToTheHitsWithEnterF3AndShiftF3) {
     ASSERT_NE(FirstNumber(), nullptr);
     EXPECT_EQ(QApplication::focusWidget(), FirstNumber());
 
+    // The hits follow an edit of the found value; the current hit stays.
+    const int current = hits->currentRow();
+    Press(Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(FirstNumber(), "6.5");
+    Press(Qt::Key_Tab);
+    Tick();
+    EXPECT_EQ(hits->currentRow(), current);
+    EXPECT_TRUE(hits->currentItem()->text().endsWith(": 6.50 pH")) << hits->currentItem()->text().toStdString();
+
     // F3 and Shift+F3 go round the hits of a text found in several places.
     Press(Qt::Key_F, Qt::ControlModifier);
     field->selectAll();
