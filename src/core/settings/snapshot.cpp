@@ -1,6 +1,8 @@
 #include "core/settings/snapshot.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <map>
 
 #include "core/catalogue/codec.h"
 #include "core/common/texts.h"
@@ -25,18 +27,26 @@ std::string PlainTitle(const TreeNode& node) {
     return out;
 }
 
-// The node's title with " #n" when earlier siblings carry the same one.
+// The titles of a row of siblings, each with " #n" when earlier siblings carry the same one.
+std::vector<std::string> UniqueTitles(const std::vector<int>& siblings) {
+    const DeviceTreeState& tree = Ws().Tree;
+    std::vector<std::string> titles;
+    titles.reserve(siblings.size());
+    std::map<std::string, int> earlier;
+    for (int id : siblings) {
+        std::string title = PlainTitle(tree.nodes[static_cast<std::size_t>(id)]);
+        const int same = earlier[title]++;
+        titles.push_back(same == 0 ? std::move(title) : title + " #" + std::to_string(same + 1));
+    }
+    return titles;
+}
+
 std::string UniqueTitle(int node) {
     const DeviceTreeState& tree = Ws().Tree;
-    const int parent = tree.nodes[node].parent;
-    const std::vector<int>& siblings = parent < 0 ? tree.roots : tree.nodes[parent].children;
-    const std::string title = PlainTitle(tree.nodes[node]);
-    int same = 0;
-    for (int id : siblings) {
-        if (id == node) break;
-        if (PlainTitle(tree.nodes[id]) == title) ++same;
-    }
-    return same == 0 ? title : title + " #" + std::to_string(same + 1);
+    const int parent = tree.nodes[static_cast<std::size_t>(node)].parent;
+    const std::vector<int>& siblings = parent < 0 ? tree.roots : tree.nodes[static_cast<std::size_t>(parent)].children;
+    const auto at = std::find(siblings.begin(), siblings.end(), node);
+    return UniqueTitles(siblings).at(static_cast<std::size_t>(at - siblings.begin()));
 }
 
 std::string RawBytes(const PageRow& row, const TParamRef& ref, bool setB) {
@@ -106,16 +116,19 @@ std::string NodeTitlePath(int node) {
 std::map<std::string, int> NodesByTitlePath() {
     std::map<std::string, int> out;
     const DeviceTreeState& tree = Ws().Tree;
-    // Depth first with the path of the parent at hand.
+    // Depth first with the path of the parent at hand; each row of siblings is titled once.
     std::vector<std::pair<int, std::string>> stack;
-    for (auto it = tree.roots.rbegin(); it != tree.roots.rend(); ++it) stack.emplace_back(*it, "");
+    const auto push = [&stack](const std::vector<int>& siblings, const std::string& prefix) {
+        const std::vector<std::string> titles = UniqueTitles(siblings);
+        for (std::size_t i = siblings.size(); i-- > 0;)
+            stack.emplace_back(siblings[i], prefix.empty() ? titles[i] : prefix + " > " + titles[i]);
+    };
+    push(tree.roots, "");
     while (!stack.empty()) {
-        auto [id, prefix] = std::move(stack.back());
+        auto [id, path] = std::move(stack.back());
         stack.pop_back();
-        const std::string path = prefix.empty() ? UniqueTitle(id) : prefix + " > " + UniqueTitle(id);
-        out.emplace(path, id);
-        const std::vector<int>& children = tree.nodes[static_cast<std::size_t>(id)].children;
-        for (auto it = children.rbegin(); it != children.rend(); ++it) stack.emplace_back(*it, path);
+        push(tree.nodes[static_cast<std::size_t>(id)].children, path);
+        out.emplace(std::move(path), id);
     }
     return out;
 }
