@@ -112,6 +112,7 @@ public:
     PageChecker(bool activeSetB, std::vector<Finding>& out) : activeSetB_(activeSetB), out_(out) {}
 
     void visit(int node, char set, const PageModel& page) {
+        node_ = node;
         for (const PageRow& row : page.rows) {
             if (row.heading) continue;
             const TParamEntry* entry = MakeRowCurrent(row.row);
@@ -120,8 +121,6 @@ public:
             const long long offset = CurrentValueOffset();
             if (offset <= 0 || offset >= static_cast<long long>(kScratchBegin)) continue;
             Finding base;
-            base.path = NodeTitlePath(node);
-            base.node = NodePath(node);
             base.set = set;
             base.row = row.row;
             base.label = row.label;
@@ -132,7 +131,10 @@ public:
     }
 
 private:
+    // The node's place is worked out for a finding only: titles of the whole path are costly on every row.
     void add(Finding f, FindingKind kind, Severity severity) {
+        f.path = NodeTitlePath(node_);
+        f.node = NodePath(node_);
         f.kind = kind;
         f.severity = severity;
         f.target.possible = true;
@@ -284,6 +286,7 @@ private:
     }
 
     bool activeSetB_;
+    int node_ = -1;  // the node of the page being visited
     std::vector<Finding>& out_;
     std::set<long long> checked_;
 };
