@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -191,10 +192,16 @@ std::string StreamBody(const std::string& entries, const std::string& data, Defl
            ">>stream\n" + body + "\nendstream";
 }
 
-std::string Widths(bool bold) {
+// The bytes that the pages show in one face of the font.
+using ShownBytes = std::array<bool, 256>;
+
+// The widths of the bytes 32..255. A byte no page shows in this face is never measured by a viewer; its
+// width is written as 0, which packs far better than the font's real width.
+std::string Widths(bool bold, const ShownBytes& shown) {
     std::string out = "[";
     const auto& widths = SansWidths(bold);
-    for (std::size_t i = 0; i < widths.size(); ++i) out += (i % 16 == 0 ? "\n" : " ") + std::to_string(widths[i]);
+    for (std::size_t i = 0; i < widths.size(); ++i)
+        out += (i % 16 == 0 ? "\n" : " ") + std::to_string(shown[32 + i] ? widths[i] : 0);
     return out + "\n]";
 }
 
@@ -366,11 +373,22 @@ std::vector<bool> SharedBand(const std::vector<PageDescription>& pages) {
     return band;
 }
 
-bool UsesBold(const std::vector<PageDescription>& pages) {
+struct FontUse {
+    ShownBytes regular{};
+    ShownBytes bold{};
+    bool anyBold = false;
+};
+
+FontUse ShownText(const std::vector<PageDescription>& pages) {
+    FontUse use;
     for (const PageDescription& page : pages)
-        for (const DrawCommand& c : page.Commands())
-            if (c.kind == DrawCommand::Kind::Text && c.font.bold) return true;
-    return false;
+        for (const DrawCommand& c : page.Commands()) {
+            if (c.kind != DrawCommand::Kind::Text) continue;
+            use.anyBold = use.anyBold || c.font.bold;
+            ShownBytes& shown = c.font.bold ? use.bold : use.regular;
+            for (unsigned char byte : Utf8ToCp1252(c.text)) shown[byte] = true;
+        }
+    return use;
 }
 
 std::string Ref(int object) { return std::to_string(object) + " 0 R"; }
@@ -380,7 +398,8 @@ std::string Ref(int object) { return std::to_string(object) + " 0 R"; }
 std::string PdfDocument(const std::vector<PageDescription>& pages, const PdfInfo& info) {
     Deflater deflater;
     ObjectWriter w(deflater);
-    const bool bold = UsesBold(pages);
+    const FontUse fontUse = ShownText(pages);
+    const bool bold = fontUse.anyBold;
     const int fontBold = kDescriptorRegular + 1;
     const std::vector<bool> band = SharedBand(pages);
     const bool hasBand = std::find(band.begin(), band.end(), true) != band.end();
@@ -399,13 +418,13 @@ std::string PdfDocument(const std::vector<PageDescription>& pages, const PdfInfo
                      " >>");
     w.Add(kResources, "<< /Font << /F1 " + Ref(kFontRegular) + (bold ? " /F2 " + Ref(fontBold) : std::string()) +
                           " >>" + (hasBand ? " /XObject << /B " + Ref(bandForm) + " >>" : std::string()) +
-                          " /ProcSet [/PDF /Text] >>");
+                          " >>");
     w.Add(kFontRegular, Font("Arial", kWidthsRegular, kDescriptorRegular));
-    w.Add(kWidthsRegular, Widths(false));
+    w.Add(kWidthsRegular, Widths(false, fontUse.regular));
     w.Add(kDescriptorRegular, Descriptor("Arial", false));
     if (bold) {
         w.Add(fontBold, Font("Arial,Bold", fontBold + 1, fontBold + 2));
-        w.Add(fontBold + 1, Widths(true));
+        w.Add(fontBold + 1, Widths(true, fontUse.bold));
         w.Add(fontBold + 2, Descriptor("Arial,Bold", true));
     }
     // The band's form paints in the page's coordinates; like every form it leaves the graphics state as
