@@ -37,7 +37,9 @@ std::string Text(const DeviceDataLines& lines, const DocTable& table) {
         if (!line.empty()) out += line + "\n";
     for (const DocRow& row : table.rows) {
         if (DocTable::IsMenuRow(row)) {
-            out += "\n" + std::string(2 * std::stoul(row[kColLevel]), ' ') + "[" + row[kColMenu] + "]\n";
+            out += '\n';
+            out.append(2 * std::stoul(row[kColLevel]), ' ');
+            out += "[" + row[kColMenu] + "]\n";
         } else if (!row[kColText].empty() || !row[kColParameter].empty()) {
             out += "    " + row[kColText] + ": " + row[kColParameter];
             if (!row[kColUnit].empty()) out += " " + row[kColUnit];

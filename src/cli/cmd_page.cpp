@@ -52,7 +52,8 @@ std::string Labelled(const std::string& label, const std::string& value) {
 }
 
 std::string RowText(const PageRow& row) {
-    std::string line = (row.row < 10 ? " " : "") + std::to_string(row.row) + "  " + KindName(row) + "  ";
+    std::string line = row.row < 10 ? " " : "";
+    line += std::to_string(row.row) + "  " + KindName(row) + "  ";
     if (row.heading) {
         if (row.headingLines == 0) line += "--------";
         else if (!row.label.empty()) line += "== " + row.label + " ==";

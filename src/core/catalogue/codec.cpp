@@ -251,6 +251,7 @@ bool ReadNumber(TIPretSingle& out) {
     double raw = ReadEncoded(ParamOffsetHere(entry->location), encoding);
     if (IntegerCoded(encoding)) raw /= ScaleFactor(*entry);
 
+    out.units.reserve(units.size());
     for (const UnitAlternative& unit : units)
         if (UnitApplies(unit, resolved.context)) out.units.push_back({UnitText(unit), unit.factor});
 

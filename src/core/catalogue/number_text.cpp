@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace tessalin {
 
@@ -63,10 +64,38 @@ std::string ShortestFixed(double value, int decimals) {
     return text;
 }
 
+// The fixed text of a value that is a whole number of units of its last place: value x 10^decimals, as
+// the multiplication rounds it, is an integer below 10^15. The exact product then lies within a tiny
+// fraction of a unit of that integer, so printf, rounding the exact binary value, shows the integer's
+// digits. Empty when that does not hold. Nearly every shown value was rounded to its places before, and
+// the digits of an integer cost far less than even the shortest conversion of a double.
+std::string ScaledIntegerFixed(double value, int decimals) {
+    if (decimals > 15) return {};
+    const double scaled = std::fabs(value * PowerOfTen(decimals));
+    if (!(scaled < 1e15) || scaled != std::trunc(scaled)) return {};
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(scaled)).ptr;
+    const std::size_t count = static_cast<std::size_t>(end - digits), places = static_cast<std::size_t>(decimals);
+    std::string text;
+    text.reserve(count + places + 3);
+    if (std::signbit(value)) text += '-';  // printf keeps the sign of a negative value that shows as zero
+    if (count <= places) {
+        text += "0.";
+        text.append(places - count, '0');
+        text.append(digits, count);
+    } else {
+        text.append(digits, count - places);
+        if (places > 0) text.append(1, '.').append(end - places, places);
+    }
+    return text;
+}
+
 std::string Printed(double value, int decimals, bool scientific) {
     if (decimals < 0) decimals = 6;  // as printf takes a negative precision
-    if (!scientific)
+    if (!scientific) {
+        if (std::string text = ScaledIntegerFixed(value, decimals); !text.empty()) return text;
         if (std::string text = ShortestFixed(value, decimals); !text.empty()) return text;
+    }
     // Room for the longest double in fixed notation and its places; on the heap only for many places.
     char local[400];
     std::string large;
@@ -145,7 +174,7 @@ std::string FormatGeneral(double value, int precision, int maxDecimals, char sep
         text.erase(text.find_last_not_of('0') + 1);
         if (text.back() == '.') text.pop_back();
     }
-    return WithSeparator(DropNegativeZero(text), separator);
+    return WithSeparator(DropNegativeZero(std::move(text)), separator);
 }
 
 }  // namespace tessalin

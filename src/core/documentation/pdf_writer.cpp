@@ -3,6 +3,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -63,12 +64,18 @@ std::string PdfDate(std::time_t t) {
     return text;
 }
 
+// The bytes that the pages show in each face of the font, marked as their texts are written.
+struct ShownBytes {
+    std::array<bool, 256> regular{};
+    std::array<bool, 256> bold{};
+};
+
 // The drawing operators of one page or form; PDF's y runs upwards from the bottom edge. Consecutive texts
 // share one text object and move relative to each other, which makes the stream compress well. The state
 // tracked starts as PDF's initial graphics state.
 class ContentStream {
 public:
-    explicit ContentStream(std::string start = {}) : out_(std::move(start)) {}
+    explicit ContentStream(ShownBytes& shown, std::string start = {}) : out_(std::move(start)), shown_(shown) {}
 
     void Add(const DrawCommand& c) {
         if (c.kind != DrawCommand::Kind::Text) EndText();
@@ -101,6 +108,8 @@ private:
     void Text(const DrawCommand& c) {
         const std::string bytes = Utf8ToCp1252(c.text);
         if (bytes.empty()) return;
+        std::array<bool, 256>& shown = c.font.bold ? shown_.bold : shown_.regular;
+        for (unsigned char byte : bytes) shown[byte] = true;
         if (!inText_) {
             out_ += "BT\n";
             inText_ = true;
@@ -144,6 +153,7 @@ private:
     }
 
     std::string out_;
+    ShownBytes& shown_;
     uint32_t fill_ = 0;    // PDF starts with black
     uint32_t stroke_ = 0;
     double lineWidth_ = 1;
@@ -191,10 +201,13 @@ std::string StreamBody(const std::string& entries, const std::string& data, Defl
            ">>stream\n" + body + "\nendstream";
 }
 
-std::string Widths(bool bold) {
+// The widths of the bytes 32..255. A byte no page shows in this face is never measured by a viewer; its
+// width is written as 0, which packs far better than the font's real width.
+std::string Widths(bool bold, const std::array<bool, 256>& shown) {
     std::string out = "[";
     const auto& widths = SansWidths(bold);
-    for (std::size_t i = 0; i < widths.size(); ++i) out += (i % 16 == 0 ? "\n" : " ") + std::to_string(widths[i]);
+    for (std::size_t i = 0; i < widths.size(); ++i)
+        out += (i % 16 == 0 ? "\n" : " ") + std::to_string(shown[32 + i] ? widths[i] : 0);
     return out + "\n]";
 }
 
@@ -386,6 +399,7 @@ std::string PdfDocument(const std::vector<PageDescription>& pages, const PdfInfo
     const bool hasBand = std::find(band.begin(), band.end(), true) != band.end();
     const int bandForm = bold ? fontBold + 3 : fontBold;
     const int firstPage = hasBand ? bandForm + 1 : bandForm;
+    ShownBytes shown;  // filled as the content is written; the widths follow it
 
     w.Add(kCatalog, "<< /Type /Catalog /Pages " + Ref(kPages) + " >>");
     // Page size and resources are the same for every page and inherited from the page tree.
@@ -399,19 +413,17 @@ std::string PdfDocument(const std::vector<PageDescription>& pages, const PdfInfo
                      " >>");
     w.Add(kResources, "<< /Font << /F1 " + Ref(kFontRegular) + (bold ? " /F2 " + Ref(fontBold) : std::string()) +
                           " >>" + (hasBand ? " /XObject << /B " + Ref(bandForm) + " >>" : std::string()) +
-                          " /ProcSet [/PDF /Text] >>");
+                          " >>");
     w.Add(kFontRegular, Font("Arial", kWidthsRegular, kDescriptorRegular));
-    w.Add(kWidthsRegular, Widths(false));
     w.Add(kDescriptorRegular, Descriptor("Arial", false));
     if (bold) {
         w.Add(fontBold, Font("Arial,Bold", fontBold + 1, fontBold + 2));
-        w.Add(fontBold + 1, Widths(true));
         w.Add(fontBold + 2, Descriptor("Arial,Bold", true));
     }
     // The band's form paints in the page's coordinates; like every form it leaves the graphics state as
     // it found it, so each page's own drawing starts from the initial state after placing it.
     if (hasBand) {
-        ContentStream form;
+        ContentStream form(shown);
         for (std::size_t i = 0; i < band.size(); ++i)
             if (band[i]) form.Add(pages[0].Commands()[i]);
         w.AddStream(bandForm, " /Type /XObject /Subtype /Form /BBox [0 0 " + Num(kA4Width) + " " + Num(kA4Height) +
@@ -421,12 +433,14 @@ std::string PdfDocument(const std::vector<PageDescription>& pages, const PdfInfo
     for (std::size_t i = 0; i < pages.size(); ++i) {
         const int pageObject = firstPage + 2 * static_cast<int>(i);
         w.Add(pageObject, "<< /Type /Page /Parent " + Ref(kPages) + " /Contents " + Ref(pageObject + 1) + " >>");
-        ContentStream content(hasBand ? "/B Do\n" : "");
+        ContentStream content(shown, hasBand ? "/B Do\n" : "");
         const std::vector<DrawCommand>& commands = pages[i].Commands();
         for (std::size_t k = 0; k < commands.size(); ++k)
             if (k >= band.size() || !band[k]) content.Add(commands[k]);
         w.AddStream(pageObject + 1, "", content.Finish());
     }
+    w.Add(kWidthsRegular, Widths(false, shown.regular));
+    if (bold) w.Add(fontBold + 1, Widths(true, shown.bold));
     return w.Finish(kCatalog, kInfo);
 }
 

@@ -181,16 +181,18 @@ PageModel BuildFormpage() {
         const TParamEntry* entry = MakeRowCurrent(r);
         if (entry == nullptr || !AskCurrent(kEvRowVisible)) continue;
 
-        PageRow row;
+        // Built in its place in the list: a row record is large, and moving each one there cost as much
+        // as a short row's values.
+        PageRow& row = page.rows.emplace_back();
         row.row = r;
         row.kind = entry->kind;
         row.flags = entry->flags;
         if (entry->flags & (kPfHeading | kPfHeadingFromHandler)) {
             BuildHeading(*entry, row);
         } else if (!BuildValueRow(*entry, row, page)) {
+            page.rows.pop_back();
             break;
         }
-        page.rows.push_back(std::move(row));
     }
     return page;
 }

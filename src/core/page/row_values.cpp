@@ -76,6 +76,7 @@ void ReadNumberInto(PageRow& row) {
     // Without a value type (no variable chosen) there is no value to show: empty rather than "NaN".
     row.value = ReadNumber(number) ? std::move(number.text) : std::string();
     row.units.clear();
+    row.units.reserve(number.units.size());
     for (UnitChoice& unit : number.units) row.units.push_back(std::move(unit.text));
     row.unitIndex = number.unitIndex;
 }

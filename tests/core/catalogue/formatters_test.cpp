@@ -25,7 +25,8 @@ TEST(NumberText, FormatsFixedAndGeneral) {
 // value, negative zero, large and tiny values, many places, exponents.
 TEST(NumberText, ConversionKeepsPrintfDigits) {
     const double values[] = {0.0,  -0.0,   0.1,        0.125, 0.375,  2.5,    -2.5,  2.675, 1e-7,
-                             25.05, -17.25, 123456.789, 1e15,  3.4e38, -1e300, 1e-20, 4503599627370497.0};
+                             25.05, -17.25, 123456.789, 1e15,  3.4e38, -1e300, 1e-20, 4503599627370497.0,
+                             0.05,  -0.3,   1.1,        0.15,  -7e-3, 999999999999.99, 99999999999999.9};
     for (double value : values) {
         for (int decimals : {0, 1, 2, 3, 6, 12, 15, 17}) {
             char expected[512];

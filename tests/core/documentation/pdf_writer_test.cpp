@@ -189,6 +189,35 @@ TEST(PdfWriterTest, ObjectsAreWhereTheCrossReferenceStreamSays) {
     EXPECT_EQ(PdfDocument(regular, Info()).find("Arial,Bold"), std::string::npos);
 }
 
+// The widths a face's /Widths array gives the bytes 32..255.
+std::vector<int> FontWidths(const PdfReader& pdf, const std::string& baseFont) {
+    const std::string font = pdf.Object(pdf.Find("/BaseFont /" + baseFont + " ")).dictionary;
+    std::istringstream array(pdf.Object(Entry(font, "/Widths")).dictionary);
+    array.ignore(1);  // [
+    std::vector<int> widths;
+    for (int w; array >> w;) widths.push_back(w);
+    return widths;
+}
+
+TEST(PdfWriterTest, EveryShownByteKeepsItsWidthInItsFace) {
+    PdfReader pdf(PdfDocument(TwoPages(), Info()));
+    ASSERT_NO_FATAL_FAILURE(pdf.ReadXref());
+    const std::vector<int> regular = FontWidths(pdf, "Arial"), bold = FontWidths(pdf, "Arial,Bold");
+    ASSERT_EQ(regular.size(), 224u);
+    ASSERT_EQ(bold.size(), 224u);
+    const auto width = [](const std::vector<int>& widths, unsigned char byte) { return widths[byte - 32]; };
+    // shown in the regular face: "Parameter row", "(paren) back\slash ÄÖü€"
+    EXPECT_EQ(width(regular, 'P'), 667);
+    EXPECT_EQ(width(regular, ' '), 278);
+    EXPECT_EQ(width(regular, 0xC4), 667);  // Ä
+    EXPECT_EQ(width(regular, 0x80), 556);  // €
+    EXPECT_EQ(width(bold, 'S'), 667);      // "Second page" in bold
+    EXPECT_EQ(width(bold, 'g'), 611);
+    // a byte no page shows in a face is never measured there
+    EXPECT_EQ(width(regular, 'S'), 0);
+    EXPECT_EQ(width(bold, 'P'), 0);
+}
+
 TEST(PdfWriterTest, PageContentInPdfCoordinatesCompressedWhereItPays) {
     PdfReader pdf(PdfDocument(TwoPages(), Info()));
     ASSERT_NO_FATAL_FAILURE(pdf.ReadXref());

@@ -48,9 +48,12 @@ constexpr int kMainValue2Type = 193;
 int KiMode() { return Byte(kKiMode); }
 bool KiRunning() { return KiMode() == kKiContinuous || KiMode() == kKiBatch; }
 
-bool Label(int event, TEvParRec& rec, const std::string& text) {
+// Answers the title event with the text `make` returns; every other event (a page asks each row whether
+// it is shown and editable as well) goes to the default handler without making the text.
+template <typename MakeText>
+bool Label(int event, TEvParRec& rec, MakeText make) {
     if (event != kEvTitle) return DefaultHandler(event, rec);
-    rec.text = text;
+    rec.text = make();
     return true;
 }
 
@@ -166,13 +169,13 @@ std::string PurgonColumnTitle() { return ModuleName(kPosCalc1, 79); }
 
 int RowArg() { return Ws().CurrentParam.param != nullptr ? Ws().CurrentParam.param->arg : 0; }
 
-std::string ChartTemperatureText(int column) {
+// Appends "+25.0 °C" to `out`: always signed, one decimal, as printf's "%+4.1f" writes it.
+void AppendChartTemperature(std::string& out, int column) {
     const long long offset = ParamOffsetHere(
         At(kChartTemperatures.section, static_cast<uint16_t>(kChartTemperatures.offset + 4 * column)));
-    // "+25.0 °C": always signed, one decimal, as printf's "%+4.1f" writes it.
-    std::string text = PrintedFixed(ReadEncoded(offset, Encoding::Float), 1);
-    if (text[0] != '-') text.insert(0, "+");
-    return text + " \xC2\xB0" "C";
+    const std::string number = PrintedFixed(ReadEncoded(offset, Encoding::Float), 1);
+    if (number[0] != '-') out += '+';
+    out.append(number).append(" \xC2\xB0" "C");
 }
 
 }  // namespace
@@ -241,24 +244,32 @@ bool RowFunctionMatrix(int e, TEvParRec& r) {
 
 // "pH-Wert bei 05 °C:": the row's temperature with two digits.
 bool RowBufferValue(int e, TEvParRec& r) {
-    char temperature[8];
-    std::snprintf(temperature, sizeof temperature, "%02d", RowArg());
-    return Label(e, r, EntryName(&kTxtPhValueAt) + " " + temperature + " \xC2\xB0" "C:");
+    return Label(e, r, [] {
+        char temperature[8];
+        std::snprintf(temperature, sizeof temperature, "%02d", RowArg());
+        return EntryName(&kTxtPhValueAt) + " " + temperature + " \xC2\xB0" "C:";
+    });
 }
 
 bool RowChartTemperature(int e, TEvParRec& r) {
-    return Label(e, r, EntryName(&kTxtChartTemperature) + " " + std::to_string(RowArg() + 1) + ":");
+    return Label(e, r, [] { return EntryName(&kTxtChartTemperature) + " " + std::to_string(RowArg() + 1) + ":"; });
 }
 
 bool RowChartConcentration(int e, TEvParRec& r) {
-    return Label(e, r, EntryName(&kTxtChartConcentration) + " " + static_cast<char>('A' + RowArg()) + ":");
+    return Label(e, r,
+                 [] { return EntryName(&kTxtChartConcentration) + " " + static_cast<char>('A' + RowArg()) + ":"; });
 }
 
 // "1: LF bei +25.0 °C": the column and the temperature the column stands for.
 bool RowChartConductivity(int e, TEvParRec& r) {
-    if (e != kEvTitle) return DefaultHandler(e, r);
-    const int column = RowArg();
-    return Label(e, r, std::to_string(column + 1) + EntryName(&kTxtConductivityAt) + " " + ChartTemperatureText(column));
+    return Label(e, r, [] {
+        const int column = RowArg();
+        std::string label = std::to_string(column + 1);
+        label.reserve(32);
+        label.append(EntryName(&kTxtConductivityAt)).append(" ");
+        AppendChartTemperature(label, column);
+        return label;
+    });
 }
 
 }  // namespace tessalin::front
