@@ -154,6 +154,8 @@ TZandorForm::TZandorForm(Prompter& prompter, TZandorInfoForm& infoForm, const QS
 
     qApp->installEventFilter(this);
     AktionsTimer_->start();
+    // A data set named on the command line is loaded as soon as the window is up, not a tick later.
+    if (!arguments.isEmpty()) QTimer::singleShot(0, this, &TZandorForm::AktionsTimerTimer);
     infoForm_.SetAboutAnchor(this);
     infoForm_.CloseSplash();
     setAcceptDrops(true);
