@@ -63,7 +63,8 @@ TEST(FactoryStart, PhSlotStartsWithTheBufferSetItsSoftwareAndBrandOffer) {
         {'6', 1, 3, 2}, {'9', 1, 4, 2},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "software " << c.major << " brand " << int{c.brand} << " module " << c.module);
+        SCOPED_TRACE(testing::Message() << "software " << c.major << " brand " << int{c.brand} << " module "
+                                        << c.module);
         Configure(c.major, {c.module}, c.brand);
         for (bool setB : {false, true}) EXPECT_EQ(ByteIn(Section::PH_SET, 21, kSlot1, setB), c.bufferSet);
         ExpectNoFindings();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "core/catalogue/choice_list.h"
 #include "core/catalogue/codec.h"

@@ -83,7 +83,8 @@ void StartValues(uint8_t block, int type, SlotStart start) {
             PutAll(block, {{PS, 9, 5}, {PS, 11, 1}, {PS, 16, 1}});
             break;
         case 151: case 152: case 171:
-            for (const OxygenSetStart& s : kOxygenWithoutAirPressureStarts) Put(block, {OS, s.offset, static_cast<double>(s.value)});
+            for (const OxygenSetStart& s : kOxygenWithoutAirPressureStarts)
+                Put(block, {OS, s.offset, static_cast<double>(s.value)});
             Put(block, {OS, 159, 1});
             if (start.oxygenFix) PutAll(block, {{OF, 148, 1}, {OF, 160, 1}, {OF, 163, 1}, {OF, 168, 1}, {OF, 171, 1}});
             if (type == 152) {
