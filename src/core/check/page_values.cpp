@@ -52,7 +52,8 @@ double Decode(std::span<const uint8_t> bytes, Encoding encoding) {
 // The factory default of an entry's value for the current module, `width` bytes from its default record;
 // zeros beyond the record.
 std::vector<uint8_t> DefaultBytes(const TParamEntry& entry, int width) {
-    const std::span<const uint8_t> record = FamilyDefaultRecord(entry.location.section, Ws().CurrentParam.moduleType);
+    const std::vector<uint8_t> record =
+        FamilyDefaultRecord(entry.location.section, Ws().CurrentParam.moduleType, Ws().Device.Front);
     std::vector<uint8_t> out(static_cast<std::size_t>(width), 0);
     for (int i = 0; i < width; ++i) {
         const std::size_t at = entry.location.offset + static_cast<std::size_t>(i);

@@ -11,6 +11,7 @@
 #include "core/device/designations.h"
 #include "core/device/module_codes.h"
 #include "core/families/default_records.h"
+#include "core/families/front/front.h"
 #include "core/families/opmode/slot_init.h"
 #include "core/workspace.h"
 
@@ -46,11 +47,11 @@ constexpr char kHeaderNotice[] = "Made with Tessalin 3000";
 bool IsDigitalCarrierCode(int code) { return code == 27 || (code >= 170 && code <= 176) || (code >= 190 && code <= 193); }
 bool IsLdoCode(int code) { return code == 29 || code == 211; }
 
-// A section's factory record in set A and, where the section has a set-B place, there too: a per-set
-// section's own copy, or the copy of a module's fixed part, which holds the same bytes in both sets.
-void CopyDefaults(ParImageBuffer& image, Section section, uint8_t slot, int moduleType = 0) {
+// A section's factory record for `front` in set A and, where the section has a set-B place, there too: a
+// per-set section's own copy, or the copy of a module's fixed part, which holds the same bytes in both sets.
+void CopyDefaults(ParImageBuffer& image, const TIdFront& front, Section section, uint8_t slot, int moduleType = 0) {
     if (section == Section::None) return;
-    const auto record = FamilyDefaultRecord(section, moduleType);
+    const auto record = FamilyDefaultRecord(section, moduleType, front);
     const long long at = ParamOffset(At(section, 0), slot, false);
     image.writeBytes(at, record);
     if (WrittenInBothSets(section)) image.writeBytes(at + static_cast<long long>(kSetBDistance), record);
@@ -280,7 +281,7 @@ void Configurator::addFront(const CatalogueRow& row) {
 
     // Default parameters of the front unit; they include the module identity records, which start empty.
     for (Section section : {Section::SYS_FIX, Section::SYS_SET, Section::CTRL_FIX, Section::BUF_FIX, Section::AUX_1C00})
-        CopyDefaults(image_, section, 255);
+        CopyDefaults(image_, device_.Front, section, 255);
     for (int k = 0; k < 3; ++k) image_.setU8(RecordAt(k), 255);
 
     image_.setU8(kFrontHw, variant ? 2 : 1);
@@ -316,8 +317,10 @@ int Configurator::channelFor(uint8_t hwId, int forSlot) const {
 
 void Configurator::copySectionDefaults(int code, int channel) {
     const auto [setSection, fixSection] = ParamSectionsOf(code);
-    CopyDefaults(image_, setSection, static_cast<uint8_t>(channel), code);
-    CopyDefaults(image_, fixSection, static_cast<uint8_t>(channel), code);
+    const auto block = static_cast<uint8_t>(channel);
+    CopyDefaults(image_, device_.Front, setSection, block, code);
+    CopyDefaults(image_, device_.Front, fixSection, block, code);
+    OnWorkingCopies(image_, device_, [&] { StartPlacedModule(block, code); });
 }
 
 void Configurator::placeInSlot(int s, uint8_t code, uint8_t attach) {
@@ -428,7 +431,7 @@ Outcome Configurator::addPurgon(uint8_t code) {
                        "the Purgon controller of this brand has one type only");
     // The Purgon image carries a copy of the FRONT header; its defaults fill the program area.
     for (long long i = 2; i < 36; ++i) image_.setU8(kPurgonOffset + i, image_.u8(i));
-    CopyDefaults(image_, Section::PURGON, 255);
+    CopyDefaults(image_, device_.Front, Section::PURGON, 255);
     // The control byte tells the types apart: 3 is the second type, 1 control on with the first.
     if (second) image_.setU8(kPurgonTypeByte, kControlSecondType);
     else if (image_.u8(kPurgonTypeByte) == kControlSecondType) image_.setU8(kPurgonTypeByte, kControlFirstType);
@@ -650,6 +653,7 @@ void Configurator::commit() const {
     ws.Device = device_;
     ws.Device.Origin = kOriginTool;
     DecodeDevice(false);
+    StartSelectorsOnOfferedVariables();
     if (ws.Device.Purgon.TypeCode != 0 && device_.Purgon.TypeCode != 0) ws.Device.Purgon.SlotMask = device_.Purgon.SlotMask;
     ws.Modified = true;
 }

@@ -82,7 +82,8 @@ public:
     Outcome setOption(const std::string& key, bool active);
     bool optionActive(const OptionRow& row) const;
 
-    // OK: the working copies replace the program's (origin 1, decoded again, data set changed).
+    // OK: the working copies replace the program's (origin 1, decoded again, data set changed); the front's
+    // display and recorder choices still on a factory default the modules do not offer move to one they do.
     void commit() const;
 
 private:
@@ -111,6 +112,8 @@ private:
     // Puts a module with the code used by the tool into slot s: slot record, identity record of its
     // measurement channel, attach byte, and the family's default parameters for a new channel.
     void placeInSlot(int s, uint8_t code, uint8_t attach);
+    // The family's default records in the channel's parameter block, and what the placed module starts
+    // with beyond them.
     void copySectionDefaults(int code, int channel);
     void clearSlot(int s);
     void removeSlot(int s);

@@ -195,7 +195,7 @@ TEST_F(ConfiguratorTest, ModuleDefaultsStandInBothSetsFixedPartIncluded) {
     const ParImageBuffer& image = c.image();
     const auto [setSection, fixSection] = ParamSectionsOf(4);
     for (Section section : {setSection, fixSection}) {
-        const auto record = FamilyDefaultRecord(section, 4);
+        const auto record = FamilyDefaultRecord(section, 4, c.device().Front);
         const long long at = ParamOffset(At(section, 0), c.device().Slot[0].RecIndex, false);
         for (std::size_t i = 0; i < record.size(); ++i) {
             const long long a = at + static_cast<long long>(i);

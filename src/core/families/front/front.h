@@ -22,4 +22,10 @@ std::span<const uint8_t> FrontSysSetDefaults();
 std::span<const uint8_t> FrontCtrlFixDefaults();
 std::span<const uint8_t> FrontBufFixDefaults();
 
+// The display and recorder choices start on the first module's main value and temperature. Where the
+// device offers no such variable there (slot [I] holds an output or controller module), a choice still on
+// its factory default takes the first variable its list offers, in each parameter set; a list without
+// any variable leaves it as it is.
+void StartSelectorsOnOfferedVariables();
+
 }  // namespace tessalin

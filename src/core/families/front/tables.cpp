@@ -2,8 +2,12 @@
 // front's share of the SYS-FIX, SYS-SET, CTRL-FIX and BUF-FIX default records is built from those
 // defaults at compile time.
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
+#include "core/catalogue/choice_list.h"
+#include "core/catalogue/codec.h"
 #include "core/catalogue/events.h"
 #include "core/catalogue/process_variables.h"
 #include "core/catalogue/row_builders.h"
@@ -12,6 +16,7 @@
 #include "core/families/front/front.h"
 #include "core/families/front/handlers.h"
 #include "core/families/front/texts.h"
+#include "core/workspace.h"
 
 namespace tessalin {
 
@@ -249,6 +254,30 @@ constinit const TMenuEntry MenuFront[] = {
 #undef MENU
 
 static_assert(std::size(MenuFront) == kMenuFrontEnd + 1);
+
+void StartSelectorsOnOfferedVariables() {
+    struct RestoreSet {
+        bool setB;
+        ~RestoreSet() { Ws().ActiveParamSet = setB; }
+    } restore{Ws().ActiveParamSet};
+    for (bool setB : {false, true}) {
+        Ws().ActiveParamSet = setB;
+        for (std::span<const Row> table : kTables) {
+            for (const Row& row : table) {
+                const TParamEntry& entry = row.entry;
+                const auto classMask = static_cast<uint32_t>(entry.arg);
+                if ((entry.flags & kPfListFromHandler) == 0 || classMask == 0) continue;  // not a variable choice
+                const long long at = ParamOffset(entry.location, 255, setB);
+                const int stored = ReadU8(at);
+                if (stored != static_cast<int>(row.value)) continue;  // the user's own choice stays
+                const std::vector<ChoiceItem> items = ParseChoiceList(ProcessVariableList(classMask));
+                const bool offered = std::ranges::any_of(items, [&](const ChoiceItem& i) { return i.code == stored; });
+                const bool anyVariable = std::ranges::any_of(items, [](const ChoiceItem& i) { return i.code != 0; });
+                if (!offered && anyVariable) WriteU8(at, static_cast<uint8_t>(items.front().code));
+            }
+        }
+    }
+}
 
 std::span<const uint8_t> FrontSysFixDefaults() { return kSysFixDefaults; }
 std::span<const uint8_t> FrontSysSetDefaults() { return kSysSetDefaults; }

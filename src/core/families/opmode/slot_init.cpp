@@ -11,6 +11,9 @@
 #include "core/families/condi/handlers.h"
 #include "core/families/default_records.h"
 #include "core/families/digph/digph.h"
+#include "core/families/oxy/sensors.h"
+#include "core/families/ph/handlers.h"
+#include "core/families/ph/ph.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 
@@ -53,17 +56,25 @@ constexpr Section PS = Section::PH_SET, OS = Section::OXY_SET, OF = Section::OXY
                   RS = Section::ORP_SET;
 
 constexpr int kSensorInputStartSensor = 13;  // the electrodeless sensor input starts with sensor 13
+constexpr int kPfaudlerModule = 13;
+constexpr int kPfaudlerStartSensorType = 4;    // Pfaudler standard, the first type module 13 offers
 
-// The electrodeless sensor input starts with the sensor its rules fill in, written by those rules for
-// the block being initialised; the page context is the same afterwards.
-void StartSensorInput(uint8_t block, int type) {
+// Runs a family's start rules for block `block` of a module of type `type`: the rules write their values
+// as a commit on that module's page would; the page context is the same afterwards.
+template <typename Rules>
+void WithBlockCurrent(uint8_t block, int type, Rules rules) {
     Workspace& ws = Ws();
     struct Restore {
         TParamRef saved;
         ~Restore() { Ws().CurrentParam = saved; }
     } restore{ws.CurrentParam};
     ws.CurrentParam = TParamRef{type, block, ws.CurrentParam.position, nullptr};
-    condi::StartWithSensor(kSensorInputStartSensor);
+    rules();
+}
+
+// The electrodeless sensor input starts with the sensor its rules fill in.
+void StartSensorInput(uint8_t block, int type) {
+    WithBlockCurrent(block, type, [] { condi::StartWithSensor(kSensorInputStartSensor); });
 }
 
 void StartValues(uint8_t block, int type, SlotStart start) {
@@ -72,7 +83,9 @@ void StartValues(uint8_t block, int type, SlotStart start) {
             PutAll(block, {{PS, 9, 5}, {PS, 11, 1}, {PS, 16, 1}});
             break;
         case 151: case 152: case 171:
-            PutAll(block, {{OS, 215, 1}, {OS, 24, 2}, {OS, 29, 2}, {OS, 159, 1}});
+            for (const OxygenSetStart& s : kOxygenWithoutAirPressureStarts)
+                Put(block, {OS, s.offset, static_cast<double>(s.value)});
+            Put(block, {OS, 159, 1});
             if (start.oxygenFix) PutAll(block, {{OF, 148, 1}, {OF, 160, 1}, {OF, 163, 1}, {OF, 168, 1}, {OF, 171, 1}});
             if (type == 152) {
                 // Trace sensor 001 with its calibration values.
@@ -112,11 +125,16 @@ std::span<const uint8_t> SecondProbeListPhSetRecord() {
 
 }  // namespace
 
-std::span<const uint8_t> FamilyDefaultRecord(Section section, int moduleType) {
+std::vector<uint8_t> FamilyDefaultRecord(Section section, int moduleType, const TIdFront& front) {
+    const std::span<const uint8_t> common = DefaultRecord(section);
+    if (section != Section::PH_SET) return {common.begin(), common.end()};
     const bool digitalPh = moduleType == 160 || moduleType == 170 || moduleType == 175 || moduleType == 176;
     const bool secondProbeList = moduleType == 4 || moduleType == 19 || moduleType == 150;
-    if (section != Section::PH_SET) return DefaultRecord(section);
-    return digitalPh ? DigPhSetDefaultRecord() : secondProbeList ? SecondProbeListPhSetRecord() : DefaultRecord(section);
+    const std::span<const uint8_t> own =
+        digitalPh ? DigPhSetDefaultRecord() : secondProbeList ? SecondProbeListPhSetRecord() : common;
+    std::vector<uint8_t> record(own.begin(), own.end());
+    record.at(kBufferSetByte) = FactoryBufferSet(front);
+    return record;
 }
 
 std::pair<Section, Section> ParamSectionsOf(int code) {
@@ -153,9 +171,15 @@ void InitialiseSlot(uint8_t block, int moduleType, SlotStart start) {
     WriteBlock(at, zeros);
     WriteBlock(at + static_cast<long long>(kSetBDistance), zeros);
     const auto [setSection, fixSection] = ParamSectionsOf(moduleType);
-    if (setSection != Section::None) CopyRecord(FamilyDefaultRecord(setSection, moduleType), at);
-    if (fixSection != Section::None) CopyRecord(FamilyDefaultRecord(fixSection, moduleType), at + kFixedPart);
+    const TIdFront& front = Ws().Device.Front;
+    if (setSection != Section::None) CopyRecord(FamilyDefaultRecord(setSection, moduleType, front), at);
+    if (fixSection != Section::None) CopyRecord(FamilyDefaultRecord(fixSection, moduleType, front), at + kFixedPart);
     StartValues(block, moduleType, start);
+}
+
+void StartPlacedModule(uint8_t block, int moduleType) {
+    if (moduleType == kPfaudlerModule)
+        WithBlockCurrent(block, moduleType, [] { ph::StartWithSensorType(kPfaudlerStartSensorType); });
 }
 
 void SetSlotModuleType(int s, int moduleType) {

@@ -4,10 +4,11 @@
 // decoded again by the caller once every change is in the image.
 
 #include <cstdint>
-#include <span>
 #include <utility>
+#include <vector>
 
 #include "core/common/sections.h"
+#include "core/device/device.h"
 
 namespace tessalin {
 
@@ -15,9 +16,10 @@ namespace tessalin {
 // without parameters of their own.
 std::pair<Section, Section> ParamSectionsOf(int moduleType);
 
-// The default record a module type's slot gets for one of its sections: the section's record, for the
-// digital pH sensors with the defaults of their own pages added.
-std::span<const uint8_t> FamilyDefaultRecord(Section section, int moduleType);
+// The default record a module type's slot gets for one of its sections under `front`: the section's
+// record, for the digital pH sensors with the defaults of their own pages added, and a pH slot with the
+// buffer set its front's software and brand offer.
+std::vector<uint8_t> FamilyDefaultRecord(Section section, int moduleType, const TIdFront& front);
 
 struct SlotStart {
     // Oxygen sensors behind a radio channel get the OXY-FIX start values only where the channel serves a
@@ -29,6 +31,12 @@ struct SlotStart {
 // the family's set default record into both sets and its fixed default record into the fixed part of
 // both halves, then writes the family's start values into both sets.
 void InitialiseSlot(uint8_t block, int moduleType, SlotStart start = {});
+
+// What a module the configurator places holds beyond its default records (copied into block `block`
+// before): the pH module for Pfaudler sensors (13) offers none of the sensor types the pH record starts
+// with, so it starts with its first own type, Pfaudler standard, and the values the sensor-type rule sets
+// for it. Other modules hold their records as they are.
+void StartPlacedModule(uint8_t block, int moduleType);
 
 // Writes `moduleType` into the slot table entry of slot s (0..2) as the device stores it for the slot's
 // attachment and software era, and the type's hardware identity byte into the slot's identity record.

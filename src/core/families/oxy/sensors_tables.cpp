@@ -72,8 +72,13 @@ constexpr auto kEntryTables = [] {
     return tables;
 }();
 
-// A slot of the optical sensor holds the oxygen defaults in the bytes the two layouts share.
-constexpr auto kLdoSetDefaults = BuildRecord<308>({Section::OXY_SET, Section::LDO_SET}, kOxyTables);
+// A slot of the optical sensor holds the oxygen defaults in the bytes the two layouts share, with the
+// pressure settings of a sensor on a carrier.
+constexpr auto kLdoSetDefaults = [] {
+    auto record = BuildRecord<308>({Section::OXY_SET, Section::LDO_SET}, kOxyTables);
+    for (const OxygenSetStart& start : kOxygenWithoutAirPressureStarts) record[start.offset] = start.value;
+    return record;
+}();
 constexpr auto kLdoFixDefaults = [] {
     std::array<std::span<const Row>, std::size(kOxyTables) + std::size(kOwnTables)> tables{};
     std::size_t n = 0;

@@ -307,6 +307,11 @@ bool RowCo2Only(int e, TEvParRec& r) { return Shown(e, r, CtxIs18()); }
 
 // ---- sensor data and temperature detection ------------------------------------------------------
 
+void StartWithSensorType(int code) {
+    PutByte(kSensorType, code);
+    SensorTypeChanged();
+}
+
 bool RowSensorType(int e, TEvParRec& r) {
     if (e == kEvRowVisible) return CtxIsNot18();
     return OnCommit(e, r, SensorTypeChanged);

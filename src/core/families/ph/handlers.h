@@ -111,4 +111,8 @@ bool RowDigitalGlassValue(int event, TEvParRec& rec);
 bool RowIsfetPointMonitoring(int event, TEvParRec& rec);
 bool RowIsfetPointValue(int event, TEvParRec& rec);
 
+// Gives the slot of CurrentParam the sensor type `code` in both sets, as choosing it does: the type, then
+// what the sensor-type rule writes for it (nominal zero and slope, sensor monitoring, recomputed limits).
+void StartWithSensorType(int code);
+
 }  // namespace tessalin::ph

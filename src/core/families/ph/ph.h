@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/catalogue/tables.h"
+#include "core/device/device.h"
 
 namespace tessalin {
 
@@ -22,6 +23,12 @@ std::span<const TParamEntry> PhParamTable(int n);
 // Factory defaults of the sections PH-SET (386 bytes) and PH-FIX (222 bytes).
 std::span<const uint8_t> PhSetDefaultRecord();
 std::span<const uint8_t> PhFixDefaultRecord();
+
+// The place of the buffer set (Tarimex buffer) in PH-SET, and the set a fresh pH slot of this front starts
+// with: the maker's own set in the edition its software offers, Pelorix (15) from software 9 and the set
+// before it (1) up to 8. The Brevon brand's list offers neither; its slots start with the Brevon set (2).
+inline constexpr uint16_t kBufferSetByte = 21;
+uint8_t FactoryBufferSet(const TIdFront& front);
 
 // The one-line description of a buffer set in the device language: sets 1..15 by name and nominal
 // values, the user table (33) as a word followed by its three nominal values from BUF-FIX, any other

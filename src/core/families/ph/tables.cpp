@@ -36,6 +36,10 @@ constexpr Predicate kBufferItems[] = {
     CtxIsNot18,        Not18Brand,      Not18BrandFrom7, Not18BrandFrom7, Not18BrandFrom7, Not18BrandFrom8,
     Is18From8,         Not18BrandFrom8, Not18BrandFrom8, OptPuff};
 
+// The buffer sets a fresh slot can start with (codes of the Tarimex buffer list).
+constexpr uint8_t kMakerBuffers = 1, kBrevonBuffers = 2, kPelorixBuffers = 15;
+constexpr uint8_t kBrevonBrand = 1;
+
 // ---- parameter tables ------------------------------------------------------------------------------
 
 constexpr Row kP1[] = {
@@ -189,7 +193,7 @@ constexpr Row kP22[] = {
 };
 
 constexpr Row kP23[] = {
-    List(Set(21), 15, kPfRebuildPage, DefaultHandler, kTxtTarimexBuffer, kBufferItems),
+    List(Set(kBufferSetByte), kPelorixBuffers, kPfRebuildPage, DefaultHandler, kTxtTarimexBuffer, kBufferItems),
     HandlerHeading(RowBufferHeading, nullptr),
     List(Set(23), 2, 0, RowDriftControl, kTxtDriftControl),
     List(Set(220), 89, 0, RowCo2Only, kTxtProductCalibration),
@@ -347,6 +351,11 @@ std::span<const TParamEntry> PhParamTable(int n) {
 }
 
 std::span<const uint8_t> PhSetDefaultRecord() { return kPhSetDefaults; }
+
+uint8_t FactoryBufferSet(const TIdFront& front) {
+    if (front.Brand == kBrevonBrand) return kBrevonBuffers;
+    return static_cast<unsigned char>(front.SwMajor) >= '9' ? kPelorixBuffers : kMakerBuffers;
+}
 std::span<const uint8_t> PhFixDefaultRecord() { return kPhFixDefaults; }
 
 }  // namespace tessalin

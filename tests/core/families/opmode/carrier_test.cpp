@@ -168,8 +168,8 @@ TEST_F(Carrier, EveryTypeAModeGivesStartsWithItsFamilysDefaultsAndStartValues) {
         const auto [setSection, fixSection] = ParamSectionsOf(c.type);
         for (long long half : {0LL, 0x2000LL}) {
             for (long long i = 0; i < 0x400; ++i) expected.setU8(start + half + i, 0);
-            const auto set = FamilyDefaultRecord(setSection, c.type);
-            const auto fix = FamilyDefaultRecord(fixSection, c.type);
+            const auto set = FamilyDefaultRecord(setSection, c.type, Ws().Device.Front);
+            const auto fix = FamilyDefaultRecord(fixSection, c.type, Ws().Device.Front);
             expected.writeBytes(start + half, set);
             expected.writeBytes(start + half + 800, fix);
             for (const Value& v : c.starts) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "core/families/default_records.h"
 #include "core/families/oxy/sensors.h"
@@ -123,10 +124,13 @@ TEST(OxySensorDefaults, LdoRecordsCarryTheOxygenDefaultsAndTheOpticalItems) {
     ASSERT_EQ(fix.size(), SectionOf(Section::LDO_FIX).size);
     EXPECT_EQ(DefaultRecord(Section::LDO_SET).data(), set.data());
     EXPECT_EQ(DefaultRecord(Section::LDO_FIX).data(), fix.data());
-    // The bytes the oxygen sections share with the LDO sections hold the oxygen defaults.
+    // The bytes the oxygen sections share with the LDO sections hold the oxygen defaults, the LDO-SET
+    // bytes with the pressure settings of a sensor on a carrier.
     const auto oxySet = OxySetDefaultRecord();
     const auto oxyFix = OxyFixDefaultRecord();
-    EXPECT_TRUE(std::equal(oxySet.begin(), oxySet.end(), set.begin()));
+    std::vector<uint8_t> onCarrier(oxySet.begin(), oxySet.end());
+    for (const OxygenSetStart& start : kOxygenWithoutAirPressureStarts) onCarrier[start.offset] = start.value;
+    EXPECT_TRUE(std::equal(onCarrier.begin(), onCarrier.end(), set.begin()));
     EXPECT_TRUE(std::equal(oxyFix.begin(), oxyFix.end(), fix.begin()));
     for (std::size_t i = oxySet.size(); i < set.size(); ++i) EXPECT_EQ(set[i], 0) << "LDO-SET +" << i;
     EXPECT_EQ(fix[204], 2);   // cut-off Monitoring Auto
