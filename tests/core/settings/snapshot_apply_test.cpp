@@ -330,15 +330,15 @@ std::vector<std::pair<int, char>> FrontsAndVersions() {
     return params;
 }
 
+std::string FrontAndVersionName(const ::testing::TestParamInfo<std::pair<int, char>>& info) {
+    return "front" + std::to_string(info.param.first) + "_software" + info.param.second;
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryFrontAndVersion, OfferedDeviceRoundTrip, ::testing::ValuesIn(FrontsAndVersions()),
-                         [](const auto& info) {
-                             return "front" + std::to_string(info.param.first) + "_software" + info.param.second;
-                         });
+                         FrontAndVersionName);
 
 INSTANTIATE_TEST_SUITE_P(EveryFrontAndVersion, OfferedDeviceExport, ::testing::ValuesIn(FrontsAndVersions()),
-                         [](const auto& info) {
-                             return "front" + std::to_string(info.param.first) + "_software" + info.param.second;
-                         });
+                         FrontAndVersionName);
 
 TEST(ApplySettings, RefusesCorrectsAndReportsAsTheWindowWould) {
     ASSERT_TRUE(Configure(kPhCondPurgon));
