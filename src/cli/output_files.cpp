@@ -36,6 +36,18 @@ struct OutputFiles {
     std::string purgon;  // empty: no Purgon image is written
 };
 
+// Whether two paths name one file: the same path once links, "." and ".." are resolved, or one existing
+// file under two names (a hard link).
+bool SameFile(const std::string& a, const std::string& b) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::equivalent(a, b, ec)) return true;
+    std::error_code ecA, ecB;
+    const fs::path resolvedA = fs::weakly_canonical(a, ecA);
+    const fs::path resolvedB = fs::weakly_canonical(b, ecB);
+    return !ecA && !ecB && resolvedA == resolvedB;
+}
+
 int DecideOutputFiles(const std::string& command, bool inPlace, const Output& output, OutputFiles& files) {
     const bool withPurgon = PurgonAttached();
     if (!inPlace) {
@@ -45,6 +57,9 @@ int DecideOutputFiles(const std::string& command, bool inPlace, const Output& ou
         if (!withPurgon && !output.purgon.empty())
             return UsageError(command, "the data set has no Purgon image of an attached controller to write to " +
                                            output.purgon + "; nothing written");
+        if (withPurgon && SameFile(output.front, output.purgon))
+            return UsageError(command, "OUTFRONT and OUTPURGON name the same file (" + output.purgon +
+                                           "): give two files; nothing written");
         files = {output.front, output.purgon};
         return kExitOk;
     }

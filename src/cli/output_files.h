@@ -15,7 +15,7 @@ inline constexpr const char* kOutputFilesHelp =
     "controller is attached, its Purgon image, with -o to OUTPURGON (then needed), in place to the Purgon\n"
     "file opened with FRONT or, without one, to BACKUP02.PAR beside FRONT when no such file is there. A\n"
     "Purgon file whose controller has no carrier module is left as it is. Never half a pair: a missing\n"
-    "OUTPURGON is a usage error before anything is written.\n";
+    "OUTPURGON, or one that names the same file as OUTFRONT, is a usage error before anything is written.\n";
 
 struct Output {
     std::string front;

@@ -98,11 +98,44 @@ std::optional<std::string> PreciseText(const PageRow& row, const SnapshotRow& wa
     return std::nullopt;
 }
 
+bool IsList(const PageRow& row) { return row.kind == kKindChoice || row.kind == kKindChoiceButtons; }
+
+// The code a list row of the file stored, -1 when the file gives none.
+int StoredCode(const SnapshotRow& wanted) {
+    unsigned code = 0;
+    return wanted.raw.size() == 2 && std::sscanf(wanted.raw.c_str(), "%2x", &code) == 1 ? static_cast<int>(code) : -1;
+}
+
+// The item of a list that has the file's stored code and shown text, -1 without.
+int ItemOfStoredCode(const PageRow& row, const SnapshotRow& wanted) {
+    const int code = StoredCode(wanted);
+    for (std::size_t i = 0; i < row.items.size() && code >= 0; ++i)
+        if (row.items[i].code == code && row.items[i].text == wanted.value) return static_cast<int>(i);
+    return -1;
+}
+
+// A list whose byte holds another code than the file's although it may show the same text: a list of one
+// item shows that item whatever its byte holds, and a list showing no item shows nothing for any code it
+// does not offer. It matches only once it holds the file's code, where the list offers that code with the
+// file's text or the file showed no item.
+bool OtherStoredCode(const PageRow& row, const SnapshotRow& wanted, bool setB) {
+    if (!IsList(row) || wanted.raw.empty() || StoredBytes(row, setB) == wanted.raw) return false;
+    return wanted.value.empty() || ItemOfStoredCode(row, wanted) >= 0;
+}
+
 struct CommitResult {
     bool refused = false;
     bool asTyped = false;  // a number accepted as typed (shown perhaps with fewer digits)
     std::string reason;  // of a refusal or a correction
+    bool treeChanged = false;  // the commit rebuilt a branch of the tree or the whole tree
 };
+
+// Notes whether a commit rebuilt a branch of the tree or the whole tree; false when it found no place for
+// its row in the image.
+bool Written(const FollowUp& followUp, CommitResult& result) {
+    result.treeChanged = followUp.rebuildBranch || followUp.rebuildTree;
+    return !followUp.notWritten;
+}
 
 // A commit that found no place for its row in this image stored nothing: it is refused.
 constexpr const char* kNoPlace = "the row has no place in the image for this module";
@@ -119,7 +152,7 @@ CommitResult CommitWanted(PageModel& page, PageRow& row, const SnapshotRow& want
                 row.unitIndex = index;
             }
             const NumberOutcome out = CommitNumber(page, row.row, wanted.value, true);
-            if (out.followUp.notWritten) return {true, false, kNoPlace};
+            if (!Written(out.followUp, result)) return {true, false, kNoPlace};
             // A text the field already shows is left as it stands, as leaving an untouched field does.
             if (!out.stored && out.result == kCheckAccepted) return result;
             if (!out.stored) return {true, false, CheckMeaning(kCheckNotANumber)};
@@ -129,31 +162,30 @@ CommitResult CommitWanted(PageModel& page, PageRow& row, const SnapshotRow& want
         }
         case kKindChoice:
         case kKindChoiceButtons: {
-            for (std::size_t i = 0; i < row.items.size(); ++i)
-                if (row.items[i].text == wanted.value) {
-                    if (CommitChoice(page, row.row, static_cast<int>(i)).notWritten) return {true, false, kNoPlace};
-                    return result;
-                }
-            // A stored code that the source's list no longer named (it shows no item) is found by its code.
-            unsigned code = 0;
-            if (wanted.raw.size() == 2 && std::sscanf(wanted.raw.c_str(), "%2x", &code) == 1)
-                for (std::size_t i = 0; i < row.items.size(); ++i)
-                    if (row.items[i].code == static_cast<int>(code)) {
-                        if (CommitChoice(page, row.row, static_cast<int>(i)).notWritten) return {true, false, kNoPlace};
-                        return result;
-                    }
+            // The item with the file's code and text, else the first with its text, else (a stored code
+            // that the source's list no longer named: it showed no item) the one with its code.
+            int index = ItemOfStoredCode(row, wanted);
+            for (std::size_t i = 0; i < row.items.size() && index < 0; ++i)
+                if (row.items[i].text == wanted.value) index = static_cast<int>(i);
+            const int code = StoredCode(wanted);
+            for (std::size_t i = 0; i < row.items.size() && index < 0; ++i)
+                if (row.items[i].code == code) index = static_cast<int>(i);
+            if (index >= 0) {
+                if (!Written(CommitChoice(page, row.row, index), result)) return {true, false, kNoPlace};
+                return result;
+            }
             std::string items;
             for (const ChoiceItem& item : row.items) items += (items.empty() ? "" : " | ") + item.text;
             return {true, false, "the list offers no such item (" + items + ")"};
         }
         case kKindText:
-            if (CommitText(page, row.row, wanted.value).notWritten) return {true, false, kNoPlace};
+            if (!Written(CommitText(page, row.row, wanted.value), result)) return {true, false, kNoPlace};
             result.reason = "characters outside the field's set or beyond its length";
             return result;
         case kKindSlider: {
             int position = 0;
             if (!ParseWhole(wanted.value, position)) return {true, false, "a slider takes a whole number"};
-            if (CommitSlider(page, row.row, position).notWritten) return {true, false, kNoPlace};
+            if (!Written(CommitSlider(page, row.row, position), result)) return {true, false, kNoPlace};
             result.reason = "beyond the slider's range";
             return result;
         }
@@ -163,7 +195,7 @@ CommitResult CommitWanted(PageModel& page, PageRow& row, const SnapshotRow& want
             if (colon == std::string::npos || !ParseWhole(wanted.value.substr(0, colon), hour) ||
                 !ParseWhole(wanted.value.substr(colon + 1), minute))
                 return {true, false, "a time takes HH:MM"};
-            if (CommitTime(page, row.row, hour, minute).followUp.notWritten) return {true, false, kNoPlace};
+            if (!Written(CommitTime(page, row.row, hour, minute).followUp, result)) return {true, false, kNoPlace};
             result.reason = "beyond 23:59";
             return result;
         }
@@ -200,11 +232,8 @@ public:
                     continue;
                 }
                 const std::string now = WithUnit(ShownValue(*shown), ShownUnit(*shown));
-                // A list showing no item matches only the same stored code.
-                const bool noItem = (shown->kind == kKindChoice || shown->kind == kKindChoiceButtons) &&
-                                    wanted.value.empty() && !wanted.raw.empty() &&
-                                    StoredBytes(*shown, page.set == 'B') != wanted.raw;
-                if (!noItem && (Matches(*shown, wanted) || (!st.acceptedShown.empty() && now == st.acceptedShown))) {
+                if (!OtherStoredCode(*shown, wanted, page.set == 'B') &&
+                    (Matches(*shown, wanted) || (!st.acceptedShown.empty() && now == st.acceptedShown))) {
                     // The shown text rounds the value: the stored bytes say which value it was.
                     const auto precise = commit && !st.preciseTried ? PreciseText(*shown, wanted, page.set == 'B') : std::nullopt;
                     st.preciseTried = true;
@@ -286,11 +315,12 @@ private:
               const SnapshotRow& wanted, RowState& st) {
         const auto image = Ws().ParImage.bytes(0, kImagesEnd);
         const std::vector<uint8_t> before(image.begin(), image.end());
+        const int generation = Ws().Tree.generation;
         CommitResult result;
         try {
             result = CommitWanted(model, shown, typed);
         } catch (const RangeError& e) {
-            result = {true, false, e.what()};
+            result = {true, false, e.what(), true};
         }
         st.stored |= !result.refused;
         // A rule that changed the hardware asks for the device to be decoded again and the tree rebuilt
@@ -298,8 +328,9 @@ private:
         if (std::exchange(Ws().TreeRebuildRequest, false)) RedecodeKeepSelection();
         const auto after = Ws().ParImage.bytes(0, kImagesEnd);
         if (!std::equal(before.begin(), before.end(), after.begin())) ++changes_;
-        // What the row shows now, on the page built again (a commit can rebuild the branch or the tree).
-        nodes_ = NodesByTitlePath();
+        // What the row shows now, on the page built again, found again where the commit rebuilt a branch
+        // or the tree.
+        if (result.treeChanged || Ws().Tree.generation != generation) nodes_ = NodesByTitlePath();
         std::string now;
         bool matches = false;
         const bool reopened = open(page, model);

@@ -259,6 +259,25 @@ TEST_F(TreePageSetCli, APurgonDataSetNeedsBothOutputFiles) {
     EXPECT_EQ(ReadWholeFile(dir_.file("O1.PAR")).size(), 16384u);
 }
 
+TEST_F(TreePageSetCli, OutputFilesNamingOneFileAreRefused) {
+    const auto paths = PhDevice().purgon().writeFiles(dir_, "P01.PAR", "P02.PAR");
+    const auto number = FindRow([](const PageRow& row, const TParamEntry*) { return row.kind == kKindNumber; });
+    ASSERT_TRUE(number);
+    const std::string out = dir_.file("O1.PAR");
+    std::filesystem::copy_file(paths.first, out);
+    const std::vector<uint8_t> old = ReadWholeFile(out);
+    std::filesystem::create_directory(dir_.file("sub"));
+    std::filesystem::create_symlink(out, dir_.file("LINK.PAR"));
+    std::filesystem::create_hard_link(out, dir_.file("HARD.PAR"));
+    for (const std::string& purgon : {out, dir_.file("sub/../O1.PAR"), dir_.file("LINK.PAR"), dir_.file("HARD.PAR")}) {
+        const CliRun run = RunCli({"set", paths.first, paths.second, "--node", number->path, "--row",
+                                   std::to_string(number->row.row), "--value", "1", "-o", out, purgon});
+        EXPECT_EQ(run.exitCode, 2) << purgon << ": " << run.err;
+        EXPECT_NE(run.err.find("OUTFRONT and OUTPURGON name the same file"), std::string::npos) << run.err;
+        EXPECT_EQ(ReadWholeFile(out), old) << purgon;
+    }
+}
+
 TEST_F(TreePageSetCli, APurgonImageWithoutCarrierIsNeitherRequiredNorRewritten) {
     // A pH module without probe control carries no Purgon controller: the Purgon image counts as absent.
     ImageBuilder b = PhDevice();
