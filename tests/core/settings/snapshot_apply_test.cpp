@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/catalogue/codec.h"
 #include "core/catalogue/formatters.h"
 #include "core/common/sections.h"
 #include "core/data_set/write.h"
@@ -409,7 +410,7 @@ TEST(ApplySettings, RefusesCorrectsAndReportsAsTheWindowWould) {
 }
 
 // A list of one item shows it whatever its byte holds: the pressure transmitter of an optical oxygen
-// sensor offers only "Absolute", while its factory default is the code of the difference transmitter.
+// sensor offers only "Absolute", while a card can hold the code of the difference transmitter there.
 // Applying a file that stored "Absolute" enters the item, so that the byte holds the file's code.
 TEST(ApplySettings, AListOfOneItemTakesTheCodeOfTheFile) {
     const auto configure = [] {
@@ -424,16 +425,21 @@ TEST(ApplySettings, AListOfOneItemTakesTheCodeOfTheFile) {
         return page.find(0) != nullptr ? StoredBytes(*page.find(0), false) : "";
     };
     configure();
-    const std::string factory = stored();
     test::CommitValue(path, 'A', 0, "Absolute");
     const Snapshot file = TakeSnapshot(SetChoice::A);
     const SnapshotRow* transmitter = FindRow(file, path, 'A', "Pressure transmitter");
     ASSERT_NE(transmitter, nullptr);
     ASSERT_EQ(transmitter->value, "Absolute");
     ASSERT_EQ(transmitter->raw, "01");
-    ASSERT_NE(factory, "01");
 
     configure();
+    {
+        PageModel page;
+        ASSERT_TRUE(OpenPage(path, 'A', page));
+        ASSERT_NE(MakeRowCurrent(0), nullptr);
+        WriteU8(CurrentValueOffset(), 2);  // the difference transmitter
+    }
+    ASSERT_EQ(stored(), "02");
     const ApplyReport report = ApplySettings(file);
     EXPECT_EQ(stored(), "01");
     bool reported = false;
