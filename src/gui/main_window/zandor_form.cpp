@@ -133,6 +133,10 @@ TZandorForm::TZandorForm(Prompter& prompter, TZandorInfoForm& infoForm, const QS
     AktionsTimer_->setObjectName("AktionsTimer");
     AktionsTimer_->setInterval(kTimerMs);
     connect(AktionsTimer_, &QTimer::timeout, this, &TZandorForm::AktionsTimerTimer);
+    TickSoon_ = new QTimer(this);
+    TickSoon_->setSingleShot(true);
+    TickSoon_->setInterval(0);
+    connect(TickSoon_, &QTimer::timeout, this, &TZandorForm::AktionsTimerTimer);
 
     childForm_ = new TChildForm(this);
     formPage_ = new FormPage(page_, prompter_, *childForm_, this);
@@ -155,7 +159,7 @@ TZandorForm::TZandorForm(Prompter& prompter, TZandorInfoForm& infoForm, const QS
     qApp->installEventFilter(this);
     AktionsTimer_->start();
     // A data set named on the command line is loaded as soon as the window is up, not a tick later.
-    if (!arguments.isEmpty()) QTimer::singleShot(0, this, &TZandorForm::AktionsTimerTimer);
+    if (!arguments.isEmpty()) TickSoon_->start();
     infoForm_.SetAboutAnchor(this);
     infoForm_.CloseSplash();
     setAcceptDrops(true);

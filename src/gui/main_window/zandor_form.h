@@ -297,6 +297,9 @@ private:
     QLabel* statusPanel0_ = nullptr;
     QLabel* statusPanel1_ = nullptr;
     QTimer* AktionsTimer_ = nullptr;
+    // One tick of the action timer as soon as control returns to the event loop (a load named on the
+    // command line, the page of a chosen node); starting it again while it waits changes nothing.
+    QTimer* TickSoon_ = nullptr;
 
     TChildForm* childForm_ = nullptr;
     FormPage* formPage_ = nullptr;

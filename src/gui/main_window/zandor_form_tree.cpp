@@ -1,6 +1,7 @@
 // The device tree view of the main window: it shows the nodes of the tree model as markup items and
 // forwards the user's selection to the model, which decides the page that follows.
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <set>
@@ -109,6 +110,8 @@ void TZandorForm::DeviceTreeSelected(QTreeWidgetItem* item) {
     if (!node.isValid()) return;
     DeviceTreeChange(node.toInt());
     ShowTreeTab();
+    // The chosen node's page is built as soon as the click is over, not on the timer's next tick.
+    if (Ws().PageRebuildRequest) TickSoon_->start();
 }
 
 void TZandorForm::ShowTreeTab() {

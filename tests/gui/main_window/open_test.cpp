@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QTabWidget>
+#include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QUrl>
@@ -138,7 +140,7 @@ TEST_F(OpenTest, SelectingAUnitShowsItsTerminalPlan) {
     EXPECT_NE(image->pixmap().toImage().pixel(100, 90) & 0xFFFFFF, 0xF0F0F0u);   // the module drawn
 }
 
-TEST_F(OpenTest, SelectingAMenuNodeShowsItsPageOnTheNextTick) {
+TEST_F(OpenTest, SelectingAMenuNodeShowsItsPageAsSoonAsTheClickIsOver) {
     Start();
     auto* tree = Find<QTreeWidget>("DeviceTree");
     const auto set = WriteSet("page", ImageBuilder().base(1).slot(0, 3, 0, 1).record(0, {8, 0x12, 1, 0, 7}));
@@ -146,11 +148,12 @@ TEST_F(OpenTest, SelectingAMenuNodeShowsItsPageOnTheNextTick) {
     Find<QAction>("Datei_Open")->trigger();
     const auto items = tree->findItems("Kalibrierdaten", Qt::MatchContains | Qt::MatchRecursive);
     ASSERT_EQ(items.size(), 1);
+    Find<QTimer>("AktionsTimer")->stop();  // no waiting for the timer's next tick
     tree->setCurrentItem(items[0]);
     EXPECT_EQ(Find<QTabWidget>("MainPageControl")->currentIndex(), TZandorForm::kPageParameter);
     QWidget* panel = form_->Page().Formpage;
-    EXPECT_TRUE(panel->findChildren<QWidget*>().isEmpty());  // built on the timer, not in the click
-    form_->AktionsTimerTimer();
+    EXPECT_TRUE(panel->findChildren<QWidget*>().isEmpty());  // built after the click, not in it
+    QTest::qWait(10);
     EXPECT_FALSE(panel->findChildren<QLineEdit*>().isEmpty());
     EXPECT_FALSE(form_->ParamPage().Model().rows.empty());
     EXPECT_NE(form_->ParamPage().Model().title.find("Kalibrierdaten"), std::string::npos);
@@ -210,7 +213,7 @@ TEST_F(OpenTest, RecentItemLoadsItsEntryAndMovesItToTheTop) {
     EXPECT_FALSE(Find<QAction>("N3Dateialt1")->isVisible());
 }
 
-TEST_F(OpenTest, CommandLineLoadsOnTheFirstTick) {
+TEST_F(OpenTest, CommandLineLoadsAsSoonAsTheWindowIsUp) {
     const auto set = WriteSet("cmd", ImageBuilder().purgon());
     struct Case {
         QStringList arguments;
@@ -222,7 +225,8 @@ TEST_F(OpenTest, CommandLineLoadsOnTheFirstTick) {
         Start(c.arguments);
         EXPECT_EQ(form_->ActionRequest(), TZandorForm::kLoadRequest);
         EXPECT_TRUE(Ws().FrontFileName.empty());
-        form_->AktionsTimerTimer();
+        Find<QTimer>("AktionsTimer")->stop();  // loaded as soon as the window is up, not a tick later
+        QTest::qWait(10);
         EXPECT_EQ(form_->ActionRequest(), TZandorForm::kNoAction);
         EXPECT_EQ(Ws().FrontFileName, set.first.toStdString());
         EXPECT_EQ(Ws().PurgonFileName, c.purgon);
