@@ -70,6 +70,10 @@ struct TParamEntry {
     const Predicate* itemConditions = nullptr;  // with kPfItemConditions: one per choice item
 };
 
+// The value type of texts, and a text entry's longest text (its argument's second byte).
+inline constexpr int kTextValueType = 5;
+constexpr int TextMaxLength(const TParamEntry& entry) { return (entry.arg >> 8) & 0xFF; }
+
 // ---- menu entries --------------------------------------------------------------------------------
 
 enum MenuFlag : uint32_t {

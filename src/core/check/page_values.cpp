@@ -222,7 +222,7 @@ private:
         if (row.kind != kKindChoice && row.kind != kKindChoiceButtons && row.kind != kKindNumber &&
             row.kind != kKindText && row.kind != kKindTime)
             return;
-        const int width = StoredWidth(row, entry);
+        const int width = StoredWidth(entry);
         const long long setA = ParamOffsetSetA(entry.location);
         if (width <= 0 || setA <= 0) return;
         bool same = true;

@@ -16,7 +16,6 @@ namespace tessalin {
 
 namespace {
 
-constexpr int kTextValueType = 5;
 constexpr int kHourValueType = 3;
 constexpr int kTimeValueType = 81;
 // Headings, notes and rows marked as not documented stay out of the table.
@@ -48,7 +47,7 @@ void WriteValue(const TParamEntry& entry, DocRow& row) {
         case kKindText:
             if (entry.valueType == kTextValueType)
                 row[kColParameter] =
-                    DocumentedText(ReadFixedText(CurrentValueOffset(), static_cast<std::size_t>((entry.arg >> 8) & 0xFF)));
+                    DocumentedText(ReadFixedText(CurrentValueOffset(), static_cast<std::size_t>(TextMaxLength(entry))));
             break;
         case kKindChoice: {
             PageRow choice;

@@ -16,7 +16,6 @@ namespace tessalin {
 
 namespace {
 
-constexpr int kTextValueType = 5;
 constexpr int kTimeValueType = 81;
 
 std::string TableError(bool badCharSet) {
@@ -53,7 +52,7 @@ bool BuildText(const TParamEntry& entry, PageRow& row, PageModel& page) {
         return true;
     }
     row.charSet = entry.arg & 0xFF;
-    row.maxLength = (entry.arg >> 8) & 0xFF;
+    row.maxLength = TextMaxLength(entry);
     if (row.charSet >= kCharSetCount || row.maxLength < 1 || row.maxLength > 32) {
         page.error = TableError(row.charSet >= kCharSetCount);
         page.errorRow = row.row;

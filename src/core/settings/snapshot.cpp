@@ -49,12 +49,12 @@ std::string UniqueTitle(int node) {
     return UniqueTitles(siblings).at(static_cast<std::size_t>(at - siblings.begin()));
 }
 
-std::string RawBytes(const PageRow& row, const TParamRef& ref, bool setB) {
+std::string RawBytes(const TParamRef& ref, bool setB) {
     if (ref.param == nullptr || !ref.param->location.hasValue()) return "";
     const long long offset = ParamOffset(ref.param->location, ref.slot, setB);
     if (offset == 0) return "";
     std::string out;
-    const int width = StoredWidth(row, *ref.param);
+    const int width = StoredWidth(*ref.param);
     for (int i = 0; i < width; ++i) {
         char hex[4];
         std::snprintf(hex, sizeof hex, "%02x", ReadU8(offset + i));
@@ -65,10 +65,10 @@ std::string RawBytes(const PageRow& row, const TParamRef& ref, bool setB) {
 
 }  // namespace
 
-int StoredWidth(const PageRow& row, const TParamEntry& entry) {
-    switch (row.kind) {
+int StoredWidth(const TParamEntry& entry) {
+    switch (entry.kind) {
         case kKindNumber: return EncodingWidth(EncodingOf(entry.flags));
-        case kKindText: return row.maxLength;
+        case kKindText: return entry.valueType == kTextValueType ? TextMaxLength(entry) : 0;
         case kKindChoice:
         case kKindChoiceButtons:
         case kKindSlider: return 1;
@@ -135,7 +135,7 @@ std::map<std::string, int> NodesByTitlePath() {
 
 std::string StoredBytes(const PageRow& row, bool setB) {
     CheckIndex("page row", row.row, kFormpageRowCount);
-    return RawBytes(row, Ws().FormpageRows[static_cast<std::size_t>(row.row)], setB);
+    return RawBytes(Ws().FormpageRows[static_cast<std::size_t>(row.row)], setB);
 }
 
 int FindPageNode(const SnapshotPage& page, const std::map<std::string, int>& nodesByTitlePath) {
@@ -184,7 +184,7 @@ Snapshot TakeSnapshot(SetChoice sets) {
             r.label = ShownLabel(row);
             r.value = ShownValue(row);
             r.unit = ShownUnit(row);
-            r.raw = RawBytes(row, ws.FormpageRows[static_cast<std::size_t>(row.row)], set == 'B');
+            r.raw = RawBytes(ws.FormpageRows[static_cast<std::size_t>(row.row)], set == 'B');
             r.editable = !row.heading && row.enabled && row.active;
             out.rows.push_back(std::move(r));
         }

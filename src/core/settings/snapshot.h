@@ -65,8 +65,8 @@ Snapshot TakeSnapshot(SetChoice sets);
 // The row must be one of the page just built.
 std::string StoredBytes(const PageRow& row, bool setB);
 
-// How many bytes the value of a row of this entry takes in the image (0: none of its own).
-int StoredWidth(const PageRow& row, const TParamEntry& entry);
+// How many bytes the value of an entry takes in the image (0: none of its own).
+int StoredWidth(const TParamEntry& entry);
 
 // The node of a page: the one at its title path, or else the one at its index path when that node has
 // the page's title (a component whose title follows a value keeps its place in the tree). -1 without.

@@ -120,13 +120,9 @@ std::set<long long> HiddenValueBytes() {
         for (int r = 0; r <= Ws().CurrentPage.lastParam; ++r) {
             const TParamEntry* entry = MakeRowCurrent(r);
             if (entry == nullptr) continue;
-            const PageRow* row = page.find(r);
-            PageRow unshown;
-            unshown.kind = entry->kind;
-            unshown.maxLength = (entry->arg >> 8) & 0xFF;
-            const int width = StoredWidth(row != nullptr ? *row : unshown, *entry);
+            std::set<long long>& bytes = page.find(r) != nullptr ? shown : hidden;
             const long long offset = CurrentValueOffset();
-            for (int i = 0; i < width && offset > 0; ++i) (row != nullptr ? shown : hidden).insert(offset + i);
+            for (int i = 0; i < StoredWidth(*entry) && offset > 0; ++i) bytes.insert(offset + i);
         }
     });
     for (long long byte : shown) hidden.erase(byte);
@@ -172,7 +168,7 @@ bool ReadOnlyInBoth(const Snapshot& file, const ApplyEntry& entry, std::set<long
         return false;
     const TParamEntry* param = MakeRowCurrent(entry.row);
     const long long offset = CurrentValueOffset();
-    for (int i = 0; i < StoredWidth(*page.find(entry.row), *param); ++i) bytes.insert(offset + i);
+    for (int i = 0; i < StoredWidth(*param); ++i) bytes.insert(offset + i);
     return true;
 }
 
