@@ -28,7 +28,9 @@ QPixmap NamedBitmap(const QString& name) { return QPixmap(Resource(name)); }
 QImage RedKeyedBitmap(const QString& name) {
     QImage image(Resource(name));
     if (image.isNull()) return image;
-    image = image.convertToFormat(QImage::Format_ARGB32);
+    // Converted where it lies (a second copy of a large picture would double what drawing it costs in
+    // memory), to the format the painter draws without converting again.
+    image.convertTo(QImage::Format_ARGB32_Premultiplied);
     const QRgb red = qRgb(255, 0, 0);
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));

@@ -18,7 +18,42 @@ QFont QtFont(const CanvasFont& font) {
     qt.setBold(font.bold);
     return qt;
 }
+
+double TextAdvance(const std::string& text, const CanvasFont& font) {
+    return QFontMetricsF(QtFont(font)).horizontalAdvance(QString::fromStdString(text));
+}
 }  // namespace
+
+double PicturePainter::TextWidth(const std::string& text, const CanvasFont& font) const {
+    return TextAdvance(text, font);
+}
+
+void PicturePainter::Text(double x, double y, const std::string& text, const CanvasFont& font, uint32_t colour) {
+    const QFont qt = QtFont(font);
+    painter_.setFont(qt);
+    painter_.setPen(Rgb(colour));
+    painter_.drawText(QPointF(x, y + QFontMetricsF(qt).ascent()), QString::fromStdString(text));
+}
+
+void PicturePainter::Line(double x1, double y1, double x2, double y2, uint32_t colour, double width) {
+    painter_.setPen(QPen(Rgb(colour), width));
+    painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void PicturePainter::Rectangle(double x, double y, double width, double height, uint32_t colour) {
+    painter_.setPen(QPen(Rgb(colour), 1));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(QRectF(x, y, width - 1, height - 1));
+}
+
+void PicturePainter::Fill(double x, double y, double width, double height, uint32_t colour) {
+    painter_.fillRect(QRectF(x, y, width, height), Rgb(colour));
+}
+
+void PicturePainter::Bitmap(double x, double y, const std::string& name) {
+    const QImage bitmap = RedKeyedBitmap(QString::fromStdString(name));
+    if (!bitmap.isNull()) painter_.drawImage(QPointF(x, y), bitmap);
+}
 
 ImageCanvas::ImageCanvas(int width, int height) { SetSize(width, height); }
 
@@ -27,40 +62,26 @@ void ImageCanvas::SetSize(int width, int height) {
     image_.fill(Qt::transparent);
 }
 
-double ImageCanvas::TextWidth(const std::string& text, const CanvasFont& font) const {
-    return QFontMetricsF(QtFont(font)).horizontalAdvance(QString::fromStdString(text));
-}
+double ImageCanvas::TextWidth(const std::string& text, const CanvasFont& font) const { return TextAdvance(text, font); }
 
 void ImageCanvas::Text(double x, double y, const std::string& text, const CanvasFont& font, uint32_t colour) {
-    QPainter painter(&image_);
-    const QFont qt = QtFont(font);
-    painter.setFont(qt);
-    painter.setPen(Rgb(colour));
-    painter.drawText(QPointF(x, y + QFontMetricsF(qt).ascent()), QString::fromStdString(text));
+    Paint([&](Canvas& canvas) { canvas.Text(x, y, text, font, colour); });
 }
 
 void ImageCanvas::Line(double x1, double y1, double x2, double y2, uint32_t colour, double width) {
-    QPainter painter(&image_);
-    painter.setPen(QPen(Rgb(colour), width));
-    painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    Paint([&](Canvas& canvas) { canvas.Line(x1, y1, x2, y2, colour, width); });
 }
 
 void ImageCanvas::Rectangle(double x, double y, double width, double height, uint32_t colour) {
-    QPainter painter(&image_);
-    painter.setPen(QPen(Rgb(colour), 1));
-    painter.drawRect(QRectF(x, y, width - 1, height - 1));
+    Paint([&](Canvas& canvas) { canvas.Rectangle(x, y, width, height, colour); });
 }
 
 void ImageCanvas::Fill(double x, double y, double width, double height, uint32_t colour) {
-    QPainter painter(&image_);
-    painter.fillRect(QRectF(x, y, width, height), Rgb(colour));
+    Paint([&](Canvas& canvas) { canvas.Fill(x, y, width, height, colour); });
 }
 
 void ImageCanvas::Bitmap(double x, double y, const std::string& name) {
-    const QImage bitmap = RedKeyedBitmap(QString::fromStdString(name));
-    if (bitmap.isNull()) return;
-    QPainter painter(&image_);
-    painter.drawImage(QPointF(x, y), bitmap);
+    Paint([&](Canvas& canvas) { canvas.Bitmap(x, y, name); });
 }
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { resize(kSide, kSide); }

@@ -3,11 +3,33 @@
 // shown as it was drawn.
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 
 #include "core/canvas.h"
 
 namespace tessalin::gui {
+
+// Draws as pictures are drawn (pixels, fonts in points, a text placed by its ascent, the program's
+// bitmaps with red as their transparent colour) with a painter that is open on a surface of `size`: an
+// image, or a widget while it paints.
+class PicturePainter : public Canvas {
+public:
+    PicturePainter(QPainter& painter, QSize size) : painter_(painter), size_(size) {}
+
+    double Width() const override { return size_.width(); }
+    double Height() const override { return size_.height(); }
+    double TextWidth(const std::string& text, const CanvasFont& font) const override;
+    void Text(double x, double y, const std::string& text, const CanvasFont& font, uint32_t colour) override;
+    void Line(double x1, double y1, double x2, double y2, uint32_t colour, double width) override;
+    void Rectangle(double x, double y, double width, double height, uint32_t colour) override;
+    void Fill(double x, double y, double width, double height, uint32_t colour) override;
+    void Bitmap(double x, double y, const std::string& name) override;
+
+private:
+    QPainter& painter_;
+    QSize size_;
+};
 
 // A picture surface over a QImage; it starts white-transparent. Pictures of picture rows and terminal
 // plans draw on it.
@@ -28,6 +50,14 @@ public:
     void Bitmap(double x, double y, const std::string& name) override;
 
 private:
+    // Draws with a painter open on the image for this one call.
+    template <typename Draw>
+    void Paint(Draw&& draw) {
+        QPainter painter(&image_);
+        PicturePainter canvas(painter, image_.size());
+        draw(canvas);
+    }
+
     QImage image_;
 };
 
