@@ -12,23 +12,29 @@ std::unique_ptr<Workspace>& Instance() {
     static std::unique_ptr<Workspace> instance;
     return instance;
 }
+
+void Install(std::unique_ptr<Workspace> next) {
+    Instance() = std::move(next);
+    detail::gWorkspace = Instance().get();
+}
 }  // namespace
 
-Workspace& Ws() {
-    std::unique_ptr<Workspace>& instance = Instance();
-    if (!instance) instance = std::make_unique<Workspace>();
-    return *instance;
+Workspace* detail::gWorkspace = nullptr;
+
+Workspace& detail::MakeWorkspace() {
+    Install(std::make_unique<Workspace>());
+    return *gWorkspace;
 }
 
 void ResetWorkspace() {
-    std::unique_ptr<Workspace>& instance = Instance();
-    instance.reset();  // the old one goes first: its memory serves the new one
-    instance = std::make_unique<Workspace>();
+    Install(nullptr);  // the old one goes first: its memory serves the new one
+    Install(std::make_unique<Workspace>());
 }
 
 std::unique_ptr<Workspace> ExchangeWorkspace(std::unique_ptr<Workspace> next) {
-    std::swap(Instance(), next);
-    return next;
+    std::unique_ptr<Workspace> current = std::move(Instance());
+    Install(std::move(next));
+    return current;
 }
 
 void SelectLanguage(int deviceLanguage) {

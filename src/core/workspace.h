@@ -60,7 +60,14 @@ struct Workspace {
     char DecimalSeparator = '.';
 };
 
-Workspace& Ws();
+namespace detail {
+// The workspace in use; null until the first Ws() makes one.
+extern Workspace* gWorkspace;
+Workspace& MakeWorkspace();
+}  // namespace detail
+
+// The workspace, made on first use. Inline: the page models reach it for every question they ask.
+inline Workspace& Ws() { return detail::gWorkspace != nullptr ? *detail::gWorkspace : detail::MakeWorkspace(); }
 void ResetWorkspace();
 
 // Puts `next` in place of the current workspace and hands the current one back. A second data set is

@@ -239,7 +239,11 @@ double ScaleFactor(const TParamEntry& entry) { return entry.scale <= kMaxScale ?
 // ---- numbers of the current entry ------------------------------------------------------------------
 
 bool ReadNumber(TIPretSingle& out) {
-    out = TIPretSingle{};
+    // Reset field by field: the unit list keeps its room for the next number read into the same record.
+    out.value = TIPretSingle{}.value;
+    out.text = TIPretSingle{}.text;
+    out.units.clear();
+    out.unitIndex = TIPretSingle{}.unitIndex;
     const Workspace& ws = Ws();
     const TParamEntry* entry = ws.CurrentParam.param;
     if (entry == nullptr) return false;

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "core/catalogue/charsets.h"
 #include "core/catalogue/codec.h"
@@ -35,7 +36,7 @@ void BuildHeading(const TParamEntry& entry, PageRow& row) {
         TEvParRec local;
         TEvParRec& rec = EventRecord(local);
         AskCurrent(kEvHeading, rec);
-        row.label = rec.text;
+        row.label = std::move(rec.text);
         row.headingLines = rec.number;
     }
     if (entry.kind == kKindNumber) {

@@ -45,7 +45,7 @@ std::string RowLabel(const TParamEntry& entry) {
         TEvParRec local;
         TEvParRec& rec = EventRecord(local);
         AskCurrent(kEvTitle, rec);
-        return rec.text;
+        return std::move(rec.text);
     }
     return EntryName(entry.texts);
 }
@@ -56,7 +56,7 @@ void ReadChoice(const TParamEntry& entry, PageRow& row) {
         TEvParRec local;
         TEvParRec& rec = EventRecord(local);
         AskCurrent(kEvChoiceList, rec);
-        list = rec.text;
+        list = std::move(rec.text);
     } else {
         list = EntryList(entry.texts);
     }
@@ -72,7 +72,8 @@ void ReadChoice(const TParamEntry& entry, PageRow& row) {
 }
 
 void ReadNumberInto(PageRow& row) {
-    TIPretSingle number;
+    // One record for every number row of every page: its unit list is not made anew for each row.
+    static TIPretSingle number;
     // Without a value type (no variable chosen) there is no value to show: empty rather than "NaN".
     row.value = ReadNumber(number) ? std::move(number.text) : std::string();
     row.units.clear();
