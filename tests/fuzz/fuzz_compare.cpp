@@ -35,5 +35,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
             // An orderly refusal of the current operation.
         }
     }
+    fuzz::DropWorkspace();
     return 0;
 }

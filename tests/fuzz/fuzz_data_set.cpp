@@ -1,10 +1,10 @@
 // Fuzz target: whatever bytes a memory card holds, the program refuses them with a load error or shows
 // them; it never crashes, hangs or touches memory outside a buffer. The input is a FRONT image followed by
 // an optional Purgon image. Their header and checksums are put right first, so that the input gets past
-// the loader's checks and into the decoder, the device tree, every page in both parameter sets, and one
-// commit in each kind of row. The device language comes from the input's length, so that the fuzzer's
-// inputs go through every language while each input builds one tree. The orderly range error is an
-// accepted outcome; any other exception escapes and is reported.
+// the loader's checks and into the decoder, the device tree, every page in one parameter set, and one
+// commit in every row. The device language and the parameter set come from the input's length, so that the
+// fuzzer's inputs go through every language and both sets while each input builds one tree and visits its
+// pages once. The orderly range error is an accepted outcome; any other exception escapes and is reported.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -42,23 +42,22 @@ FollowUp CommitSomething(PageModel& page, const PageRow& row) {
     }
 }
 
-void VisitPages() {
+void VisitPages(bool setB) {
     std::vector<std::string> paths;
     for (int node : NodesInOrder()) paths.push_back(NodePath(node));
-    for (bool setB : {false, true}) {
-        for (const std::string& path : paths) {
-            const int node = NodeAtPath(path);
-            if (node < 0) continue;
-            Ws().ActiveParamSet = setB;
-            DeviceTreeChange(node);
-            PageModel page = BuildFormpage();
-            const std::vector<PageRow> rows = page.rows;
-            for (const PageRow& shown : rows) {
-                const PageRow* row = page.find(shown.row);
-                if (row == nullptr || row->heading || !row->enabled || !row->active) continue;
-                const FollowUp follow = CommitSomething(page, *row);
-                if (follow.rebuildPage || follow.rebuildBranch || follow.rebuildTree) page = BuildFormpage();
-            }
+    for (const std::string& path : paths) {
+        const int node = NodeAtPath(path);
+        if (node < 0) continue;
+        Ws().ActiveParamSet = setB;
+        DeviceTreeChange(node);
+        PageModel page = BuildFormpage();
+        std::vector<int> shown;
+        for (const PageRow& row : page.rows) shown.push_back(row.row);
+        for (int number : shown) {
+            const PageRow* row = page.find(number);
+            if (row == nullptr || row->heading || !row->enabled || !row->active) continue;
+            const FollowUp follow = CommitSomething(page, *row);
+            if (follow.rebuildPage || follow.rebuildBranch || follow.rebuildTree) page = BuildFormpage();
         }
     }
 }
@@ -72,10 +71,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         try {
             SelectLanguage(static_cast<int>(size % kDeviceLanguageCount));
             BuildDeviceTree();
-            VisitPages();
+            VisitPages((size / kDeviceLanguageCount) % 2 == 1);
         } catch (const RangeError&) {
             // An orderly refusal of the current operation: what the window reports as a message.
         }
     }
+    fuzz::DropWorkspace();
     return 0;
 }

@@ -70,6 +70,8 @@ std::pair<std::string, std::string> WriteLoadableDataSet(const uint8_t* data, st
     return {front, purgon};
 }
 
+void DropWorkspace() { ExchangeWorkspace(nullptr); }
+
 void ConfigureSeedDevice() {
     ResetWorkspace();
     configurator::Configurator config;

@@ -21,6 +21,11 @@ std::vector<uint8_t> ReadFile(const std::string& path);
 // that the bytes get past the loader's checks. Returns the FRONT and the Purgon path (empty without).
 std::pair<std::string, std::string> WriteLoadableDataSet(const uint8_t* data, std::size_t size, const std::string& name);
 
+// Ends an input: its workspace goes with it. An input that frees as much as it allocates gives the fuzzer
+// no reason to search the memory for leaks after it, which took a fifth of the loader target's time when
+// every input left its workspace to the next one.
+void DropWorkspace();
+
 // Makes a configuration with a pH and a conductivity module and a Purgon controller in the workspace
 // through the configurator: the device the seeds of settings files and command lines were made from.
 void ConfigureSeedDevice();

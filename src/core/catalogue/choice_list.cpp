@@ -1,5 +1,6 @@
 #include "core/catalogue/choice_list.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/catalogue/codec.h"
@@ -49,6 +50,8 @@ void ForEachItem(std::string_view list, Visit visit) {
 
 std::vector<ChoiceItem> ParseChoiceList(std::string_view list, std::span<const Predicate> conditions) {
     std::vector<ChoiceItem> items;
+    // Each item takes two fields: room for all of them at once, not grown item by item.
+    items.reserve(static_cast<std::size_t>(std::count(list.begin(), list.end(), '|')) / 2 + 1);
     std::size_t index = 0;
     ForEachItem(list, [&](int code, std::string_view text) {
         const bool offered = index >= conditions.size() || conditions[index] == nullptr || conditions[index]();
@@ -61,7 +64,8 @@ std::vector<ChoiceItem> ParseChoiceList(std::string_view list, std::span<const P
 
 std::vector<ChoiceItem> ParseChoiceList(std::string_view list, const TParamEntry& entry) {
     if (!(entry.flags & kPfItemConditions) || entry.itemConditions == nullptr) return ParseChoiceList(list);
-    const std::size_t count = ParseChoiceList(list).size();
+    std::size_t count = 0;
+    ForEachItem(list, [&count](int, std::string_view) { return ++count, true; });
     return ParseChoiceList(list, std::span<const Predicate>(entry.itemConditions, count));
 }
 
