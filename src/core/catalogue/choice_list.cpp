@@ -65,7 +65,10 @@ std::vector<ChoiceItem> ParseChoiceList(std::string_view list, std::span<const P
 std::vector<ChoiceItem> ParseChoiceList(std::string_view list, const TParamEntry& entry) {
     if (!(entry.flags & kPfItemConditions) || entry.itemConditions == nullptr) return ParseChoiceList(list);
     std::size_t count = 0;
-    ForEachItem(list, [&count](int, std::string_view) { return ++count, true; });
+    ForEachItem(list, [&count](int, std::string_view) {
+        ++count;
+        return true;
+    });
     return ParseChoiceList(list, std::span<const Predicate>(entry.itemConditions, count));
 }
 

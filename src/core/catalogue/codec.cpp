@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 #include "core/catalogue/number_text.h"
 #include "core/catalogue/value_types.h"
@@ -239,11 +241,11 @@ double ScaleFactor(const TParamEntry& entry) { return entry.scale <= kMaxScale ?
 // ---- numbers of the current entry ------------------------------------------------------------------
 
 bool ReadNumber(TIPretSingle& out) {
-    // Reset field by field: the unit list keeps its room for the next number read into the same record.
-    out.value = TIPretSingle{}.value;
-    out.text = TIPretSingle{}.text;
-    out.units.clear();
-    out.unitIndex = TIPretSingle{}.unitIndex;
+    // A fresh record, but the unit list keeps its room for the next number read into the same record.
+    std::vector<UnitChoice> room = std::move(out.units);
+    room.clear();
+    out = TIPretSingle{};
+    out.units = std::move(room);
     const Workspace& ws = Ws();
     const TParamEntry* entry = ws.CurrentParam.param;
     if (entry == nullptr) return false;
