@@ -4,8 +4,8 @@
 //
 //   tessalin-plan-painter FRONT PURGON SELECTOR OUT.png     (PURGON empty without a Purgon image)
 //
-// Exit 0 when the picture is written, 1 otherwise (the data set refused or the file not written), 2 on
-// wrong arguments.
+// Exit 0 when the picture is written, 3 when the data set is refused (the reason on standard error), 4
+// when the picture is not written, 2 on wrong arguments: the exit codes of tessalin-cli.
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
@@ -36,7 +36,12 @@ int main(int argc, char** argv) {
                    stderr);
         return 2;
     }
-    if (!tessalin::LoadDataSet(argv[1], argv[2]).ok()) return 1;
+    if (const tessalin::LoadResult loaded = tessalin::LoadDataSet(argv[1], argv[2]); !loaded.ok()) {
+        std::fprintf(stderr, "tessalin-plan-painter: %s refused: LoadError %d (%s)%s%s\n", loaded.failedPath.c_str(),
+                     loaded.code, tessalin::LoadErrorMeaning(loaded.code), loaded.systemReason.empty() ? "" : ": ",
+                     loaded.systemReason.c_str());
+        return 3;
+    }
     const int selector = std::atoi(argv[3]);
 
     // The painter needs an application object; no window opens. The toolkit sees only the program's name,
@@ -46,5 +51,5 @@ int main(int argc, char** argv) {
     int toolkitArgc = 1;
     char* toolkitArgv[] = {argv[0], nullptr};
     QGuiApplication app(toolkitArgc, toolkitArgv);
-    return tessalin::gui::TerminalPlanImage(selector).save(QString::fromLocal8Bit(argv[4]), "PNG") ? 0 : 1;
+    return tessalin::gui::TerminalPlanImage(selector).save(QString::fromLocal8Bit(argv[4]), "PNG") ? 0 : 4;
 }

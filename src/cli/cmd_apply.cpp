@@ -22,7 +22,9 @@ constexpr const char* kHelp =
     "window would: limits, corrections, rules and follow-ups, page by page in tree order. Reports every\n"
     "value refused, corrected, not shown or not editable, and the hardware differences (the hardware is\n"
     "never applied). Writes nothing with --dry-run, nor when a value is refused unless --keep-going is\n"
-    "given. Exit 0 when every value was taken, 1 when a value was refused or a file was refused.\n";
+    "given.\n"
+    "Exit codes: 0 every value taken, 2 usage error, 3 a data set or the settings file refused, or a value\n"
+    "of it refused, 4 the data set not written.\n";
 
 std::string Where(const ApplyEntry& e) {
     return e.path + " > " + e.label + " [set " + std::string(1, e.set) + "]";

@@ -17,7 +17,7 @@ constexpr const char* kHelp =
     "usage: tessalin-cli check FRONT [PURGON] [FRONT [PURGON]]... [--json]\n"
     "Loads each data set and prints its path with OK or the load error code and its reason.\n"
     "A file of exactly 9100 bytes right after a FRONT file is taken as that data set's Purgon file.\n"
-    "Exit 1 when any data set is refused.\n";
+    "Exit codes: 0 every data set OK, 1 a data set refused, 2 usage error.\n";
 
 bool IsPurgonSized(const std::string& path) {
     std::error_code ec;
@@ -79,7 +79,7 @@ int Run(const std::vector<std::string>& argv) {
         PrintJson(results);
     else
         std::fputs(out.c_str(), stdout);
-    return anyRefused ? kExitRefused : kExitOk;
+    return anyRefused ? kExitNo : kExitOk;
 }
 
 const CommandRegistration registration("check", "check data sets: one line per set with OK or the load error", Run);

@@ -10,6 +10,7 @@
 #include "cli/tree_session.h"
 #include "core/configurator/configurator.h"
 #include "core/device/designations.h"
+#include "core/device/format.h"
 #include "core/workspace.h"
 
 namespace tessalin::cli {
@@ -20,11 +21,13 @@ constexpr const char* kHelp =
     "                              [--add CODE]... [--option KEY]... [--no-option KEY]... [--json]\n"
     "                              (-o OUTFRONT [OUTPURGON] | --in-place)\n"
     "Changes the configuration of a data set as the configurator window does, in this order: the software\n"
-    "version (MAJOR 5..9 or A; a new major clears the slots and the Purgon controller), removals, moves up,\n"
+    "version (MAJOR 5..9 or A, of a front made by 'new' or 'configure' only: a front read from an analyser\n"
+    "keeps its own; a new major clears the slots and the Purgon controller), removals, moves up,\n"
     "moves down (SLOT 1, 2, 3 or purgon), additions (module type codes, each into the first free slot, with\n"
     "its default parameters), then the options switched on and off (keys such as optLPAR). Refuses what the\n"
     "configurator would refuse (options it does not offer included), with its reason, and writes nothing\n"
-    "then.\n";
+    "then.\n"
+    "Exit codes: 0 done, 2 usage error, 3 the data set or a change refused, 4 the data set not written.\n";
 
 // Position of a SLOT argument: 1..3 are the slots, "purgon" the Purgon controller.
 bool ParsePosition(const std::string& text, int& position) {
@@ -49,14 +52,15 @@ void PrintDevice(bool json) {
     if (json) {
         PrintJson({{"front", device.Front.Code},
                    {"sw", std::string(1, device.Front.SwMajor)},
+                   {"version", FormatFrontVersion(device.Front.SwMajor, device.Front.SwMinor)},
                    {"options", device.Front.Options},
                    {"base", device.Base.Code},
                    {"slots", {device.Slot[0].Code, device.Slot[1].Code, device.Slot[2].Code}},
                    {"purgonType", device.Purgon.TypeCode}});
         return;
     }
-    std::printf("front %s, software %c.x, base %s\n", ModuleName(kPosFront, device.Front.Code).c_str(),
-                device.Front.SwMajor, ModuleName(kPosBase, device.Base.Code).c_str());
+    std::printf("front %s, software %s, base %s\n", ModuleName(kPosFront, device.Front.Code).c_str(),
+                FormatFrontVersion(device.Front.SwMajor, device.Front.SwMinor).c_str(), ModuleName(kPosBase, device.Base.Code).c_str());
     for (int s = 0; s < 3; ++s)
         if (device.Slot[s].Code != 0)
             std::printf("slot %d: %s\n", s + 1, ModuleName(kPosSlot1 + s, device.Slot[s].Code).c_str());
@@ -114,7 +118,8 @@ int Run(const std::vector<std::string>& original) {
     }
 
     configurator::Configurator config;
-    if (major != 0) config.setVersion(major);
+    if (major != 0)
+        if (auto r = config.setVersion(major); !r.ok) return Refuse("--sw " + std::string(1, major), r);
     for (const Move& move : moves)
         for (const std::string& slot : args.values(move.option)) {
             int position = 0;

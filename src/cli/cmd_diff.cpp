@@ -18,7 +18,8 @@ constexpr const char* kHelp =
     "Compares two data sets: the hardware component by component (a module added, removed or replaced is\n"
     "one difference), and every shown value of every page that both device trees have, in parameter set A,\n"
     "B or both (default both), as 'PATH > Label: old \u2192 new unit'. A difference in one set only is marked\n"
-    "[set A] or [set B]. Exit 0 when equal, 1 when different or when a data set is refused.\n";
+    "[set A] or [set B].\n"
+    "Exit codes: 0 equal, 1 different, 2 usage error, 3 a data set refused.\n";
 
 const char* LevelName(DifferenceLevel level) {
     switch (level) {
@@ -77,7 +78,7 @@ int Run(const std::vector<std::string>& argv) {
             second = {files[1], files[2]};
     }
 
-    if (OpenDataSetFiles("diff", language, first.front, first.purgon) != kExitOk) return kExitRefused;
+    if (const int code = OpenDataSetFiles("diff", language, first.front, first.purgon); code != kExitOk) return code;
     ComparisonOpening opening;
     try {
         opening = Comparison::Open(second.front, second.purgon, *sets);
@@ -99,7 +100,7 @@ int Run(const std::vector<std::string>& argv) {
     } else {
         for (const Difference& d : differences) std::printf("%s\n", DescribeDifference(d).c_str());
     }
-    return differences.empty() ? kExitOk : kExitRefused;
+    return differences.empty() ? kExitOk : kExitNo;
 }
 
 const CommandRegistration registration("diff", "compare two data sets: hardware and every shown value", Run);

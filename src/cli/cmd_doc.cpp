@@ -25,7 +25,7 @@ constexpr const char* kHelp =
     "and --csv comma-separated text of the table; several may be given at once. --json prints the device\n"
     "data list and the table; without any of these the table is printed as text. --findings ends the table\n"
     "with the findings of the data-set check (see 'lint'), so that the record shows what was wrong.\n"
-    "Exit codes: 0 done, 1 data set refused or a file not written, 2 usage error.\n";
+    "Exit codes: 0 done, 2 usage error, 3 the data set refused, 4 a file not written.\n";
 
 Json AsJson(const DeviceDataLines& lines, const DocTable& table) {
     return {{"deviceData", lines}, {"header", DocTable::Header()}, {"rows", table.rows}};
@@ -79,7 +79,7 @@ int Run(const std::vector<std::string>& argv) {
     try {
         DocTable table = BuildDocumentationTable();
         if (args.has("findings")) AppendFindingsSection(table);
-        if (!WriteFiles(args, table)) return kExitRefused;
+        if (!WriteFiles(args, table)) return kExitWriteFailed;
         if (args.has("json"))
             PrintJson(AsJson(DeviceDataList(), table));
         else if (!args.has("pdf") && !args.has("xlsx") && !args.has("csv"))

@@ -21,8 +21,8 @@ constexpr const char* kHelp =
     "every row of every page the data set shows, in parameter set --set (default A) and device language\n"
     "--lang 0..6 (default 1), without regard to letter case and accents. Prints one hit a line: the node's\n"
     "index path, the row (\"-\" for a title) and the hit as \"PATH > Label: value unit\"; --json gives them\n"
-    "as an array of objects. Exit 0 with hits, 1 without (or when the data set is refused), 2 on a usage\n"
-    "error.\n";
+    "as an array of objects.\n"
+    "Exit codes: 0 hits found, 1 no hits, 2 usage error, 3 the data set refused.\n";
 
 Json HitJson(const FindHit& hit, char set) {
     Json out;
@@ -68,7 +68,7 @@ int Run(const std::vector<std::string>& argv) {
             std::printf("%s\t%s\t%s\n", hit.node.c_str(), hit.row < 0 ? "-" : std::to_string(hit.row).c_str(),
                         hit.text().c_str());
     }
-    return hits.empty() ? kExitRefused : kExitOk;
+    return hits.empty() ? kExitNo : kExitOk;
 }
 
 const CommandRegistration registration("find", "find parameters by their titles, labels, values and units", Run);

@@ -18,7 +18,8 @@ constexpr const char* kHelp =
     "Loads the data set and prints the device: front unit, base unit, I-module, the three slots, the two\n"
     "calculation blocks and the Purgon controller, with codes, versions, brands, serial numbers and\n"
     "designations in the device language (0 Deutsch, 1 English (default), 2 Fran\u00e7ais, 3 Italiano,\n"
-    "4 Svenska, 5 Espa\u00f1ol, 6 Portugu\u00eas).\n";
+    "4 Svenska, 5 Espa\u00f1ol, 6 Portugu\u00eas).\n"
+    "Exit codes: 0 done, 2 usage error, 3 the data set refused.\n";
 
 std::vector<HardwareSection> DescribeDevice(const DataSetPaths& files) {
     const TDevice& d = Ws().Device;

@@ -23,7 +23,8 @@ constexpr const char* kHelp =
     "programs, and lists each finding with its place, the stored value, what is accepted and the repair.\n"
     "--fix enters every repair as leaving the field in the window would (rules run), reports each, and\n"
     "writes the data set only when every finding was repaired; --dry-run writes nothing.\n"
-    "Exit 0 without findings (or with all repaired), 1 with findings left or a refused data set, 2 on usage.\n";
+    "Exit codes: 0 no findings (or all repaired), 1 findings left, 2 usage error, 3 the data set refused,\n"
+    "4 the data set not written.\n";
 
 std::string Line(const char* prefix, const check::Finding& f) {
     std::string place = check::FindingPlace(f, Ws().UiLanguage);
@@ -91,7 +92,7 @@ int Run(const std::vector<std::string>& original) {
                 std::fputs((findings.empty() ? std::string("no findings\n") : Count(findings.size(), "finding") + "\n").c_str(),
                            stdout);
             }
-            return findings.empty() ? kExitOk : kExitRefused;
+            return findings.empty() ? kExitOk : kExitNo;
         }
         const check::RepairReport report = check::RepairAll();
         const bool write = report.allRepaired() && !dryRun;
@@ -112,7 +113,7 @@ int Run(const std::vector<std::string>& original) {
         }
         if (write)
             if (const int code = SaveOutputs("lint", inPlace, output); code != kExitOk) return code;
-        return report.allRepaired() ? kExitOk : kExitRefused;
+        return report.allRepaired() ? kExitOk : kExitNo;
     } catch (const RangeError& e) {
         std::fprintf(stderr, "tessalin-cli lint: %s; nothing written\n", e.what());
         return kExitRefused;

@@ -7,6 +7,7 @@
 #include "core/configurator/configurator.h"
 #include "core/data_set/write.h"
 #include "core/device/designations.h"
+#include "core/device/format.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 
@@ -22,7 +23,8 @@ constexpr char kHelp[] =
     "configurator offers (keys such as optLPAR), the base unit, the modules in the order given (each into\n"
     "the first free slot) and the Purgon controller of the type asked for (80 from software 7), each with\n"
     "its default parameters. Refuses what the configurator would not offer, with its reason. Writes the\n"
-    "FRONT file and, when a Purgon controller is configured, the PURGON file.\n";
+    "FRONT file and, when a Purgon controller is configured, the PURGON file.\n"
+    "Exit codes: 0 done, 2 usage error, 3 a module, option or version refused, 4 the data set not written.\n";
 
 bool ParseCode(const std::string& text, int& code) {
     if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos) return false;
@@ -41,7 +43,8 @@ int Configure(int front, char major, const std::vector<std::string>& options, in
               int purgon) {
     configurator::Configurator config;
     if (auto r = config.addCode(front); !r.ok) return Refuse("front unit " + std::to_string(front), r);
-    if (major != 0) config.setVersion(major);
+    if (major != 0)
+        if (auto r = config.setVersion(major); !r.ok) return Refuse("--sw " + std::string(1, major), r);
     for (const std::string& key : options)
         if (auto r = config.setOption(key, true); !r.ok) return Refuse("option " + key, r);
     if (auto r = config.addCode(base); !r.ok) return Refuse("base unit " + std::to_string(base), r);
@@ -103,7 +106,7 @@ int RunNew(const std::vector<std::string>& argv) {
     const WriteResult written = WriteDataSet(*frontPath, withPurgon ? purgonPath : "");
     if (!written.ok) {
         std::fprintf(stderr, "tessalin-cli new: cannot write %s\n", written.describe().c_str());
-        return kExitRefused;
+        return kExitWriteFailed;
     }
 
     Ws().DeviceLanguage = 1;
@@ -111,12 +114,13 @@ int RunNew(const std::vector<std::string>& argv) {
     if (args.has("json")) {
         PrintJson({{"front", *frontPath},
                    {"purgon", withPurgon ? purgonPath : ""},
+                   {"version", FormatFrontVersion(device.Front.SwMajor, device.Front.SwMinor)},
                    {"slots", {device.Slot[0].Code, device.Slot[1].Code, device.Slot[2].Code}},
                    {"purgonType", device.Purgon.TypeCode}});
     } else {
         std::printf("wrote %s%s%s\n", frontPath->c_str(), withPurgon ? " and " : "", withPurgon ? purgonPath.c_str() : "");
-        std::printf("front %s, software %c.x, base %s\n", ModuleName(kPosFront, device.Front.Code).c_str(),
-                    device.Front.SwMajor, ModuleName(kPosBase, device.Base.Code).c_str());
+        std::printf("front %s, software %s, base %s\n", ModuleName(kPosFront, device.Front.Code).c_str(),
+                    FormatFrontVersion(device.Front.SwMajor, device.Front.SwMinor).c_str(), ModuleName(kPosBase, device.Base.Code).c_str());
         for (int s = 0; s < 3; ++s)
             if (device.Slot[s].Code != 0)
                 std::printf("slot %d: %s\n", s + 1, ModuleName(kPosSlot1 + s, device.Slot[s].Code).c_str());

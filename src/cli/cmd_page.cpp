@@ -15,7 +15,8 @@ constexpr const char* kHelp =
     "number, kind, label, value, unit and unit list, choice items with the selected one, enabled state\n"
     "and heading text; each button by its caption (or its picture and hint) with its enabled state; a\n"
     "matrix with its row and column labels and each cell's state. --set selects the parameter set\n"
-    "(default A).\n";
+    "(default A).\n"
+    "Exit codes: 0 done, 2 usage error, 3 the data set refused.\n";
 
 Json RowJson(const PageRow& row) {
     Json out = {{"row", row.row}, {"kind", KindName(row)}};

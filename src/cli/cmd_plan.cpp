@@ -23,7 +23,8 @@ namespace {
 constexpr const char* kHelp =
     "usage: tessalin-cli plan FRONT [PURGON] --node PATH -o OUT.png [--lang N] [--json]\n"
     "Draws the terminal plan of the unit at the top-level tree node PATH (as printed by 'tree': the front\n"
-    "unit, the base unit, a module, the I-module or the Purgon controller) as a 500 x 600 PNG picture.\n";
+    "unit, the base unit, a module, the I-module or the Purgon controller) as a 500 x 600 PNG picture.\n"
+    "Exit codes: 0 done, 2 usage error, 3 the data set refused, 4 the picture not written.\n";
 
 constexpr const char* kPainterName = "tessalin-plan-painter";
 
@@ -37,8 +38,12 @@ std::string PainterPath() {
     return (dir / "../libexec/tessalin" / kPainterName).lexically_normal().string();
 }
 
-// Has the drawing program draw the plan of `selector` for the data set in the files; false after a message.
-bool DrawPlan(const std::string& front, const std::string& purgon, int selector, const std::string& out) {
+// What the drawing program answers besides 0 (the picture written), as this tool's own exit codes.
+constexpr int kPainterRefused = 3, kPainterNotWritten = 4, kPainterNotStarted = 127;
+
+// Has the drawing program draw the plan of `selector` for the data set in the files. Returns kExitOk, or
+// the exit code after a message.
+int DrawPlan(const std::string& front, const std::string& purgon, int selector, const std::string& out) {
     const std::string painter = PainterPath();
     const std::string selectorText = std::to_string(selector);
     std::vector<const char*> argv{painter.c_str(), front.c_str(), purgon.c_str(), selectorText.c_str(), out.c_str(),
@@ -48,17 +53,30 @@ bool DrawPlan(const std::string& front, const std::string& purgon, int selector,
     if (pid == 0) {
         execv(argv[0], const_cast<char* const*>(argv.data()));
         std::fprintf(stderr, "tessalin-cli plan: cannot start %s: %s\n", painter.c_str(), std::strerror(errno));
-        _exit(127);
+        _exit(kPainterNotStarted);
     }
     int status = 0;
     if (pid < 0 || waitpid(pid, &status, 0) != pid) {
         std::fprintf(stderr, "tessalin-cli plan: cannot start %s: %s\n", painter.c_str(), std::strerror(errno));
-        return false;
+        return kExitWriteFailed;
     }
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return true;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 127)
-        std::fprintf(stderr, "tessalin-cli plan: cannot write %s\n", out.c_str());
-    return false;
+    const int answer = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    switch (answer) {
+        case kExitOk: return kExitOk;
+        case kPainterNotStarted: return kExitWriteFailed;  // the child said why
+        case kPainterRefused:
+            std::fprintf(stderr, "tessalin-cli plan: the picture program could not load the data set; %s not written\n",
+                         out.c_str());
+            return kExitRefused;
+        case kPainterNotWritten:
+            std::fprintf(stderr, "tessalin-cli plan: cannot write %s\n", out.c_str());
+            return kExitWriteFailed;
+        default:
+            std::fprintf(stderr, "tessalin-cli plan: the picture program stopped (%s %d); %s not written\n",
+                         WIFEXITED(status) ? "exit code" : "signal", WIFEXITED(status) ? answer : WTERMSIG(status),
+                         out.c_str());
+            return kExitWriteFailed;
+    }
 }
 
 int Run(const std::vector<std::string>& argv) {
@@ -87,7 +105,8 @@ int Run(const std::vector<std::string>& argv) {
 
     const int selector = Ws().Tree.grafikTag;
     const auto& files = args.positional();
-    if (!DrawPlan(files[0], files.size() > 1 ? files[1] : "", selector, *out)) return kExitRefused;
+    if (const int code = DrawPlan(files[0], files.size() > 1 ? files[1] : "", selector, *out); code != kExitOk)
+        return code;
     if (args.has("json"))
         PrintJson({{"node", *path}, {"selector", selector}, {"file", *out}});
     else

@@ -27,7 +27,9 @@ constexpr const char* kHelp =
     "--with first commits VALUE to row ROW of the page as 'set' does (the day a copy row copies to). When the\n"
     "button opens a sub-page, each --sub commits VALUE to row ROW of the sub-page as 'set' does, in order,\n"
     "and the sub-page is closed with OK (with --cancel, with Cancel). Prints the page afterwards, then writes\n"
-    "the data set.\n";
+    "the data set.\n"
+    "Exit codes: 0 done, 2 usage error (a value not stored included), 3 the data set refused, 4 the data\n"
+    "set not written.\n";
 
 bool SplitEdit(const std::string& text, int& row, std::string& value) {
     const std::size_t eq = text.find('=');

@@ -23,8 +23,10 @@ constexpr const char* kHelp =
     "the value already stored is reported unchanged, a time beyond 23:59 is corrected to it, a list takes the\n"
     "item given by its text or its code, a text field keeps what its character set allows, a matrix takes\n"
     "'ROW,COLUMN,on' or 'ROW,COLUMN,off' (each a label or an index from 0). A row with no place in the\n"
-    "image for its module stores nothing and exits 2. Prints the check result and the value now stored,\n"
-    "then writes the data set.\n";
+    "image for its module stores nothing. Prints the check result and the value now stored, then writes\n"
+    "the data set.\n"
+    "Exit codes: 0 done, 2 usage error (a value not stored included), 3 the data set refused, 4 the data\n"
+    "set not written.\n";
 
 int Run(const std::vector<std::string>& original) {
     std::vector<std::string> argv = original;

@@ -16,7 +16,7 @@ constexpr const char* kHelp =
     "usage: tessalin-cli tree FRONT [PURGON] [--lang N] [--json]\n"
     "Prints every node of the device tree: its index path (\"0\", \"0/2\", \"0/2/1\"), level, text, module code,\n"
     "position, slot and the index of its menu entry. --lang selects the device language 0..6 (default 1).\n"
-    "Exit 1 when the data set is refused or names an unknown module.\n";
+    "Exit codes: 0 done, 2 usage error, 3 the data set refused or names an unknown module.\n";
 
 // The index of a node's menu entry in its module's menu table: its record counted from the record of the
 // component node above it (the records of one module follow the table).

@@ -11,10 +11,15 @@
 
 namespace tessalin::cli {
 
-// Exit codes shared by every command.
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitRefused = 1;  // a data set was refused (its LoadError code is in the message)
-inline constexpr int kExitUsage = 2;
+// Exit codes shared by every command. The question commands (diff, find, lint, check) answer with 0 and
+// kExitNo, as diff and grep do; every other way a command stops has a code of its own, so that a script
+// can tell a "no" from a fault.
+inline constexpr int kExitOk = 0;           // done, or the question's "yes"
+inline constexpr int kExitNo = 1;           // the question's "no": different, no hits, findings, a set refused
+inline constexpr int kExitUsage = 2;        // the command line cannot be carried out as given; nothing written
+inline constexpr int kExitRefused = 3;      // a data set or settings file refused (the message says why), or
+                                            // a change the configurator or the data set does not take
+inline constexpr int kExitWriteFailed = 4;  // a file could not be written; the old file is as it was
 
 using CommandFn = std::function<int(const std::vector<std::string>& args)>;
 

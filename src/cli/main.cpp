@@ -11,6 +11,10 @@ using namespace tessalin::cli;
 static void PrintUsage(std::FILE* out) {
     std::fputs("usage: tessalin-cli COMMAND [ARGS]...   (tessalin-cli COMMAND --help for details)\n\ncommands:\n", out);
     for (const auto& [name, command] : Commands()) std::fprintf(out, "  %-8s %s\n", name.c_str(), command.summary.c_str());
+    std::fputs("\nexit codes: 0 done (the question commands diff, find, lint and check: yes), 1 their \"no\" (different,\n"
+               "no hits, findings, a data set refused), 2 usage error, 3 a data set, settings file or change refused,\n"
+               "4 a file not written\n",
+               out);
 }
 
 int main(int argc, char** argv) {

@@ -83,7 +83,7 @@ int SaveOutputs(const std::string& command, bool inPlace, const Output& output) 
     const WriteResult written = WriteDataSet(files.front, files.purgon);
     if (!written.ok) {
         std::fprintf(stderr, "tessalin-cli %s: cannot write %s\n", command.c_str(), written.describe().c_str());
-        return kExitRefused;
+        return kExitWriteFailed;
     }
     return kExitOk;
 }

@@ -33,13 +33,13 @@ ConfigNode FrontNode(const Configurator& config) {
     const TIdFront& front = device.Front;
     ConfigNode node{kPosFront, Head(3, ModuleName(kPosFront, front.Code)), {}};
     if (device.Origin == kOriginFile) {
-        node.children.push_back(Line(DescriptionWord::Software, std::string{front.SwMajor, '.', front.SwMinor}));
+        node.children.push_back(Line(DescriptionWord::Software, FormatFrontVersion(front.SwMajor, front.SwMinor)));
         node.children.push_back(Line(DescriptionWord::Hardware, std::to_string(front.HwVersion)));
         node.children.push_back(Line(DescriptionWord::SerialNumber, FormatSerial(front.SerialNo)));
     } else {
         node.children.push_back(ConfigNode{
             -1, DescriptionText(DescriptionWord::Software) + " :  " +
-                    MenuAnchor(kVersionHref, kVersionChoices, std::string{front.SwMajor, '.', 'x'}),
+                    MenuAnchor(kVersionHref, kVersionChoices, FormatFrontVersion(front.SwMajor, 'x')),
             {}});
     }
     const std::string active = DescriptionText(DescriptionWord::Active);

@@ -9,6 +9,7 @@
 #include "core/data_set/checksum.h"
 #include "core/device/decode.h"
 #include "core/device/designations.h"
+#include "core/device/format.h"
 #include "core/device/module_codes.h"
 #include "core/families/default_records.h"
 #include "core/families/front/front.h"
@@ -570,7 +571,12 @@ void Configurator::validateSlots() {
     }
 }
 
-void Configurator::setVersion(char major) {
+Outcome Configurator::setVersion(char major) {
+    if (device_.Origin == kOriginFile)
+        return Refused("Die Softwareversion einer aus einer Datei gelesenen Fronteinheit ist die des Ger\u00e4ts (" +
+                           FormatFrontVersion(device_.Front.SwMajor, device_.Front.SwMinor) + ") und wird nicht gew\u00e4hlt",
+                       "the software version of a front unit read from a file is the device's (" +
+                           FormatFrontVersion(device_.Front.SwMajor, device_.Front.SwMinor) + ") and is not chosen");
     if (major != device_.Front.SwMajor) {
         image_.fill(36, 15, 0);
         image_.fill(61, 3, 0);
@@ -583,6 +589,7 @@ void Configurator::setVersion(char major) {
     image_.setU8(4, 'x');
     if (static_cast<unsigned char>(major) < '7') image_.fill(kIModuleCode, 3, 0);
     refresh();
+    return {};
 }
 
 bool Configurator::optionActive(const OptionRow& row) const { return (device_.Front.Options >> row.bit) & 1; }

@@ -77,8 +77,9 @@ public:
     Outcome moveDown(int position);
 
     // Tree menu changes: "sw_ver" with the major character, or an option key with active/inactive. An
-    // option is changed only where the tree offers it.
-    void setVersion(char major);
+    // option is changed only where the tree offers it; the version only of a front made here, as the
+    // tree shows a front read from a file with its version as a read-only line.
+    Outcome setVersion(char major);
     Outcome setOption(const std::string& key, bool active);
     bool optionActive(const OptionRow& row) const;
 

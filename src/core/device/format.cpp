@@ -12,6 +12,8 @@ std::string FormatSerial(uint32_t serial) {
     return buffer.data();
 }
 
+std::string FormatFrontVersion(char major, char minor) { return std::string{major, '.', minor}; }
+
 std::string FormatVersion(uint8_t packed) {
     if (packed == 0) return "x.x";
     return {static_cast<char>('0' + (packed >> 4)), '.', static_cast<char>('0' + (packed & 0x0F))};

@@ -25,7 +25,7 @@ std::vector<DescriptionItem> UnitLines(const TIdInfo_h& unit) {
 DescriptionItem FrontItem(const TIdFront& front) {
     DescriptionItem item{Picture(3) + Bold(ModuleName(kPosFront, front.Code)), {}};
     item.children.push_back(Leaf(DescriptionValueLine(DescriptionText(DescriptionWord::Software),
-                                                      std::string{front.SwMajor, '.', front.SwMinor})));
+                                                      FormatFrontVersion(front.SwMajor, front.SwMinor))));
     item.children.push_back(
         Leaf(DescriptionValueLine(DescriptionText(DescriptionWord::Hardware), std::to_string(front.HwVersion))));
     item.children.push_back(

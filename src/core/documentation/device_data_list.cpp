@@ -44,7 +44,7 @@ DeviceDataLines DeviceDataList() {
     DeviceDataLines lines;
     const TIdFront& front = d.Front;
     lines[kDataFrontName] = ModuleName(kPosFront, front.Code);
-    lines[1] = Line(DocWord::Software, std::string{front.SwMajor, '.', front.SwMinor});
+    lines[1] = Line(DocWord::Software, FormatFrontVersion(front.SwMajor, front.SwMinor));
     lines[2] = Line(DocWord::Hardware, std::to_string(front.HwVersion));
     lines[3] = Line(DocWord::SerialNumber, Serial(front.IdState, front.SerialNo));
 

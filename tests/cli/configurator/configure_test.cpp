@@ -37,16 +37,29 @@ TEST_F(CliConfigure, ChangesTheDataSetAsTheWindowDoes) {
     EXPECT_EQ(device.Purgon.SlotMask, 2);  // follows its carrier into [II]
     EXPECT_TRUE(device.Front.Options & (1u << 18));
 
-    // In place: removing the carrier drops the controller; a new major clears the slots.
+    // In place: removing the carrier drops the controller.
     ASSERT_EQ(RunCli({"configure", out, "--remove", "2", "--in-place"}).exitCode, 0);
     ResetWorkspace();
     ASSERT_EQ(LoadDataSet(out, "").code, 0);
     EXPECT_EQ(Ws().Device.Slot[1].Code, 8);
     EXPECT_EQ(Ws().Device.Purgon.TypeCode, 0);
-    ASSERT_EQ(RunCli({"configure", out, "--sw", "7", "--in-place"}).exitCode, 0);
-    ResetWorkspace();
-    ASSERT_EQ(LoadDataSet(out, "").code, 0);
-    EXPECT_EQ(Ws().Device.Slot[0].Code, 0);
+}
+
+// A front read from a file keeps its software version, as the window shows it as a read-only line; the
+// version printed is the one stored.
+TEST_F(CliConfigure, KeepsTheVersionOfAFrontReadFromAFile) {
+    const auto before = ReadWholeFile(front_);
+    const CliRun refused = RunCli({"configure", front_, "--sw", "7", "--in-place"});
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_NE(refused.err.find("--sw 7 refused: the software version of a front unit read from a file is the "
+                               "device's (9.x) and is not chosen"),
+              std::string::npos)
+        << refused.err;
+    EXPECT_EQ(ReadWholeFile(front_), before);
+
+    const CliRun run = RunCli({"configure", front_, "--option", "optLPAR", "--in-place"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("software 9.x,"), std::string::npos) << run.out;
 }
 
 TEST_F(CliConfigure, RefusalsAndUsageErrorsWriteNothing) {
@@ -57,11 +70,11 @@ TEST_F(CliConfigure, RefusalsAndUsageErrorsWriteNothing) {
         const char* message;
     };
     const Case cases[] = {
-        {{"--add", "28"}, 1, "slot [II] is occupied"},
-        {{"--up", "1"}, 1, "cannot move up"},
-        {{"--option", "optNOSUCH"}, 1, "unknown option"},
-        {{"--no-option", "optDOLOVAN"}, 1, "option optDOLOVAN is offered never"},
-        {{"--option", "optADAP"}, 1, "only below software version 6"},
+        {{"--add", "28"}, 3, "slot [II] is occupied"},
+        {{"--up", "1"}, 3, "cannot move up"},
+        {{"--option", "optNOSUCH"}, 3, "unknown option"},
+        {{"--no-option", "optDOLOVAN"}, 3, "option optDOLOVAN is offered never"},
+        {{"--option", "optADAP"}, 3, "only below software version 6"},
         {{"--remove", "4"}, 2, "1, 2, 3 or purgon"},
         {{"--sw", "B"}, 2, "--sw"},
         {{}, 2, "--in-place"},

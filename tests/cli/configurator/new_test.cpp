@@ -55,7 +55,7 @@ TEST(CliNew, RefusesWhatTheConfiguratorWouldNotOffer) {
         args.insert(args.end(), c.extra.begin(), c.extra.end());
         // -o takes the PURGON path as the positional argument after FRONT.
         const CliRun run = RunCli(args);
-        EXPECT_EQ(run.exitCode, 1) << c.reason;
+        EXPECT_EQ(run.exitCode, 3) << c.reason;
         EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
     }
     EXPECT_TRUE(ReadWholeFile(dir.file("F.PAR")).empty());
@@ -82,6 +82,7 @@ TEST(CliNew, WritesTheVersionAndPurgonTypeAskedFor) {
         args.insert(args.end(), c.extra.begin(), c.extra.end());
         const CliRun run = RunCli(args);
         ASSERT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_NE(run.out.find(std::string("software ") + c.version + ","), std::string::npos) << run.out;
         const auto bytes = ReadWholeFile(front);
         EXPECT_EQ(std::string(bytes.begin() + 2, bytes.begin() + 5), c.version);
         ResetWorkspace();

@@ -80,12 +80,12 @@ TEST(CliInfo, RefusedDataSetAndUsageErrors) {
     TempDir dir;
     test::WriteImageFile(dir.file("old.par"), ImageBuilder().version('4', '0').build(), 0, kFrontSize);
     const auto refused = RunCli({"info", dir.file("old.par")});
-    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.exitCode, 3);
     EXPECT_TRUE(refused.out.empty());
     EXPECT_TRUE(Has(refused.err, dir.file("old.par") + ": load error 2048: ")) << refused.err;
 
     const auto missing = RunCli({"info", dir.file("none.par")});
-    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.exitCode, 3);
     EXPECT_TRUE(Has(missing.err, "load error 4096")) << missing.err;
 
     EXPECT_EQ(RunCli({"info"}).exitCode, 2);

@@ -96,9 +96,9 @@ TEST_F(DocCli, UsageRefusalAndWriteErrors) {
         {{"doc", front_, "--set", "C"}, 2, "--set takes A or B"},
         {{"doc", "--json"}, 2, "no data set given"},
         {{"doc", front_, "--pdf"}, 2, "needs a value"},
-        {{"doc", dir_.file("none.par")}, 1, "LoadError 4096"},
-        {{"doc", front_, purgon_, "--pdf", dir_.file("missing/doc.pdf")}, 1, "missing/doc.pdf"},
-        {{"doc", front_, purgon_, "--xlsx", dir_.file("missing/doc.xlsx")}, 1, "missing/doc.xlsx"},
+        {{"doc", dir_.file("none.par")}, 3, "LoadError 4096"},
+        {{"doc", front_, purgon_, "--pdf", dir_.file("missing/doc.pdf")}, 4, "missing/doc.pdf"},
+        {{"doc", front_, purgon_, "--xlsx", dir_.file("missing/doc.xlsx")}, 4, "missing/doc.xlsx"},
     };
     for (const Case& c : cases) {
         const CliRun run = RunCli(c.args);

@@ -66,7 +66,7 @@ TEST_F(FindCli, ExitCodesSayWhetherAnythingWasFound) {
     }
     EXPECT_EQ(RunCli({"find", front_, "xyzzy", "--json"}).out, "[]\n");
     EXPECT_NE(RunCli({"find", "--help"}).out.find("usage: tessalin-cli find FRONT [PURGON] TEXT"), std::string::npos);
-    EXPECT_EQ(RunCli({"find", dir_.file("missing.par"), "zero"}).exitCode, 1);
+    EXPECT_EQ(RunCli({"find", dir_.file("missing.par"), "zero"}).exitCode, 3);
 }
 
 }  // namespace

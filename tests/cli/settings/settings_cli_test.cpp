@@ -134,12 +134,12 @@ TEST_F(SettingsCli, ApplyReportsCorrectionsAndRefusalsAndWritesOnlyWhenAsked) {
     ASSERT_NE(slope, std::string::npos);
     WriteText(json, text.replace(slope, 15, "\"value\": \"fifty\""));
     run = RunCli({"apply", set.first, set.second, json, "-o", out, outPurgon});
-    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.exitCode, 3);
     EXPECT_NE(run.out.find("refused: [I] PHS 2400 > Calibration data > Slope [set A]: fifty mV/pH"), std::string::npos)
         << run.out;
     EXPECT_TRUE(ReadWholeFile(out).empty());
     run = RunCli({"apply", set.first, set.second, json, "--in-place", "--keep-going", "--json"});
-    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.exitCode, 3);
     EXPECT_NE(run.out.find("\"written\": true"), std::string::npos) << run.out;
     EXPECT_NE(ReadWholeFile(set.first), original);
 }
@@ -149,12 +149,12 @@ TEST_F(SettingsCli, RefusesBadInputWithAClearMessage) {
     const std::string json = dir_.file("bad.json");
     WriteText(json, "{\"format\": \"tessalin-settings\",\n \"version\": 1,,}");
     CliRun run = RunCli({"apply", set.first, set.second, json, "--dry-run"});
-    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.exitCode, 3);
     EXPECT_NE(run.err.find("line 2, column 15"), std::string::npos) << run.err;
     run = RunCli({"apply", set.first, set.second, json});
     EXPECT_EQ(run.exitCode, 2);
     run = RunCli({"diff", set.first, set.second, dir_.file("missing.par")});
-    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.exitCode, 3);
     EXPECT_NE(run.err.find("LoadError"), std::string::npos) << run.err;
 }
 

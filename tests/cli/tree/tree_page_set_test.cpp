@@ -235,7 +235,7 @@ TEST_F(TreePageSetCli, RefusedInputAndUsageErrors) {
     const std::string bad = dir_.file("BAD01.PAR");
     WriteImageFile(bad, broken, 0, kFrontSize);
     const CliRun refused = RunCli({"tree", bad});
-    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.exitCode, 3);
     EXPECT_NE(refused.err.find("LoadError 1024"), std::string::npos) << refused.err;
 }
 
@@ -338,7 +338,7 @@ TEST_F(TreePageSetCli, AFailedWriteLeavesTheOldFilesAndSaysWhy) {
     for (const Case& c : cases) {
         const CliRun run = RunCli({"set", paths.first, paths.second, "--node", number->path, "--row",
                                    std::to_string(number->row.row), "--value", "1", "-o", c.front, c.purgon});
-        EXPECT_EQ(run.exitCode, 1) << c.failed;
+        EXPECT_EQ(run.exitCode, 4) << c.failed;
         EXPECT_NE(run.err.find("cannot write " + c.failed + ": " + c.reason), std::string::npos) << run.err;
         EXPECT_EQ(ReadWholeFile(oldFront), frontBefore) << c.failed;
         EXPECT_EQ(ReadWholeFile(oldPurgon), purgonBefore) << c.failed;

@@ -280,6 +280,21 @@ TEST_F(ConfiguratorTest, VersionChangeClearsSlotsOnlyForAnotherMajor) {
     ExpectConsistent(c);
 }
 
+// A front read from a file shows its version as a read-only line: the version is not chosen for it.
+TEST_F(ConfiguratorTest, AFrontReadFromAFileKeepsItsVersion) {
+    Configurator made = NewDevice('9');
+    ASSERT_TRUE(made.addCode(4).ok);
+    made.commit();
+    Ws().Device.Origin = kOriginFile;
+    Configurator c;
+    const Outcome refused = c.setVersion('7');
+    EXPECT_FALSE(refused.ok);
+    EXPECT_NE(refused.reason(1).find("read from a file"), std::string::npos) << refused.reason(1);
+    EXPECT_EQ(c.device().Front.SwMajor, '9');
+    EXPECT_EQ(c.image().u8(2), '9');
+    EXPECT_EQ(c.device().Slot[0].Code, 4);
+}
+
 TEST_F(ConfiguratorTest, OptionsSetAndClearBits) {
     Configurator c = NewDevice('A');
     EXPECT_EQ(c.device().Front.Options, (1u << 3) | (1u << 10) | (1u << 11));
