@@ -87,7 +87,9 @@ bool WriteXlsxFile(const std::string& path, const DocTable& table, std::string& 
 }
 
 std::string TableCsv(const DocTable& table) {
-    std::string out = CsvLine(DocTable::Header());
+    // The byte-order mark tells a spreadsheet that the text is UTF-8: without it, umlauts and "°" are read
+    // in the system's code page.
+    std::string out = "\xEF\xBB\xBF" + CsvLine(DocTable::Header());
     for (const DocRow& row : table.rows) out += CsvLine(row);
     return out;
 }

@@ -51,8 +51,10 @@ TEST(TableFilesTest, WorkbookHoldsHeaderAndEveryRowBelowAFrozenHeader) {
     EXPECT_NE(error.find("missing/doc.xlsx"), std::string::npos);
 }
 
-TEST(TableFilesTest, CsvQuotesWhereNeeded) {
+// UTF-8 with a byte-order mark, so that a spreadsheet reads "ü" and "°" as they are.
+TEST(TableFilesTest, CsvIsMarkedUtf8AndQuotesWhereNeeded) {
     EXPECT_EQ(TableCsv(SmallTable()),
+              "\xEF\xBB\xBF"
               "Level,Menü,Text,Parameter,Mzw\r\n"
               "0,[I] PHS 2400,,,\r\n"
               "1,Kalibrierdaten,,,\r\n"
