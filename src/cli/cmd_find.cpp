@@ -17,11 +17,14 @@ namespace {
 
 constexpr const char* kHelp =
     "usage: tessalin-cli find FRONT [PURGON] TEXT [--set A|B] [--lang N] [--json]\n"
-    "Finds TEXT in every title of the device tree and in the label, shown value, unit and choice texts of\n"
-    "every row of every page the data set shows, in parameter set --set (default A) and device language\n"
-    "--lang 0..6 (default 1), without regard to letter case and accents. Prints one hit a line: the node's\n"
-    "index path, the row (\"-\" for a title) and the hit as \"PATH > Label: value unit\"; --json gives them\n"
-    "as an array of objects.\n"
+    "Finds TEXT in every title of the device tree, in the label, heading, shown value, unit and choice texts\n"
+    "of every row of every page the data set shows, and in the labels, headings and choice texts of the\n"
+    "sub-pages that its buttons open, in parameter set --set (default A) and device language --lang 0..6\n"
+    "(default 1), without regard to letter case and accents; \"ue\", \"oe\", \"ae\" and \"ss\" find \"ü\", \"ö\",\n"
+    "\"ä\" and \"ß\", and a blank finds the device blank \"·\" of a text field. Prints one hit a line: the\n"
+    "node's index path, the row (\"-\" for a title; the button row for a sub-page) and the hit as\n"
+    "\"PATH > Label: value unit\", with \"— offers ITEM\" when a choice item not shown matched; hits of one\n"
+    "page that read alike are one. --json gives them as an array of objects.\n"
     "Exit codes: 0 hits found, 1 no hits, 2 usage error, 3 the data set refused.\n";
 
 Json HitJson(const FindHit& hit, char set) {
@@ -33,6 +36,7 @@ Json HitJson(const FindHit& hit, char set) {
     out["label"] = hit.label;
     out["value"] = hit.value;
     out["unit"] = hit.unit;
+    out["item"] = hit.item;
     out["text"] = hit.text();
     return out;
 }

@@ -9,6 +9,7 @@
 
 #include "core/families/purgon/purgon_fixture.h"
 #include "core/find/find.h"
+#include "core/settings/page_walk.h"
 
 namespace tessalin::test {
 namespace {
@@ -40,9 +41,12 @@ TEST(FoldForSearch, LetterCaseAndAccentsFoldAway) {
         {"Straße Übergröße", "strasse ubergrosse"},
         {"Ñandú Ç Æ ø", "nandu c ae o"},
         {"25 °C ± 0,5 µS/cm", "25 °c ± 0,5 µs/cm"},  // signs are not letters and stay as they are
+        {"TAG·01····", "tag 01    "},                // the device blank is a blank
         {"", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(FoldForSearch(c.text), c.folded) << c.text;
+    EXPECT_EQ(FoldForSearch("Straße Übergröße Bär", Umlauts::Transcribed), "strasse uebergroesse baer");
+    EXPECT_EQ(FoldForSearch("Ñandú Ç Æ ø", Umlauts::Transcribed), "nandu c ae o");
 }
 
 using Find = PurgonFixture;
@@ -102,7 +106,61 @@ TEST_F(Find, OnlyWhatTheDataSetShowsInTheSetShownIsSearched) {
     EXPECT_TRUE(AnyEndsWith(HitTexts("drift control"), " > Drift control: Coarse"));
     Ws().ActiveParamSet = false;
     EXPECT_TRUE(AnyEndsWith(HitTexts("drift control"), " > Drift control: Standard"));
-    EXPECT_TRUE(AnyEndsWith(HitTexts("coarse"), " > Drift control: Standard"));  // an item not chosen
+    EXPECT_TRUE(AnyEndsWith(HitTexts("coarse"), " > Drift control: Standard — offers Coarse"));  // an item not chosen
+}
+
+// The first text field of the device's pages: its node and row.
+std::pair<int, int> FirstTextField() {
+    std::pair<int, int> found{-1, -1};
+    ForEachPage(SetChoice::A, [&](int node, char, const PageModel& page) {
+        for (const PageRow& row : page.rows)
+            if (found.first < 0 && row.kind == kKindText && row.active && row.maxLength >= 8) found = {node, row.row};
+    });
+    return found;
+}
+
+TEST_F(Find, TextFieldsTranscriptionsHeadingsAndSubPagesAreSearched) {
+    MakeDevice();
+    // A text field stores "TAG 01" as "TAG·01" padded with device blanks; a blank finds it.
+    const auto [node, row] = FirstTextField();
+    ASSERT_GE(node, 0);
+    DeviceTreeChange(node);
+    PageModel page = BuildFormpage();
+    CommitText(page, row, "TAG 01");
+    const std::vector<FindHit> tag = FindInDataSet("TAG 01");
+    ASSERT_EQ(tag.size(), 1u);
+    EXPECT_TRUE(tag[0].value.starts_with("TAG·01·")) << tag[0].value;
+
+    const struct {
+        const char* query;
+        int language;
+        const char* ending;
+    } cases[] = {
+        {"sensorueberwachung", 0, " > Sensorüberwachung Details"},  // "ue" for "ü"
+        {"SENSORÜBERWACHUNG", 0, " > Sensorüberwachung Details"},
+        {"manual control in", 1, " > Activate manual control in maint"},  // a heading
+        // A choice item not shown names itself; so does one on the sub-page a button opens.
+        {"hovrel", 1, " > Probe type: Dolovan — offers Hovrel"},
+        {"hovrel", 0, " > Sondentyp: Dolovan — bietet Hovrel"},
+        {"program end", 1, " > Clean > Program flow > Function — offers Program end"},
+    };
+    for (const auto& c : cases) {
+        SelectLanguage(c.language);
+        BuildDeviceTree();
+        const std::vector<std::string> hits = HitTexts(c.query);
+        EXPECT_TRUE(AnyEndsWith(hits, c.ending)) << c.query << ": " << ::testing::PrintToString(hits);
+    }
+}
+
+// A line that several rows of a page repeat is one hit: every day offers "Monday" to copy to.
+TEST_F(Find, RowsThatReadAlikeAreOneHit) {
+    MakeDevice();
+    SetBlockByte(10, 2);
+    BuildDeviceTree();
+    const std::vector<std::string> hits = HitTexts("monday");
+    for (const std::string& hit : hits)
+        EXPECT_EQ(std::count(hits.begin(), hits.end(), hit), 1) << hit << ": " << ::testing::PrintToString(hits);
+    EXPECT_TRUE(AnyEndsWith(hits, " > Copy to: (x) — offers Monday")) << ::testing::PrintToString(hits);
 }
 
 TEST_F(Find, TheSearchLeavesThePageContextAsItWas) {
