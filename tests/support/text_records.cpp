@@ -6,6 +6,11 @@
 
 #include "core/catalogue/choice_list.h"
 #include "core/catalogue/process_variables.h"
+#include "core/catalogue/value_types.h"
+#include "core/device/description_texts.h"
+#include "core/device/module_codes.h"
+#include "core/device/option_names.h"
+#include "core/documentation/doc_texts.h"
 #include "core/families/base/texts.h"
 #include "core/families/calc/texts.h"
 #include "core/families/cond/texts.h"
@@ -21,6 +26,7 @@
 #include "core/families/purgon/texts.h"
 #include "core/families/shared/common_texts.h"
 #include "core/families/shared/conductivity_texts.h"
+#include "core/workspace.h"
 
 namespace tessalin::test {
 namespace {
@@ -86,6 +92,67 @@ std::vector<const TextRecord*> AllTextRecords() {
     return std::move(collector).records();
 }
 
+namespace {
+
+DeviceText FromLanguageTexts(const LanguageTexts& texts, const std::string& where) {
+    DeviceText text{{}, where};
+    for (int lang = 0; lang < kDeviceLanguageCount; ++lang) text.text[lang] = texts[lang] ? texts[lang] : "";
+    return text;
+}
+
+// One of the tool's own words that a function gives in the device language, asked in each language.
+template <typename Text>
+DeviceText InEveryLanguage(Text text, const std::string& where) {
+    const int language = Ws().DeviceLanguage;
+    DeviceText out{{}, where, false};
+    for (int lang = 0; lang < kDeviceLanguageCount; ++lang) {
+        Ws().DeviceLanguage = lang;
+        out.text[lang] = text();
+    }
+    Ws().DeviceLanguage = language;
+    return out;
+}
+
+// The unit texts of every value type, each distinct text once.
+void AddUnitTexts(std::vector<DeviceText>& texts) {
+    std::set<std::array<std::string, kDeviceLanguageCount>> distinct;
+    for (int type = 0; type < kValueTypeCount; ++type) {
+        for (const UnitAlternative& unit : ValueType(type).units) {
+            DeviceText text = FromLanguageTexts(unit.text, "unit of value type " + std::to_string(type));
+            if (distinct.insert(text.text).second) texts.push_back(std::move(text));
+        }
+    }
+}
+
+void AddModuleDescriptions(std::vector<DeviceText>& texts) {
+    std::set<const DeviceTexts*> seen;
+    for (const ModuleCodeRow& row : ModuleCodeTable()) {
+        if (row.description == nullptr || !seen.insert(row.description).second) continue;
+        DeviceText text{{}, "module description of code " + std::to_string(row.code)};
+        for (int lang = 0; lang < kDeviceLanguageCount; ++lang) text.text[lang] = std::string((*row.description)[lang]);
+        texts.push_back(std::move(text));
+    }
+    DeviceText none{{}, "module description \"kein Modul\""};
+    for (int lang = 0; lang < kDeviceLanguageCount; ++lang) none.text[lang] = std::string(NoModuleText(lang));
+    texts.push_back(std::move(none));
+}
+
+// The words of the hardware description, the configurator's option names and the documentation.
+void AddWords(std::vector<DeviceText>& texts) {
+    for (int word = 0; word <= static_cast<int>(DescriptionWord::Inactive); ++word)
+        texts.push_back(InEveryLanguage([word] { return DescriptionText(static_cast<DescriptionWord>(word)); },
+                                        "description word " + std::to_string(word)));
+    for (int bit = 0; bit < 32; ++bit) {
+        DeviceText name = InEveryLanguage([bit] { return OptionName(bit); }, "option " + std::to_string(bit));
+        if (!name.text[0].empty()) texts.push_back(std::move(name));
+    }
+    for (int word = 0; word <= static_cast<int>(DocWord::DeviceDescription); ++word)
+        texts.push_back(InEveryLanguage([word] { return DocText(static_cast<DocWord>(word)); },
+                                        "documentation word " + std::to_string(word)));
+}
+
+}  // namespace
+
 std::vector<DeviceText> AllDeviceTexts() {
     std::vector<DeviceText> texts;
     for (const TextRecord* record : AllTextRecords()) {
@@ -107,12 +174,14 @@ std::vector<DeviceText> AllDeviceTexts() {
     }
     for (PvEdition edition : {PvEdition::UpTo8, PvEdition::From9}) {
         for (const ProcessVariableRow& row : ProcessVariableRows(edition)) {
-            DeviceText name{{}, "process variable " + std::to_string(row.moduleType) + "/" +
-                                    std::to_string(row.variable)};
-            for (int lang = 0; lang < kDeviceLanguageCount; ++lang) name.text[lang] = row.names[lang] ? row.names[lang] : "";
-            texts.push_back(name);
+            texts.push_back(FromLanguageTexts(row.names, "process variable " + std::to_string(row.moduleType) + "/" +
+                                                             std::to_string(row.variable)));
         }
     }
+    texts.push_back(FromLanguageTexts(kOffText, "process-variable item \"Aus\""));
+    AddUnitTexts(texts);
+    AddModuleDescriptions(texts);
+    AddWords(texts);
     return texts;
 }
 

@@ -15,10 +15,9 @@
 
 namespace tessalin {
 
-namespace {
+constexpr VariableNames kOffText = {"Aus", "Off", "Arrêt", "Off", "Från", "Desact.", "Desl."};
 
-// The "Off" item that heads a list of process variables where a choice may be switched off.
-constexpr VariableNames kOffText = {"Aus", "Off", "Arrêt", "Spento", "Från", "Apagado", "Desligado"};
+namespace {
 
 constexpr const char* kEmptyList = "0|(x)";
 

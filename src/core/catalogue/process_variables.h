@@ -73,6 +73,9 @@ struct ProcessVariableRow {
     uint32_t classMask = 0;
 };
 
+// The "Off" item that heads a list of process variables where a choice may be switched off.
+extern const VariableNames kOffText;
+
 enum class PvEdition : uint8_t { UpTo8, From9 };
 
 // The rows of one edition, in catalogue order.

@@ -27,8 +27,8 @@ inline constexpr VariableNames kMOhm = Same("MOhm");
 inline constexpr VariableNames kKOhm = Same("kOhm");
 inline constexpr VariableNames kDegF = Same("°F");
 inline constexpr VariableNames kPhSecond = Same("pH'");
-inline constexpr VariableNames kCalTimer = {"KalTimer", "CTime", "Tps cal", "Timer cal", "Kal.timer", "Temp. cal",
-                                            "Temp. cal"};
+inline constexpr VariableNames kCalTimer = {"KalTimer", "CTime", "Tps cal", "Timer cal", "Kal-timer", "Tempor. cal",
+                                            "Tempor. cal"};
 inline constexpr VariableNames kZero = {"Nullpunkt", "Zero", "Zéro", "Zero", "Nollpunkt", "Cero", "Zero"};
 inline constexpr VariableNames kSlope = {"Steilheit", "Slope", "Pente", "Pendenza", "Lutning", "Pendiente",
                                          "Declive"};
@@ -94,9 +94,9 @@ inline constexpr VariableNames kRatio = {"Verhältnis", "Ratio", "Rapport", "Rap
                                          "Relação"};
 inline constexpr VariableNames kPassage = {"Durchgang", "Pass", "Passage", "Passaggio", "Passage", "Paso",
                                            "Passagem"};
-inline constexpr VariableNames kRejection = {"Rückhalt", "Reject", "Rejet", "Reiezione", "Avvisning", "Rechazo",
+inline constexpr VariableNames kRejection = {"Rückhalt", "Reject", "Rejet", "Reiezione", "Avskiljning", "Rechazo",
                                              "Rejeição"};
-inline constexpr VariableNames kDeviation = {"Abweichung", "Deviat", "Écart", "Deviazione", "Avvikelse",
+inline constexpr VariableNames kDeviation = {"Abweichung", "Deviat", "Écart", "Scostamento", "Avvikelse",
                                              "Desviación", "Desvio"};
 inline constexpr VariableNames kMicromol = Same("µmol/l");
 

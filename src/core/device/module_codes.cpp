@@ -9,14 +9,14 @@ namespace tessalin {
 namespace {
 
 // Descriptions, one record per distinct text: de, en, fr, it, sv, es, pt.
-constexpr DeviceTexts kNoModule = {"kein Modul", "No module", "Pas de module", "Nessuna modulo", "Ingen modul",
-                                   "Sin módulo", "Sem módulo"};
+constexpr DeviceTexts kNoModule = {"kein Modul", "No module", "Aucun module", "Nessun modulo", "Ingen modul",
+                                   "Ningún módulo", "Nenhum módulo"};
 constexpr DeviceTexts kEmpty = {"", "", "", "", "", "", ""};
 constexpr DeviceTexts kInputsOutputsContacts = {"Ein-/Ausgänge, Kontakte",   "Inputs/outputs, contacts",
                                                 "Entrées/sorties, contacts", "Ingressi/uscite, contatti",
                                                 "In-/utgångar, kontakter",   "Entradas/salidas, contactos",
                                                 "Entradas/saídas, contactos"};
-constexpr DeviceTexts kOperatingPanel = {"Bedienfront",        "Operating panel", "Face avant de commande",
+constexpr DeviceTexts kOperatingPanel = {"Bedienfront",        "Operating panel", "Panneau de commande",
                                          "Pannello operatore", "Manöverpanel",    "Panel de mando",
                                          "Painel de comando"};
 constexpr DeviceTexts kInputPhOrp = {"Eingang für pH, ORP und °C",   "Input for pH, ORP and °C",
@@ -26,11 +26,11 @@ constexpr DeviceTexts kInputPhOrp = {"Eingang für pH, ORP und °C",   "Input fo
 constexpr DeviceTexts kPhProbeControl = {"pH, °C und Sondensteuerung", "pH, °C and probe control",
                                          "pH, °C et commande de sonde", "pH, °C e comando sonda",
                                          "pH, °C och sondstyrning",     "pH, °C y control de sonda",
-                                         "pH, °C e controlo de sonda"};
+                                         "pH, °C e comando da sonda"};
 constexpr DeviceTexts kInputCond = {"Eing. für 2-/4-El-Sensoren und °C", "Input for 2/4-electr. sensors and °C",
-                                    "Entrée capteurs 2/4 électr. et °C", "Ingr. sensori a 2/4 elettr. e °C",
-                                    "Ingång för 2-/4-el.-sensorer och °C", "Entr. sensores 2/4 electr. y °C",
-                                    "Entr. sensores 2/4 eléctr. e °C"};
+                                    "Entrée capteurs 2/4 él. et °C", "Ingr. sensori a 2/4 el. e °C",
+                                    "Ingång för 2-/4-el.-sensorer och °C", "Entr. sensores 2/4 el. y °C",
+                                    "Entr. sensores 2/4 el. e °C"};
 constexpr DeviceTexts kInputCondI = {"Eing. für indukt. Sensoren und °C", "Inp. electrodeless sensors and °C",
                                      "Entrée capteurs inductifs et °C",   "Ingr. sensori induttivi e °C",
                                      "Ingång för induktiva sensorer och °C", "Entr. sensores inductivos y °C",
@@ -67,11 +67,11 @@ constexpr DeviceTexts kRadioOrvikControl = {"Funk/Orvik/Steuerung", "Radio/Orvik
                                             "Radio/Orvik/Comando",  "Radio/Orvik/Styrning", "Radio/Orvik/Control",
                                             "Rádio/Orvik/Comando"};
 constexpr DeviceTexts kProbeControl = {"Sondensteuerung", "Probe control",    "Commande de sonde", "Comando sonda",
-                                       "Sondstyrning",    "Control de sonda", "Controlo de sonda"};
+                                       "Sondstyrning",    "Control de sonda", "Comando da sonda"};
 // The English text of the probe-control channel behind an I-module is written in lower case.
 constexpr DeviceTexts kProbeControlChannel = {"Sondensteuerung", "probe control",    "Commande de sonde",
                                               "Comando sonda",   "Sondstyrning",     "Control de sonda",
-                                              "Controlo de sonda"};
+                                              "Comando da sonda"};
 constexpr DeviceTexts kSenvaroPh = {"Senvaro PH", "PH Senvaro", "Senvaro PH", "Senvaro PH",
                                     "Senvaro PH", "Senvaro PH", "Senvaro PH"};
 constexpr DeviceTexts kSenvaroOxy = {"Senvaro OXY", "OXY Senvaro", "Senvaro OXY", "Senvaro OXY",

@@ -70,8 +70,8 @@ TEST(ModuleName, BrandsAboveTwoUseTheFirstColumn) {
 
 TEST(ModuleName, UnknownCodesAndLanguageTexts) {
     DecodeMixedBrands();
-    const char* noModule[] = {"kein Modul", "No module", "Pas de module", "Nessuna modulo",
-                              "Ingen modul", "Sin módulo",  "Sem módulo"};
+    const char* noModule[] = {"kein Modul",  "No module",     "Aucun module", "Nessun modulo",
+                              "Ingen modul", "Ningún módulo", "Nenhum módulo"};
     for (int language = 0; language < kDeviceLanguageCount; ++language) {
         Ws().DeviceLanguage = language;
         for (uint8_t code : {0, 22, 99, 255}) {

@@ -45,25 +45,25 @@ const TextRecord kTxtUsage = LIST7(
     "12|[III] Quellora|9|Allarme comando",
     "Användning",
     "1|NAMUR Underhållsbehov|2|NAMUR HOLD|3|Gränsvärde|4|Sköljkontakt|5|Parametersats B aktiv|6|USP-utgång|"
-    "7|KI-Rec aktiv|8|Quellora|10|[I] Quellora|11|[II] Quellora|12|[III] Quellora|9|Styrning larm",
+    "7|KI-Rec aktiv|8|Quellora|10|[I] Quellora|11|[II] Quellora|12|[III] Quellora|9|Larmstyrning",
     "Uso",
     "1|NAMUR Mantenimiento necesario|2|NAMUR HOLD|3|Valor límite|4|Contacto enjuague|"
     "5|Juego parámetros B activo|6|Salida USP|7|KI-Rec activo|8|Quellora|10|[I] Quellora|11|[II] Quellora|"
     "12|[III] Quellora|9|Alarma control",
     "Utilização",
-    "1|NAMUR Manutenção necessária|2|NAMUR HOLD|3|Valor limite|4|Contacto enxágue|"
+    "1|NAMUR Manutenção necessária|2|NAMUR HOLD|3|Valor limite|4|Contacto lavagem|"
     "5|Conjunto parâm. B ativo|6|Saída USP|7|KI-Rec ativo|8|Quellora|10|[I] Quellora|11|[II] Quellora|"
     "12|[III] Quellora|9|Alarme comando");
 const TextRecord kTxtSelectModule = NAME7("Modul-Auswahl", "Select module", "Choix du module", "Selezione modulo",
                                           "Modulval", "Selección módulo", "Seleção de módulo");
 const TextRecord kTxtRinseInterval = NAME7("Spül-Intervall", "Rinse interval", "Intervalle rinçage",
                                            "Interv. lavaggio", "Sköljintervall", "Intervalo enjuague",
-                                           "Intervalo enxágue");
+                                           "Intervalo lavagem");
 const TextRecord kTxtRinsingLeadTime =
     NAME7("Vorlaufzeit vor Spülen", "Rinsing lead time", "Délai avant rinçage", "Preavviso lavaggio",
-          "Förtid före sköljning", "Tiempo previo al enjuague", "Tempo prévio ao enxágue");
+          "Förtid före sköljning", "Tiempo previo al enjuague", "Tempo prévio à lavagem");
 const TextRecord kTxtRinseTime = NAME7("Spülzeit", "Rinse time", "Durée rinçage", "Tempo lavaggio", "Sköljtid",
-                                       "Tpo. enjuague", "Tempo enxágue");
+                                       "Tpo. enjuague", "Tempo lavagem");
 const TextRecord kTxtMeasurementLeadTime =
     NAME7("Vorlaufzeit vor Messen", "Measurement lead time", "Délai avant mesure", "Preavviso misura",
           "Förtid före mätning", "Tiempo previo a medición", "Tempo prévio à medição");
@@ -83,9 +83,9 @@ const TextRecord kTxtLogbookEntry =
 
 // ---- inputs ----------------------------------------------------------------------------------------
 
-const TextRecord kTxtInputsNote1 = NAME7("OK2 Verwendung siehe", "For OK2 usage see", "Utilisation OK2 voir",
-                                         "Per uso di OK2 vedere", "För användning av OK2 se",
-                                         "Para el uso de OK2 ver", "Para uso de OK2 ver");
+const TextRecord kTxtInputsNote1 = NAME7("OK2 Verwendung siehe", "For OK2 usage see", "Utilisation OK2 : voir",
+                                         "Per l'uso di OK2, vedere", "För OK2-användning, se",
+                                         "Para el uso de OK2, ver", "Para uso de OK2, ver");
 const TextRecord kTxtInputsNote2 =
     NAME7("'Matrix Funktionssteuerung'", "'Function control matrix'", "'Matrice commande fonctions'",
           "'Matrice controllo funzioni'", "'Funktionsstyrningsmatris'", "'Matriz control de funciones'",

@@ -79,7 +79,7 @@ const TextRecord kTxtOff = NAME7("Aus", "Off", "Arrêt", "Off", "Från", "Desact
 // ---- conductivity block ----------------------------------------------------------------------------
 
 const TextRecord kTxtRatio = LIST7("Ratio", "1|Ein|2|Aus", "Ratio", "1|On|2|Off", "Rapport", "1|Marche|2|Arrêt", "Rapporto", "1|On|2|Off",
-                                      "Kvot", "1|Till|2|Från", "Relación", "1|Act.|2|Desact.", "Razão", "1|Lig.|2|Desl.");
+                                      "Kvot", "1|Till|2|Från", "Relación", "1|Act.|2|Desact.", "Relação", "1|Lig.|2|Desl.");
 const TextRecord kTxtPassage = LIST7("Passage", "1|Ein|2|Aus", "Passage", "1|On|2|Off", "Passage", "1|Marche|2|Arrêt", "Passaggio", "1|On|2|Off",
                                       "Passage", "1|Till|2|Från", "Paso", "1|Act.|2|Desact.", "Passagem", "1|Lig.|2|Desl.");
 const TextRecord kTxtRejection = LIST7("Rejection", "1|Ein|2|Aus", "Rejection", "1|On|2|Off", "Rejet", "1|Marche|2|Arrêt", "Reiezione", "1|On|2|Off",
@@ -89,7 +89,7 @@ const TextRecord kTxtDeviation = LIST7("Deviation", "1|Ein|2|Aus", "Deviation", 
 const TextRecord kTxtPhValue = LIST7(
     "pH-Wert", "2|Aus|1|Alkalisierung NaOH|5|Alkalisierung andere", "pH value",
     "2|Off|1|Alkalization NaOH|5|Alkalization other", "Valeur pH", "2|Arrêt|1|Alcalinisation NaOH|5|Alcalinisation autre",
-    "Valore pH", "2|Off|1|Alcalinizzazione NaOH|5|Alcalinizzazione altro", "pH-värde",
+    "Valore pH", "2|Off|1|Alcalinizzazione NaOH|5|Alcalinizzazione altra", "pH-värde",
     "2|Från|1|Alkalisering NaOH|5|Alkalisering annan", "Valor pH", "2|Desact.|1|Alcalinización NaOH|5|Alcalinización otra",
     "Valor pH", "2|Desl.|1|Alcalinização NaOH|5|Alcalinização outra");
 const TextRecord kTxtFactorA = NAME7("Faktor A", "Factor A", "Facteur A", "Fattore A", "Faktor A", "Factor A",

@@ -60,11 +60,11 @@ const TextRecord kTxtMonitoringOffOn =
 // ---- sensor names ----------------------------------------------------------------------------------
 
 const TextRecord kTxtOther2El =
-    NAME7("Sonstiger 2-El-Sensor", "Other 2-El sensor", "Autre capteur 2 électr.", "Altro sensore 2 elettr.",
-          "Annan 2-el-sensor", "Otro sensor 2 electr.", "Outro sensor 2 elétr.");
+    NAME7("Sonstiger 2-El-Sensor", "Other 2-El sensor", "Autre capteur 2 él.", "Altro sensore 2 el.",
+          "Annan 2-el-sensor", "Otro sensor 2 el.", "Outro sensor 2 el.");
 const TextRecord kTxtOther4El =
-    NAME7("Sonstiger 4-El-Sensor", "Other 4-El sensor", "Autre capteur 4 électr.", "Altro sensore 4 elettr.",
-          "Annan 4-el-sensor", "Otro sensor 4 electr.", "Outro sensor 4 elétr.");
+    NAME7("Sonstiger 4-El-Sensor", "Other 4-El sensor", "Autre capteur 4 él.", "Altro sensore 4 el.",
+          "Annan 4-el-sensor", "Otro sensor 4 el.", "Outro sensor 4 el.");
 
 namespace {
 

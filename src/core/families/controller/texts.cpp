@@ -93,7 +93,7 @@ const TextRecord kTxtLoadMonitoring =
           "Load monitoring", "4|Output IV1|8|Output IV2|12|Output IV1/IV2",
           "Surveillance charge", "4|Sortie IV1|8|Sortie IV2|12|Sortie IV1/IV2",
           "Monitoraggio carico", "4|Uscita IV1|8|Uscita IV2|12|Uscita IV1/IV2",
-          "Bördövervakning", "4|Utgång IV1|8|Utgång IV2|12|Utgång IV1/IV2",
+          "Lastövervakning", "4|Utgång IV1|8|Utgång IV2|12|Utgång IV1/IV2",
           "Supervisión de carga", "4|Salida IV1|8|Salida IV2|12|Salida IV1/IV2",
           "Monitorização carga", "4|Saída IV1|8|Saída IV2|12|Saída IV1/IV2");
 const TextRecord kTxtPulsePeriod = NAME7("Impulsperiode", "Pulse period", "Période impulsion",

@@ -48,11 +48,11 @@ const TextRecord kTxtSystemControl = NAME7("Systemsteuerung", "System control", 
 const TextRecord kTxtMemoryCard = NAME7("Speicherkarte", "Memory card", "Carte mémoire", "Scheda di memoria",
                                         "Minneskort", "Tarjeta memoria", "Cartão de memória");
 const TextRecord kTxtParamSets = Labelled(
-    "Parametersätze", "Parameter sets", "Jeux de paramètres", "Set di parametri", "Parameterset",
+    "Parametersätze", "Parameter sets", "Jeux de paramètres", "Set di parametri", "Parametersatser",
     "Juegos parámetros", "Conjuntos parâm.",
     "1|A,B (intern)|2|1,2 (Karte)|3|1,2,3 (Karte)|4|1,2,3,4 (Karte)|5|1,2,3,4,5 (Karte)",
     "1|A,B (internal)|2|1,2 (card)|3|1,2,3 (card)|4|1,2,3,4 (card)|5|1,2,3,4,5 (card)",
-    "1|A,B (interne)|2|1,2 (carte)|3|1,2,3 (carte)|4|1,2,3,4 (carte)|5|1,2,3,4,5 (carte)",
+    "1|A,B (internes)|2|1,2 (carte)|3|1,2,3 (carte)|4|1,2,3,4 (carte)|5|1,2,3,4,5 (carte)",
     "1|A,B (interni)|2|1,2 (scheda)|3|1,2,3 (scheda)|4|1,2,3,4 (scheda)|5|1,2,3,4,5 (scheda)",
     "1|A,B (interna)|2|1,2 (kort)|3|1,2,3 (kort)|4|1,2,3,4 (kort)|5|1,2,3,4,5 (kort)",
     "1|A,B (internos)|2|1,2 (tarjeta)|3|1,2,3 (tarjeta)|4|1,2,3,4 (tarjeta)|5|1,2,3,4,5 (tarjeta)",
@@ -62,7 +62,7 @@ const TextRecord kTxtCalcBlocks = NAME7("Calculation-Blocks", "Calculation-Block
                                         "Blocos de cálculo");
 const TextRecord kTxtFunctionMatrix = NAME7("Matrix Funktionssteuerung", "Function control matrix",
                                             "Matrice commande fonctions", "Matrice controllo funzioni",
-                                            "Matris funktionsstyrning", "Matriz control de funciones",
+                                            "Funktionsstyrningsmatris", "Matriz control de funciones",
                                             "Matriz controlo de funções");
 const TextRecord kTxtTimeDate = NAME7("Uhrzeit/Datum", "Time/Date", "Heure/Date", "Ora/Data", "Tid/Datum",
                                       "Hora/Fecha", "Hora/Data");
@@ -90,10 +90,10 @@ const TextRecord kTxtMainDisplay = Labelled(
     "1|1 valore princ.|2|2 valori princ.", "1|1 huvudvärde|2|2 huvudvärden",
     "1|1 valor princ.|2|2 valores princ.", "1|1 valor princ.|2|2 valores princ.");
 const TextRecord kTxtMainValue1 = NAME7("1. Hauptmeßwert", "1st main value", "1re valeur princ.",
-                                        "1° valore princ.", "1:a huvudvärde", "1er valor principal",
+                                        "1° valore princ.", "1:a huvudvärde", "1.er valor princ.",
                                         "1.º valor principal");
 const TextRecord kTxtMainValue2 = NAME7("2. Hauptmeßwert", "2nd main value", "2e valeur princ.",
-                                        "2° valore princ.", "2:a huvudvärde", "2º valor principal",
+                                        "2° valore princ.", "2:a huvudvärde", "2.º valor princ.",
                                         "2.º valor principal");
 const TextRecord kTxtDisplayFormat = Labelled(
     "Anzeigeformat", "Display format", "Format d'affichage", "Formato display", "Visningsformat",
@@ -142,8 +142,8 @@ const TextRecord kTxtNewRecord = Labelled("Neue Aufzeichnung", "New record", "No
 const TextRecord kTxtKiMonitoring = Labelled(
     "Überwachung", "Monitoring", "Surveillance", "Monitoraggio", "Övervakning", "Supervisión", "Monitorização",
     "1|Aus|2|Ausfall|3|Wartungsbedarf", "1|Off|2|Failure|3|Maintenance request",
-    "1|Arrêt|2|Défaillance|3|Besoin de maintenance", "1|Off|2|Guasto|3|Richiesta manutenzione",
-    "1|Från|2|Fel|3|Underhållsbehov", "1|Desact.|2|Fallo|3|Requiere mantenimiento",
+    "1|Arrêt|2|Défaillance|3|Maintenance requise", "1|Off|2|Guasto|3|Manutenzione richiesta",
+    "1|Från|2|Fel|3|Underhållsbehov", "1|Desact.|2|Fallo|3|Mantenimiento necesario",
     "1|Desl.|2|Falha|3|Manutenção necessária");
 const TextRecord kTxtDeviation = NAME7("Abweichung", "Deviation", "Écart", "Scostamento", "Avvikelse",
                                        "Desviación", "Desvio");
@@ -166,9 +166,9 @@ const TextRecord kTxtCardFull = Labelled(
     "1|Überschreiben|2|Aufzeichnungsstop", "1|Overwrite|2|Stop recording", "1|Écraser|2|Arrêt enregistrement",
     "1|Sovrascrivi|2|Stop registrazione", "1|Skriv över|2|Stoppa registrering",
     "1|Sobrescribir|2|Parar registro", "1|Sobrescrever|2|Parar registo");
-const TextRecord kTxtSwitchoverSee = NAME7("Umschaltung siehe", "For switchover see", "Commutation voir",
-                                           "Commutazione vedi", "Omkoppling se", "Conmutación ver",
-                                           "Comutação ver");
+const TextRecord kTxtSwitchoverSee = NAME7("Umschaltung siehe", "For switchover see", "Commutation : voir",
+                                           "Commutazione: vedi", "För omkoppling, se", "Para conmutación, ver",
+                                           "Para comutação, ver");
 const TextRecord kTxtSwitchoverMatrix =
     NAME7("'Matrix Funktionssteuerung'", "'Function control matrix'", "'Matrice commande fonctions'",
           "'Matrice controllo funzioni'", "'Funktionsstyrningsmatris'", "'Matriz control de funciones'",

@@ -11,7 +11,7 @@ const TextRecord kTxtModeOld = LIST7(
     "Operating mode", MODES_OLD("Senvaro", "Tyrel sensors", "Other digital sensors"),
     "Mode de fonct.", MODES_OLD("Senvaro", "Capteurs Tyrel", "Autres capteurs numériques"),
     "Modo operativo", MODES_OLD("Senvaro", "Sensori Tyrel", "Altri sensori digitali"),
-    "Driftläge", MODES_OLD("Senvaro", "Tyrel-sensorer", "Andra digitala sensorer"),
+    "Driftläge", MODES_OLD("Senvaro", "Tyrel-sensorer", "Övriga digitala sensorer"),
     "Modo operativo", MODES_OLD("Senvaro", "Sensores Tyrel", "Otros sensores digitales"),
     "Modo de operação", MODES_OLD("Senvaro", "Sensores Tyrel", "Outros sensores digitais"));
 const TextRecord kTxtModeNew = LIST7(
@@ -19,7 +19,7 @@ const TextRecord kTxtModeNew = LIST7(
     "Operating mode", MODES_NEW("Senvaro", "Other digital sensors"),
     "Mode de fonct.", MODES_NEW("Senvaro", "Autres capteurs numériques"),
     "Modo operativo", MODES_NEW("Senvaro", "Altri sensori digitali"),
-    "Driftläge", MODES_NEW("Senvaro", "Andra digitala sensorer"),
+    "Driftläge", MODES_NEW("Senvaro", "Övriga digitala sensorer"),
     "Modo operativo", MODES_NEW("Senvaro", "Otros sensores digitales"),
     "Modo de operação", MODES_NEW("Senvaro", "Outros sensores digitais"));
 #undef MODES_OLD

@@ -21,7 +21,7 @@ const TextRecord kTxtPressureDuringCal =
           "Tryck vid kalibrering", "Presión durante cal.", "Pressão durante cal.");
 const TextRecord kTxtSalinityCorrection =
     NAME7("Salzkorrektur", "Salinity correction", "Correction de salinité", "Correzione salinità",
-          "Salthaltskompensering", "Corrección de salinidad", "Correção de salinidade");
+          "Salthaltskorrektion", "Corrección de salinidad", "Correção de salinidade");
 const TextRecord kTxtMsgSaturationAir =
     NAME7("Meldungen Sättigung %Air", "Messages Saturation %Air", "Messages saturation %Air",
           "Messaggi saturazione %Air", "Meddelanden mättnad %Air", "Mensajes saturación %Air",
@@ -40,14 +40,14 @@ const TextRecord kTxtMsgAirPressure =
 const TextRecord kTxtSensorType = LIST7(
     "Sensortyp", "2|Standard|3|Spurensensor|1|Sonstige", "Sensor type", "2|Standard|3|Trace sensor|1|Other",
     "Type de capteur", "2|Standard|3|Capteur traces|1|Autre", "Tipo sensore", "2|Standard|3|Sensore tracce|1|Altro",
-    "Sensortyp", "2|Standard|3|Spårsensor|1|Övrig", "Tipo de sensor", "2|Estándar|3|Sensor de trazas|1|Otro",
+    "Sensortyp", "2|Standard|3|Spårsensor|1|Övriga", "Tipo de sensor", "2|Estándar|3|Sensor de trazas|1|Otro",
     "Tipo de sensor", "2|Padrão|3|Sensor vestígios|1|Outro");
 const TextRecord kTxtSensorTypeAbc = LIST7(
     "Sensortyp", "2|A Standard|4|B Spurensensor|3|C Spurensensor|1|Sonstige", "Sensor type",
     "2|A Standard|4|B Trace sensor|3|C Trace sensor|1|Other", "Type de capteur",
     "2|A Standard|4|B Capteur traces|3|C Capteur traces|1|Autre", "Tipo sensore",
     "2|A Standard|4|B Sensore tracce|3|C Sensore tracce|1|Altro", "Sensortyp",
-    "2|A Standard|4|B Spårsensor|3|C Spårsensor|1|Övrig", "Tipo de sensor",
+    "2|A Standard|4|B Spårsensor|3|C Spårsensor|1|Övriga", "Tipo de sensor",
     "2|A Estándar|4|B Sensor de trazas|3|C Sensor de trazas|1|Otro", "Tipo de sensor",
     "2|A Padrão|4|B Sensor vestígios|3|C Sensor vestígios|1|Outro");
 const TextRecord kTxtSensorType001 = LIST7(
@@ -55,7 +55,7 @@ const TextRecord kTxtSensorType001 = LIST7(
     "2|Standard|3|Trace sensor 01|5|Trace sensor 001|1|Other", "Type de capteur",
     "2|Standard|3|Capteur traces 01|5|Capteur traces 001|1|Autre", "Tipo sensore",
     "2|Standard|3|Sensore tracce 01|5|Sensore tracce 001|1|Altro", "Sensortyp",
-    "2|Standard|3|Spårsensor 01|5|Spårsensor 001|1|Övrig", "Tipo de sensor",
+    "2|Standard|3|Spårsensor 01|5|Spårsensor 001|1|Övriga", "Tipo de sensor",
     "2|Estándar|3|Sensor de trazas 01|5|Sensor de trazas 001|1|Otro", "Tipo de sensor",
     "2|Padrão|3|Sensor vestígios 01|5|Sensor vestígios 001|1|Outro");
 #define PROBES "8|NTC 22 kOhm|9|NTC 30 kOhm"
@@ -83,7 +83,7 @@ const TextRecord kTxtMeasureInLiquidsGases =
           "1|Líquidos|2|Gases", "Medir em", "1|Líquidos|2|Gases");
 const TextRecord kTxtSensorGuard =
     LIST7("Sensor", "1|Mit Schutzring|2|Ohne Schutzring", "Sensor", "1|With guard|2|Without guard", "Capteur",
-          "1|Avec anneau garde|2|Sans anneau garde", "Sensore", "1|Con guardia|2|Senza guardia",
+          "1|Avec anneau garde|2|Sans anneau garde", "Sensore", "1|Con anello prot.|2|Senza anello prot.",
           "Sensor", "1|Med skyddsring|2|Utan skyddsring", "Sensor", "1|Con anillo guarda|2|Sin anillo guarda",
           "Sensor", "1|Com anel de guarda|2|Sem anel de guarda");
 const TextRecord kTxtReferenceElectrode =
@@ -172,14 +172,14 @@ const TextRecord kTxtCalculatedSalinity =
 // ---- digital and optical oxygen sensors ------------------------------------------------------------
 
 const TextRecord kTxtO2AtCipSip =
-    NAME7("O2-Messung bei CIP/SIP", "O2-Messung bei CIP/SIP", "Mesure O2 pendant NEP/SEP", "Misura O2 durante CIP/SIP",
+    NAME7("O2-Messung bei CIP/SIP", "O2 measurement at CIP/SIP", "Mesure O2 pendant NEP/SEP", "Misura O2 durante CIP/SIP",
           "O2-mätning vid CIP/SIP", "Medición O2 en CIP/SIP", "Medição O2 durante CIP/SIP");
 const TextRecord kTxtCutOffTempMin =
-    NAME7("Abschalttemperatur Min", "Abschalttemperatur Min", "Température de coupure min",
+    NAME7("Abschalttemperatur Min", "Cut-off temperature min", "Température de coupure min",
           "Temp. di spegnimento min", "Frånkopplingstemp. min", "Temp. de desconexión mín",
           "Temp. de desligamento mín");
 const TextRecord kTxtCutOffTempMax =
-    NAME7("Abschalttemperatur Max", "Abschalttemperatur Max", "Température de coupure max",
+    NAME7("Abschalttemperatur Max", "Cut-off temperature max", "Température de coupure max",
           "Temp. di spegnimento max", "Frånkopplingstemp. max", "Temp. de desconexión máx",
           "Temp. de desligamento máx");
 

@@ -6,12 +6,12 @@ namespace tessalin::ph {
 
 // ---- menu titles -----------------------------------------------------------------------------------
 
-const TextRecord kTxtRefEl = NAME7("Quellix Bezugs-El", "Quellix Ref el", "Quellix électr. réf.",
-                                   "Quellix elettr. rif.", "Quellix ref.-elektrod", "Quellix electr. ref.",
-                                   "Quellix elétr. ref.");
+const TextRecord kTxtRefEl = NAME7("Quellix Bezugs-El", "Quellix Ref el", "Quellix él. réf.",
+                                   "Quellix el. rif.", "Quellix ref.-elektrod", "Quellix el. ref.",
+                                   "Quellix el. ref.");
 const TextRecord kTxtGlassEl = NAME7("Quellix Glas-El", "Quellix Glass el", "Quellix él. verre",
                                      "Quellix el. vetro", "Quellix glaselektrod", "Quellix el. vidrio",
-                                     "Quellix elétr. vidro");
+                                     "Quellix el. vidro");
 const TextRecord kTxtCalcheck = NAME7("Calcheck", "Calcheck", "Calcheck", "Calcheck", "Calcheck", "Calcheck",
                                       "Calcheck");
 const TextRecord kTxtIsfetLeakage = NAME7("ISFET Leckstrom", "ISFET leakage current", "Courant de fuite ISFET",
@@ -19,7 +19,7 @@ const TextRecord kTxtIsfetLeakage = NAME7("ISFET Leckstrom", "ISFET leakage curr
                                           "Corriente de fuga ISFET", "Corrente de fuga ISFET");
 const TextRecord kTxtCalToleranceBand =
     NAME7("Cal-Toleranzband", "Cal tolerance band", "Bande tolérance étal.", "Banda tolleranza cal.",
-          "Kal.-toleransband", "Banda tolerancia cal.", "Banda tolerância cal.");
+          "Kal-toleransband", "Banda tolerancia cal.", "Banda tolerância cal.");
 const TextRecord kTxtOrpCheck = NAME7("ORP-Kontrolle", "ORP Check", "Contrôle ORP", "Controllo ORP",
                                       "ORP-kontroll", "Control ORP", "Controlo ORP");
 const TextRecord kTxtOrpRh = NAME7("ORP / rH-Wert", "ORP / rH value", "Valeur ORP / rH", "Valore ORP / rH",
@@ -61,11 +61,11 @@ const TextRecord kTxtIsfetZero = NAME7("ISFET-Nullpunkt", "ISFET zero", "Zéro I
 const TextRecord kTxtSensorType = LIST7(
     "Sensortyp", "1|Standard|3|ISFET|4|Pfaudler Standard|5|Pfaudler Diff.|6|Glas-El. Diff.|2|Sonstige",
     "Sensor type", "1|Standard|3|ISFET|4|Pfaudler standard|5|Pfaudler diff.|6|Glass el. diff.|2|Others",
-    "Type de capteur", "1|Standard|3|ISFET|4|Pfaudler standard|5|Pfaudler diff.|6|Électr. verre diff.|2|Autres",
-    "Tipo sensore", "1|Standard|3|ISFET|4|Pfaudler standard|5|Pfaudler diff.|6|Elettr. vetro diff.|2|Altri",
+    "Type de capteur", "1|Standard|3|ISFET|4|Pfaudler standard|5|Pfaudler diff.|6|Él. verre diff.|2|Autres",
+    "Tipo sensore", "1|Standard|3|ISFET|4|Pfaudler standard|5|Pfaudler diff.|6|El. vetro diff.|2|Altri",
     "Sensortyp", "1|Standard|3|ISFET|4|Pfaudler standard|5|Pfaudler diff.|6|Glaselektr. diff.|2|Övriga",
-    "Tipo de sensor", "1|Estándar|3|ISFET|4|Pfaudler estándar|5|Pfaudler dif.|6|Electr. vidrio dif.|2|Otros",
-    "Tipo de sensor", "1|Padrão|3|ISFET|4|Pfaudler padrão|5|Pfaudler dif.|6|Elétr. vidro dif.|2|Outros");
+    "Tipo de sensor", "1|Estándar|3|ISFET|4|Pfaudler estándar|5|Pfaudler dif.|6|El. vidrio dif.|2|Otros",
+    "Tipo de sensor", "1|Padrão|3|ISFET|4|Pfaudler padrão|5|Pfaudler dif.|6|El. vidro dif.|2|Outros");
 const TextRecord kTxtSensorMonitoring =
     LIST7("Sensorüberwachung", "1|Standard|2|Individuell", "Sensor monitoring", "1|Default|2|Individual",
           "Surveillance capteur", "1|Par défaut|2|Individuel", "Monitoraggio sensore", "1|Default|2|Individuale",
@@ -81,7 +81,7 @@ const TextRecord kTxtElectrolyteConc =
           "Conc. electrolito", "Conc. eletrólito");
 const TextRecord kTxtElectrolyteSalinity =
     NAME7("Elektrolyt Salzkorrektur", "Electrolyte sal. correction", "Corr. salinité électrolyte",
-          "Correz. salinità elettrolita", "Elektrolyt salthaltskorr.", "Corr. salinidad electrolito",
+          "Correz. salinità elettrolita", "Elektrolyt salthaltskorrektion", "Corr. salinidad electrolito",
           "Corr. salinidade eletrólito");
 
 // ---- temperature detection -------------------------------------------------------------------------
@@ -213,11 +213,11 @@ const std::array<TextRecord, 20> kTxtTcTable{
 
 const TextRecord kTxtRefElType = LIST7(
     "Bezugs-El", "1|Ag/AgCl,KCl 1m|2|Ag/AgCl,KCl 3m|3|Hg,Tl/TlCl,KCl 3.5m|4|Hg/Hg2SO4,K2SO4 ges", "Ref El",
-    "1|Ag/AgCl,KCl 1m|2|Ag/AgCl,KCl 3m|3|Hg,Tl/TlCl,KCl 3.5m|4|Hg/Hg2SO4,K2SO4 sat", "Électr. réf.",
-    "1|Ag/AgCl,KCl 1m|2|Ag/AgCl,KCl 3m|3|Hg,Tl/TlCl,KCl 3.5m|4|Hg/Hg2SO4,K2SO4 sat", "Elettr. rif.",
+    "1|Ag/AgCl,KCl 1m|2|Ag/AgCl,KCl 3m|3|Hg,Tl/TlCl,KCl 3.5m|4|Hg/Hg2SO4,K2SO4 sat", "Él. réf.",
+    "1|Ag/AgCl,KCl 1m|2|Ag/AgCl,KCl 3m|3|Hg,Tl/TlCl,KCl 3.5m|4|Hg/Hg2SO4,K2SO4 sat", "El. rif.",
     "1|Ag/AgCl,KCl 1m|2|Ag/AgCl,KCl 3m|3|Hg,Tl/TlCl,KCl 3.5m|4|Hg/Hg2SO4,K2SO4 sat", "Ref.-elektrod",
-    "1|Ag/AgCl,KCl 1m|2|Ag/AgCl,KCl 3m|3|Hg,Tl/TlCl,KCl 3.5m|4|Hg/Hg2SO4,K2SO4 mätt", "Electr. ref.",
-    "1|Ag/AgCl,KCl 1m|2|Ag/AgCl,KCl 3m|3|Hg,Tl/TlCl,KCl 3.5m|4|Hg/Hg2SO4,K2SO4 sat", "Elétr. ref.",
+    "1|Ag/AgCl,KCl 1m|2|Ag/AgCl,KCl 3m|3|Hg,Tl/TlCl,KCl 3.5m|4|Hg/Hg2SO4,K2SO4 mätt", "El. ref.",
+    "1|Ag/AgCl,KCl 1m|2|Ag/AgCl,KCl 3m|3|Hg,Tl/TlCl,KCl 3.5m|4|Hg/Hg2SO4,K2SO4 sat", "El. ref.",
     "1|Ag/AgCl,KCl 1m|2|Ag/AgCl,KCl 3m|3|Hg,Tl/TlCl,KCl 3.5m|4|Hg/Hg2SO4,K2SO4 sat");
 const TextRecord kTxtOrpToShe =
     LIST7("ORP-Umrechnung auf SWE", "1|Ja|2|Nein", "ORP conversion to SHE", "1|Yes|2|No", "Conversion ORP en ENH",

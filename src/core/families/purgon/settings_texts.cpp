@@ -55,7 +55,7 @@ const TextRecord kTxtImmersionLock = LIST7("Einfahrsperre", "0|Aus|1|Quellix Gla
                                            "Blocco inserimento", "0|Off|1|Quellix el. vetro", "Inkörningsspärr",
                                            "0|Från|1|Quellix glaselektrod", "Bloqueo inserción",
                                            "0|Desact.|1|Quellix el. vidrio", "Bloqueio inserção",
-                                           "0|Desl.|1|Quellix elétr. vidro");
+                                           "0|Desl.|1|Quellix el. vidro");
 
 // ---- control system ---------------------------------------------------------------------------------
 
@@ -104,7 +104,7 @@ const TextRecord kTxtSealingWater = LIST7("Sperrwasser", "1|Ein|2|Aus", "Sealing
                                           "Eau d'étanchéité", "1|Marche|2|Arrêt", "Acqua di tenuta", "1|On|2|Off",
                                           "Spärrvatten", "1|Till|2|Från", "Agua de sellado", "1|Act.|2|Desact.",
                                           "Água de vedação", "1|Lig.|2|Desl.");
-const TextRecord kTxtSensorSafety = LIST7("Sensoreinfahrsicherung", "2|Ein|3|Aus", "Sensoreinfahrsicherung",
+const TextRecord kTxtSensorSafety = LIST7("Sensoreinfahrsicherung", "2|Ein|3|Aus", "Sensor insertion safety",
                                           "2|On|3|Off", "Sécurité insertion capteur", "2|Marche|3|Arrêt",
                                           "Sicurezza inserim. sensore", "2|On|3|Off", "Sensorinkörningsskydd",
                                           "2|Till|3|Från", "Seguridad inserción sensor", "2|Act.|3|Desact.",
@@ -117,7 +117,7 @@ const TextRecord kTxtCavityRinsing =
 const TextRecord kTxtCavityInterval = NAME7("Intervall", "Interval", "Intervalle", "Intervallo", "Intervall",
                                             "Intervalo", "Intervalo");
 const TextRecord kTxtRinseTime = NAME7("Spülzeit", "Rinse time", "Durée rinçage", "Tempo lavaggio",
-                                       "Sköljtid", "Tpo. enjuague", "Tempo enxágue");
+                                       "Sköljtid", "Tpo. enjuague", "Tempo lavagem");
 const TextRecord kTxtWearMax = NAME7("Verschleißzähler max.", "Max. wear counter", "Compteur d'usure max.",
                                      "Contatore usura max.", "Max. slitageräknare", "Contador de desgaste máx.",
                                      "Contador de desgaste máx.");
@@ -139,16 +139,16 @@ const TextRecord kTxtMaintenanceTravels =
 
 const TextRecord kTxtProbeTypesBefore7 =
     ONLYLIST7("1|Dolovan|3|Vorlix|2|andere", "1|Dolovan|3|Vorlix|2|Others", "1|Dolovan|3|Vorlix|2|Autres",
-              "1|Dolovan|3|Vorlix|2|Altri", "1|Dolovan|3|Vorlix|2|Andra", "1|Dolovan|3|Vorlix|2|Otros",
+              "1|Dolovan|3|Vorlix|2|Altri", "1|Dolovan|3|Vorlix|2|Övriga", "1|Dolovan|3|Vorlix|2|Otros",
               "1|Dolovan|3|Vorlix|2|Outros");
 const TextRecord kTxtProbeTypesFrom7 =
     ONLYLIST7("1|Dolovan|4|Hovrel|3|Vorlix|2|andere", "1|Dolovan|4|Hovrel|3|Vorlix|2|Others",
               "1|Dolovan|4|Hovrel|3|Vorlix|2|Autres", "1|Dolovan|4|Hovrel|3|Vorlix|2|Altri",
-              "1|Dolovan|4|Hovrel|3|Vorlix|2|Andra", "1|Dolovan|4|Hovrel|3|Vorlix|2|Otros",
+              "1|Dolovan|4|Hovrel|3|Vorlix|2|Övriga", "1|Dolovan|4|Hovrel|3|Vorlix|2|Otros",
               "1|Dolovan|4|Hovrel|3|Vorlix|2|Outros");
 const TextRecord kTxtProbeTypesControl3 =
     ONLYLIST7("4|Hovrel|1|Dolovan|2|andere", "4|Hovrel|1|Dolovan|2|Others", "4|Hovrel|1|Dolovan|2|Autres",
-              "4|Hovrel|1|Dolovan|2|Altri", "4|Hovrel|1|Dolovan|2|Andra", "4|Hovrel|1|Dolovan|2|Otros",
+              "4|Hovrel|1|Dolovan|2|Altri", "4|Hovrel|1|Dolovan|2|Övriga", "4|Hovrel|1|Dolovan|2|Otros",
               "4|Hovrel|1|Dolovan|2|Outros");
 const TextRecord kTxtProbeTypesBrand1 =
     ONLYLIST7("3|Vorlix|1|Dolovan|4|Hovrel", "3|Vorlix|1|Dolovan|4|Hovrel", "3|Vorlix|1|Dolovan|4|Hovrel",

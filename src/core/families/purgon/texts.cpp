@@ -37,7 +37,7 @@ const TextRecord kTxtAccess = NAME7("Zugang Handsteuerung", "Access manual contr
                                     "Accesso comando manuale", "Åtkomst handstyrning", "Acceso control manual",
                                     "Acesso comando manual");
 const TextRecord kTxtRinseWater = NAME7("Spülwasser", "Rinse water", "Eau de rinçage", "Acqua lavaggio",
-                                        "Sköljvatten", "Agua enjuague", "Água de enxágue");
+                                        "Sköljvatten", "Agua enjuague", "Água de lavagem");
 const TextRecord kTxtMediaAdapter = NAME7("Medienadapter", "Media adapter", "Adapt. fluides",
                                           "Adattatore fluidi", "Medieadapter", "Adaptador medios",
                                           "Adaptador meios");
@@ -60,12 +60,12 @@ const TextRecord kTxtDay[7] = {
 
 const TextRecord kTxtRinse = NAME7("Spülen", "Rinse", "Rincer", "Lavare", "Skölj", "Enjuagar", "Enxaguar");
 const TextRecord kTxtClean = NAME7("Reinigen", "Clean", "Nettoyer", "Pulire", "Rengör", "Limpiar", "Limpar");
-const TextRecord kTxtParking = NAME7("Parken", "Parking", "Rétracter", "Ritrarre", "Parkera", "Retraer",
+const TextRecord kTxtParking = NAME7("Parken", "Parking", "Rétracter", "Ritrarre", "Dra in", "Retraer",
                                      "Recolher");
 const TextRecord kTxtMeasure = NAME7("Messen", "Measure", "Mesurer", "Misurare", "Mät", "Medir", "Medir");
-const TextRecord kTxtCal2Point = NAME7("Cal 2Pkt.", "Cal 2point", "Étal 2pts", "Cal 2punti", "Kal 2pkt",
+const TextRecord kTxtCal2Point = NAME7("Cal 2Pkt.", "Cal 2point", "Étal 2pts", "Cal 2punti", "Kal-2pkt",
                                        "Cal 2ptos", "Cal 2pts");
-const TextRecord kTxtCal1Point = NAME7("Cal 1Pkt.", "Cal 1point", "Étal 1pt", "Cal 1punto", "Kal 1pkt",
+const TextRecord kTxtCal1Point = NAME7("Cal 1Pkt.", "Cal 1point", "Étal 1pt", "Cal 1punto", "Kal-1pkt",
                                        "Cal 1pto", "Cal 1pt");
 
 const TextRecord kTxtProgram[10] = {
@@ -78,28 +78,28 @@ const TextRecord kTxtProgram[10] = {
     NAME7("Programm 7", "Program 7", "Programme 7", "Programma 7", "Program 7", "Programa 7", "Programa 7"),
     NAME7("Programm 8", "Program 8", "Programme 8", "Programma 8", "Program 8", "Programa 8", "Programa 8"),
     NAME7("Programm 9", "Program 9", "Programme 9", "Programma 9", "Program 9", "Programa 9", "Programa 9"),
-    NAME7("Service", "Service", "Service", "Assistenza", "Service", "Servicio", "Assistência"),
+    NAME7("Service", "Service", "Service", "Service", "Service", "Servicio", "Service"),
 };
 
 // ---- program-name lists -------------------------------------------------------------------------------
 
 const TextRecord kTxtProgramsType3Continuous =
     ONLYLIST7("1|Spülen|2|Reinigen|3|Parken", "1|Rinse|2|Clean|3|Parking", "1|Rincer|2|Nettoyer|3|Rétracter",
-              "1|Lavare|2|Pulire|3|Ritrarre", "1|Skölj|2|Rengör|3|Parkera", "1|Enjuagar|2|Limpiar|3|Retraer",
+              "1|Lavare|2|Pulire|3|Ritrarre", "1|Skölj|2|Rengör|3|Dra in", "1|Enjuagar|2|Limpiar|3|Retraer",
               "1|Enxaguar|2|Limpar|3|Recolher");
 const TextRecord kTxtProgramsType3Short =
     ONLYLIST7("1|Messen|2|Reinigen|3|Parken", "1|Measure|2|Clean|3|Parking", "1|Mesurer|2|Nettoyer|3|Rétracter",
-              "1|Misurare|2|Pulire|3|Ritrarre", "1|Mät|2|Rengör|3|Parkera", "1|Medir|2|Limpiar|3|Retraer",
+              "1|Misurare|2|Pulire|3|Ritrarre", "1|Mät|2|Rengör|3|Dra in", "1|Medir|2|Limpiar|3|Retraer",
               "1|Medir|2|Limpar|3|Recolher");
 const TextRecord kTxtProgramsContinuous =
     ONLYLIST7("1|Reinigen|2|Cal 2Pkt.|3|Cal 1Pkt.|4|", "1|Clean|2|Cal 2point|3|Cal 1point|4|",
               "1|Nettoyer|2|Étal 2pts|3|Étal 1pt|4|", "1|Pulire|2|Cal 2punti|3|Cal 1punto|4|",
-              "1|Rengör|2|Kal 2pkt|3|Kal 1pkt|4|", "1|Limpiar|2|Cal 2ptos|3|Cal 1pto|4|",
+              "1|Rengör|2|Kal-2pkt|3|Kal-1pkt|4|", "1|Limpiar|2|Cal 2ptos|3|Cal 1pto|4|",
               "1|Limpar|2|Cal 2pts|3|Cal 1pt|4|");
 const TextRecord kTxtProgramsShort =
     ONLYLIST7("1|Messen|2|Cal 2Pkt.|3|Cal 1Pkt.|4|", "1|Measure|2|Cal 2point|3|Cal 1point|4|",
               "1|Mesurer|2|Étal 2pts|3|Étal 1pt|4|", "1|Misurare|2|Cal 2punti|3|Cal 1punto|4|",
-              "1|Mät|2|Kal 2pkt|3|Kal 1pkt|4|", "1|Medir|2|Cal 2ptos|3|Cal 1pto|4|",
+              "1|Mät|2|Kal-2pkt|3|Kal-1pkt|4|", "1|Medir|2|Cal 2ptos|3|Cal 1pto|4|",
               "1|Medir|2|Cal 2pts|3|Cal 1pt|4|");
 const TextRecord kTxtEndPrefix = ONLYLIST7("0|--- Ende ---|", "0|--- End ---|", "0|--- Fin ---|", "0|--- Fine ---|",
                                            "0|--- Slut ---|", "0|--- Fin ---|", "0|--- Fim ---|");
@@ -124,12 +124,12 @@ const TextRecord kTxtWaitDuration = NAME7("Wartezeit", "Wait duration", "Temps d
 const TextRecord kTxtWaitPosition = NAME7("Warteposition", "Wait position", "Position attente",
                                           "Posizione attesa", "Vänteläge", "Posición espera",
                                           "Posição de espera");
-const TextRecord kTxtGotoLine = NAME7("Goto Zeile", "Goto line", "Aller à ligne", "Vai a riga", "Gå till rad",
+const TextRecord kTxtGotoLine = NAME7("Goto Zeile", "Goto line", "Saut à l'étape", "Vai a riga", "Gå till rad",
                                       "Ir a línea", "Ir para linha");
 const TextRecord kTxtCalBuffer1Step = NAME7("Cal Puffer 1", "Cal buffer 1", "Étal tampon 1", "Cal tampone 1",
-                                            "Kal buffert 1", "Cal tampón 1", "Cal tampão 1");
+                                            "Kal-buffert 1", "Cal tampón 1", "Cal tampão 1");
 const TextRecord kTxtCalBuffer2Step = NAME7("Cal Puffer 2", "Cal buffer 2", "Étal tampon 2", "Cal tampone 2",
-                                            "Kal buffert 2", "Cal tampón 2", "Cal tampão 2");
+                                            "Kal-buffert 2", "Cal tampón 2", "Cal tampão 2");
 const TextRecord kTxtOrpCheck = NAME7("ORP-Kontrolle", "ORP Check", "Contrôle ORP", "Controllo ORP",
                                       "ORP-kontroll", "Control ORP", "Controlo ORP");
 const TextRecord kTxtEmptyStep = NAME7("Leerschritt", "Empty step", "Pas vide", "Passo vuoto", "Tomt steg",

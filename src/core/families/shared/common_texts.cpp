@@ -76,7 +76,7 @@ const TextRecord kTxtCalTimerAct =
           "Kalibreringstimer / ACT", "Temporizador cal. / ACT", "Temporizador cal. / ACT");
 const TextRecord kTxtPressureCorrection =
     NAME7("Druckkorrektur", "Pressure correction", "Correction de pression", "Correzione pressione",
-          "Tryckkompensering", "Corrección de presión", "Correção de pressão");
+          "Tryckkorrektion", "Corrección de presión", "Correção de pressão");
 const TextRecord kTxtMsgPartialPressure =
     NAME7("Meldungen Partialdruck", "Messages Partial press.", "Messages pression part.",
           "Messaggi pressione parz.", "Meddelanden partialtryck", "Mensajes presión parcial",
@@ -111,7 +111,7 @@ const TextRecord kTxtManual = NAME7("Manuell:", "Manual:", "Manuelle :", "Manual
                                     "Manual:");
 const TextRecord kTxtCalTemp =
     LIST7("Cal-Temperatur", "1|Auto|2|Manuell", "Cal temp", "1|Auto|2|Manual", "Temp. d'étal.",
-          "1|Auto|2|Manuelle", "Temp. di cal.", "1|Auto|2|Manuale", "Kal.-temperatur", "1|Auto|2|Manuell",
+          "1|Auto|2|Manuelle", "Temp. di cal.", "1|Auto|2|Manuale", "Kal-temperatur", "1|Auto|2|Manuell",
           "Temp. de cal.", "1|Auto|2|Manual", "Temp. de cal.", "1|Auto|2|Manual");
 const TextRecord kTxtMonitoringAutoInd =
     LIST7("Überwachung", "2|Auto|3|Individuell", "Monitoring", "2|Auto|3|Individual", "Surveillance",

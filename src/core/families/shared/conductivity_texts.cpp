@@ -36,7 +36,7 @@ const TextRecord kTxtCalSolutionV6 = LIST7(
     "1|NaCl 0.01 mol/l|2|NaCl 0.1 mol/l|3|NaCl saturé|4|KCl 0.01 mol/l|5|KCl 0.1 mol/l|6|KCl 1 mol/l",
     "Soluzione di cal.",
     "1|NaCl 0.01 mol/l|2|NaCl 0.1 mol/l|3|NaCl saturo|4|KCl 0.01 mol/l|5|KCl 0.1 mol/l|6|KCl 1 mol/l",
-    "Kal.-lösning",
+    "Kal-lösning",
     "1|NaCl 0.01 mol/l|2|NaCl 0.1 mol/l|3|NaCl mättad|4|KCl 0.01 mol/l|5|KCl 0.1 mol/l|6|KCl 1 mol/l",
     "Solución de cal.",
     "1|NaCl 0.01 mol/l|2|NaCl 0.1 mol/l|3|NaCl saturada|4|KCl 0.01 mol/l|5|KCl 0.1 mol/l|6|KCl 1 mol/l",
@@ -49,7 +49,7 @@ const TextRecord kTxtCalSolutionV6 = LIST7(
     "1413µS/cm|5|KCl 0.1m: 12.88mS/cm|6|KCl 1m: 111.80mS/cm"
 const TextRecord kTxtCalSolutionV7 =
     LIST7("Kalibrierlösung", SOLUTIONS_V7("ges."), "Cal solution", SOLUTIONS_V7("sat."), "Solution d'étal.",
-          SOLUTIONS_V7("sat."), "Soluzione di cal.", SOLUTIONS_V7("sat."), "Kal.-lösning", SOLUTIONS_V7("mätt."),
+          SOLUTIONS_V7("sat."), "Soluzione di cal.", SOLUTIONS_V7("sat."), "Kal-lösning", SOLUTIONS_V7("mätt."),
           "Solución de cal.", SOLUTIONS_V7("sat."), "Solução de cal.", SOLUTIONS_V7("sat."));
 #undef SOLUTIONS_V7
 

@@ -10,9 +10,9 @@ namespace tessalin::outputs {
 
 const TextRecord kTxtChart = NAME7("Tabelle", "Chart", "Tableau", "Tabella", "Tabell", "Tabla", "Tabela");
 const TextRecord kTxtMessageBehaviour =
-    NAME7("Verhalten bei Meldungen", "Behavior during messages", "Réaction aux messages",
-          "Reazione ai messaggi", "Beteende vid meddelanden", "Comportamiento ante mensajes",
-          "Reação a mensagens");
+    NAME7("Verhalten bei Meldungen", "Behavior during messages", "Comportement si message",
+          "Comportamento con messaggi", "Beteende vid meddelanden", "Comportamiento ante mensajes",
+          "Comportamento com mensagens");
 
 // ---- current output ------------------------------------------------------------------------------
 
@@ -34,17 +34,17 @@ const TextRecord kTxtOutputRange =
 const TextRecord kTxtStart = NAME7("Anfang   0(4) mA", "Start   0(4) mA", "Début   0(4) mA", "Inizio   0(4) mA",
                                    "Början   0(4) mA", "Inicio   0(4) mA", "Início   0(4) mA");
 const TextRecord kTxtCorner1X = NAME7("1. Eckpunkt X", "1st corner X", "1er pt cassure X",
-                                      "1° punto ang. X", "1:a brytpunkt X", "1er quiebre X",
-                                      "1º ponto quebra X");
+                                      "1° punto ang. X", "1:a brytpunkt X", "1.er quiebre X",
+                                      "1.º pt. quebra X");
 const TextRecord kTxtCorner1Y = NAME7("1. Eckpunkt Y", "1st corner Y", "1er pt cassure Y",
-                                      "1° punto ang. Y", "1:a brytpunkt Y", "1er quiebre Y",
-                                      "1º ponto quebra Y");
+                                      "1° punto ang. Y", "1:a brytpunkt Y", "1.er quiebre Y",
+                                      "1.º pt. quebra Y");
 const TextRecord kTxtCorner2X = NAME7("2. Eckpunkt X", "2nd corner X", "2e pt cassure X",
-                                      "2° punto ang. X", "2:a brytpunkt X", "2º quiebre X",
-                                      "2º ponto quebra X");
+                                      "2° punto ang. X", "2:a brytpunkt X", "2.º quiebre X",
+                                      "2.º pt. quebra X");
 const TextRecord kTxtCorner2Y = NAME7("2. Eckpunkt Y", "2nd corner Y", "2e pt cassure Y",
-                                      "2° punto ang. Y", "2:a brytpunkt Y", "2º quiebre Y",
-                                      "2º ponto quebra Y");
+                                      "2° punto ang. Y", "2:a brytpunkt Y", "2.º quiebre Y",
+                                      "2.º pt. quebra Y");
 const TextRecord kTxtFiftyPoint =
     NAME7("50%-Punkt   10(12) mA", "50% point   10(12) mA", "Point 50%   10(12) mA", "Punto 50%   10(12) mA",
           "50%-punkt   10(12) mA", "Punto 50%   10(12) mA", "Ponto 50%   10(12) mA");
