@@ -67,10 +67,8 @@ Finding Program(std::string path, std::string label, Severity severity) {
 void CheckProgram(int program, std::vector<Finding>& out) {
     const purgon::Steps steps = purgon::ReadProgram(program);
     auto code = [&](int n) { return steps[static_cast<std::size_t>(kStepBytes * (n - 1))]; };
-    int end = kStepsPerProgram + 1;  // the line of the end marker; past the last line without one
-    for (int n = 1; n <= kStepsPerProgram && end > kStepsPerProgram; ++n)
-        if (code(n) == purgon::kStepEnd) end = n;
-    const int lastLine = std::min(end, kStepsPerProgram);
+    const int end = purgon::EndLine(steps);
+    const int lastLine = purgon::LastGotoTarget(steps);
     const std::string path = Say("Purgon > Programmablauf > Programm ", "Purgon > Program flow > Program ") + std::to_string(program);
     for (int n = 1; n < end; ++n) {
         if (code(n) != purgon::kStepGoto) continue;

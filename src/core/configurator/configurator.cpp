@@ -14,6 +14,7 @@
 #include "core/families/default_records.h"
 #include "core/families/front/front.h"
 #include "core/families/opmode/slot_init.h"
+#include "core/families/shared/modules_changed.h"
 #include "core/workspace.h"
 
 namespace tessalin::configurator {
@@ -59,34 +60,6 @@ void CopyDefaults(ParImageBuffer& image, const TIdFront& front, Section section,
 }
 
 uint8_t DefaultBufFixByte(uint16_t offset) { return DefaultRecord(Section::BUF_FIX)[offset]; }
-
-// Channel sub-type of an I-module channel from its mode, sensor kinds and technology.
-uint8_t IModuleAnalogType(uint8_t kind, bool from9, uint32_t options) {
-    if (from9) {
-        static constexpr uint8_t kAnalog[] = {180, 181, 182, 183};
-        return kind < 4 ? kAnalog[kind] : 25;
-    }
-    switch (kind) {
-        case 0: return 150;
-        case 1: return (options & (1u << 26)) ? 151 : (options & (1u << 27)) ? 152 : 25;
-        case 2: return 154;
-        default: return 25;
-    }
-}
-
-uint8_t IModuleDigitalType(uint8_t kind, bool from9) {
-    if (!from9) return 25;
-    switch (kind) {
-        case 0: return 160;
-        case 1: return 161;
-        case 2: return 162;
-        case 3: return 163;
-        case 6: return 164;
-        default: return 25;
-    }
-}
-
-uint8_t ProbeControlType(bool from9) { return from9 ? 189 : 153; }
 
 }  // namespace
 
@@ -660,8 +633,8 @@ void Configurator::commit() const {
     ws.Device = device_;
     ws.Device.Origin = kOriginTool;
     DecodeDevice(false);
-    StartSelectorsOnOfferedVariables();
     if (ws.Device.Purgon.TypeCode != 0 && device_.Purgon.TypeCode != 0) ws.Device.Purgon.SlotMask = device_.Purgon.SlotMask;
+    KeepChoicesOnInstalledModules();
     ws.Modified = true;
 }
 

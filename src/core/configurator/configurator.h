@@ -83,8 +83,8 @@ public:
     Outcome setOption(const std::string& key, bool active);
     bool optionActive(const OptionRow& row) const;
 
-    // OK: the working copies replace the program's (origin 1, decoded again, data set changed); the front's
-    // display and recorder choices still on a factory default the modules do not offer move to one they do.
+    // OK: the working copies replace the program's (origin 1, decoded again, data set changed), and the
+    // choices of other pages that name a module follow the modules (KeepChoicesOnInstalledModules).
     void commit() const;
 
 private:

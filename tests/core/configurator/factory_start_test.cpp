@@ -107,16 +107,30 @@ TEST(FactoryStart, FirstMainValueStartsOnAVariableTheModulesOffer) {
     }
 }
 
-TEST(FactoryStart, MainValueTheUserChoseStaysWhenTheConfigurationChanges) {
-    constexpr int kSlot1Temperature = 0x42;
-    Configure('9', {3});
+// A main value the user chose stays while the modules offer it; once its module is gone it takes the
+// same variable of the module that took the slot's place, else the first variable offered.
+TEST(FactoryStart, MainValueFollowsTheModulesWhenTheConfigurationChanges) {
+    constexpr int kSlot1Temperature = 0x42, kSlot2Temperature = 0x52, kTime = 32;
+    Configure('9', {8, 3});
     const long long mainValue = Offset(Section::SYS_SET, 13, 255, false);
-    Ws().ParImage.setU8(mainValue, kSlot1Temperature);
-    Configurator c;
-    ASSERT_TRUE(c.remove(kPosSlot1).ok);
-    ASSERT_TRUE(c.addCode(8).ok);
-    c.commit();
+    Ws().ParImage.setU8(mainValue, kSlot2Temperature);
+    Configurator kept;
+    ASSERT_TRUE(kept.setOption("optLPAR", true).ok);
+    kept.commit();
+    EXPECT_EQ(Ws().ParImage.u8(mainValue), kSlot2Temperature);
+
+    Configurator moved;
+    ASSERT_TRUE(moved.remove(kPosSlot1).ok);  // the pH module moves up into [I]
+    moved.commit();
     EXPECT_EQ(Ws().ParImage.u8(mainValue), kSlot1Temperature);
+    ExpectNoFindings();
+
+    Configurator gone;
+    ASSERT_TRUE(gone.remove(kPosSlot1).ok);
+    ASSERT_TRUE(gone.addCode(8).ok);
+    gone.commit();
+    EXPECT_EQ(Ws().ParImage.u8(mainValue), kTime);
+    ExpectNoFindings();
 }
 
 TEST(FactoryStart, OpticalOxygenSensorOnItsCarrierStartsWithManualPressure) {

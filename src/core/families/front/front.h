@@ -22,10 +22,15 @@ std::span<const uint8_t> FrontSysSetDefaults();
 std::span<const uint8_t> FrontCtrlFixDefaults();
 std::span<const uint8_t> FrontBufFixDefaults();
 
-// The display and recorder choices start on the first module's main value and temperature. Where the
-// device offers no such variable there (slot [I] holds an output or controller module), a choice still on
-// its factory default takes the first variable its list offers, in each parameter set; a list without
+// After the modules changed: a display or recorder choice on a variable the device no longer offers (a
+// module removed or moved, or a fresh device's first module's main value where slot [I] holds an output
+// or controller module) takes the first variable its list offers, in each parameter set; a list without
 // any variable leaves it as it is.
-void StartSelectorsOnOfferedVariables();
+void MoveSelectorsToOfferedVariables();
+
+// After the modules changed: a calculation block whose definition no longer fits the modules is switched
+// off, its choice on the front's page and its entry in the slot table. True when one was. The caller
+// decodes the device again.
+bool DropCalcBlocksThatNoLongerFit();
 
 }  // namespace tessalin

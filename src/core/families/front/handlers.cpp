@@ -80,6 +80,14 @@ void CopyBlockDefaults(int blockType, uint8_t slot) {
     }
 }
 
+// Block c takes definition `code` (0 none) in the slot table: its type, record index and slots.
+void StoreBlock(int c, int code) {
+    const uint8_t blockType = code == 0 ? 0 : CalcBlockTable()[code].blockType;
+    WriteU8(BlockTypeAt(c), blockType);
+    WriteU8(BlockRecordAt(c), blockType == 0 ? 0 : static_cast<uint8_t>(3 + c));
+    WriteU8(BlockMaskAt(c), CalcDefinitionSlotMask(code));
+}
+
 // The front's choice for block c has just been written: the block takes the chosen definition's type and
 // slots, or none when the definition does not fit the installed modules (the choice is then set back to
 // "Off"). The device is decoded from the image again, and the tree is rebuilt with the same node selected
@@ -91,12 +99,9 @@ void ApplyBlockChoice(int c) {
         SetParamByte(kBlockChoice[c], 0, false);
     }
     const uint8_t blockType = code == 0 ? 0 : CalcBlockTable()[code].blockType;
-    const uint8_t slot = static_cast<uint8_t>(3 + c);
     const uint8_t previous = ReadU8(BlockTypeAt(c));
-    WriteU8(BlockTypeAt(c), blockType);
-    WriteU8(BlockRecordAt(c), blockType == 0 ? 0 : slot);
-    WriteU8(BlockMaskAt(c), CalcDefinitionSlotMask(code));
-    if (blockType != 0 && blockType != previous) CopyBlockDefaults(blockType, slot);
+    StoreBlock(c, code);
+    if (blockType != 0 && blockType != previous) CopyBlockDefaults(blockType, static_cast<uint8_t>(3 + c));
     Ws().Device.Origin = kOriginTool;
     DecodeDevice(false);
     RequestTreeRebuild();
@@ -273,3 +278,21 @@ bool RowChartConductivity(int e, TEvParRec& r) {
 }
 
 }  // namespace tessalin::front
+
+namespace tessalin {
+
+bool DropCalcBlocksThatNoLongerFit() {
+    bool dropped = false;
+    for (int c = 0; c < 2; ++c) {
+        const long long choiceAt = ParamOffset(front::kBlockChoice[c], 255, false);
+        const int choice = ReadU8(choiceAt);
+        const uint8_t blockType = ReadU8(front::BlockTypeAt(c));
+        if ((choice == 0 || CalcDefinitionFits(choice)) && (blockType == 0 || CalcBlockCodeFits(blockType))) continue;
+        WriteU8(choiceAt, 0);
+        front::StoreBlock(c, 0);
+        dropped = true;
+    }
+    return dropped;
+}
+
+}  // namespace tessalin

@@ -255,7 +255,7 @@ constinit const TMenuEntry MenuFront[] = {
 
 static_assert(std::size(MenuFront) == kMenuFrontEnd + 1);
 
-void StartSelectorsOnOfferedVariables() {
+void MoveSelectorsToOfferedVariables() {
     struct RestoreSet {
         bool setB;
         ~RestoreSet() { Ws().ActiveParamSet = setB; }
@@ -269,11 +269,15 @@ void StartSelectorsOnOfferedVariables() {
                 if ((entry.flags & kPfListFromHandler) == 0 || classMask == 0) continue;  // not a variable choice
                 const long long at = ParamOffset(entry.location, 255, setB);
                 const int stored = ReadU8(at);
-                if (stored != static_cast<int>(row.value)) continue;  // the user's own choice stays
                 const std::vector<ChoiceItem> items = ParseChoiceList(ProcessVariableList(classMask));
                 const bool offered = std::ranges::any_of(items, [&](const ChoiceItem& i) { return i.code == stored; });
                 const bool anyVariable = std::ranges::any_of(items, [](const ChoiceItem& i) { return i.code != 0; });
-                if (!offered && anyVariable) WriteU8(at, static_cast<uint8_t>(items.front().code));
+                if (offered || !anyVariable) continue;
+                // The same variable of another module first (the main value and temperature of the module
+                // that took the slot's place), else the first variable the list offers.
+                const auto same = std::ranges::find_if(
+                    items, [&](const ChoiceItem& i) { return i.code != 0 && (i.code & 0x0F) == (stored & 0x0F); });
+                WriteU8(at, static_cast<uint8_t>(same != items.end() ? same->code : items.front().code));
             }
         }
     }

@@ -14,6 +14,7 @@
 #include "core/families/opmode/opmode.h"
 #include "core/families/opmode/slot_init.h"
 #include "core/families/opmode/texts.h"
+#include "core/families/shared/modules_changed.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 
@@ -151,6 +152,7 @@ bool ApplyDigitalMode() {
     // The image holds the new hardware; the device follows it.
     Ws().Device.Origin = kOriginTool;
     DecodeDevice(false);
+    KeepChoicesOnInstalledModules();
     Ws().Modified = true;
     RequestTreeRebuild();
     return true;

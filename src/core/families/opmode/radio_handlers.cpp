@@ -17,6 +17,7 @@
 #include "core/families/opmode/handlers.h"
 #include "core/families/opmode/radio_texts.h"
 #include "core/families/opmode/slot_init.h"
+#include "core/families/shared/modules_changed.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 
@@ -30,9 +31,7 @@ constexpr uint16_t kMode = 212, kVariable1 = 213, kVariable2 = 214, kRadioSettin
 constexpr long long kOldMode = 0x7000, kOldVariable1 = 0x7001, kOldVariable2 = 0x7002, kOldRadioSetting = 0x700A;
 constexpr uint8_t kNoSecondChannel = 255;
 
-// Module types of the channels.
 constexpr int kInactive = 25;
-constexpr int kProbeControl = 153;
 
 long long Buf(uint16_t offset) { return ParamOffset(At(Section::BUF_FIX, offset), 255, false); }
 int Mode() { return ReadU8(Buf(kMode)); }
@@ -62,8 +61,13 @@ bool ModeMenu(int event, TEvParRec& rec, bool shown) {
     return DefaultHandler(event, rec);
 }
 
-// The module type of a channel for its variable.
-int ChannelType(int variable) {
+// The module type of channel 1 or 2 for its variable in a mode. From software 9 the channel takes the
+// codes of that era, as the configurator places them, for a digital sensor too; before, the oxygen
+// variable prefers the trace sensor where both oxygen options are set.
+int ChannelType(int channel, int mode, int variable) {
+    if (SwFrom9())
+        return DigitalChannel(channel, mode) ? IModuleDigitalType(variable, true)
+                                             : IModuleAnalogType(variable, true, Ws().Device.Front.Options);
     switch (variable) {
         case 0: return 150;
         case 1: return OptionBit(27) ? 152 : OptionBit(26) ? 151 : kInactive;
@@ -72,7 +76,8 @@ int ChannelType(int variable) {
     }
 }
 
-bool SensorType(int type) { return In(type, {150, 151, 152, 154}); }
+// A channel type with parameters of a sensor: neither inactive nor the probe control.
+bool SensorType(int type) { return type != kInactive && type != ProbeControlType(SwFrom9()); }
 
 // The slots the I-module serves, in order; -1 where it serves none.
 std::pair<int, int> ChannelSlots() {
@@ -99,6 +104,7 @@ void HardwareChanged(bool purgonAttached) {
     Ws().Device.Origin = kOriginTool;
     // A freshly attached controller takes its type from its new image, as after a load.
     DecodeDevice(purgonAttached);
+    KeepChoicesOnInstalledModules();
     Ws().Modified = true;
     RequestTreeRebuild();
 }
@@ -141,15 +147,20 @@ bool ApplyRadioMode() {
     // Leaving a mode with the probe controller takes the controller away.
     if (WithProbeControl(oldMode) && mode != oldMode) WriteU8(static_cast<long long>(kPurgonOffset) + 2, 0);
 
-    const int type1 = mode == 0 ? kInactive : ChannelType(variable1);
-    const int type2 = TwoChannels(mode) ? ChannelType(variable2) : WithProbeControl(mode) ? kProbeControl : kInactive;
+    const bool from9 = SwFrom9();
+    const int type1 = mode == 0 ? kInactive : ChannelType(1, mode, variable1);
+    const int type2 = TwoChannels(mode)         ? ChannelType(2, mode, variable2)
+                      : WithProbeControl(mode) ? ProbeControlType(from9)
+                                               : kInactive;
+    const int oldType1 = Ws().Device.Slot[slot1].Code, oldType2 = Ws().Device.Slot[slot2].Code;
     SetSlotModuleType(slot1, type1);
     SetSlotModuleType(slot2, type2);
 
-    const bool from9 = SwFrom9();
-    if (SensorType(type1) && variable1 != oldVariable1)
+    // A channel starts afresh when its variable changed, or when its module type did for the same
+    // variable (an analog sensor becoming a digital one): its parameters are another module's then.
+    if (SensorType(type1) && (variable1 != oldVariable1 || type1 != oldType1))
         InitialiseSlot(Ws().Device.Slot[slot1].RecIndex, type1, {.oxygenFix = !from9 && DigitalChannel(1, mode)});
-    if (SensorType(type2) && variable2 != oldVariable2)
+    if (SensorType(type2) && (variable2 != oldVariable2 || type2 != oldType2))
         InitialiseSlot(Ws().Device.Slot[slot2].RecIndex, type2, {.oxygenFix = !from9 && DigitalChannel(2, mode)});
 
     const bool purgonAttached = WithProbeControl(mode) && !WithProbeControl(oldMode);

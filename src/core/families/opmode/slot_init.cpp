@@ -2,6 +2,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 #include "core/catalogue/codec.h"
@@ -11,6 +12,7 @@
 #include "core/families/condi/handlers.h"
 #include "core/families/default_records.h"
 #include "core/families/digph/digph.h"
+#include "core/families/menu_registry.h"
 #include "core/families/oxy/sensors.h"
 #include "core/families/ph/handlers.h"
 #include "core/families/ph/ph.h"
@@ -123,11 +125,33 @@ std::span<const uint8_t> SecondProbeListPhSetRecord() {
     return record;
 }
 
+// The digital ORP sensor's pages show rows of the pH sections (input filter, sensor data, SIP counter, ORP
+// check and ORP-value messages), which lie on the same bytes of the slot as its own: its records take the
+// pH family's defaults for those rows, where its own records know nothing of them.
+void AddOverlaidDefaults(std::vector<uint8_t>& record, Section own, int moduleType) {
+    const Section other = own == Section::ORP_SET ? Section::PH_SET : own == Section::ORP_FIX ? Section::PH_FIX : Section::None;
+    const std::optional<MenuTable> menu = MenuTableOf(moduleType);
+    if (other == Section::None || !menu) return;
+    const std::span<const uint8_t> defaults = DefaultRecord(other);
+    for (const TMenuEntry& entry : MenuEntries(*menu))
+        for (const TParamEntry& param : ParamEntries(entry)) {
+            const bool value = param.kind == kKindNumber || param.kind == kKindChoice || param.kind == kKindChoiceButtons;
+            if (!value || param.location.section != other) continue;
+            const std::size_t at = param.location.offset;
+            const std::size_t end = at + static_cast<std::size_t>(EncodingWidth(EncodingOf(param.flags)));
+            for (std::size_t i = at; i < end && i < record.size() && i < defaults.size(); ++i) record[i] = defaults[i];
+        }
+}
+
 }  // namespace
 
 std::vector<uint8_t> FamilyDefaultRecord(Section section, int moduleType, const TIdFront& front) {
     const std::span<const uint8_t> common = DefaultRecord(section);
-    if (section != Section::PH_SET) return {common.begin(), common.end()};
+    if (section != Section::PH_SET) {
+        std::vector<uint8_t> record(common.begin(), common.end());
+        AddOverlaidDefaults(record, section, moduleType);
+        return record;
+    }
     const bool digitalPh = moduleType == 160 || moduleType == 170 || moduleType == 175 || moduleType == 176;
     const bool secondProbeList = moduleType == 4 || moduleType == 19 || moduleType == 150;
     const std::span<const uint8_t> own =
@@ -181,6 +205,33 @@ void StartPlacedModule(uint8_t block, int moduleType) {
     if (moduleType == kPfaudlerModule)
         WithBlockCurrent(block, moduleType, [] { ph::StartWithSensorType(kPfaudlerStartSensorType); });
 }
+
+uint8_t IModuleAnalogType(int kind, bool from9, uint32_t options) {
+    if (from9) {
+        static constexpr uint8_t kAnalog[] = {180, 181, 182, 183};
+        return kind >= 0 && kind < 4 ? kAnalog[kind] : 25;
+    }
+    switch (kind) {
+        case 0: return 150;
+        case 1: return (options & (1u << 26)) ? 151 : (options & (1u << 27)) ? 152 : 25;
+        case 2: return 154;
+        default: return 25;
+    }
+}
+
+uint8_t IModuleDigitalType(int kind, bool from9) {
+    if (!from9) return 25;
+    switch (kind) {
+        case 0: return 160;
+        case 1: return 161;
+        case 2: return 162;
+        case 3: return 163;
+        case 6: return 164;
+        default: return 25;
+    }
+}
+
+uint8_t ProbeControlType(bool from9) { return from9 ? 189 : 153; }
 
 void SetSlotModuleType(int s, int moduleType) {
     CheckIndex("slot", s, 3);

@@ -38,6 +38,15 @@ void InitialiseSlot(uint8_t block, int moduleType, SlotStart start = {});
 // for it. Other modules hold their records as they are.
 void StartPlacedModule(uint8_t block, int moduleType);
 
+// The module type of an I-module channel that serves a sensor of `kind` (the channel variable): an analog
+// sensor from software 9 on 180..183 for kinds 0..3; before, 150 for pH, 151 or 152 for oxygen by the
+// option bits 26 and 27, 154 for conductivity. A digital sensor (software 9 on) 160..164 for kinds 0, 1, 2,
+// 3, 6. A channel with the probe control 189 from software 9 on, 153 before. 25 (inactive) for anything
+// else.
+uint8_t IModuleAnalogType(int kind, bool from9, uint32_t options);
+uint8_t IModuleDigitalType(int kind, bool from9);
+uint8_t ProbeControlType(bool from9);
+
 // Writes `moduleType` into the slot table entry of slot s (0..2) as the device stores it for the slot's
 // attachment and software era, and the type's hardware identity byte into the slot's identity record.
 void SetSlotModuleType(int s, int moduleType);

@@ -292,6 +292,12 @@ bool RowStep(int event, TEvParRec& rec) {
     }
 }
 
+bool RowGotoLine(int event, TEvParRec& rec) {
+    if (event != kEvLimits) return RowStepField(event, rec);
+    rec.upper = static_cast<float>(LastGotoTarget(WorkSteps()));
+    return true;
+}
+
 bool RowStepFunction(int event, TEvParRec& rec) {
     if (event != kEvChoiceList) return DefaultHandler(event, rec);
     rec.text = StepFunctionList();

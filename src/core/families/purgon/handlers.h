@@ -41,6 +41,8 @@ bool RowStep(int event, TEvParRec& rec);
 // Step editor: the function choice, and a field shown for the step-function flags in `arg`.
 bool RowStepFunction(int event, TEvParRec& rec);
 bool RowStepField(int event, TEvParRec& rec);
+// The step editor's "Goto line": a line of the open program, up to its end marker.
+bool RowGotoLine(int event, TEvParRec& rec);
 
 // The argument of a switching point's rows.
 constexpr int32_t PointArg(int day, int point) { return day * 16 + point; }

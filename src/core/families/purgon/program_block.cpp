@@ -172,6 +172,14 @@ bool HasRoom(const Steps& steps) {
     return false;
 }
 
+int EndLine(const Steps& steps) {
+    for (int n = 1; n <= kStepsPerProgram; ++n)
+        if (steps[kStepBytes * (n - 1)] == kStepEnd) return n;
+    return kStepsPerProgram + 1;
+}
+
+int LastGotoTarget(const Steps& steps) { return std::min(EndLine(steps), kStepsPerProgram); }
+
 void LoadProgramIntoWork(int program) {
     const Steps steps = ReadProgram(program);
     WriteBlock(kWorkSteps, steps);

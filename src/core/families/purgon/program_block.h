@@ -94,6 +94,11 @@ void DeleteStep(Steps& steps, int q);
 // Whether the program has room for one more step: one of the steps 1..29 is empty.
 bool HasRoom(const Steps& steps);
 
+// The line of the program's end marker, 31 without one: the program's lines are those before it.
+int EndLine(const Steps& steps);
+// The last line a "Goto line" step of the program may name: its end marker's line, 30 without one.
+int LastGotoTarget(const Steps& steps);
+
 // The open program's working copy: loading it makes `program` the open program.
 void LoadProgramIntoWork(int program);
 Steps WorkSteps();

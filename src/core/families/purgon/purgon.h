@@ -23,4 +23,9 @@ extern const TMenuEntry ProbeStepEditor;
 std::span<const uint8_t> PurgonDefaultRecord();
 std::span<const uint8_t> PurgonCtrlFixDefaults();
 
+// After the modules changed: while a controller is attached, its "Measuring module" naming a slot without
+// a module it can use (the slot emptied, or holding another kind of module) names the slot that carries
+// the controller, else the first slot with such a module. Nothing changes when no slot holds one.
+void MoveMeasuringModuleToUsableSlot();
+
 }  // namespace tessalin

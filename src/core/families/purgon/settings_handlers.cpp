@@ -322,3 +322,25 @@ bool RowRinseWater(int event, TEvParRec& rec) {
 }
 
 }  // namespace tessalin::purgon
+
+namespace tessalin {
+
+void MoveMeasuringModuleToUsableSlot() {
+    const TDevice& device = Ws().Device;
+    if (device.Purgon.TypeCode == 0) return;
+    const long long at = ParamOffset(purgon::CtrlFix(60), 255, false);
+    const int s = ReadU8(at) - kPosSlot1;
+    if (s >= 0 && s < 3 && purgon::UsableModule(device.Slot[s].Code)) return;
+    int chosen = -1;
+    for (int t = 0; t < 3; ++t) {
+        if (!purgon::UsableModule(device.Slot[t].Code)) continue;
+        if ((device.Slot[t].SlotMask & device.Purgon.SlotMask) != 0) {
+            chosen = t;
+            break;
+        }
+        if (chosen < 0) chosen = t;
+    }
+    if (chosen >= 0) WriteU8(at, static_cast<uint8_t>(chosen + kPosSlot1));
+}
+
+}  // namespace tessalin

@@ -130,7 +130,7 @@ constexpr Row kStepEditorRows[] = {
     List(Scratch(kWorkStep), 0, kHandlerList | kPfRebuildPage, RowStepFunction, kTxtFunction),
     Number(Scratch(kWorkStep + 1), kU16, 0, 8, Own(0, 9999), 0, RowStepField, kTxtRunTime),
     Number(Scratch(kWorkStep + 1), kU16, 0, 8, Own(0, 9999), 0, RowStepField, kTxtExposureTime),
-    Number(Scratch(kWorkStep + 1), kU8, 0, 7, Own(0, 30), 0, RowStepField, kTxtGotoLineRow),
+    Number(Scratch(kWorkStep + 1), kU8, 0, 7, Own(0, 30), kPfLimitsFromHandler, RowGotoLine, kTxtGotoLineRow),
     Number(Scratch(kWorkStep + 2), kU8, 0, 7, Own(0, 255), 0, RowStepField, kTxtRepeatCycles),
     List(Scratch(kWorkStep + 3), 2, 0, RowStepField, kTxtStepMonitoring),
 };

@@ -2,6 +2,7 @@
 // with its switching points, copy rows and time lines, the fixed interval, and the step programs.
 #include <algorithm>
 
+#include "core/catalogue/codec.h"
 #include "core/data_set/write.h"
 #include "core/device/load_data_set.h"
 #include "purgon_fixture.h"
@@ -237,6 +238,25 @@ TEST_F(StepProgram, StepIsEditedThroughTheStepEditor) {
     page = BuildFormpage();
     EXPECT_EQ(page.find(StepRow(1))->label, "01: Rinse water On   45 s  Chk");
     EXPECT_NE(page.find(StepRow(2)), nullptr);
+}
+
+// A "Goto line" names a line of its program: in a program of six steps and its end marker on line 7, the
+// editor takes 7 and corrects 30 to 7.
+TEST_F(StepProgram, GotoLineStaysInsideItsProgram) {
+    for (int n = 1; n <= 6; ++n) SetStep(1, n, {3, 10, 0, 1});
+    SetStep(1, 7, {0, 0, 0, 2});
+    PageModel page = OpenEntry(ProgramEntry(1));
+    const ButtonOutcome pressed = PressButton(page, StepRow(6), 1, false);
+    SubPageSession session(*pressed.subPage, StepRow(6));
+    PageModel editor = session.build();
+    Choose(editor, 0, 10);  // Goto line: target and repeat cycles
+    editor = session.build();
+    EXPECT_EQ(CommitNumber(editor, 3, "7", true).result, kCheckAccepted);
+    const NumberOutcome corrected = CommitNumber(editor, 3, "30", true);
+    EXPECT_EQ(corrected.result, kCheckAbove);
+    EXPECT_EQ(corrected.text, "7");
+    session.close(true, page);
+    EXPECT_EQ(Step(1, 6), (std::array<int, 4>{10, 7, 0, 1}));
 }
 
 TEST_F(StepProgram, MediaStepsAreNamedByTheirMediaWithForeignCharactersMended) {
