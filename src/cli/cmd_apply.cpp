@@ -119,7 +119,7 @@ int Run(const std::vector<std::string>& original) {
     if (args.has("json"))
         PrintJson(AsJson(report, write));
     else
-        std::fputs(AsText(report, verdict).c_str(), stdout);
+        WriteOut(AsText(report, verdict));
     if (write)
         if (const int code = SaveOutputs("apply", inPlace, output); code != kExitOk) return code;
     return refused ? kExitRefused : kExitOk;

@@ -72,7 +72,8 @@ int Run(const std::vector<std::string>& original) {
     Output output;
     std::string error;
     if (!TakeOutput(argv, output, error)) return UsageError("configure", error);
-    Args args(argv, {"lang", "sw", "remove", "up", "down", "add", "option", "no-option"}, {"in-place", "json"});
+    Args args(argv, {"lang", "sw", "remove", "up", "down", "add", "option", "no-option"}, {"in-place", "json"},
+              {"remove", "up", "down", "add", "option", "no-option"});
     if (!args.ok()) return UsageError("configure", args.error());
     if (args.has("help")) {
         std::fputs(kHelp, stdout);

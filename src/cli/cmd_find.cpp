@@ -50,6 +50,7 @@ int Run(const std::vector<std::string>& argv) {
     }
     const std::vector<std::string>& positional = args.positional();
     if (positional.size() < 2) return UsageError("find", "FRONT and TEXT are required");
+    if (positional.back().empty()) return UsageError("find", "TEXT is empty: give a text to find");
     bool setB = false;
     if (!ReadParamSet(args, setB)) return UsageError("find", "--set takes A or B");
     if (const int code = OpenDataSetTree("find", args, positional.size() - 1); code != kExitOk) return code;

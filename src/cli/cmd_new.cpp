@@ -57,7 +57,7 @@ int Configure(int front, char major, const std::vector<std::string>& options, in
 }
 
 int RunNew(const std::vector<std::string>& argv) {
-    Args args(argv, {"o", "front", "base", "module", "purgon", "sw", "option"}, {"json"});
+    Args args(argv, {"o", "front", "base", "module", "purgon", "sw", "option"}, {"json"}, {"module", "option"});
     if (!args.ok()) return UsageError("new", args.error());
     if (args.has("help")) {
         std::fputs(kHelp, stdout);

@@ -70,7 +70,8 @@ int Run(const std::vector<std::string>& original) {
     Output output;
     std::string error;
     if (!TakeOutput(argv, output, error)) return UsageError("press", error);
-    Args args(argv, {"lang", "node", "set", "row", "button", "with", "sub"}, {"in-place", "cancel", "json"});
+    Args args(argv, {"lang", "node", "set", "row", "button", "with", "sub"}, {"in-place", "cancel", "json"},
+              {"with", "sub"});
     if (!args.ok()) return UsageError("press", args.error());
     if (args.has("help")) {
         std::fputs(kHelp, stdout);
@@ -80,8 +81,11 @@ int Run(const std::vector<std::string>& original) {
     const bool inPlace = args.has("in-place");
     if (inPlace == !output.front.empty()) return UsageError("press", "give either -o OUTFRONT [OUTPURGON] or --in-place");
     int rowNumber = -1, button = 0;
-    if (!args.value("row") || !ParseInt(*args.value("row"), rowNumber)) return UsageError("press", "--row R is required");
-    if (!args.value("button") || !ParseInt(*args.value("button"), button)) return UsageError("press", "--button N is required");
+    if (!args.value("row")) return UsageError("press", "--row R is required");
+    if (!ParseInt(*args.value("row"), rowNumber)) return UsageError("press", "'" + *args.value("row") + "' is not a row number");
+    if (!args.value("button")) return UsageError("press", "--button N is required");
+    if (!ParseInt(*args.value("button"), button))
+        return UsageError("press", "'" + *args.value("button") + "' is not a button number");
 
     if (const int code = OpenDataSetTree("press", args, args.positional().size()); code != kExitOk) return code;
     PageModel page;

@@ -45,7 +45,8 @@ int Run(const std::vector<std::string>& original) {
     const auto rowText = args.value("row");
     const auto value = args.value("value");
     int rowNumber = -1;
-    if (!rowText || !ParseInt(*rowText, rowNumber)) return UsageError("set", "--row R is required");
+    if (!rowText) return UsageError("set", "--row R is required");
+    if (!ParseInt(*rowText, rowNumber)) return UsageError("set", "'" + *rowText + "' is not a row number");
     if (!value) return UsageError("set", "--value TEXT is required");
 
     if (const int code = OpenDataSetTree("set", args, args.positional().size()); code != kExitOk) return code;
@@ -63,9 +64,8 @@ int Run(const std::vector<std::string>& original) {
         Ws().CurrentPage = shown;
         const PageModel after = BuildFormpage();
         if (const PageRow* now = after.find(rowNumber)) {
-            const std::string unit =
-                now->unitIndex >= 0 && now->unitIndex < static_cast<int>(now->units.size()) ? " " + now->units[now->unitIndex] : "";
-            std::printf("stored: %s%s\n", ShownValue(*now).c_str(), unit.c_str());
+            const std::string unit = ShownUnit(*now);
+            std::printf("stored: %s%s%s\n", ShownValue(*now).c_str(), unit.empty() ? "" : " ", unit.c_str());
         }
     } catch (const RangeError& e) {
         std::fprintf(stderr, "tessalin-cli set: %s\n", e.what());

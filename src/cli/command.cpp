@@ -1,6 +1,7 @@
 #include "cli/command.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #include "core/settings/json_io.h"
@@ -17,9 +18,22 @@ CommandRegistration::CommandRegistration(std::string name, std::string summary, 
 }
 
 Args::Args(const std::vector<std::string>& args, const std::vector<std::string>& valueOptions,
-           const std::vector<std::string>& flags) {
+           const std::vector<std::string>& flags, const std::vector<std::string>& repeatable) {
     auto contains = [](const std::vector<std::string>& list, const std::string& s) {
         return std::find(list.begin(), list.end(), s) != list.end();
+    };
+    // The value after an option; false with the error set when there is none or the option repeats.
+    auto takeValue = [&](const std::string& written, const std::string& name, std::size_t& i) {
+        if (i + 1 >= args.size()) {
+            error_ = "option " + written + " needs a value";
+            return false;
+        }
+        if (options_.count(name) != 0 && !contains(repeatable, name)) {
+            error_ = "option " + written + " is given more than once";
+            return false;
+        }
+        options_[name].push_back(args[++i]);
+        return true;
     };
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -27,22 +41,19 @@ Args::Args(const std::vector<std::string>& args, const std::vector<std::string>&
             const std::string name = a.substr(2);
             if (name == "help" || contains(flags, name)) {
                 options_[name].push_back("");
-            } else if (contains(valueOptions, name)) {
-                if (i + 1 >= args.size()) {
-                    error_ = "option --" + name + " needs a value";
-                    return;
-                }
-                options_[name].push_back(args[++i]);
-            } else {
+            } else if (!contains(valueOptions, name)) {
+                error_ = "unknown option " + a;
+                return;
+            } else if (!takeValue(a, name, i)) {
+                return;
+            }
+        } else if (a.size() == 2 && a[0] == '-' && std::isalpha(static_cast<unsigned char>(a[1]))) {
+            const std::string name = a.substr(1);
+            if (!contains(valueOptions, name)) {
                 error_ = "unknown option " + a;
                 return;
             }
-        } else if (a.size() == 2 && a[0] == '-' && a[1] != '-' && contains(valueOptions, a.substr(1))) {
-            if (i + 1 >= args.size()) {
-                error_ = "option " + a + " needs a value";
-                return;
-            }
-            options_[a.substr(1)].push_back(args[++i]);
+            if (!takeValue(a, name, i)) return;
         } else {
             positional_.push_back(a);
         }
@@ -76,6 +87,8 @@ int UsageError(const std::string& command, const std::string& message) {
     std::fprintf(stderr, "tessalin-cli %s: %s\n", command.c_str(), message.c_str());
     return kExitUsage;
 }
+
+void WriteOut(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
 void PrintJson(const Json& document) { std::fputs(JsonLines(document).c_str(), stdout); }
 

@@ -35,13 +35,15 @@ struct CommandRegistration {
     CommandRegistration(std::string name, std::string summary, CommandFn run);
 };
 
-// A small argument reader: positional arguments, "--flag" switches and "--option VALUE" pairs.
-// Options that may repeat keep every value. Unknown options are a usage error.
+// A small argument reader: positional arguments, "--flag" switches and "--option VALUE" pairs (a
+// one-letter option is written "-o VALUE"). Options that may repeat keep every value; any other value
+// option given twice, and any unknown option ("-x" too), is a usage error.
 class Args {
 public:
-    // valueOptions take a value; flags do not. "--help" is always a flag.
+    // valueOptions take a value; flags do not; repeatable names the value options that may repeat.
+    // "--help" is always a flag.
     Args(const std::vector<std::string>& args, const std::vector<std::string>& valueOptions,
-         const std::vector<std::string>& flags);
+         const std::vector<std::string>& flags, const std::vector<std::string>& repeatable = {});
 
     bool ok() const { return error_.empty(); }
     const std::string& error() const { return error_; }
@@ -62,6 +64,9 @@ private:
 
 // Prints "tessalin-cli CMD: message" on standard error and returns kExitUsage.
 int UsageError(const std::string& command, const std::string& message);
+
+// Writes a text on standard output whole: a NUL byte a value holds does not end it.
+void WriteOut(const std::string& text);
 
 // The documents that --json prints keep their members in the order they were added.
 using Json = nlohmann::ordered_json;

@@ -1,5 +1,6 @@
 #include "cli/output_files.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -24,6 +25,10 @@ bool TakeOutput(std::vector<std::string>& argv, Output& out, std::string& error)
             taken = 3;
         }
         argv.erase(argv.begin() + static_cast<long>(i), argv.begin() + static_cast<long>(i + taken));
+        if (std::find(argv.begin(), argv.end(), "-o") != argv.end()) {
+            error = "-o is given more than once";
+            return false;
+        }
         return true;
     }
     return true;

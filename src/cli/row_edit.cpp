@@ -59,14 +59,11 @@ int RefuseUnwritten(const std::string& command, const PageRow& row, const Follow
 // beyond a limit or with decimals is reported with the value stored instead.
 int ReportNumber(const std::string& command, const PageRow& row, const std::string& value, const NumberOutcome& out) {
     if (const int refused = RefuseUnwritten(command, row, out.followUp)) return refused;
+    // A number's correction is named as the row shows it; a time's as the edit does.
     const bool corrected = out.result == kCheckDecimals || out.result == kCheckBelow || out.result == kCheckAbove;
-    // A correction is named in the row's own unit.
-    const std::string unit =
-        row.unitIndex >= 0 && row.unitIndex < static_cast<int>(row.units.size()) && !row.units[row.unitIndex].empty()
-            ? " " + row.units[row.unitIndex]
-            : "";
+    const std::string correction = out.corrected.empty() ? out.text : out.corrected;
     std::printf("check: %d %s%s\n", out.result, CheckMeaning(out.result),
-                corrected ? (", corrected to " + out.text + unit).c_str() : out.unchanged ? ", unchanged" : "");
+                corrected ? (", corrected to " + correction).c_str() : out.unchanged ? ", unchanged" : "");
     if (!out.stored && !out.unchanged) {
         std::fprintf(stderr, "tessalin-cli %s: '%s' is not a number; nothing stored\n", command.c_str(), value.c_str());
         return kExitUsage;

@@ -571,8 +571,7 @@ Outcome Configurator::setOption(const std::string& key, bool active) {
     const auto row = OptionByKey(key);
     if (!row) return Refused("Unbekannte Option " + key, "unknown option " + key);
     if (!OptionOffered(*row, device_.Front))
-        return Refused("Die Option " + key + " wird " + OptionOfferText(*row, 0),
-                       "option " + key + " is offered " + OptionOfferText(*row, 1));
+        return Refused("Die Option " + key + " " + OptionOfferText(*row, 0), "option " + key + " " + OptionOfferText(*row, 1));
     uint32_t word = image_.u32(kOptionWord);
     if (active) word |= 1u << row->bit;
     else word &= ~(1u << row->bit);

@@ -37,14 +37,14 @@ bool OptionOffered(const OptionRow& row, const TIdFront& front) {
 std::string OptionOfferText(const OptionRow& row, int uiLanguage) {
     const bool de = uiLanguage == 0;
     switch (row.offer) {
-        case O::Always: return de ? "immer angeboten" : "always";
-        case O::Never: return de ? "nie angeboten" : "never";
-        case O::Below6: return de ? "nur unter Softwareversion 6 angeboten" : "only below software version 6";
-        case O::From6: return de ? "erst ab Softwareversion 6 angeboten" : "only from software version 6";
-        case O::From7: return de ? "erst ab Softwareversion 7 angeboten" : "only from software version 7";
+        case O::Always: return de ? "wird immer angeboten" : "is always offered";
+        case O::Never: return de ? "wird nie angeboten" : "is never offered";
+        case O::Below6: return de ? "wird nur unter Softwareversion 6 angeboten" : "is offered only below software version 6";
+        case O::From6: return de ? "wird erst ab Softwareversion 6 angeboten" : "is offered only from software version 6";
+        case O::From7: return de ? "wird erst ab Softwareversion 7 angeboten" : "is offered only from software version 7";
         case O::SenvaroRule:
-            return de ? "nur ab Softwareversion 7 mit einer Fronteinheit-Kennung unter 130 angeboten"
-                      : "only from software version 7 with a front identity byte below 130";
+            return de ? "wird nur ab Softwareversion 7 mit einer Fronteinheit-Kennung unter 130 angeboten"
+                      : "is offered only from software version 7 with a front identity byte below 130";
     }
     return "";
 }

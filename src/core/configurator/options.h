@@ -31,8 +31,8 @@ std::optional<OptionRow> OptionByKey(std::string_view key);
 
 bool OptionOffered(const OptionRow& row, const TIdFront& front);
 
-// When an option is offered, to follow "the option ... is offered" ("wird ... angeboten"), in the
-// interface language (0 German, anything else English): "never", "only below software version 6", ...
+// When an option is offered, to follow "the option KEY" ("Die Option KEY"), in the interface language (0
+// German, anything else English): "is never offered", "is offered only below software version 6", ...
 std::string OptionOfferText(const OptionRow& row, int uiLanguage);
 
 }  // namespace tessalin::configurator

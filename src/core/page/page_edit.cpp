@@ -8,6 +8,7 @@
 #include "core/catalogue/codec.h"
 #include "core/catalogue/fixed_text.h"
 #include "core/common/texts.h"
+#include "core/page/row_text.h"
 #include "core/page/row_values.h"
 #include "core/range_error.h"
 #include "core/tree/device_tree.h"
@@ -181,6 +182,14 @@ NumberOutcome CheckAndCommitNumber(PageModel& page, int row, const std::string& 
     }
     WriteNumber(check);
     out.stored = true;
+    if (out.colour != EditColour::White) {
+        // The correction in the row's own format: the edit shows it in the general form of a unit list,
+        // the page as the row reads it (in the unit it chooses for the value).
+        PageRow readBack;
+        ReadNumberInto(readBack);
+        const std::string unit = ShownUnit(readBack);
+        out.corrected = readBack.value + (unit.empty() ? "" : " " + unit);
+    }
     shown->value = out.text;
     shown->colour = out.colour;
     AskCurrent(kEvCommitted);

@@ -49,6 +49,7 @@ struct NumberOutcome {
     bool unchanged = false;  // leaving with the value already stored: nothing to store, not a refusal
     std::string text;        // the text the edit shows now (the corrected one after a correction)
     std::string limit;       // the limit passed (results 3 and 4), as the edit would show it
+    std::string corrected;   // a stored correction as the row shows it read back, with its unit ("999.9 mg/l")
     EditColour colour = EditColour::White;
     bool beep = false;
     FollowUp followUp;

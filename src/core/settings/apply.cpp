@@ -62,7 +62,7 @@ bool SameNumber(const std::string& a, const std::string& b) {
 }
 
 bool Matches(const PageRow& shown, const SnapshotRow& wanted) {
-    if (ShownUnit(shown) != wanted.unit) return false;
+    if (wanted.unitGiven && ShownUnit(shown) != wanted.unit) return false;
     const std::string value = ShownValue(shown);
     return value == wanted.value || (shown.kind == kKindNumber && SameNumber(value, wanted.value));
 }
@@ -144,7 +144,8 @@ CommitResult CommitWanted(PageModel& page, PageRow& row, const SnapshotRow& want
     CommitResult result;
     switch (row.kind) {
         case kKindNumber: {
-            if (!wanted.unit.empty() || !row.units.empty()) {
+            // A row without a unit is entered in the unit the page shows.
+            if (wanted.unitGiven && (!wanted.unit.empty() || !row.units.empty())) {
                 int index = -1;
                 for (std::size_t i = 0; i < row.units.size(); ++i)
                     if (row.units[i] == wanted.unit) index = static_cast<int>(i);

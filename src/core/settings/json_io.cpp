@@ -59,6 +59,29 @@ std::size_t StringStart(std::string_view text, std::size_t close) {
 }
 
 // "line L, column C: what" for a byte offset; columns count characters, not the bytes of a UTF-8 sequence.
+// The library's message quotes the bytes it read last, which may end inside a character or hold a byte
+// that starts none: every byte that is not part of a whole UTF-8 character is written "\xNN".
+std::string WholeCharacters(std::string_view text) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const std::size_t length = byte < 0x80 ? 1 : (byte & 0xE0) == 0xC0 ? 2 : (byte & 0xF0) == 0xE0 ? 3 : (byte & 0xF8) == 0xF0 ? 4 : 0;
+        bool whole = length != 0 && i + length <= text.size();
+        for (std::size_t k = 1; whole && k < length; ++k) whole = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
+        if (whole) {
+            out.append(text.substr(i, length));
+            i += length;
+            continue;
+        }
+        static constexpr char kHex[] = "0123456789ABCDEF";
+        out += "\\x";
+        out += kHex[byte >> 4];
+        out += kHex[byte & 0x0F];
+        ++i;
+    }
+    return out;
+}
+
 std::string Fault(std::string_view text, std::size_t offset, const std::string& what) {
     std::size_t line = 1, column = 1;
     for (std::size_t i = 0; i < offset && i < text.size(); ++i) {
@@ -69,7 +92,7 @@ std::string Fault(std::string_view text, std::size_t offset, const std::string& 
             ++column;
         }
     }
-    return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + what;
+    return "line " + std::to_string(line) + ", column " + std::to_string(column) + ": " + WholeCharacters(what);
 }
 
 }  // namespace

@@ -108,7 +108,8 @@ public:
             !string(object, "value", where, out.value))
             return false;
         // Unit, stored bytes and the editable mark are for readers; a hand-written file may leave them out.
-        if (Member(object, "unit") && !string(object, "unit", where, out.unit)) return false;
+        out.unitGiven = Member(object, "unit") != nullptr;
+        if (out.unitGiven && !string(object, "unit", where, out.unit)) return false;
         if (Member(object, "raw") && !string(object, "raw", where, out.raw)) return false;
         if (const Json* editable = Member(object, "editable")) {
             if (!editable->is_boolean()) return fail(where, "\"editable\" must be true or false");

@@ -25,6 +25,7 @@ struct SnapshotRow {
     std::string unit;         // the chosen unit, "" without
     std::string raw;          // the stored bytes in hexadecimal, image order; "" when the row has no place
     bool editable = true;     // shown enabled (a heading's value never is)
+    bool unitGiven = true;    // false: a hand-written row without "unit", entered in the unit the page shows
 };
 
 struct SnapshotPage {

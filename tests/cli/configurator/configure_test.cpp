@@ -73,7 +73,7 @@ TEST_F(CliConfigure, RefusalsAndUsageErrorsWriteNothing) {
         {{"--add", "28"}, 3, "slot [II] is occupied"},
         {{"--up", "1"}, 3, "cannot move up"},
         {{"--option", "optNOSUCH"}, 3, "unknown option"},
-        {{"--no-option", "optDOLOVAN"}, 3, "option optDOLOVAN is offered never"},
+        {{"--no-option", "optDOLOVAN"}, 3, "option optDOLOVAN is never offered"},
         {{"--option", "optADAP"}, 3, "only below software version 6"},
         {{"--remove", "4"}, 2, "1, 2, 3 or purgon"},
         {{"--sw", "B"}, 2, "--sw"},

@@ -46,7 +46,7 @@ TEST(CliNew, RefusesWhatTheConfiguratorWouldNotOffer) {
         {{"--module", "29"}, "base unit 50"},
         {{"--module", "3", "--purgon", "79"}, "carrier"},
         {{"--option", "optADAP"}, "option optADAP is offered only below software version 6"},
-        {{"--option", "optSMED"}, "option optSMED is offered never"},
+        {{"--option", "optSMED"}, "option optSMED is never offered"},
         {{"--sw", "6", "--module", "4", "--purgon", "80"}, "module type 80 is not offered"},
     };
     for (const Case& c : cases) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <nlohmann/json.hpp>
 #include <map>
 #include <optional>
 #include <set>
@@ -403,6 +404,26 @@ TEST(ApplySettings, RefusesCorrectsAndReportsAsTheWindowWould) {
     EXPECT_EQ(again.entries[0].status, ApplyStatus::Applied) << again.entries[0].label << " " << again.entries[0].shown << " " << again.entries[0].reason;
     EXPECT_EQ(again.unchanged, 1);
     EXPECT_FALSE(again.refused());
+}
+
+// A hand-written file needs only row, kind, label and value: a number without a unit is entered in the
+// unit the page shows; a unit the row does not offer is still refused.
+TEST(ApplySettings, ANumberWithoutUnitIsEnteredInTheUnitThePageShows) {
+    ASSERT_TRUE(Configure(kPhCondPurgon));
+    const std::string cal = "[I] PHS 2400 > Calibration data";
+    Snapshot file = TakeSnapshot(SetChoice::A);
+    file.pages = {Page(cal, {{3, "number", "Zero", "7.5", "pH", "", true}, {4, "number", "Slope", "57", "pH", "", true}})};
+    nlohmann::ordered_json json = nlohmann::ordered_json::parse(SettingsToJson(file));
+    json["pages"][0]["rows"][0] = {{"row", 3}, {"kind", "number"}, {"label", "Zero"}, {"value", "7.5"}};
+    std::string error;
+    const std::optional<Snapshot> read = SettingsFromJson(json.dump(), error);
+    ASSERT_TRUE(read) << error;
+    const ApplyReport report = ApplySettings(*read);
+    ASSERT_EQ(report.entries.size(), 2u);
+    EXPECT_EQ(report.entries[0].status, ApplyStatus::Applied) << report.entries[0].reason;
+    EXPECT_EQ(report.entries[1].status, ApplyStatus::Refused);
+    EXPECT_EQ(report.entries[1].reason, "the row offers no unit 'pH'");
+    EXPECT_EQ(FindRow(TakeSnapshot(SetChoice::A), cal, 'A', "Zero")->value, "7.50");
 }
 
 // A list of one item shows it whatever its byte holds: the pressure transmitter of an optical oxygen
