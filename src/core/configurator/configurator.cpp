@@ -624,6 +624,8 @@ void Configurator::refresh() {
     validateSlots();
 }
 
+bool Configurator::changed() const { return !(image_ == Ws().ParImage) || !(device_ == Ws().Device); }
+
 void Configurator::commit() const {
     Workspace& ws = Ws();
     ws.ParImage = image_;

@@ -83,6 +83,8 @@ public:
     Outcome setOption(const std::string& key, bool active);
     bool optionActive(const OptionRow& row) const;
 
+    // The working copies differ from the program's image or device: there is something to take over.
+    bool changed() const;
     // OK: the working copies replace the program's (origin 1, decoded again, data set changed), and the
     // choices of other pages that name a module follow the modules (KeepChoicesOnInstalledModules).
     void commit() const;

@@ -4,8 +4,6 @@
 #include <span>
 #include <utility>
 
-#include "core/page/formpage.h"
-#include "core/page/row_text.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
 
@@ -85,7 +83,7 @@ void EditHistory::Begin(int row) {
     pendingTree_ = TreeSignature();
 }
 
-bool EditHistory::Commit(const std::string& label, bool keepOpen) {
+bool EditHistory::Commit(const StepLabel& label, bool keepOpen) {
     if (depth_ == 0 || --depth_ > 0) return false;
     HistoryStep step;
     step.label = label;
@@ -158,9 +156,9 @@ void EditHistory::DropOldest() {
     }
 }
 
-std::string EditHistory::UndoLabel() const { return CanUndo() ? steps_[position_ - 1].label : std::string(); }
+std::string EditHistory::UndoLabel() const { return CanUndo() ? steps_[position_ - 1].label.text() : std::string(); }
 
-std::string EditHistory::RedoLabel() const { return CanRedo() ? steps_[position_].label : std::string(); }
+std::string EditHistory::RedoLabel() const { return CanRedo() ? steps_[position_].label.text() : std::string(); }
 
 std::optional<HistoryMove> EditHistory::Undo() {
     if (depth_ > 0 || !CanUndo()) return std::nullopt;
@@ -218,16 +216,6 @@ void EditHistory::Clear() {
     bytes_ = 0;
     depth_ = 0;
     pendingImage_.clear();
-}
-
-std::string ValueChangeLabel(const PageRow& before, const PageRow& after) {
-    const std::string unitBefore = ShownUnit(before);
-    const std::string unitAfter = ShownUnit(after);
-    const auto withUnit = [](const std::string& value, const std::string& unit) {
-        return unit.empty() ? value : value + " " + unit;
-    };
-    const std::string from = unitBefore == unitAfter ? ShownValue(before) : withUnit(ShownValue(before), unitBefore);
-    return ShownLabel(after) + " " + from + " → " + withUnit(ShownValue(after), unitAfter);
 }
 
 }  // namespace tessalin

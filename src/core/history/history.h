@@ -25,6 +25,7 @@
 
 #include "core/data_set/par_image.h"
 #include "core/device/device.h"
+#include "core/history/step_label.h"
 
 namespace tessalin {
 
@@ -57,7 +58,7 @@ struct DataSetFrame {
 };
 
 struct HistoryStep {
-    std::string label;
+    StepLabel label;
     HistoryPlace place;
     std::vector<ImageRun> runs;
     DataSetFrame before;
@@ -88,7 +89,7 @@ public:
     // `keepOpen` the step stays open for typing: the next open or closing Record at the same place joins
     // it. True when a step was recorded (or joined) at the outermost level.
     template <typename Change>
-    bool Record(const std::string& label, Change&& change, int row = -1, bool keepOpen = false) {
+    bool Record(const StepLabel& label, Change&& change, int row = -1, bool keepOpen = false) {
         Begin(row);
         try {
             change();
@@ -101,11 +102,12 @@ public:
 
     // The two halves of Record, for an operation that runs between two calls. Begin and Commit pair up.
     void Begin(int row = -1);
-    bool Commit(const std::string& label, bool keepOpen = false);
+    bool Commit(const StepLabel& label, bool keepOpen = false);
 
     bool CanUndo() const { return position_ > 0; }
     bool CanRedo() const { return position_ < steps_.size(); }
-    // The label of the step an undo or a redo would take back or bring again; "" when there is none.
+    // The label of the step an undo or a redo would take back or bring again, in the device language
+    // chosen now; "" when there is none.
     std::string UndoLabel() const;
     std::string RedoLabel() const;
 
@@ -146,10 +148,5 @@ private:
 
 // The history of the loaded data set. Loading a data set starts it afresh (Clear).
 EditHistory& History();
-
-// "Nullpunkt 7.00 → 6.50 pH": the row's label, the value before and after, and the unit (each value with
-// its unit when the unit changed).
-struct PageRow;
-std::string ValueChangeLabel(const PageRow& before, const PageRow& after);
 
 }  // namespace tessalin

@@ -143,6 +143,18 @@ bool BuildValueRow(const TParamEntry& entry, PageRow& row, PageModel& page) {
     return true;
 }
 
+// Builds a shown row of the current entry; false when the page stops at it.
+bool BuildRow(const TParamEntry& entry, int r, PageRow& row, PageModel& page) {
+    row.row = r;
+    row.kind = entry.kind;
+    row.flags = entry.flags;
+    if (entry.flags & (kPfHeading | kPfHeadingFromHandler)) {
+        BuildHeading(entry, row);
+        return true;
+    }
+    return BuildValueRow(entry, row, page);
+}
+
 }  // namespace
 
 std::string PageRow::unitLabel() const {
@@ -184,17 +196,23 @@ PageModel BuildFormpage() {
         // Built in its place in the list: a row record is large, and moving each one there cost as much
         // as a short row's values.
         PageRow& row = page.rows.emplace_back();
-        row.row = r;
-        row.kind = entry->kind;
-        row.flags = entry->flags;
-        if (entry->flags & (kPfHeading | kPfHeadingFromHandler)) {
-            BuildHeading(*entry, row);
-        } else if (!BuildValueRow(*entry, row, page)) {
+        if (!BuildRow(*entry, r, row, page)) {
             page.rows.pop_back();
             break;
         }
     }
     return page;
+}
+
+std::optional<PageRow> BuildPageRow(int r) {
+    CheckIndex("page row", r, Ws().FormpageRows.size());
+    const TParamEntry* entry = MakeRowCurrent(r);
+    if (entry == nullptr || !AskCurrent(kEvRowVisible)) return std::nullopt;
+    const SharedEventRecord oneRecord;
+    PageModel page;
+    PageRow row;
+    if (!BuildRow(*entry, r, row, page)) return std::nullopt;
+    return row;
 }
 
 void DrawPictureRow(int row, void* canvas) {

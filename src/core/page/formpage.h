@@ -4,6 +4,7 @@
 // matrix). Building fills the row contexts Ws().FormpageRows; the views render the rows and send edits to
 // the commit operations of page_edit.h.
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,10 @@ struct PageModel {
 // Without page the row contexts lose their entries and the title is a single blank. A table of more than
 // 100 rows is a RangeError.
 PageModel BuildFormpage();
+
+// Builds one row of the shown page again, from the row context the page build left (the row is made
+// current): what the row shows now. Nothing when the row has no entry, is hidden or stops the page.
+std::optional<PageRow> BuildPageRow(int row);
 
 // Sends event 40 to a picture row with the canvas it is to draw on.
 void DrawPictureRow(int row, void* canvas);

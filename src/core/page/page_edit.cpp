@@ -146,6 +146,15 @@ FollowUp CommitChoice(PageModel& page, int row, int itemIndex) {
 
 namespace {
 
+// Leaving a number shows it as the row shows it stored: a typed "6.5" becomes "6.50".
+void ShowAsStored(PageRow& shown, NumberOutcome& out) {
+    PageRow stored;
+    ReadNumberInto(stored);
+    if (stored.value.empty() || stored.unitIndex != shown.unitIndex) return;
+    out.text = stored.value;
+    shown.value = stored.value;
+}
+
 // `recheck`: the unit changed, so the shown text is checked and stored again even when it is unchanged.
 NumberOutcome CheckAndCommitNumber(PageModel& page, int row, const std::string& text, bool leaving, bool recheck) {
     NumberOutcome out;
@@ -155,6 +164,7 @@ NumberOutcome CheckAndCommitNumber(PageModel& page, int row, const std::string& 
     // Leaving a number that is shown as stored (white, text untouched) changes nothing.
     if (leaving && !recheck && text == shown->value && shown->colour == EditColour::White) {
         out.unchanged = true;
+        ShowAsStored(*shown, out);
         return out;
     }
     const TParamEntry& entry = *Ws().CurrentParam.param;
@@ -192,6 +202,7 @@ NumberOutcome CheckAndCommitNumber(PageModel& page, int row, const std::string& 
     }
     shown->value = out.text;
     shown->colour = out.colour;
+    if (leaving) ShowAsStored(*shown, out);
     AskCurrent(kEvCommitted);
     if (entry.flags & kPfRefreshRows) {
         RefreshDependentRows(page, row);

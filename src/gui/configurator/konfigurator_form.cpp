@@ -78,6 +78,7 @@ TKonfiguratorForm::TKonfiguratorForm(const MarkupImageList* images, QWidget* par
         const QList<QTreeWidgetItem*> selected = DeviceModulListe_->selectedItems();
         addRow_ = selected.isEmpty() ? -1 : selected.front()->data(0, kRowRole).toInt();
         SpeedButtonToVTR_->setEnabled(addRow_ >= 0);
+        KonfiguratorLabel_->clear();
     });
     connect(DeviceModulListe_, &QTreeWidget::itemDoubleClicked, this, [this] { SpeedButtonToVTRClick(); });
 
@@ -90,8 +91,11 @@ TKonfiguratorForm::TKonfiguratorForm(const MarkupImageList* images, QWidget* par
         ShowOutcome(configurator::ApplyTreeChange(*config_, href.toStdString(), newValue.toStdString()));
         Rebuild();
     };
-    connect(DeviceParamTreeview_, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* item) { TreeSelectionChanging(item); });
+    // A selection the user makes starts afresh: the status line's last reason belongs to the node before.
+    connect(DeviceParamTreeview_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        KonfiguratorLabel_->clear();
+        TreeSelectionChanging(item);
+    });
 
     SpeedButtonToVTR_ = SpeedButton(this, "SpeedButtonToVTR", QStyle::SP_ArrowRight);
     SpeedButtonFromVTR_ = SpeedButton(this, "SpeedButtonFromVTR", QStyle::SP_ArrowLeft);
@@ -178,6 +182,7 @@ void TKonfiguratorForm::Restart() {
     CancelButton_->setText(English() ? "Cancel" : "Abbrechen");
     config_ = std::make_unique<configurator::Configurator>();
     addRow_ = -1;
+    committed_ = false;
     KonfiguratorLabel_->clear();
     DisableSlotButtons();
     SpeedButtonToVTR_->setEnabled(false);
@@ -195,7 +200,8 @@ void TKonfiguratorForm::showEvent(QShowEvent* event) {
 }
 
 void TKonfiguratorForm::done(int result) {
-    if (result == QDialog::Accepted && config_->device().Front.Code != 0) config_->commit();
+    committed_ = result == QDialog::Accepted && config_->device().Front.Code != 0 && config_->changed();
+    if (committed_) config_->commit();
     WritePlacement();
     QDialog::done(result);
 }
@@ -254,7 +260,11 @@ void TKonfiguratorForm::BuildTree() {
         if (again == nullptr && position == kPosFront && selected < 0) again = *it;
     }
     if (again == nullptr) again = DeviceParamTreeview_->topLevelItem(0);
-    DeviceParamTreeview_->setCurrentItem(again);
+    {
+        // Selecting the node again is no new selection: the reason of the change stays on the status line.
+        const QSignalBlocker quiet(DeviceParamTreeview_);
+        DeviceParamTreeview_->setCurrentItem(again);
+    }
     TreeSelectionChanging(again);
 }
 

@@ -32,6 +32,8 @@ public:
     // Starts from fresh copies of the program's device and image (done on every showing).
     void Restart();
     const configurator::Configurator& Model() const { return *config_; }
+    // The last closing took a changed configuration into the data set (OK with no change takes nothing).
+    bool Committed() const { return committed_; }
 
     // Window placement kept in the user settings.
     static constexpr QRect kDefaultPlacement{54, 42, 717, 619};
@@ -71,6 +73,7 @@ private:
     QPushButton* OkButton_ = nullptr;
     QPushButton* CancelButton_ = nullptr;
     int addRow_ = -1;
+    bool committed_ = false;
 };
 
 }  // namespace tessalin::gui

@@ -604,7 +604,7 @@ void TZandorForm::RecentFileClick(int index) {
 void TZandorForm::Neu1Click() {
     if (!QuerySaveChanges()) return;
     ClearPageBeforeLoad(*this);
-    History().Record(Pick(texts::StepNew).toStdString(), [] { NewDataSet(); });
+    History().Record(StepLabel(texts::StepNew), [] { NewDataSet(); });
     UpdateCaption();
     ShowParamSetImage(kImageParamSetA);
     RebuildDeviceTree();
@@ -661,7 +661,10 @@ bool TZandorForm::eventFilter(QObject* watched, QEvent* event) {
 bool TZandorForm::HandleWheel(QWheelEvent* wheel) {
     const QPoint at = wheel->globalPosition().toPoint();
     const auto over = [at](const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()).contains(at); };
+    // The parameter page scrolls as a whole, also over its fields and lists; on every other tab the
+    // wheel is left to what lies under the pointer (the documentation grid scrolls itself).
     if (over(MainPageControl_)) {
+        if (MainPageControl_->currentIndex() != kPageParameter) return false;
         wheelRemainder_ += wheel->angleDelta().y();
         QScrollBar* bar = page_.ScrollBox1->verticalScrollBar();
         for (; wheelRemainder_ <= -kWheelNotch; wheelRemainder_ += kWheelNotch) bar->setValue(bar->value() + kWheelStep);

@@ -69,7 +69,7 @@ void TZandorForm::ShowFindingPlace(const QString& node, char set, int row) {
 void TZandorForm::RepairAllFindings() {
     check::RepairReport report;
     try {
-        History().Record(Pick(texts::CheckRepairAll).toStdString(), [&] { report = check::RepairAll(); });
+        History().Record(StepLabel(texts::CheckRepairAll), [&] { report = check::RepairAll(); });
     } catch (const RangeError& error) {
         ShowRangeError(error.what());
     }

@@ -21,10 +21,8 @@ void TZandorForm::RunConfigurator() {
     TKonfiguratorForm& form = KonfiguratorForm();
     form.Restart();
     // What OK takes into the data set is one step of the edit history.
-    bool accepted = false;
-    History().Record(Pick(texts::StepConfigure).toStdString(),
-                     [&] { accepted = prompter_.Exec(form) == QDialog::Accepted; });
-    const bool changed = accepted && Ws().Device.Front.Code != 0;
+    History().Record(StepLabel(texts::StepConfigure), [&] { prompter_.Exec(form); });
+    const bool changed = form.Committed();
     ShowDeviceDescription();
     if (!changed) {
         RebuildDeviceTreeKeepingPath();

@@ -73,15 +73,12 @@ FormPage::~FormPage() = default;
 
 template <typename Commit>
 void FormPage::Recorded(int row, bool typing, Commit&& commit) {
-    const PageRow* shown = model_.find(row);
-    if (shown == nullptr) return commit();
-    if (!typingFrom_ || typingFrom_->row != row) typingFrom_ = *shown;
-    const PageRow before = *typingFrom_;
+    if (model_.find(row) == nullptr) return commit();
+    if (!typingFrom_ || typingFrom_->row != row) typingFrom_ = TypingStart{row, Ws().ParImage};
+    const ParImageBuffer before = typingFrom_->image;
     if (!typing) typingFrom_.reset();
-    const auto label = [&] {
-        const PageRow* after = model_.find(row);
-        return after != nullptr ? ValueChangeLabel(before, *after) : ShownLabel(before);
-    };
+    // Named as the row shows the value once it is committed, in every language.
+    const auto label = [&] { return RowChangeLabel(row, before); };
     EditHistory& history = History();
     history.Begin(row);
     try {
@@ -341,13 +338,8 @@ void FormPage::UnitChosen(int row, int index, bool leaving) {
 
 // A button and the sub-page it may open are one step, named by the row and the button.
 void FormPage::ButtonClicked(int row, int button) {
-    std::string label;
-    if (const PageRow* shown = model_.find(row)) {
-        label = ShownLabel(*shown);
-        for (const PageButton& b : shown->buttons)
-            if (b.number == button && !b.caption.empty()) label += (label.empty() ? "" : ": ") + b.caption;
-    }
     Guarded([&] {
+        const StepLabel label = model_.find(row) != nullptr ? ButtonStepLabel(row, button) : StepLabel();
         History().Record(label, [&] {
             const ButtonOutcome outcome = PressButton(model_, row, button, childForm_ == nullptr);
             if (outcome.subPage != nullptr)

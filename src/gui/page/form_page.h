@@ -9,6 +9,7 @@
 
 #include <optional>
 
+#include "core/data_set/par_image.h"
 #include "core/page/formpage.h"
 #include "core/page/page_edit.h"
 #include "core/range_error.h"
@@ -104,8 +105,12 @@ private:
     bool showsTitle_ = true;
     PageModel model_;
     FormPage* subPage_ = nullptr;
-    // The row as it was when typing in it began: the "before" of the step the typing makes.
-    std::optional<PageRow> typingFrom_;
+    // The image as it was when typing in a row began: the "before" of the step the typing makes.
+    struct TypingStart {
+        int row = -1;
+        ParImageBuffer image;
+    };
+    std::optional<TypingStart> typingFrom_;
 };
 
 }  // namespace tessalin::gui

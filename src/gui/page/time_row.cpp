@@ -8,7 +8,7 @@
 
 namespace tessalin::gui {
 
-TimePicker::TimePicker(QWidget* parent) : QTimeEdit(parent) {}
+TimePicker::TimePicker(QWidget* parent) : QTimeEdit(parent) { lineEdit()->installEventFilter(this); }
 
 void TimePicker::focusInEvent(QFocusEvent* event) {
     QTimeEdit::focusInEvent(event);
@@ -21,6 +21,15 @@ void TimePicker::mousePressEvent(QMouseEvent* event) {
     QTimeEdit::mousePressEvent(event);
     if (enteredByClick_) setSelectedSection(QDateTimeEdit::HourSection);
     enteredByClick_ = false;
+}
+
+bool TimePicker::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress && enteredByClick_) {
+        enteredByClick_ = false;
+        setSelectedSection(QDateTimeEdit::HourSection);
+        return true;
+    }
+    return QTimeEdit::eventFilter(watched, event);
 }
 
 void TimePicker::focusOutEvent(QFocusEvent* event) {

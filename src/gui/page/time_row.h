@@ -21,6 +21,9 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // A click on the text lands on the inner line edit, which would place the cursor and drop the
+    // selection of the hour: the click that enters the field selects the hour instead.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool enteredByClick_ = false;

@@ -222,19 +222,24 @@ TEST_F(UndoRedo, TypingInOneFieldIsOneStepAndLeavingItClosesIt) {
     const std::vector<uint8_t> start = StoredImages();
     PageModel page = BuildFormpage();
     const int zero = RowLabelled(page, "Zero");
-    const PageRow built = *page.find(zero);
-    // As the page view does: the step is named after the commit, from the row as it was built.
+    const ParImageBuffer built = Ws().ParImage;
+    // As the page view does: the step is named after the commit, from the image as it was built.
     const auto type = [&](const char* text, bool leaving) {
         history.Begin(zero);
-        CommitNumber(page, zero, text, leaving);
-        history.Commit(ValueChangeLabel(built, *page.find(zero)), !leaving);
+        const NumberOutcome outcome = CommitNumber(page, zero, text, leaving);
+        history.Commit(RowChangeLabel(zero, built), !leaving);
+        return outcome.text;
     };
     type("6", false);
     type("6.", false);
-    type("6.5", false);
-    type("6.5", true);
+    EXPECT_EQ(type("6.5", false), "6.5");
+    // Leaving shows the number as stored, and the step is named so, in the language chosen now.
+    EXPECT_EQ(type("6.5", true), "6.50");
     EXPECT_EQ(history.StepCount(), 1u);
-    EXPECT_EQ(history.UndoLabel(), "Zero 7.00 → 6.5 pH");
+    EXPECT_EQ(history.UndoLabel(), "Zero 7.00 → 6.50 pH");
+    SelectLanguage(0);
+    EXPECT_EQ(history.UndoLabel(), "Nullpunkt 7.00 → 6.50 pH");
+    SelectLanguage(1);
 
     // The field left, the next typing there is a step of its own.
     type("6.2", true);
@@ -251,6 +256,38 @@ TEST_F(UndoRedo, TypingInOneFieldIsOneStepAndLeavingItClosesIt) {
     history.Record("typed back", [kept] { SetBlockByte(801, kept); }, zero, true);
     history.Record("left", [] {}, zero);
     EXPECT_EQ(history.StepCount(), 0u);
+}
+
+// A button is named by what it does and a matrix cell by its place and states, in every language; naming
+// them leaves the image and the page context as they were.
+TEST_F(UndoRedo, ButtonsAndMatrixCellsAreNamedByWhatTheyDo) {
+    MakeDevice();
+    SetBlockByte(800, 8);
+    SetBlockByte(801, 30);
+    DeviceTreeChange(NodeOf(&MenuProbe[kFirstProgram]));
+    BuildFormpage();
+    const ParImageBuffer image = Ws().ParImage;
+    const TParamRef current = Ws().CurrentParam;
+    const StepLabel insert = ButtonStepLabel(StepRow(1), 2);
+    EXPECT_TRUE(Ws().ParImage == image);
+    EXPECT_EQ(Ws().CurrentParam.param, current.param);
+    EXPECT_EQ(insert.text(), "Insert (01: Wait duration   30 s)");
+    SelectLanguage(0);
+    EXPECT_EQ(insert.text(), "Einfügen (01: Wartezeit   30 s)");
+    SelectLanguage(1);
+
+    PageRow before;
+    before.kind = kKindMatrix;
+    before.label = "Function";
+    before.matrixRows = {"Softkey left", "Softkey right"};
+    before.matrixColumns = {"Hold", "ParSet"};
+    before.cells = {{kCellOff, kCellOff}, {kCellOn, kCellDisabled}};
+    PageRow after = before;
+    after.cells[0][1] = kCellOn;
+    EXPECT_EQ(ValueChangeLabel(before, after), "Function: Softkey left / ParSet off → on");
+    SelectLanguage(0);
+    EXPECT_EQ(ValueChangeLabel(after, before), "Function: Softkey left / ParSet ein → aus");
+    SelectLanguage(1);
 }
 
 TEST_F(UndoRedo, StepsNestAndAFailedChangeIsStillTakenBack) {

@@ -15,6 +15,7 @@
 
 #include "core/configurator/configurator.h"
 #include "core/data_set/write.h"
+#include "core/history/history.h"
 #include "core/device/designations.h"
 #include "core/device/load_data_set.h"
 #include "gui/configurator/konfigurator_form.h"
@@ -230,6 +231,32 @@ TEST_F(KonfiguratorTest, CancelLeavesTheLoadedDataSetByteIdentical) {
     EXPECT_TRUE(TestSettings().contains("CSizeX"));
 }
 
+TEST_F(KonfiguratorTest, OkWithoutAChangeChangesNothing) {
+    StartWithDataSetFile();
+    const ParImageBuffer before = Ws().ParImage;
+    const QString caption = form_->windowTitle();
+    auto* deviceTree = Find<QTreeWidget>("DeviceTree");
+    deviceTree->setCurrentItem(deviceTree->topLevelItem(2)->child(0));
+    form_->AktionsTimerTimer();
+    const QString selectedText = deviceTree->currentItem()->text(0);
+
+    // The user only looks: selects a module, then OK.
+    const int result = RunConfigurator([](Window& w) {
+        w.Select(kPosSlot1);
+        w.Press("OkButton");
+    });
+    EXPECT_EQ(result, QDialog::Accepted);
+    form_->AktionsTimerTimer();
+    EXPECT_TRUE(Ws().ParImage == before);
+    EXPECT_EQ(Ws().Device.Origin, kOriginFile);
+    EXPECT_FALSE(Ws().Modified);
+    EXPECT_FALSE(History().CanUndo());
+    EXPECT_FALSE(Find<QAction>("Datei_Save")->isEnabled());
+    EXPECT_EQ(form_->windowTitle(), caption);
+    ASSERT_NE(deviceTree->currentItem(), nullptr);
+    EXPECT_EQ(deviceTree->currentItem()->text(0), selectedText);
+}
+
 // The status line gives the configurator's reasons in the interface language.
 TEST_F(KonfiguratorTest, StatusLineSpeaksTheInterfaceLanguage) {
     Start();
@@ -250,6 +277,15 @@ TEST_F(KonfiguratorTest, StatusLineSpeaksTheInterfaceLanguage) {
                 const QString picture = QString::fromUtf8(dir) + "/configurator_" + QString::fromStdString(item) + ".png";
                 EXPECT_TRUE(window->grab().save(picture));
             }
+            // The reason belongs to the slot it was given for: another selection clears it, in the tree
+            // and in the module list.
+            w.Select(kPosFront);
+            EXPECT_EQ(window->findChild<QLabel*>("KonfiguratorLabel")->text(), "");
+            w.Select(kPosSlot2);
+            QTest::mouseClick(w.Button("SpeedButtonFromVTR"), Qt::LeftButton);
+            ASSERT_EQ(window->findChild<QLabel*>("KonfiguratorLabel")->text(), text);
+            w.List()->setCurrentItem(w.List()->topLevelItem(0));
+            EXPECT_EQ(window->findChild<QLabel*>("KonfiguratorLabel")->text(), "");
             w.Press("CancelButton");
         });
     }

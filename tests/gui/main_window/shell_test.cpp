@@ -15,13 +15,16 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QWheelEvent>
 
+#include "core/documentation/doc_table.h"
 #include "gui/common/image_lists.h"
+#include "gui/documentation/documentation_grid.h"
 #include "gui/main_window/load_form.h"
 #include "gui/page/child_form.h"
 #include "main_window_fixture.h"
@@ -212,6 +215,18 @@ TEST_F(MainWindowTest, WheelScrollsTheParameterPageOnly) {
     // anywhere but page and tree nothing scrolls
     bar->setValue(50);
     wheel(Find<QStatusBar>("StatusBar"), -120);
+    EXPECT_EQ(bar->value(), 50);
+
+    // over the documentation grid the grid scrolls, and the hidden parameter page stays
+    DocTable table;
+    table.rows.assign(200, DocRow{"", "Menü", "Text", "Wert", ""});
+    ShowDocumentationGrid(pages->widget(TZandorForm::kPagePrint), table);
+    pages->setCurrentIndex(TZandorForm::kPagePrint);
+    QCoreApplication::processEvents();
+    auto* grid = pages->widget(TZandorForm::kPagePrint)->findChild<QTableWidget*>("DocumentationGrid");
+    ASSERT_NE(grid, nullptr);
+    wheel(grid->viewport(), -120);
+    EXPECT_GT(grid->verticalScrollBar()->value(), 0);
     EXPECT_EQ(bar->value(), 50);
     form_->close();
 }

@@ -164,18 +164,24 @@ TEST_F(PageActionsTest, MatrixTimeAndSliderCommitTheirValues) {
 }
 
 TEST_F(PageActionsTest, TypedDigitsGoToTheHourWhereverTheTimeFieldIsEntered) {
-    Ws().ParImage.setU8(kSysSet + 140, 45);
+    Ws().ParImage.setU8(kSysSet + 140, 30);
     Ws().ParImage.setU8(kSysSet + 141, 13);
     Open(kTestMenu);
     host_->show();
     host_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(host_.get()));
     auto* picker = Find<QTimeEdit>(RowTag(kRowTime));
-    // A click on the minutes, then with Tab from the field before it.
-    QTest::mouseClick(picker, Qt::LeftButton, {}, QPoint(picker->width() / 2, picker->height() / 2));
-    QTest::keyClicks(picker, "07");
-    EXPECT_EQ(Byte(kSysSet + 141), 7);
+    // A click on the minutes, where the user's click lands: on the field's inner line edit.
+    auto* text = picker->findChild<QLineEdit*>();
+    ASSERT_NE(text, nullptr);
+    QTest::mouseClick(text, Qt::LeftButton, {}, QPoint(text->width() * 3 / 4, text->height() / 2));
+    QTest::keyClicks(picker, "1245");
+    EXPECT_EQ(Byte(kSysSet + 141), 12);
     EXPECT_EQ(Byte(kSysSet + 140), 45);
+    // A second click inside the field places the cursor as usual.
+    QTest::mouseClick(text, Qt::LeftButton, {}, QPoint(text->width() * 3 / 4, text->height() / 2));
+    EXPECT_FALSE(text->hasSelectedText());
+    // Then with Tab from the field before it.
     picker->clearFocus();
     picker->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(picker, "09");
