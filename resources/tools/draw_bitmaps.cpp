@@ -451,13 +451,13 @@ int main(int argc, char** argv) {
     Save("tree_09", 22, 18, TreeIModule);
     Save("tree_10", 22, 18, TreePurgon);
 
-    Save("window_icon", 32, 32, [](QPainter& p) { WindowIcon(p, 32); });
-    Save("window_icon_64", 64, 64, [](QPainter& p) { WindowIcon(p, 64); });
+    SaveIcon("window_icon", 32, [](QPainter& p) { WindowIcon(p, 32); });
+    SaveIcon("window_icon_64", 64, [](QPainter& p) { WindowIcon(p, 64); });
     Save("SPLASH", 357, 170, [](QPainter& p) { Splash(p, 357, 170); });
 
     // The application icon at the sizes a desktop's icon theme asks for.
     for (int size : {16, 24, 32, 48, 64, 128, 256})
-        Save(QString("app_icon_%1").arg(size), size, size, [size](QPainter& p) { WindowIcon(p, size); });
+        SaveIcon(QString("app_icon_%1").arg(size), size, [size](QPainter& p) { WindowIcon(p, size); });
 
     DrawTerminalPlanBitmaps();
     return 0;

@@ -23,39 +23,34 @@ void Observe(const QString& name, const Draw& draw) {
     g_observer(name, commands);
 }
 
-QImage Drawn(int w, int h, const Draw& draw) {
-    QImage image(w, h, QImage::Format_ARGB32);
+// The picture of w x h pixels, drawn `scale` times as large for screens of that many pixels a point.
+QImage Drawn(int w, int h, int scale, const Draw& draw) {
+    QImage image(w * scale, h * scale, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     {
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
+        p.scale(scale, scale);
         draw(p);
     }
     return image;
 }
 
+// Every picture comes twice: NAME.png, and NAME@2x.png for screens of two pixels a point.
+constexpr int kScales[] = {1, 2};
+QString ScaledName(const QString& name, int scale) { return scale == 1 ? name : name + QString("@%1x").arg(scale); }
+
 void Write(const QImage& image, const QString& name) {
     const QString path = g_outDir + "/" + name + ".png";
     if (!image.save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }
-}  // namespace
 
-void SetOutputFolder(const QString& folder) { g_outDir = folder; }
-
-void SetObserver(Observer observe) { g_observer = std::move(observe); }
-
-void Save(const QString& name, int w, int h, const Draw& draw) {
-    Observe(name, draw);
-    Write(Drawn(w, h, draw), name);
-}
-
-void SaveRedKeyed(const QString& name, int w, int h, const Draw& draw) {
-    Observe(name, draw);
-    QImage image = Drawn(w, h, draw);
-    for (int y = 0; y < h; ++y) {
+// Every pixel the drawing left less than half covered becomes red, every other one opaque.
+void KeyRed(QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < w; ++x) {
+        for (int x = 0; x < image.width(); ++x) {
             const QRgb c = line[x];
             if (qAlpha(c) < 128) {
                 line[x] = qRgb(255, 0, 0);
@@ -67,7 +62,31 @@ void SaveRedKeyed(const QString& name, int w, int h, const Draw& draw) {
             }
         }
     }
-    Write(image.convertToFormat(QImage::Format_RGB32), name);
+}
+
+}  // namespace
+
+void SetOutputFolder(const QString& folder) { g_outDir = folder; }
+
+void SetObserver(Observer observe) { g_observer = std::move(observe); }
+
+void Save(const QString& name, int w, int h, const Draw& draw) {
+    Observe(name, draw);
+    for (int scale : kScales) Write(Drawn(w, h, scale, draw), ScaledName(name, scale));
+}
+
+void SaveIcon(const QString& name, int size, const Draw& draw) {
+    Observe(name, draw);
+    Write(Drawn(size, size, 1, draw), name);
+}
+
+void SaveRedKeyed(const QString& name, int w, int h, const Draw& draw) {
+    Observe(name, draw);
+    for (int scale : kScales) {
+        QImage image = Drawn(w, h, scale, draw);
+        KeyRed(image);
+        Write(image.convertToFormat(QImage::Format_RGB32), ScaledName(name, scale));
+    }
 }
 
 QPen Outline(qreal width) { return QPen(kOutline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }

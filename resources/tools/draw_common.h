@@ -34,8 +34,12 @@ void SetOutputFolder(const QString& folder);
 using Observer = std::function<void(const QString& name, const QPicture& commands)>;
 void SetObserver(Observer observe);
 
-// Draws a picture of w x h pixels on a transparent ground and writes it as NAME.png.
+// Draws a picture of w x h pixels on a transparent ground and writes it as NAME.png, and twice as large
+// as NAME@2x.png for screens of two pixels a point.
 void Save(const QString& name, int w, int h, const Draw& draw);
+
+// An icon of size x size pixels, written once as NAME.png: the icon's users choose among its sizes.
+void SaveIcon(const QString& name, int size, const Draw& draw);
 
 // As Save, for pictures whose transparent colour is pure red: every pixel the drawing leaves less than
 // half covered becomes red, every other one opaque, so that no edge blends into the red.

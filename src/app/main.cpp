@@ -1,21 +1,16 @@
-// The desktop program: the splash window for two seconds, then the main window with the card,
-// load and sub-page dialogs; the message loop runs until the main window closes.
+// The desktop program: the splash window, and at once the main window with the card, load and sub-page
+// dialogs; the message loop runs until the main window closes.
 #include <QApplication>
-#include <QEventLoop>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstring>
 
 #include "gui/common/image_lists.h"
 #include "gui/common/prompter.h"
-#include "gui/main_window/info_form.h"
-#include "gui/main_window/zandor_form.h"
+#include "gui/main_window/program_start.h"
 #include "tessalin_version.h"
 
 namespace {
-constexpr int kSplashWaitMs = 2000;
-
 constexpr const char* kUsage =
     "usage: tessalin [FRONT [PURGON]]\n"
     "\n"
@@ -51,23 +46,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setWindowIcon(tessalin::gui::WindowIcon());
 
-    tessalin::gui::TZandorInfoForm splash;
-    splash.show();
-    splash.repaint();
-    QEventLoop wait;
-    QTimer::singleShot(kSplashWaitMs, &wait, &QEventLoop::quit);
-    wait.exec();
-
-    int result = 0;
-    try {
-        tessalin::gui::QtPrompter prompter;
-        tessalin::gui::TZandorForm window(prompter, splash, app.arguments().mid(1));
-        window.show();
-        result = app.exec();
-    } catch (...) {
-        splash.CloseSplash();
-        throw;
-    }
-    splash.CloseSplash();
-    return result;
+    tessalin::gui::QtPrompter prompter;
+    const tessalin::gui::ProgramStart start(prompter, app.arguments().mid(1));
+    return app.exec();
 }

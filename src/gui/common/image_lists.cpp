@@ -1,5 +1,8 @@
 #include "gui/common/image_lists.h"
 
+#include <QFile>
+#include <QGuiApplication>
+
 // The pictures are compiled into the gui library, whose resource initialiser the linker would
 // otherwise drop; register them once before the first lookup.
 static void RegisterBitmaps() { Q_INIT_RESOURCE(resources); }
@@ -7,10 +10,12 @@ static void RegisterBitmaps() { Q_INIT_RESOURCE(resources); }
 namespace tessalin::gui {
 
 namespace {
-QString Resource(const QString& name) {
+QString Resource(const QString& name, qreal ratio = ScreenPixelRatio()) {
     static const bool registered = (RegisterBitmaps(), true);
     (void)registered;
-    return ":/bitmaps/" + name + ".png";
+    const QString path = ":/bitmaps/" + name;
+    if (ratio > 1.0 && QFile::exists(path + "@2x.png")) return path + "@2x.png";
+    return path + ".png";
 }
 
 QPixmap Indexed(const char* prefix, int index) {
@@ -19,14 +24,16 @@ QPixmap Indexed(const char* prefix, int index) {
 }
 }  // namespace
 
+qreal ScreenPixelRatio() { return qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0; }
+
 QPixmap BilderEnabled(int index) { return Indexed("bilder", index); }
 
 QPixmap HtmlImage(int index) { return Indexed("tree", index); }
 
 QPixmap NamedBitmap(const QString& name) { return QPixmap(Resource(name)); }
 
-QImage RedKeyedBitmap(const QString& name) {
-    QImage image(Resource(name));
+QImage RedKeyedBitmap(const QString& name, qreal ratio) {
+    QImage image(Resource(name, ratio));
     if (image.isNull()) return image;
     // Converted where it lies (a second copy of a large picture would double what drawing it costs in
     // memory), to the format the painter draws without converting again.

@@ -22,13 +22,18 @@ inline constexpr int kImageParamSetA = 25;
 inline constexpr int kImageParamSetB = 26;
 inline constexpr int kLastHtmlImage = 10;
 
+// Every picture exists drawn for one and for two pixels a point (NAME@2x): above one pixel a point the
+// larger one is taken, so that nothing is shown blown up from small pixels. Its device pixel ratio keeps
+// it at its size in points.
+qreal ScreenPixelRatio();
+
 QPixmap BilderEnabled(int index);
 QPixmap HtmlImage(int index);
 // A named bitmap resource such as "SPLASH" or "REFRESH".
 QPixmap NamedBitmap(const QString& name);
-// A named bitmap whose pure red pixels are transparent, as the terminal plan's pictures are drawn;
-// a null image when the program has no bitmap of that name.
-QImage RedKeyedBitmap(const QString& name);
+// A named bitmap whose pure red pixels are transparent, as the terminal plan's pictures are drawn, for a
+// surface of `ratio` pixels a point; a null image when the program has no bitmap of that name.
+QImage RedKeyedBitmap(const QString& name, qreal ratio = ScreenPixelRatio());
 QIcon WindowIcon();
 
 }  // namespace tessalin::gui

@@ -34,7 +34,7 @@ std::vector<QPushButton*> MakeButtons(QWidget* panel, const PageRow& row, int y)
         if (!entry.glyph.empty()) {
             const QPixmap glyph = ButtonGlyph(QString::fromStdString(entry.glyph));
             button->setIcon(glyph);
-            button->setIconSize(glyph.size());
+            button->setIconSize(glyph.deviceIndependentSize().toSize());
         }
         if (!entry.hint.empty()) button->setToolTip(QString::fromStdString(entry.hint));
         button->setEnabled(entry.enabled);

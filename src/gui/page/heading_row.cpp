@@ -61,9 +61,10 @@ int MakeHeading(QWidget* panel, const PageRow& row, int y) {
         auto* picture = new QLabel(panel);
         picture->setObjectName(role::kHeadingIcon);
         picture->setPixmap(icon);
-        picture->setGeometry(kX0 + 8, y + kInner, icon.width(), icon.height());
-        label->move(kX0 + icon.width() + 24, y + kInner);
-        height = std::max(icon.height(), (lineHeight - 4) * row.headingLines) + 2 * kInner;
+        const QSize iconSize = icon.deviceIndependentSize().toSize();
+        picture->setGeometry(kX0 + 8, y + kInner, iconSize.width(), iconSize.height());
+        label->move(kX0 + iconSize.width() + 24, y + kInner);
+        height = std::max(iconSize.height(), (lineHeight - 4) * row.headingLines) + 2 * kInner;
     }
     if (row.kind == kKindNumber) height += MakeHeadingValue(panel, row, y + height) + kInner;
     frame->setGeometry(kX0, y, kW, height);

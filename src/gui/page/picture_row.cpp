@@ -51,14 +51,19 @@ void PicturePainter::Fill(double x, double y, double width, double height, uint3
 }
 
 void PicturePainter::Bitmap(double x, double y, const std::string& name) {
-    const QImage bitmap = RedKeyedBitmap(QString::fromStdString(name));
+    const QPaintDevice* device = painter_.device();
+    const QImage bitmap = RedKeyedBitmap(QString::fromStdString(name), device ? device->devicePixelRatio() : 1.0);
     if (!bitmap.isNull()) painter_.drawImage(QPointF(x, y), bitmap);
 }
 
-ImageCanvas::ImageCanvas(int width, int height) { SetSize(width, height); }
+ImageCanvas::ImageCanvas(int width, int height, qreal ratio) : ratio_(std::max<qreal>(ratio, 1.0)) {
+    SetSize(width, height);
+}
 
 void ImageCanvas::SetSize(int width, int height) {
-    image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_ARGB32_Premultiplied);
+    image_ = QImage(qRound(std::max(width, 1) * ratio_), qRound(std::max(height, 1) * ratio_),
+                    QImage::Format_ARGB32_Premultiplied);
+    image_.setDevicePixelRatio(ratio_);
     image_.fill(Qt::transparent);
 }
 
@@ -88,7 +93,7 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent) { resize(kSide, kSide)
 
 void PictureBox::Show(const QImage& image) {
     image_ = image;
-    resize(image_.size());
+    resize(image_.deviceIndependentSize().toSize());
     update();
 }
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "core/canvas.h"
+#include "gui/common/image_lists.h"
 
 namespace tessalin::gui {
 
@@ -35,12 +36,13 @@ private:
 // plans draw on it.
 class ImageCanvas : public PictureCanvas {
 public:
-    ImageCanvas(int width, int height);
+    // The surface has `ratio` pixels a point, so that a picture stays sharp on the screen it is shown on.
+    ImageCanvas(int width, int height, qreal ratio = ScreenPixelRatio());
 
     const QImage& Image() const { return image_; }
 
-    double Width() const override { return image_.width(); }
-    double Height() const override { return image_.height(); }
+    double Width() const override { return image_.deviceIndependentSize().width(); }
+    double Height() const override { return image_.deviceIndependentSize().height(); }
     void SetSize(int width, int height) override;
     double TextWidth(const std::string& text, const CanvasFont& font) const override;
     void Text(double x, double y, const std::string& text, const CanvasFont& font, uint32_t colour) override;
@@ -59,6 +61,7 @@ private:
     }
 
     QImage image_;
+    qreal ratio_ = 1.0;
 };
 
 class PictureBox : public QWidget {

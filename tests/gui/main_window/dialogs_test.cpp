@@ -8,6 +8,7 @@
 #include "core/device/designations.h"
 #include "gui/main_window/card_form.h"
 #include "gui/main_window/load_form.h"
+#include "gui/main_window/program_start.h"
 #include "gui/main_window/removable_mounts.h"
 #include "main_window_fixture.h"
 
@@ -44,6 +45,20 @@ TEST_F(SplashTest, SitsWhereTheMainWindowsCornerWas) {
     EXPECT_EQ(splash.pos(), QPoint(100 + 900 - 357, 50 + 700 - 306));
     EXPECT_EQ(splash.size(), QSize(357, 306));
     EXPECT_EQ(Ws().UiLanguage, 1);
+}
+
+// Nothing waits for the splash: the main window is up, and the data set of the command line is loaded on
+// its first tick, while the splash is still in its minimum time on top of it.
+TEST_F(SplashTest, TheMainWindowAndItsDataSetDoNotWaitForTheSplash) {
+    const QString front = QString(TESSALIN_EXAMPLES_DIR) + "/demo/BACKUP01.PAR";
+    ProgramStart start(prompter_, {front});
+    EXPECT_TRUE(start.Splash().isVisible());
+    EXPECT_TRUE(start.Window().isVisible());
+    start.Window().AktionsTimerTimer();
+    EXPECT_EQ(QString::fromStdString(Ws().FrontFileName), front);
+    EXPECT_FALSE(Ws().Tree.roots.empty());
+    EXPECT_TRUE(start.Splash().Timer1()->isActive());
+    EXPECT_TRUE(start.Splash().isVisible());
 }
 
 TEST_F(SplashTest, ClosesOnlyWhenBothTimerAndMainWindowAreDone) {

@@ -95,7 +95,9 @@ TEST_F(EditMenuTest, ACommittedFieldIsTakenBackAndBroughtAgainFromTheKeyboard) {
     ASSERT_FALSE(edited == loaded);
     EXPECT_EQ(History().StepCount(), 1u);
     EXPECT_TRUE(undo->isEnabled());
-    EXPECT_EQ(undo->text(), "Rückgängig: Nullpunkt " + shown + " → 6.5 pH");
+    // The field and the step show the number as stored.
+    EXPECT_EQ(FirstNumber()->text(), "6.50");
+    EXPECT_EQ(undo->text(), "Rückgängig: Nullpunkt " + shown + " → 6.50 pH");
     EXPECT_TRUE(Find<QToolButton>("UndoButton")->isEnabled());
     EXPECT_TRUE(form_->windowTitle().endsWith(" *"));
     QMenu* menu = Find<QMenu>("Bearbeiten");
@@ -117,7 +119,14 @@ TEST_F(EditMenuTest, ACommittedFieldIsTakenBackAndBroughtAgainFromTheKeyboard) {
     EXPECT_EQ(QApplication::focusWidget(), FirstNumber());
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_TRUE(redo->isEnabled());
-    EXPECT_EQ(Find<QToolButton>("RedoButton")->toolTip(), "Wiederherstellen: Nullpunkt " + shown + " → 6.5 pH");
+    EXPECT_EQ(Find<QToolButton>("RedoButton")->toolTip(), "Wiederherstellen: Nullpunkt " + shown + " → 6.50 pH");
+    // The history speaks the language switched to.
+    Find<QAction>("EnglischVtr")->trigger();
+    Tick();
+    EXPECT_EQ(Find<QToolButton>("RedoButton")->toolTip(), "Redo Zero " + shown + " → 6.50 pH");
+    Find<QAction>("DeutschVtr")->trigger();
+    Tick();
+    ShowPage("Kalibrierdaten");
 
     // Both redo keys bring it again.
     for (const QKeySequence& keys : redo->shortcuts()) {

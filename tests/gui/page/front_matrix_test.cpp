@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "core/families/front/front.h"
+#include "core/history/history.h"
 #include "page_fixture.h"
 #include "support/configured_device.h"
 
@@ -31,8 +32,14 @@ TEST_F(FrontMatrixPageTest, TickingFavForOneSoftkeyClearsTheOther) {
     ASSERT_NE(right, nullptr);
     EXPECT_FALSE(Find<QCheckBox>(CellTag(0, 0, kFav))->isEnabled());  // input OK2 cannot call favourites
 
+    History().Clear();
     left->click();
     EXPECT_TRUE(left->isChecked());
+    // The step names the cell, with its state before and after.
+    const std::string step = History().UndoLabel();
+    EXPECT_NE(step.find(" / "), std::string::npos) << step;
+    EXPECT_NE(step.find("off → on"), std::string::npos) << step;
+    EXPECT_EQ(step.find("  "), std::string::npos) << step;
     right->click();
     EXPECT_TRUE(right->isChecked());
     EXPECT_FALSE(left->isChecked());
