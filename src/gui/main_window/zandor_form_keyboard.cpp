@@ -1,11 +1,13 @@
 // The main window from the keyboard, and what it shows for orientation: the shortcuts of the "Datei"
 // and "Hilfe" commands, Tab and Shift+Tab between the device tree and the parameter page, F6 to switch
 // between them, the commands that need a device disabled while there is none, and a tree selection
-// light enough for the coloured titles to stay legible on it.
+// light enough for the coloured titles to stay legible on it, painted from the items' text.
 #include <QAction>
 #include <QKeyEvent>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QShortcut>
+#include <QStyleOptionViewItem>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -16,6 +18,24 @@
 namespace tessalin::gui {
 
 namespace {
+
+// Paints a tree's selection from the item's text only: the indent and the branch lines left of it keep
+// the tree's ground.
+class SelectionFromTextStyle : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element == PE_PanelItemViewRow) {
+            if (const auto* row = qstyleoption_cast<const QStyleOptionViewItem*>(option)) {
+                QStyleOptionViewItem ground = *row;
+                ground.state &= ~State_Selected;
+                QProxyStyle::drawPrimitive(element, &ground, painter, widget);
+                return;
+            }
+        }
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+};
 
 // `share` parts of `a` to the rest of `b`.
 QColor Blend(const QColor& a, const QColor& b, double share) {
@@ -48,6 +68,9 @@ void TZandorForm::SetUpKeyboard() {
 }
 
 void TZandorForm::UseLegibleTreeSelection() {
+    auto* style = new SelectionFromTextStyle;
+    style->setParent(DeviceTree_);
+    DeviceTree_->setStyle(style);
     // The selected item keeps its own text colours (green titles, blue values) on a pale selection.
     QPalette palette = DeviceTree_->palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {

@@ -128,10 +128,11 @@ void FormPage::Rebuild() {
         y = BuildRow(row, y);
         height = std::max(height, y);
     }
-    // A row wider than the page (a matrix with long labels) widens it, so that the box scrolls to it.
-    int width = kX0 + kW + kGap;
+    // A row wider than the page (a matrix with long labels) widens it, so that the box scrolls to it; a
+    // page whose controls fit asks for no more room than they take.
+    int width = kX0 + kW;
     for (QWidget* control : Panel()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        width = std::max(width, control->geometry().right() + 1 + kGap);
+        width = std::max(width, control->geometry().right() + 1);
         control->show();
     }
     Panel()->setMinimumSize(width, height);
