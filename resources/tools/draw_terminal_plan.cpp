@@ -330,12 +330,18 @@ void Shield(QPainter& p) {
     p.drawLine(QPointF(152, 14), QPointF(152, 18));
 }
 
+// A terminal's number: white on a dark plate for a terminal, dark on paper for a position without one.
+// The paper keeps the thin strokes of a plain number whole; on red alone the half-covered pixels at
+// their edges would turn transparent and break the figure up.
 void NumberGlyph(QPainter& p, int n, bool marked) {
     const QString text = QString::number(n);
+    p.setPen(Qt::NoPen);
     if (marked) {
-        p.setPen(Qt::NoPen);
         p.setBrush(kOutline);
         p.drawRoundedRect(QRectF(0, 0, 14, 14), 3, 3);
+    } else {
+        p.setBrush(kPaper);
+        p.drawRect(QRectF(0, 0, 14, 14));
     }
     p.setFont(Font(n >= 10 ? 9 : 10, true));
     p.setPen(marked ? kPaper : kOutline);
