@@ -6,7 +6,8 @@
 namespace tessalin::gui {
 
 QImage TerminalPlanImage(int selector) {
-    ImageCanvas canvas(kPlanWidth, kPlanHeight);
+    // A picture file of its own size in pixels, whatever screen the program runs on.
+    ImageCanvas canvas(kPlanWidth, kPlanHeight, 1.0);
     DrawTerminalPlan(selector, canvas);
     return canvas.Image();
 }

@@ -49,7 +49,7 @@ QSize ExpectedSize(const QString& name) {
 TEST(TerminalPlanPictures, EveryNameExistsWithItsSizeAndRedAsItsTransparentColour) {
     for (const std::string& name : TerminalPlanBitmapNames()) {
         const QString qname = QString::fromStdString(name);
-        const QImage image = RedKeyedBitmap(qname);
+        const QImage image = RedKeyedBitmap(qname, 1.0);
         ASSERT_FALSE(image.isNull()) << name;
         const QSize expected = ExpectedSize(qname);
         ASSERT_TRUE(expected.isValid()) << "no size known for " << name;
@@ -60,7 +60,7 @@ TEST(TerminalPlanPictures, EveryNameExistsWithItsSizeAndRedAsItsTransparentColou
         EXPECT_EQ(sharp.deviceIndependentSize().toSize(), expected) << name;
     }
     // The housing's corners are transparent, its middle is not.
-    const QImage module = RedKeyedBitmap("MODUL");
+    const QImage module = RedKeyedBitmap("MODUL", 1.0);
     EXPECT_EQ(qAlpha(module.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(module.pixel(200, 200)), 255);
 }
@@ -74,7 +74,7 @@ TEST(TerminalPlanPictures, ThePlanShowsTheBitmapsAtTheirPlacesOnTheButtonFace) {
     ASSERT_EQ(plan.size(), QSize(kPlanWidth, kPlanHeight));
     EXPECT_EQ(plan.pixel(499, 599) & 0xFFFFFF, kPlanBackground);  // nothing drawn there
     // The type plate's bottom right corner, at (41, 100) + (180, 32), away from the texts drawn on it.
-    EXPECT_EQ(plan.pixel(41 + 180, 100 + 32), RedKeyedBitmap("TYP_032").pixel(180, 32));
+    EXPECT_EQ(plan.pixel(41 + 180, 100 + 32), RedKeyedBitmap("TYP_032", 1.0).pixel(180, 32));
 }
 
 // A position without a terminal shows its number as the type plate shows its texts, dark on paper: no
