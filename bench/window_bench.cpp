@@ -2,8 +2,8 @@
 // the window showing the loaded data set (its device tree and the page of its first node, selected as the
 // tree is built),
 // and, for comparison, to the first parameter page shown after the first menu node is chosen as a click
-// would choose it (one more tick of the action timer). The splash is shown but not waited for (the
-// expert settings of the program); the medians of the runs are printed.
+// would choose it (one more tick of the action timer). The program starts as its main() does: the splash
+// is shown and nothing waits for it; the medians of the runs are printed.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSettings>
@@ -23,8 +23,7 @@
 
 #include "gui/common/image_lists.h"
 #include "gui/common/prompter.h"
-#include "gui/main_window/info_form.h"
-#include "gui/main_window/zandor_form.h"
+#include "gui/main_window/program_start.h"
 
 #include "ratio_reporter.h"
 
@@ -36,14 +35,9 @@ constexpr int kRuns = 9;
 int StartOnce(int argc, char** argv, const QElapsedTimer& sinceMain) {
     QApplication app(argc, argv);
     app.setWindowIcon(tessalin::gui::WindowIcon());
-    tessalin::gui::TZandorInfoForm splash;
-    splash.show();
-    splash.repaint();
-
     tessalin::gui::QtPrompter prompter;
-    tessalin::gui::TZandorForm window(prompter, splash,
-                                      {QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])});
-    window.show();
+    tessalin::gui::ProgramStart start(prompter, {QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])});
+    tessalin::gui::TZandorForm& window = start.Window();
 
     auto* tree = window.findChild<QTreeWidget*>("DeviceTree");
     auto* panel = window.findChild<QWidget*>("Formpage");
@@ -66,7 +60,6 @@ int StartOnce(int argc, char** argv, const QElapsedTimer& sinceMain) {
     poll.start(1);
     QTimer::singleShot(5000, &app, &QApplication::quit);
     app.exec();
-    splash.CloseSplash();
     std::printf("%.2f %.2f\n", treeMs, pageMs);
     return treeMs < 0 || pageMs < 0 ? 1 : 0;
 }
