@@ -21,7 +21,7 @@ TEST_F(PageTest, NumberCheckAndCommit) {
         float storedValue;  // read back through the row's encoding
     } cases[] = {
         {1, "7.5", false, 0, true, "7.5", EditColour::White, false, 7.5f},
-        {1, "7,25", true, 0, true, "7,25", EditColour::White, false, 7.25f},
+        {1, "7,25", true, 0, true, "7.25", EditColour::White, false, 7.25f},  // left: shown as stored
         {1, "15", false, 4, false, "15", EditColour::Red, false, 7.0f},
         {1, "15", true, 4, true, "14.00", EditColour::Lime, false, 14.0f},
         {1, "-1", true, 3, true, "0.00", EditColour::Lime, false, 0.0f},
