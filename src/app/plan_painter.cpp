@@ -5,7 +5,8 @@
 //   tessalin-plan-painter FRONT PURGON SELECTOR OUT.png     (PURGON empty without a Purgon image)
 //
 // Exit 0 when the picture is written, 3 when the data set is refused (the reason on standard error), 4
-// when the picture is not written, 2 on wrong arguments: the exit codes of tessalin-cli.
+// when the picture is not written (the file and the system's reason on standard error; the old file stays
+// as it was), 2 on wrong arguments: the exit codes of tessalin-cli.
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
@@ -15,6 +16,7 @@
 #include <string>
 
 #include "core/device/load_data_set.h"
+#include "gui/common/picture_file.h"
 #include "gui/terminal_plan/terminal_plan_image.h"
 
 namespace {
@@ -51,5 +53,8 @@ int main(int argc, char** argv) {
     int toolkitArgc = 1;
     char* toolkitArgv[] = {argv[0], nullptr};
     QGuiApplication app(toolkitArgc, toolkitArgv);
-    return tessalin::gui::TerminalPlanImage(selector).save(QString::fromLocal8Bit(argv[4]), "PNG") ? 0 : 4;
+    const tessalin::WriteResult written = tessalin::gui::WritePngFile(argv[4], tessalin::gui::TerminalPlanImage(selector));
+    if (written.ok) return 0;
+    std::fprintf(stderr, "tessalin-cli plan: cannot write %s\n", written.describe().c_str());
+    return 4;
 }

@@ -90,6 +90,9 @@ int Run(const std::vector<std::string>& original) {
         return UsageError("apply", "give -o OUTFRONT [OUTPURGON], --in-place or --dry-run");
     const auto& files = args.positional();
     if (files.size() < 2 || files.size() > 3) return UsageError("apply", "give FRONT [PURGON] and a settings file");
+    std::vector<NamedFile> inputs = DataSetInputs({files.begin(), files.end() - 1});
+    inputs.push_back({"SETTINGS", files.back(), ""});
+    if (const int code = RefuseOverlaps("apply", inputs, output); code != kExitOk) return code;
 
     std::string text;
     if (!ReadTextFile(files.back(), text, error)) {
@@ -101,6 +104,7 @@ int Run(const std::vector<std::string>& original) {
         std::fprintf(stderr, "tessalin-cli apply: %s refused: %s\n", files.back().c_str(), error.c_str());
         return kExitRefused;
     }
+    if (!dryRun) HoldDataSet(files[0]);
     if (const int code = OpenDataSetFiles("apply", settings->language, files[0], files.size() == 3 ? files[1] : "");
         code != kExitOk)
         return code;
@@ -113,15 +117,18 @@ int Run(const std::vector<std::string>& original) {
     }
     const bool refused = report.refused();
     const bool write = !dryRun && (!refused || args.has("keep-going"));
+    // The report tells what happened to the data set, so it follows the save.
+    const int saved = write ? SaveOutputs("apply", inPlace, output) : kExitOk;
+    const bool written = write && saved == kExitOk;
     const std::string verdict = dryRun    ? "dry run, nothing written"
                                 : !write  ? "nothing written (a value was refused; --keep-going writes the rest)"
-                                          : "written";
+                                : written ? "written"
+                                          : "nothing written (the save failed)";
     if (args.has("json"))
-        PrintJson(AsJson(report, write));
+        PrintJson(AsJson(report, written));
     else
         WriteOut(AsText(report, verdict));
-    if (write)
-        if (const int code = SaveOutputs("apply", inPlace, output); code != kExitOk) return code;
+    if (saved != kExitOk) return saved;
     return refused ? kExitRefused : kExitOk;
 }
 

@@ -112,6 +112,9 @@ int Run(const std::vector<std::string>& original) {
         added.push_back(code);
     }
 
+    if (const int code = RefuseOverlaps("configure", DataSetInputs(args.positional()), output); code != kExitOk)
+        return code;
+    if (!args.positional().empty()) HoldDataSet(args.positional()[0]);
     if (const int code = OpenDataSetTree("configure", args, args.positional().size()); code != kExitOk) return code;
     if (Ws().Device.Front.Code == 0) {
         std::fprintf(stderr, "tessalin-cli configure: the data set has no front unit\n");

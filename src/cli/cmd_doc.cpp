@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/output_files.h"
 #include "cli/tree_session.h"
 #include "core/documentation/device_data_list.h"
 #include "core/documentation/doc_findings.h"
@@ -74,6 +75,10 @@ int Run(const std::vector<std::string>& argv) {
     }
     bool setB = false;
     if (!ReadParamSet(args, setB)) return UsageError("doc", "--set takes A or B");
+    const std::vector<NamedFile> outputs{{"--pdf", args.value("pdf").value_or(""), ""},
+                                         {"--xlsx", args.value("xlsx").value_or(""), ""},
+                                         {"--csv", args.value("csv").value_or(""), ""}};
+    if (const int code = RefuseOverlaps("doc", DataSetInputs(args.positional()), outputs); code != kExitOk) return code;
     if (const int code = OpenDataSetTree("doc", args, args.positional().size()); code != kExitOk) return code;
     Ws().ActiveParamSet = setB;
     try {

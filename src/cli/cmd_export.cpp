@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/output_files.h"
 #include "cli/settings_io.h"
 #include "cli/tree_session.h"
 #include "core/range_error.h"
@@ -29,6 +30,9 @@ int Run(const std::vector<std::string>& argv) {
     }
     const auto sets = SetChoiceOf(args, SetChoice::Both);
     if (!sets) return UsageError("export", "--set takes A, B or both");
+    if (const int code = RefuseOverlaps("export", DataSetInputs(args.positional()), {{"-o", args.value("o").value_or(""), ""}});
+        code != kExitOk)
+        return code;
     if (const int code = OpenDataSetTree("export", args, args.positional().size()); code != kExitOk) return code;
 
     std::string text;

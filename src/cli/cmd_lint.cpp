@@ -77,6 +77,8 @@ int Run(const std::vector<std::string>& original) {
         return UsageError("lint", "--fix needs -o OUTFRONT [OUTPURGON], --in-place or --dry-run");
     const auto& files = args.positional();
     if (files.empty() || files.size() > 2) return UsageError("lint", "give FRONT [PURGON]");
+    if (const int code = RefuseOverlaps("lint", DataSetInputs(files), output); code != kExitOk) return code;
+    if (fix && !dryRun) HoldDataSet(files[0]);
     if (const int code = OpenDataSetTree("lint", args, files.size()); code != kExitOk) return code;
 
     const bool json = args.has("json");
@@ -96,23 +98,26 @@ int Run(const std::vector<std::string>& original) {
         }
         const check::RepairReport report = check::RepairAll();
         const bool write = report.allRepaired() && !dryRun;
+        // The report tells what happened to the data set, so it follows the save.
+        const int saved = write ? SaveOutputs("lint", inPlace, output) : kExitOk;
+        const bool written = write && saved == kExitOk;
         if (json) {
             Json doc;
             doc["repaired"] = ListJson(report.repaired);
             doc["remaining"] = ListJson(report.remaining);
-            doc["written"] = write;
+            doc["written"] = written;
             PrintJson(doc);
         } else {
             for (const check::Finding& f : report.repaired) std::fputs(Line("repaired ", f).c_str(), stdout);
             for (const check::Finding& f : report.remaining) std::fputs(Line("not repaired ", f).c_str(), stdout);
             const std::string verdict = dryRun                  ? "dry run, nothing written"
                                         : !report.allRepaired() ? "nothing written (a finding was not repaired)"
-                                                                : "written";
+                                        : written               ? "written"
+                                                                : "nothing written (the save failed)";
             std::fputs((Count(report.repaired.size(), "repair") + ", " + Count(report.remaining.size(), "finding") +
                         " left; " + verdict + "\n").c_str(), stdout);
         }
-        if (write)
-            if (const int code = SaveOutputs("lint", inPlace, output); code != kExitOk) return code;
+        if (saved != kExitOk) return saved;
         return report.allRepaired() ? kExitOk : kExitNo;
     } catch (const RangeError& e) {
         std::fprintf(stderr, "tessalin-cli lint: %s; nothing written\n", e.what());

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/output_files.h"
 #include "core/configurator/configurator.h"
 #include "core/data_set/write.h"
 #include "core/device/designations.h"
@@ -85,6 +86,7 @@ int RunNew(const std::vector<std::string>& argv) {
     } else if (!purgonPath.empty()) {
         return UsageError("new", "a PURGON file is written only with --purgon");
     }
+    if (const int code = RefuseOverlaps("new", {}, {{"FRONT", *frontPath, ""}, {"PURGON", purgonPath, ""}}); code != kExitOk) return code;
     char major = 0;
     if (auto sw = args.value("sw")) {
         const bool known = sw->size() == 1 && (((*sw)[0] >= '5' && (*sw)[0] <= '9') || (*sw)[0] == 'A');

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "cli/output_files.h"
 #include "cli/tree_session.h"
 #include "core/range_error.h"
 #include "core/tree/device_tree.h"
@@ -68,9 +69,7 @@ int DrawPlan(const std::string& front, const std::string& purgon, int selector, 
             std::fprintf(stderr, "tessalin-cli plan: the picture program could not load the data set; %s not written\n",
                          out.c_str());
             return kExitRefused;
-        case kPainterNotWritten:
-            std::fprintf(stderr, "tessalin-cli plan: cannot write %s\n", out.c_str());
-            return kExitWriteFailed;
+        case kPainterNotWritten: return kExitWriteFailed;  // the painter named the file and the reason
         default:
             std::fprintf(stderr, "tessalin-cli plan: the picture program stopped (%s %d); %s not written\n",
                          WIFEXITED(status) ? "exit code" : "signal", WIFEXITED(status) ? answer : WTERMSIG(status),
@@ -90,6 +89,8 @@ int Run(const std::vector<std::string>& argv) {
     if (!out) return UsageError("plan", "-o OUT.png is required");
     const auto path = args.value("node");
     if (!path) return UsageError("plan", "--node PATH is required");
+    if (const int code = RefuseOverlaps("plan", DataSetInputs(args.positional()), {{"-o", *out, ""}}); code != kExitOk)
+        return code;
     if (const int code = OpenDataSetTree("plan", args, args.positional().size()); code != kExitOk) return code;
 
     const int node = NodeAtPath(*path);

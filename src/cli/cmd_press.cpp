@@ -87,6 +87,8 @@ int Run(const std::vector<std::string>& original) {
     if (!ParseInt(*args.value("button"), button))
         return UsageError("press", "'" + *args.value("button") + "' is not a button number");
 
+    if (const int code = RefuseOverlaps("press", DataSetInputs(args.positional()), output); code != kExitOk) return code;
+    if (!args.positional().empty()) HoldDataSet(args.positional()[0]);
     if (const int code = OpenDataSetTree("press", args, args.positional().size()); code != kExitOk) return code;
     PageModel page;
     if (const int code = OpenNodePage("press", args, page); code != kExitOk) return code;

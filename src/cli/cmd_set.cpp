@@ -48,7 +48,9 @@ int Run(const std::vector<std::string>& original) {
     if (!rowText) return UsageError("set", "--row R is required");
     if (!ParseInt(*rowText, rowNumber)) return UsageError("set", "'" + *rowText + "' is not a row number");
     if (!value) return UsageError("set", "--value TEXT is required");
+    if (const int code = RefuseOverlaps("set", DataSetInputs(args.positional()), output); code != kExitOk) return code;
 
+    if (!args.positional().empty()) HoldDataSet(args.positional()[0]);
     if (const int code = OpenDataSetTree("set", args, args.positional().size()); code != kExitOk) return code;
 
     PageModel page;
@@ -57,6 +59,7 @@ int Run(const std::vector<std::string>& original) {
     if (row == nullptr || row->heading) return UsageError("set", "the page shows no value row " + *rowText);
     if (!row->enabled || !row->active) return UsageError("set", "row " + *rowText + " cannot be edited");
 
+    std::string stored;
     try {
         const TTabPtrRec shown = Ws().CurrentPage;
         if (const int code = CommitRowValue("set", page, *row, *value, args); code != kExitOk) return code;
@@ -65,14 +68,17 @@ int Run(const std::vector<std::string>& original) {
         const PageModel after = BuildFormpage();
         if (const PageRow* now = after.find(rowNumber)) {
             const std::string unit = ShownUnit(*now);
-            std::printf("stored: %s%s%s\n", ShownValue(*now).c_str(), unit.empty() ? "" : " ", unit.c_str());
+            stored = "stored: " + ShownValue(*now) + (unit.empty() ? "" : " ") + unit + "\n";
         }
     } catch (const RangeError& e) {
         std::fprintf(stderr, "tessalin-cli set: %s\n", e.what());
         return kExitRefused;
     }
 
-    return SaveOutputs("set", inPlace, output);
+    // "stored" only once the data set is on the disk.
+    if (const int code = SaveOutputs("set", inPlace, output); code != kExitOk) return code;
+    std::fputs(stored.c_str(), stdout);
+    return kExitOk;
 }
 
 const CommandRegistration registration("set", "commit one value of a page and save the data set", Run);

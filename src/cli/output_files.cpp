@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <utility>
 
 #include "cli/command.h"
 #include "core/data_set/write.h"
+#include "core/files/file_identity.h"
+#include "core/files/file_lock.h"
 #include "core/main_window/save_decisions.h"
 #include "core/workspace.h"
 
@@ -34,24 +37,46 @@ bool TakeOutput(std::vector<std::string>& argv, Output& out, std::string& error)
     return true;
 }
 
+int RefuseOverlaps(const std::string& command, const std::vector<NamedFile>& inputs,
+                   const std::vector<NamedFile>& outputs) {
+    for (std::size_t i = 0; i < outputs.size(); ++i) {
+        const NamedFile& out = outputs[i];
+        if (out.path.empty()) continue;
+        for (const NamedFile& in : inputs)
+            if (!in.path.empty() && in.name != out.standsFor && SameFile(out.path, in.path))
+                return UsageError(command, out.name + " (" + out.path + ") is the opened " + in.name + " file" +
+                                               (in.path == out.path ? "" : " " + in.path) +
+                                               ": give another file; nothing written");
+        for (std::size_t k = 0; k < i; ++k)
+            if (!outputs[k].path.empty() && SameFile(out.path, outputs[k].path))
+                return UsageError(command, outputs[k].name + " and " + out.name + " name the same file (" + out.path +
+                                               "): give two files; nothing written");
+    }
+    return kExitOk;
+}
+
+std::vector<NamedFile> DataSetInputs(const std::vector<std::string>& files) {
+    std::vector<NamedFile> inputs;
+    if (!files.empty()) inputs.push_back({"FRONT", files[0], ""});
+    if (files.size() > 1) inputs.push_back({"PURGON", files[1], ""});
+    return inputs;
+}
+
+int RefuseOverlaps(const std::string& command, const std::vector<NamedFile>& inputs, const Output& output) {
+    return RefuseOverlaps(command, inputs, {{"OUTFRONT", output.front, "FRONT"}, {"OUTPURGON", output.purgon, "PURGON"}});
+}
+
+void HoldDataSet(const std::string& front) {
+    static FileLock held;
+    held = FileLock::Wait(front);
+}
+
 namespace {
 
 struct OutputFiles {
     std::string front;
     std::string purgon;  // empty: no Purgon image is written
 };
-
-// Whether two paths name one file: the same path once links, "." and ".." are resolved, or one existing
-// file under two names (a hard link).
-bool SameFile(const std::string& a, const std::string& b) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (fs::equivalent(a, b, ec)) return true;
-    std::error_code ecA, ecB;
-    const fs::path resolvedA = fs::weakly_canonical(a, ecA);
-    const fs::path resolvedB = fs::weakly_canonical(b, ecB);
-    return !ecA && !ecB && resolvedA == resolvedB;
-}
 
 int DecideOutputFiles(const std::string& command, bool inPlace, const Output& output, OutputFiles& files) {
     const bool withPurgon = PurgonAttached();
@@ -62,9 +87,6 @@ int DecideOutputFiles(const std::string& command, bool inPlace, const Output& ou
         if (!withPurgon && !output.purgon.empty())
             return UsageError(command, "the data set has no Purgon image of an attached controller to write to " +
                                            output.purgon + "; nothing written");
-        if (withPurgon && SameFile(output.front, output.purgon))
-            return UsageError(command, "OUTFRONT and OUTPURGON name the same file (" + output.purgon +
-                                           "): give two files; nothing written");
         files = {output.front, output.purgon};
         return kExitOk;
     }

@@ -22,6 +22,30 @@ struct Output {
     std::string purgon;
 };
 
+// A file a command reads or writes, under the name its help gives it ("FRONT", "--pdf"). An output may
+// name the input it stands for (OUTFRONT the opened FRONT, as --in-place would), no other.
+struct NamedFile {
+    std::string name;
+    std::string path;
+    std::string standsFor;  // the input an output may replace; empty for none
+};
+
+// Refuses an output that is (by path, link or hard link, a link that does not resolve yet included) an
+// opened input it does not stand for, or another output of the command: a usage error (kExitUsage, after
+// a message) before anything is written. kExitOk otherwise. Empty paths are left out.
+int RefuseOverlaps(const std::string& command, const std::vector<NamedFile>& inputs,
+                   const std::vector<NamedFile>& outputs);
+
+// FRONT and, when given, PURGON: the inputs named by the first two of `files`.
+std::vector<NamedFile> DataSetInputs(const std::vector<std::string>& files);
+
+// The same for the data set a command writes with -o: OUTFRONT and OUTPURGON against the inputs.
+int RefuseOverlaps(const std::string& command, const std::vector<NamedFile>& inputs, const Output& output);
+
+// Waits until no other command holds the data set at FRONT, and keeps it until the program ends, so that
+// two commands that change one data set (two --in-place edits) take their turns and neither edit is lost.
+void HoldDataSet(const std::string& front);
+
 // Takes "-o OUTFRONT [OUTPURGON]" out of the arguments: the word after -o, and the one after it when it
 // is not an option. False with a message when -o has no file.
 bool TakeOutput(std::vector<std::string>& argv, Output& out, std::string& error);

@@ -1,9 +1,8 @@
 #include "cli/settings_io.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <sstream>
+#include "core/files/read_file.h"
+#include "core/files/safe_write.h"
+#include "core/settings/settings_file.h"
 
 namespace tessalin::cli {
 
@@ -17,34 +16,16 @@ std::optional<SetChoice> SetChoiceOf(const Args& args, SetChoice fallback) {
 }
 
 bool ReadTextFile(const std::string& path, std::string& text, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = path + ": " + std::strerror(errno);
-        return false;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
-        error = path + ": cannot be read";
-        return false;
-    }
-    text = buffer.str();
-    return true;
+    std::string reason;
+    if (ReadRegularFile(path, kSettingsFileLimit, text, reason)) return true;
+    error = path + ": " + reason;
+    return false;
 }
 
 bool WriteTextFile(const std::string& path, const std::string& text, std::string& error) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        error = path + ": " + std::strerror(errno);
-        return false;
-    }
-    out << text;
-    out.close();
-    if (!out) {
-        error = path + ": cannot be written";
-        return false;
-    }
-    return true;
+    const WriteResult written = WriteFileSafely(path, text);
+    if (!written.ok) error = written.describe();
+    return written.ok;
 }
 
 }  // namespace tessalin::cli

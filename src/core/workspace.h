@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/data_set/par_image.h"
+#include "core/files/file_identity.h"
 #include "core/catalogue/tables.h"
 #include "core/device/device.h"
 #include "core/tree/tree_state.h"
@@ -40,6 +41,10 @@ struct Workspace {
     std::string PurgonFileName;
     bool Modified = false;
     int32_t LoadError = 0;
+    // The files as they were on the disk when the data set was last loaded from or saved to them, so that
+    // a save can tell that another program (or a second window) changed them since.
+    SeenFile FrontFileSeen;
+    SeenFile PurgonFileSeen;
 
     // ---- page context: which parameter set is shown, where handlers and the codec are working, and the
     // requests that the action timer carries out on its next tick.

@@ -1,7 +1,5 @@
 #include "core/data_set/load.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -10,6 +8,7 @@
 #include "core/data_set/drop.h"
 #include "core/data_set/image_checks.h"
 #include "core/data_set/recent_files.h"
+#include "core/files/read_file.h"
 #include "core/workspace.h"
 
 namespace tessalin {
@@ -40,18 +39,13 @@ LoadResult Refused(int32_t code, const std::string& path, ImageKind kind, std::s
 }  // namespace
 
 LoadResult ReadImageFile(const std::string& path, ImageKind kind, ParImageBuffer& image) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        const int openErrno = errno;
-        LoadResult refused = Refused(kLoadCannotOpen, path, kind, std::strerror(openErrno));
-        refused.missing = openErrno == ENOENT;
+    const OpenedFile opened = OpenRegularFile(path);
+    if (!opened.ok()) {
+        LoadResult refused = Refused(kLoadCannotOpen, path, kind, opened.reason);
+        refused.missing = opened.error == ENOENT;
         return refused;
     }
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return Refused(kLoadCannotOpen, path, kind, std::strerror(EISDIR));
-    }
+    const int fd = opened.fd;
     uint8_t buffer[kFrontSize];  // large enough for either image
     const std::size_t size = ImageSizeOf(kind);
     const long long got = ReadUpTo(fd, buffer, size);

@@ -42,6 +42,13 @@ constexpr std::array<TextPair, static_cast<std::size_t>(DataSetText::Count)> kTe
     {"Verzeichnis kann nicht erstellt werden: ", "Cannot create "},
     {"Konfiguration auf der SmartMedia-Card \u00fcberschreiben?", "Overwrite configuration on SmartMedia Card?"},
     {"Die Daten konnten nicht gespeichert werden: ", "The data could not be saved: "},
+    {"Die Datei wurde seit dem Laden oder Speichern von einem anderen Programm oder Fenster ge\u00e4ndert.\r\n"
+     "Trotzdem \u00fcberschreiben?\r\n",
+     "The file was changed by another program or window since it was loaded or saved.\r\n"
+     "Overwrite it anyway?\r\n"},
+    {"Die Datei geh\u00f6rt zum ge\u00f6ffneten Datensatz und wird nicht \u00fcberschrieben; bitte eine andere "
+     "Datei w\u00e4hlen:\r\n",
+     "The file belongs to the opened data set and is not overwritten; please choose another file:\r\n"},
 }};
 
 }  // namespace

@@ -46,6 +46,10 @@ enum class DataSetText : std::size_t {
     CardOverwriteQuestion,
     // A write that failed; the path and the system's reason follow.
     WriteFailed,
+    // Asked before a save goes over a file another program changed since; the path follows.
+    ChangedOnDiskQuestion,
+    // A document that would replace a file of the opened data set; the path follows.
+    DocumentOverInput,
     Count
 };
 

@@ -10,6 +10,8 @@ LoadResult LoadDataSet(const std::string& frontPath, const std::string& purgonPa
     Workspace& ws = Ws();
     ws.ActiveParamSet = false;
 
+    // Seen before they are read: a change while they are read is then noticed at the next save.
+    const SeenFile frontSeen = SeenFile::Now(frontPath), purgonSeen = SeenFile::Now(purgonPath);
     ParImageBuffer scratch = ws.ParImage;
     scratch.setU8(ImageStart(ImageKind::Front) + 2, 0);
     scratch.setU8(ImageStart(ImageKind::Purgon) + 2, 0);
@@ -22,6 +24,8 @@ LoadResult LoadDataSet(const std::string& frontPath, const std::string& purgonPa
     ws.ParImage = scratch;
     ws.FrontFileName = frontPath;
     ws.PurgonFileName = purgonPath;
+    ws.FrontFileSeen = frontSeen;
+    ws.PurgonFileSeen = purgonSeen;
     ws.Device.IModule.Code = 0;
     ws.Device.Origin = kOriginFile;
     DecodeDevice(true);
@@ -36,6 +40,8 @@ void NewDataSet() {
     ws.ParImage.clear();
     ws.FrontFileName.clear();
     ws.PurgonFileName.clear();
+    ws.FrontFileSeen = {};
+    ws.PurgonFileSeen = {};
     ws.Modified = false;
     ws.ActiveParamSet = false;
 }

@@ -4,14 +4,12 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 
 #include "core/common/texts.h"
 #include "core/documentation/font_metrics.h"
+#include "core/files/safe_write.h"
 
 namespace tessalin {
 
@@ -446,15 +444,9 @@ std::string PdfDocument(const std::vector<PageDescription>& pages, const PdfInfo
 
 bool WritePdfFile(const std::string& path, const std::vector<PageDescription>& pages, const PdfInfo& info,
                   std::string& error) {
-    const std::string bytes = PdfDocument(pages, info);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file) file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (file) file.close();
-    if (!file) {
-        error = path + ": " + std::strerror(errno);
-        return false;
-    }
-    return true;
+    const WriteResult written = WriteFileSafely(path, PdfDocument(pages, info));
+    if (!written.ok) error = written.describe();
+    return written.ok;
 }
 
 }  // namespace tessalin

@@ -1,10 +1,14 @@
 #include "core/documentation/table_files.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
 
 #include "core/documentation/workbook_library.h"
+#include "core/files/safe_write.h"
 #include "core/workspace.h"
 
 namespace tessalin {
@@ -31,19 +35,49 @@ std::string CsvLine(const DocRow& row) {
     return line + "\r\n";
 }
 
-}  // namespace
+// What the workbook library prints on standard error while the object lives, caught instead of shown.
+class ErrorLines {
+public:
+    ErrorLines() {
+        std::fflush(stderr);
+        caught_ = ::memfd_create("workbook-errors", MFD_CLOEXEC);
+        saved_ = caught_ >= 0 ? ::dup(STDERR_FILENO) : -1;
+        if (saved_ >= 0) ::dup2(caught_, STDERR_FILENO);
+    }
+    ~ErrorLines() { Take(); }
+    ErrorLines(const ErrorLines&) = delete;
+    ErrorLines& operator=(const ErrorLines&) = delete;
 
-bool WriteXlsxFile(const std::string& path, const DocTable& table, std::string& error) {
-    const WorkbookLibrary* lib = LoadWorkbookLibrary(error);
-    if (lib == nullptr) {
-        error = path + ": " + error;
-        return false;
+    // Puts standard error back and returns what was caught.
+    std::string Take() {
+        std::string text;
+        if (saved_ >= 0) {
+            std::fflush(stderr);
+            ::dup2(saved_, STDERR_FILENO);
+            ::close(saved_);
+            saved_ = -1;
+            char buffer[4096];
+            ssize_t n;
+            while ((n = ::pread(caught_, buffer, sizeof buffer, static_cast<off_t>(text.size()))) > 0)
+                text.append(buffer, static_cast<std::size_t>(n));
+        }
+        if (caught_ >= 0) ::close(caught_);
+        caught_ = -1;
+        return text;
     }
-    lxw_workbook* book = lib->workbook_new(path.c_str());
-    if (book == nullptr) {
-        error = path + ": the workbook cannot be created";
-        return false;
-    }
+
+private:
+    int caught_ = -1;
+    int saved_ = -1;
+};
+
+// How the library's lines name the system's reason.
+constexpr const char* kSystemError = "System error = ";
+
+// Builds the workbook and has the library write it to `file`; empty, or the reason it could not.
+std::string WriteWorkbook(const WorkbookLibrary* lib, const std::string& file, const DocTable& table) {
+    lxw_workbook* book = lib->workbook_new(file.c_str());
+    if (book == nullptr) return "the workbook cannot be created";
     const bool german = Ws().UiLanguage == 0;
     lxw_worksheet* sheet = lib->workbook_add_worksheet(book, german ? "Dokumentation" : "Documentation");
     lxw_format* header = lib->workbook_add_format(book);
@@ -78,12 +112,34 @@ bool WriteXlsxFile(const std::string& path, const DocTable& table, std::string& 
         }
         ++r;
     }
+    // The library tells a failure in lines of its own on standard error; the user is given the system's
+    // reason that they carry instead.
+    ErrorLines lines;
+    errno = 0;
     const lxw_error result = lib->workbook_close(book);
-    if (result != LXW_NO_ERROR) {
-        error = path + ": " + lib->lxw_strerror(result);
+    const int closeErrno = errno;
+    const std::string told = lines.Take();
+    if (result == LXW_NO_ERROR) return "";
+    if (const std::size_t at = told.rfind(kSystemError); at != std::string::npos) {
+        const std::size_t from = at + std::strlen(kSystemError);
+        return told.substr(from, told.find('\n', from) - from);
+    }
+    return closeErrno != 0 ? std::strerror(closeErrno) : lib->lxw_strerror(result);
+}
+
+}  // namespace
+
+bool WriteXlsxFile(const std::string& path, const DocTable& table, std::string& error) {
+    const WorkbookLibrary* lib = LoadWorkbookLibrary(error);
+    if (lib == nullptr) {
+        error = path + ": " + error;
         return false;
     }
-    return true;
+    // The library writes the workbook by its name: to the temporary file beside the target.
+    const WriteResult written =
+        WriteFileSafelyBy(path, [lib, &table](const std::string& file) { return WriteWorkbook(lib, file, table); });
+    if (!written.ok) error = written.describe();
+    return written.ok;
 }
 
 std::string TableCsv(const DocTable& table) {
@@ -95,15 +151,9 @@ std::string TableCsv(const DocTable& table) {
 }
 
 bool WriteCsvFile(const std::string& path, const DocTable& table, std::string& error) {
-    const std::string bytes = TableCsv(table);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file) file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (file) file.close();
-    if (!file) {
-        error = path + ": " + std::strerror(errno);
-        return false;
-    }
-    return true;
+    const WriteResult written = WriteFileSafely(path, TableCsv(table));
+    if (!written.ok) error = written.describe();
+    return written.ok;
 }
 
 }  // namespace tessalin

@@ -7,6 +7,7 @@
 #include "core/data_set/load_messages.h"
 #include "core/data_set/recent_files.h"
 #include "core/data_set/texts.h"
+#include "core/files/file_lock.h"
 #include "core/history/history.h"
 #include "core/workspace.h"
 
@@ -25,6 +26,19 @@ CommandResult Written(const WriteResult& write) {
     CommandResult result = Outcome(write.ok ? CommandOutcome::Done : CommandOutcome::WriteFailed);
     result.write = write;
     return result;
+}
+
+// Asks before the save goes over a file of the data set that another program changed since it was loaded
+// or saved; false when the user keeps that file.
+bool MayOverwrite(SaveDialogs& dialogs, const std::string& front, const std::string& purgon) {
+    const Workspace& ws = Ws();
+    for (const std::string& target : {front, purgon}) {
+        if (target.empty()) continue;
+        if ((ws.FrontFileSeen.ChangedSince(target) || ws.PurgonFileSeen.ChangedSince(target)) &&
+            !dialogs.ConfirmOverwriteChanged(target))
+            return false;
+    }
+    return true;
 }
 
 void SetVariant(char variant) { Ws().ParImage.setU8(ImageStart(ImageKind::Front) + 6, static_cast<uint8_t>(variant)); }
@@ -50,6 +64,12 @@ std::string CommandResult::message(int uiLanguage) const {
 bool PurgonAttached() {
     const TidPurgon& purgon = Ws().Device.Purgon;
     return purgon.TypeCode != 0 && purgon.SlotMask != 0;
+}
+
+bool IsOpenedDataSetFile(const std::string& path) {
+    const Workspace& ws = Ws();
+    return (!ws.FrontFileName.empty() && SameFile(path, ws.FrontFileName)) ||
+           (!ws.PurgonFileName.empty() && SameFile(path, ws.PurgonFileName));
 }
 
 bool HasDataSet() { return Ws().Device.Origin != kOriginNone; }
@@ -99,6 +119,9 @@ CommandResult SaveCommand(SaveDialogs& dialogs, const SaveContext& context) {
             if (chosen) purgonPath = ws.PurgonSaveName = *chosen;
         }
     }
+    // A command of the command-line tool changing the data set finishes first; its save is then seen.
+    const FileLock lock = FileLock::Wait(ws.FrontFileName);
+    if (!MayOverwrite(dialogs, ws.FrontFileName, purgonPath)) return Outcome(CommandOutcome::Cancelled);
     return Written(WriteDataSet(ws.FrontFileName, purgonPath));
 }
 
@@ -120,6 +143,8 @@ CommandResult SaveAsCommand(SaveDialogs& dialogs, const SaveContext& context) {
         purgonPath = ws.PurgonSaveName = *chosen;
     }
 
+    const FileLock lock = FileLock::Wait(front->path);
+    if (!MayOverwrite(dialogs, front->path, purgonPath)) return Outcome(CommandOutcome::Cancelled);
     // The variant changes only when the command goes ahead, so Cancel leaves the data set as it was.
     SetVariant(variant);
     ws.Modified = true;
@@ -161,6 +186,8 @@ CommandResult CardSaveCommand(SaveDialogs& dialogs, const std::string& mountPath
 
     const std::string front = CardFilePath(folder.folder, kCardFrontFile);
     const std::string purgon = PurgonAttached() ? CardFilePath(folder.folder, kCardPurgonFile) : std::string();
+    const FileLock lock = FileLock::Wait(front);
+    if (!MayOverwrite(dialogs, front, purgon)) return Outcome(CommandOutcome::Cancelled);
     ws.Modified = true;
     SetVariant('B');
     return Written(WriteDataSet(front, purgon));

@@ -32,6 +32,9 @@ public:
     virtual std::optional<std::string> AskPurgonSavePath(const std::string& proposedName) = 0;
     // "Konfiguration auf der SmartMedia-Card überschreiben?"; true for Yes.
     virtual bool ConfirmCardOverwrite() = 0;
+    // Asked before a save goes over `path`, a file of the data set that another program (or a second
+    // window) changed since it was loaded or saved; true to overwrite it.
+    virtual bool ConfirmOverwriteChanged(const std::string& path) = 0;
 };
 
 // What the commands need from the main window besides the workspace.
@@ -64,6 +67,9 @@ struct CommandResult {
 
 // True when the Purgon controller is attached: it has a type code and a carrying slot.
 bool PurgonAttached();
+
+// Whether `path` is a file of the opened data set (by path, link or hard link): no document replaces it.
+bool IsOpenedDataSetFile(const std::string& path);
 
 // True when there is a device to save: loaded from files or made in the tool. After "Neu" and at start
 // there is none, and the save commands are not offered.

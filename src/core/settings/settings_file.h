@@ -8,6 +8,7 @@
 //                  "rows": [ { "row": n, "kind": "...", "label": "...", "value": "...", "unit": "...",
 //                              "raw": "hex", "editable": true | false }, ... ] }, ... ] }
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,12 @@ namespace tessalin {
 
 inline constexpr int kSettingsFormatVersion = 1;
 inline constexpr const char* kSettingsFormatName = "tessalin-settings";
+
+// The largest settings file that is read. A settings file describes one data set, whose images hold
+// 25484 bytes: an export of three modules in both parameter sets is some 130 KB, and no data set can
+// show more than a few hundred KB of values. 16 MiB leaves ample room for hand-edited files and their
+// spacing, and refuses at once what cannot be one (a device, a log or an archive given by mistake).
+inline constexpr std::size_t kSettingsFileLimit = 16u << 20;
 
 std::string SettingsToJson(const Snapshot& snapshot);
 

@@ -8,6 +8,7 @@
 #include "core/documentation/pdf_writer.h"
 #include "core/documentation/report_pages.h"
 #include "core/documentation/table_files.h"
+#include "core/main_window/save_decisions.h"
 #include "core/range_error.h"
 #include "core/workspace.h"
 #include "gui/common/ui_texts.h"
@@ -48,11 +49,16 @@ bool Collect(const DocumentationContext& context, ReportContent& content) {
     return true;
 }
 
-// Asks for the file; the chosen folder becomes the starting folder of the exports.
+// Asks for the file; the chosen folder becomes the starting folder of the exports. A file of the opened
+// data set is refused: no document replaces it.
 QString ChooseFile(const DocumentationContext& context, const FileDialogSpec& dialog) {
     const FileDialogResult chosen = context.prompter->SaveFile(context.parent, dialog);
     if (!chosen.Accepted) return {};
     context.pdfDialog->InitialDir = QFileInfo(chosen.Path).absolutePath();
+    if (IsOpenedDataSetFile(chosen.Path.toStdString())) {
+        Tell(context, Pick(DataSetText::DocumentOverInput) + chosen.Path);
+        return {};
+    }
     return chosen.Path;
 }
 

@@ -54,6 +54,12 @@ public:
                                  MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
     }
 
+    bool ConfirmOverwriteChanged(const std::string& path) override {
+        return prompter_.Message(parent_, QString::fromUtf8(kProductName),
+                                 Pick(DataSetText::ChangedOnDiskQuestion) + QString::fromStdString(path),
+                                 MessageIcon::Warning, MessageButtons::YesNo) == MessageAnswer::Yes;
+    }
+
 private:
     Prompter& prompter_;
     QWidget* parent_;

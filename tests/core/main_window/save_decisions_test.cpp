@@ -43,6 +43,12 @@ struct ScriptedDialogs : SaveDialogs {
         ++overwriteAsked;
         return overwrite;
     }
+    bool ConfirmOverwriteChanged(const std::string& path) override {
+        changedAsked.push_back(path);
+        return overwriteChanged;
+    }
+    bool overwriteChanged = false;
+    std::vector<std::string> changedAsked;
 };
 
 class SaveCommandsTest : public ::testing::Test {
