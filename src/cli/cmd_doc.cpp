@@ -26,6 +26,7 @@ constexpr const char* kHelp =
     "and --csv comma-separated text of the table; several may be given at once. --json prints the device\n"
     "data list and the table; without any of these the table is printed as text. --findings ends the table\n"
     "with the findings of the data-set check (see 'lint'), so that the record shows what was wrong.\n"
+    "An output that is an opened input, or two outputs naming one file, is a usage error.\n"
     "Exit codes: 0 done, 2 usage error, 3 the data set refused, 4 a file not written.\n";
 
 Json AsJson(const DeviceDataLines& lines, const DocTable& table) {

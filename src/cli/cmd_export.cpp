@@ -18,7 +18,8 @@ constexpr const char* kHelp =
     "Writes the data set as a settings file: its hardware (as 'info --json') and, for every page of the\n"
     "device tree in tree order, every shown value with its label, unit and stored bytes, in parameter\n"
     "set A, B or both (default both) and device language N (default 1 English). Without -o the file goes\n"
-    "to standard output. 'apply' takes such a file; 'diff' compares two data sets the same way.\n"
+    "to standard output. 'apply' takes such a file; 'diff' compares two data sets the same way. OUT.json\n"
+    "naming an opened input is a usage error.\n"
     "Exit codes: 0 done, 2 usage error, 3 the data set refused, 4 the file not written.\n";
 
 int Run(const std::vector<std::string>& argv) {

@@ -25,6 +25,7 @@ constexpr const char* kHelp =
     "usage: tessalin-cli plan FRONT [PURGON] --node PATH -o OUT.png [--lang N] [--json]\n"
     "Draws the terminal plan of the unit at the top-level tree node PATH (as printed by 'tree': the front\n"
     "unit, the base unit, a module, the I-module or the Purgon controller) as a 500 x 600 PNG picture.\n"
+    "OUT.png naming an opened input is a usage error.\n"
     "Exit codes: 0 done, 2 usage error, 3 the data set refused, 4 the picture not written.\n";
 
 constexpr const char* kPainterName = "tessalin-plan-painter";

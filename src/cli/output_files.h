@@ -15,7 +15,10 @@ inline constexpr const char* kOutputFilesHelp =
     "controller is attached, its Purgon image, with -o to OUTPURGON (then needed), in place to the Purgon\n"
     "file opened with FRONT or, without one, to BACKUP02.PAR beside FRONT when no such file is there. A\n"
     "Purgon file whose controller has no carrier module is left as it is. Never half a pair: a missing\n"
-    "OUTPURGON, or one that names the same file as OUTFRONT, is a usage error before anything is written.\n";
+    "OUTPURGON, or one that names the same file as OUTFRONT, is a usage error before anything is written;\n"
+    "so is an output that is an opened input other than the one it stands for. A file without write\n"
+    "permission is refused. While the command runs it holds the data set at FRONT: another command that\n"
+    "changes it waits, then loads what this one saved.\n";
 
 struct Output {
     std::string front;

@@ -1,9 +1,11 @@
 #include "core/files/file_identity.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 
+#include "core/files/read_file.h"
 #include "core/files/safe_write.h"
 
 namespace tessalin {
@@ -31,10 +33,18 @@ bool SameFile(const std::string& a, const std::string& b) {
 }
 
 FileStamp StampOf(const std::string& path) {
-    struct stat st {};
-    if (path.empty() || ::stat(path.c_str(), &st) != 0) return {};
-    return FileStamp{true, st.st_dev, st.st_ino, st.st_size,
-                     static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+    if (path.empty()) return {};
+    const OpenedFile file = OpenRegularFile(path);
+    if (!file.ok()) return {};
+    FileStamp stamp{true, 0, 14695981039346656037ull};  // FNV-1a over the bytes
+    unsigned char buffer[65536];
+    ssize_t n;
+    while ((n = ::read(file.fd, buffer, sizeof buffer)) > 0) {
+        stamp.size += static_cast<uint64_t>(n);
+        for (ssize_t i = 0; i < n; ++i) stamp.hash = (stamp.hash ^ buffer[i]) * 1099511628211ull;
+    }
+    ::close(file.fd);
+    return stamp;
 }
 
 bool SeenFile::ChangedSince(const std::string& target) const {

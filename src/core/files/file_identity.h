@@ -1,6 +1,6 @@
 #pragma once
-// Telling files apart: whether two paths name one file, and whether a file is still what it was when it
-// was loaded or saved.
+// Telling files apart: whether two paths name one file, and whether a file still holds what it held when
+// it was loaded or saved.
 
 #include <sys/types.h>
 
@@ -14,18 +14,18 @@ namespace tessalin {
 // resolved, the way the writer resolves a path before it writes.
 bool SameFile(const std::string& a, const std::string& b);
 
-// What a file is on the disk: which file a name leads to, its size and the time it was last changed.
+// What a file holds: its size and a hash of its bytes. Times on the disk are too coarse to tell two saves
+// in one moment apart, and a file written again with the same bytes loses nothing.
 struct FileStamp {
     bool exists = false;
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    int64_t changedNs = 0;
+    uint64_t size = 0;
+    uint64_t hash = 0;
 
     bool operator==(const FileStamp&) const = default;
 };
 
-// The stamp of the file `path` leads to; `exists` false when there is none. An empty path has none.
+// The stamp of the regular file `path` leads to; `exists` false when there is none. An empty path has
+// none. Meant for the small files of a data set: the whole file is read.
 FileStamp StampOf(const std::string& path);
 
 // A file as it was seen at one moment.
@@ -34,7 +34,7 @@ struct SeenFile {
     FileStamp stamp;
 
     static SeenFile Now(const std::string& path) { return {path, StampOf(path)}; }
-    // Whether `target` is this file and it was changed (or replaced, or removed) since it was seen.
+    // Whether `target` is this file and it holds something else (or was removed) since it was seen.
     bool ChangedSince(const std::string& target) const;
 };
 

@@ -14,12 +14,14 @@
 #include "core/data_set/write.h"
 #include "core/device/load_data_set.h"
 #include "core/workspace.h"
+#include "support/faulty_ops.h"
 #include "support/image_builder.h"
 
 namespace tessalin {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FaultyOps;
 using test::ImageBuilder;
 using test::ReadWholeFile;
 using test::TempDir;
@@ -165,40 +167,6 @@ TEST_F(WriteDataSetTest, ReadOnlyFolderIsReportedAndChangesNothing) {
     EXPECT_EQ(ReadWholeFile(target).size(), 100u);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
-
-// File operations that fail as a full disk or a pulled card does: every write after `writeLimit` bytes
-// in all, the sync or rename with the given number (0 the first), or every rename from that number on.
-class FaultyOps : public SaveFileOps {
-public:
-    std::size_t writeLimit = std::numeric_limits<std::size_t>::max();
-    int failSync = -1;
-    int failRename = -1;
-    bool renamesStayFailed = false;
-    int error = ENOSPC;
-
-    ssize_t Write(int fd, const void* data, std::size_t size) override {
-        const std::size_t room = writeLimit - written_;
-        if (room == 0) return Fail();
-        const ssize_t n = SaveFileOps::Write(fd, data, std::min(size, room));
-        if (n > 0) written_ += static_cast<std::size_t>(n);
-        return n;
-    }
-    int Sync(int fd) override { return syncs_++ == failSync ? static_cast<int>(Fail()) : SaveFileOps::Sync(fd); }
-    int Rename(const std::string& from, const std::string& to) override {
-        const int n = renames_++;
-        if (n == failRename || (renamesStayFailed && failRename >= 0 && n > failRename)) return static_cast<int>(Fail());
-        return SaveFileOps::Rename(from, to);
-    }
-
-private:
-    ssize_t Fail() const {
-        errno = error;
-        return -1;
-    }
-    std::size_t written_ = 0;
-    int syncs_ = 0;
-    int renames_ = 0;
-};
 
 std::set<std::string> FolderNames(const fs::path& folder) {
     std::set<std::string> names;

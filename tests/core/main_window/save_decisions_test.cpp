@@ -229,6 +229,53 @@ TEST_F(SaveCommandsTest, QuerySaveChangesGoesOnOnlyWhenTheChangesAreSafe) {
     EXPECT_TRUE(fs::exists(dir.file("f.par")));
 }
 
+// Another program (or a second window) saved the opened files since they were loaded: "Speichern" asks
+// before it goes over them, and No keeps their content and the data set changed. The window's own save
+// is no such change.
+TEST_F(SaveCommandsTest, SaveAsksBeforeGoingOverFilesChangedByOthers) {
+    const auto [front, purgon] = ImageBuilder().purgon().frontSerial(1).writeFiles(dir);
+    ASSERT_TRUE(LoadDataSet(front, purgon).ok());
+    Workspace& ws = Ws();
+    ws.Modified = true;
+    EXPECT_EQ(SaveCommand(dialogs, context).outcome, CommandOutcome::Done);
+    EXPECT_TRUE(dialogs.changedAsked.empty());
+
+    ImageBuilder().purgon().frontSerial(2).writeFiles(dir);  // someone else's save
+    const std::vector<uint8_t> theirs = ReadWholeFile(front);
+    ws.Modified = true;
+    EXPECT_EQ(SaveCommand(dialogs, context).outcome, CommandOutcome::Cancelled);
+    EXPECT_EQ(dialogs.changedAsked, std::vector<std::string>{front});
+    EXPECT_EQ(ReadWholeFile(front), theirs);
+    EXPECT_TRUE(ws.Modified);
+
+    dialogs.overwriteChanged = true;
+    EXPECT_EQ(SaveCommand(dialogs, context).outcome, CommandOutcome::Done);
+    EXPECT_NE(ReadWholeFile(front), theirs);
+    EXPECT_EQ(dialogs.changedAsked.size(), 2u);
+
+    // "Speichern unter..." onto the changed file asks too; the variant stays when the answer is No.
+    ImageBuilder().purgon().frontSerial(3).writeFiles(dir);
+    dialogs.overwriteChanged = false;
+    dialogs.front = SaveAsAnswer{front, SaveFilter::ParameterSet};
+    ws.Modified = true;
+    EXPECT_EQ(SaveAsCommand(dialogs, context).outcome, CommandOutcome::Cancelled);
+    EXPECT_EQ(dialogs.changedAsked.size(), 3u);
+    EXPECT_EQ(ws.ParImage.u8(6), 'B');
+}
+
+// A document never replaces a file of the opened data set, by whatever name it is given.
+TEST_F(SaveCommandsTest, OpenedDataSetFilesAreKnownByAnyName) {
+    const auto [front, purgon] = ImageBuilder().purgon().writeFiles(dir);
+    ASSERT_TRUE(LoadDataSet(front, purgon).ok());
+    fs::create_hard_link(purgon, dir.file("hard.par"));
+    fs::create_symlink(front, dir.file("link.par"));
+    EXPECT_TRUE(IsOpenedDataSetFile(front));
+    EXPECT_TRUE(IsOpenedDataSetFile(dir.file("hard.par")));
+    EXPECT_TRUE(IsOpenedDataSetFile(dir.file("link.par")));
+    EXPECT_TRUE(IsOpenedDataSetFile(dir.file("./BACKUP02.PAR")));
+    EXPECT_FALSE(IsOpenedDataSetFile(dir.file("report.pdf")));
+}
+
 TEST_F(SaveCommandsTest, CardSaveWritesConfigurationIntoTheBackupFolder) {
     Workspace& ws = Ws();
     ws.ParImage.setU8(6, 'P');
