@@ -11,7 +11,6 @@
 #include <fstream>
 #include <future>
 #include <map>
-#include <set>
 
 #include "core/data_set/write.h"
 #include "core/device/load_data_set.h"
@@ -23,12 +22,6 @@ namespace tessalin::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::set<std::string> FolderNames(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const fs::directory_entry& e : fs::directory_iterator(folder)) names.insert(e.path().filename().string());
-    return names;
-}
 
 // Every file of a folder with its bytes (a link as where it points).
 std::map<std::string, std::vector<uint8_t>> FolderContent(const fs::path& folder) {
