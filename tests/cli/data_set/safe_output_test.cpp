@@ -141,7 +141,7 @@ TEST_F(SafeOutputCli, FullDiskLeavesEveryOldOutput) {
             const FileSizeLimit full(4096);
             run = RunCli(args);
         }
-        EXPECT_NE(run.exitCode, 0) << target;
+        EXPECT_EQ(run.exitCode, 4) << target;  // not written
         EXPECT_NE(run.err.find(target + ": File too large"), std::string::npos) << run.err;
         EXPECT_EQ(run.err.find("[ERROR]"), std::string::npos) << run.err;
         EXPECT_EQ(FolderContent(dir_.path()), before) << target;
@@ -155,21 +155,21 @@ TEST_F(SafeOutputCli, ReportsFollowTheSave) {
     const std::string nowhere = File("missing/F.par"), nowherePurgon = File("missing/P.par");
 
     const CliRun apply = RunCli({"apply", front_, purgon_, json, "-o", nowhere, nowherePurgon});
-    EXPECT_NE(apply.exitCode, 0);
+    EXPECT_EQ(apply.exitCode, 4);
     EXPECT_NE(apply.out.find("nothing written (the save failed)"), std::string::npos) << apply.out;
     EXPECT_NE(apply.err.find(nowhere + ": No such file or directory"), std::string::npos) << apply.err;
     const CliRun applyJson = RunCli({"apply", front_, purgon_, json, "--json", "-o", nowhere, nowherePurgon});
     EXPECT_EQ(JsonOf(applyJson)["written"], false);
 
     const CliRun lint = RunCli({"lint", front_, purgon_, "--fix", "-o", nowhere, nowherePurgon});
-    EXPECT_NE(lint.exitCode, 0);
+    EXPECT_EQ(lint.exitCode, 4);
     EXPECT_NE(lint.out.find("; nothing written (the save failed)\n"), std::string::npos) << lint.out;
     const CliRun lintJson = RunCli({"lint", front_, purgon_, "--fix", "--json", "-o", nowhere, nowherePurgon});
     EXPECT_EQ(JsonOf(lintJson)["written"], false);
 
     const CliRun set = RunCli({"set", front_, purgon_, "--node", "0/0", "--row", "0", "--value", "English", "-o",
                                nowhere, nowherePurgon});
-    EXPECT_NE(set.exitCode, 0);
+    EXPECT_EQ(set.exitCode, 4);
     EXPECT_EQ(set.out.find("stored"), std::string::npos) << set.out;
 }
 
@@ -193,7 +193,7 @@ TEST_F(SafeOutputCli, InputsThatAreNoFilesAreRefusedAtOnce) {
     };
     for (const auto& c : cases) {
         const CliRun run = RunCli(c.args);
-        EXPECT_EQ(run.exitCode, 1) << c.reason;
+        EXPECT_EQ(run.exitCode, 3) << c.reason;  // refused
         EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
     }
 }
@@ -212,7 +212,7 @@ TEST_F(SafeOutputCli, ProtectedFilesAndLongNames) {
     for (const auto& args : runs) {
         const bool inPlace = args.back() == "--in-place";
         const CliRun run = RunCli(args);
-        EXPECT_NE(run.exitCode, 0) << inPlace;
+        EXPECT_EQ(run.exitCode, 4) << inPlace;
         EXPECT_NE(run.err.find(locked + ": Permission denied"), std::string::npos) << run.err;
         EXPECT_EQ(FolderContent(dir_.path()), before) << inPlace;
     }
