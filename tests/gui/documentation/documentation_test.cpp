@@ -88,6 +88,23 @@ TEST_F(DocumentationTest, ExportPdfWritesTheReportIntoTheChosenFile) {
     EXPECT_LT(text.find("Seite 1"), text.find("[I] " + ModuleName(kPosSlot1, 4)));
 }
 
+// An export never replaces a file of the opened data set, under any name: it says so and writes nothing.
+TEST_F(DocumentationTest, ExportsRefuseTheOpenedDataSetFiles) {
+    StartWithDataSet();
+    const std::string front = Ws().FrontFileName;
+    const std::vector<uint8_t> before = tessalin::test::ReadWholeFile(front);
+    std::filesystem::create_hard_link(front, dir_.file("same.pdf"));
+    for (const char* action : {"ExportPDF", "ExportExcel1"}) {
+        prompter_.Messages.clear();
+        Answer(action == std::string("ExportPDF") ? dir_.file("same.pdf") : front);
+        Trigger(action);
+        ASSERT_EQ(prompter_.Messages.size(), 1u) << action;
+        EXPECT_TRUE(prompter_.Messages[0].Text.startsWith("Die Datei geh\u00f6rt zum ge\u00f6ffneten Datensatz"))
+            << prompter_.Messages[0].Text.toStdString();
+        EXPECT_EQ(tessalin::test::ReadWholeFile(front), before) << action;
+    }
+}
+
 TEST_F(DocumentationTest, ExpertSeesTheTableBeforeTheWorkbookIsWritten) {
     StartWithDataSet(true);
     const std::string path = dir_.file("doc.xlsx");

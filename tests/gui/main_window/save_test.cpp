@@ -123,6 +123,28 @@ TEST_F(SaveTest, CardPulledWhileSavingSaysWhyAndKeepsTheOldFile) {
     EXPECT_EQ(form_->windowTitle(), "Tessalin 3000 - SET.PAR *");
 }
 
+// Another program saved the opened file meanwhile: "Speichern" asks before going over it; No keeps that
+// save and the window's change, Yes writes.
+TEST_F(SaveTest, SaveAsksBeforeGoingOverAFileChangedByAnotherProgram) {
+    const QString front = StartWithDataSet();
+    Change(100, 9);
+    ImageBuilder().frontSerial(4711).writeFiles(dir_, "SET.PAR");
+    const std::vector<uint8_t> theirs = ReadWholeFile(front.toStdString());
+    prompter_.Answers = {MessageAnswer::No};
+    Find<QToolButton>("SaveButton")->click();
+    ASSERT_EQ(prompter_.Messages.size(), 1u);
+    EXPECT_EQ(prompter_.Messages[0].Icon, MessageIcon::Warning);
+    EXPECT_TRUE(prompter_.Messages[0].Text.contains("von einem anderen Programm oder Fenster ge\u00e4ndert"));
+    EXPECT_TRUE(prompter_.Messages[0].Text.endsWith(front));
+    EXPECT_EQ(ReadWholeFile(front.toStdString()), theirs);
+    EXPECT_TRUE(Ws().Modified);
+
+    prompter_.Answers = {MessageAnswer::Yes};
+    Find<QToolButton>("SaveButton")->click();
+    EXPECT_EQ(ReadWholeFile(front.toStdString()).at(100), 9);
+    EXPECT_FALSE(Ws().Modified);
+}
+
 TEST_F(SaveTest, YesInTheSaveQuestionSavesFirstThenGoesOn) {
     const QString front = StartWithDataSet();
     const auto [next, nextPurgon] = ImageBuilder().writeFiles(dir_, "NEXT.PAR");
