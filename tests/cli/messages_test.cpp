@@ -1,7 +1,10 @@
 // Messages that say what happened: a wrong argument is named as what it is, a correction is told as the
 // row shows it, and reports print whole.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -86,6 +89,22 @@ TEST_F(Messages, ApplyReportsWholeValuesAndWholeCharacters) {
     EXPECT_EQ(broken.exitCode, 3);
     EXPECT_NE(broken.err.find("AB\\xC3"), std::string::npos) << broken.err;
     EXPECT_EQ(broken.err.find('\xC3'), std::string::npos) << broken.err;
+}
+
+// A folder that takes no new file is named as the cause of a failed save. Root writes into any folder,
+// so the case needs another user.
+TEST_F(Messages, AFolderThatIsNotWritableIsNamed) {
+    if (geteuid() == 0) {
+        std::printf("a folder without write permission not tried here: running as root, where permissions do not bite\n");
+        return;
+    }
+    const std::string folder = dir_.file("locked");
+    std::filesystem::create_directory(folder);
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    const CliRun run = RunCli({"new", "-o", folder + "/N.PAR", "--front", "2", "--base", "1"});
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_NE(run.err.find("the folder " + folder + " is not writable"), std::string::npos) << run.err;
 }
 
 // The picture program says when it could not load the data set, rather than that it could not write.

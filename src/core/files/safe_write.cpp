@@ -38,6 +38,15 @@ struct PendingFile {
 
 WriteResult Failure(const PendingFile& file, int error) { return WriteResult{false, file.shown, std::strerror(error)}; }
 
+// No new file could be made beside the target: where the folder refuses one, the folder is the cause.
+WriteResult FolderFailure(const PendingFile& file, int error) {
+    if (error != EACCES && error != EPERM && error != EROFS) return Failure(file, error);
+    const std::string folder = fs::path(file.target).parent_path().string();
+    return WriteResult{false, file.shown,
+                       "the folder " + (folder.empty() ? std::string(".") : folder) + " is not writable (" +
+                           std::strerror(error) + ")"};
+}
+
 // Whether the permissions of an existing file let it be written. Root may write any file, so for root
 // the file must carry a write bit at all: a file the user protected is not replaced silently.
 bool WritePermitted(const std::string& target, const struct stat& st, int& error) {
@@ -100,7 +109,7 @@ WriteResult Prepare(PendingFile& file, int& fd) {
             fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             return fd >= 0;
         }))
-        return Failure(file, errno);
+        return FolderFailure(file, errno);
     if (file.existed) {
         // Owner and group first: changing them clears the set-id bits that the mode then puts back.
         KeepOwner(fd, st);
