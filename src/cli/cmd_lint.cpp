@@ -18,18 +18,25 @@ constexpr const char* kHelp =
     "usage: tessalin-cli lint FRONT [PURGON] [--json] [--lang N]\n"
     "                         [--fix (-o OUTFRONT [OUTPURGON] | --in-place) [--dry-run]]\n"
     "Checks every value of every page in parameter sets A and B against what the analyser accepts (list\n"
-    "codes, number limits, not-a-number, text characters, times, both-sets rows whose halves differ), the\n"
-    "identity of the device (slot table, I-module, calculation blocks, Purgon controller) and the Purgon\n"
-    "programs, and lists each finding with its place, the stored value, what is accepted and the repair.\n"
-    "--fix enters every repair as leaving the field in the window would (rules run), reports each, and\n"
-    "writes the data set only when every finding was repaired; --dry-run writes nothing.\n"
+    "codes, number limits, not-a-number, text characters, times, both-sets rows whose halves differ, values\n"
+    "that a page corrects when it is shown), the identity of the device (slot table, I-module, calculation\n"
+    "blocks, Purgon controller) and the Purgon programs (steps, switching points), and lists each finding\n"
+    "with its place, the stored value, what is accepted, the repair, and every other value the repair\n"
+    "changes (\"also ...\"). Checking reads only. Texts follow --lang (German with 0).\n"
+    "--fix enters every repair that exists as leaving the field in the window would (rules run; a repair of\n"
+    "calibration data does not stamp the module as calibrated now), reports each with every value it\n"
+    "changed, lists the findings left, and writes the data set when anything was repaired; --dry-run\n"
+    "writes nothing and shows the same.\n"
     "Exit codes: 0 no findings (or all repaired), 1 findings left, 2 usage error, 3 the data set refused,\n"
     "4 the data set not written.\n";
 
-std::string Line(const char* prefix, const check::Finding& f) {
-    std::string place = check::FindingPlace(f, Ws().UiLanguage);
-    if (f.row >= 0) place += " (row " + std::to_string(f.row) + ")";
-    return std::string(prefix) + check::SeverityName(f.severity) + ": " + place + ": " + check::FindingDetail(f, Ws().UiLanguage) + "\n";
+std::string Line(const std::string& prefix, const check::Finding& f) {
+    const int ui = Ws().UiLanguage;
+    std::string place = check::FindingPlace(f, ui);
+    if (f.row >= 0) place += " " + check::FindingRowText(f, ui);
+    std::string out = prefix + check::SeverityText(f.severity, ui) + ": " + place + ": " + check::FindingDetail(f, ui) + "\n";
+    for (const std::string& also : check::FindingAlsoLines(f, ui)) out += "    " + also + "\n";
+    return out;
 }
 
 Json FindingJson(const check::Finding& f) {
@@ -44,6 +51,10 @@ Json FindingJson(const check::Finding& f) {
     j["stored"] = f.stored;
     j["accepted"] = f.accepted;
     j["repair"] = f.repair;
+    Json also = Json::array();
+    for (const check::ValueChange& change : f.alsoChanges)
+        also.push_back(Json{{"place", change.place}, {"before", change.before}, {"after", change.after}});
+    j["also_changes"] = also;
     return j;
 }
 
@@ -51,10 +62,6 @@ Json ListJson(const std::vector<check::Finding>& findings) {
     Json list = Json::array();
     for (const check::Finding& f : findings) list.push_back(FindingJson(f));
     return list;
-}
-
-std::string Count(std::size_t n, const char* what) {
-    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
 }
 
 int Run(const std::vector<std::string>& original) {
@@ -82,6 +89,8 @@ int Run(const std::vector<std::string>& original) {
     if (const int code = OpenDataSetTree("lint", args, files.size()); code != kExitOk) return code;
 
     const bool json = args.has("json");
+    const int ui = Ws().UiLanguage;
+    const bool de = ui == 0;
     try {
         if (!fix) {
             const std::vector<check::Finding> findings = check::CheckDataSet();
@@ -91,13 +100,13 @@ int Run(const std::vector<std::string>& original) {
                 PrintJson(doc);
             } else {
                 for (const check::Finding& f : findings) std::fputs(Line("", f).c_str(), stdout);
-                std::fputs((findings.empty() ? std::string("no findings\n") : Count(findings.size(), "finding") + "\n").c_str(),
-                           stdout);
+                std::fputs((check::CountFindings(findings.size(), ui) + "\n").c_str(), stdout);
             }
             return findings.empty() ? kExitOk : kExitNo;
         }
+        // Every repair that exists is made; the findings without one stay and are listed.
         const check::RepairReport report = check::RepairAll();
-        const bool write = report.allRepaired() && !dryRun;
+        const bool write = !report.repaired.empty() && !dryRun;
         // The report tells what happened to the data set, so it follows the save.
         const int saved = write ? SaveOutputs("lint", inPlace, output) : kExitOk;
         const bool written = write && saved == kExitOk;
@@ -108,14 +117,17 @@ int Run(const std::vector<std::string>& original) {
             doc["written"] = written;
             PrintJson(doc);
         } else {
-            for (const check::Finding& f : report.repaired) std::fputs(Line("repaired ", f).c_str(), stdout);
-            for (const check::Finding& f : report.remaining) std::fputs(Line("not repaired ", f).c_str(), stdout);
-            const std::string verdict = dryRun                  ? "dry run, nothing written"
-                                        : !report.allRepaired() ? "nothing written (a finding was not repaired)"
-                                        : written               ? "written"
-                                                                : "nothing written (the save failed)";
-            std::fputs((Count(report.repaired.size(), "repair") + ", " + Count(report.remaining.size(), "finding") +
-                        " left; " + verdict + "\n").c_str(), stdout);
+            for (const check::Finding& f : report.repaired) std::fputs(Line(de ? "repariert " : "repaired ", f).c_str(), stdout);
+            for (const check::Finding& f : report.remaining)
+                std::fputs(Line(de ? "nicht repariert " : "not repaired ", f).c_str(), stdout);
+            const std::string verdict = dryRun                     ? (de ? "Probelauf, nichts geschrieben" : "dry run, nothing written")
+                                        : report.repaired.empty() ? (de ? "nichts geschrieben" : "nothing written")
+                                        : written                 ? (de ? "geschrieben" : "written")
+                                                                  : (de ? "nichts geschrieben (das Speichern schlug fehl)"
+                                                                        : "nothing written (the save failed)");
+            std::fputs((check::CountRepairs(report.repaired.size(), ui) + ", " + check::CountFindings(report.remaining.size(), ui) +
+                        (de ? " übrig; " : " left; ") + verdict + "\n").c_str(),
+                       stdout);
         }
         if (saved != kExitOk) return saved;
         return report.allRepaired() ? kExitOk : kExitNo;

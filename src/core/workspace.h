@@ -63,6 +63,10 @@ struct Workspace {
     // ---- value codec: the decimal separator of shown numbers (the GUI sets it from the user's locale;
     // typed numbers accept '.' and ',' alike).
     char DecimalSeparator = '.';
+
+    // ---- rules: while the data-set check repairs a value, a commit of calibration data writes the value
+    // and its other rules but not the stamp that marks the module as calibrated now.
+    bool CalibrationStampsHeld = false;
 };
 
 namespace detail {

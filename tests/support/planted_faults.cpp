@@ -89,7 +89,7 @@ std::vector<PlantedFault> RepairableFaults() {
                 bool full = true;
                 for (int i = 0; i < row.maxLength; ++i) full = full && ReadU8(at + i) != 0;
                 if (!full) continue;
-                add("text character", FindingKind::TextCharacters, {{at + row.maxLength - 1, 0x01}}, 'A');
+                add("text character", FindingKind::TextCharacters, {{at + row.maxLength - 1, 0x01}}, perSet ? 'A' : '-');
                 text = true;
             }
         }
@@ -118,23 +118,43 @@ std::vector<PlantedFault> RepairableFaults() {
     return faults;
 }
 
+namespace {
+
+// The index path of the node that shows a MenuProbe entry's page, "" when the tree does not show it.
+std::string ProbeEntryNode(int entry) {
+    for (int id : NodesInOrder()) {
+        const TreeNode& n = Ws().Tree.nodes[static_cast<std::size_t>(id)];
+        if (n.record >= 0 && Ws().Tree.records[static_cast<std::size_t>(n.record)].entry == &MenuProbe[entry]) return NodePath(id);
+    }
+    return "";
+}
+
+}  // namespace
+
 std::vector<PlantedFault> ProgramFaults() {
     using check::FindingKind;
     const long long block = static_cast<long long>(kPurgonOffset) + 100;
     const long long program1 = block + 800;
-    const long long monday = block + 100 + 100 * 2;
-    // Program 1: step 1 jumps to line 30, the program ends at step 2.
-    PlantedFault jump{"jump past the end", FindingKind::Program, {{program1, 10}, {program1 + 1, 30}, {program1 + 2, 1}},
-                      "", -1, '-', false, "Program 1 > Step 01"};
+    const long long timeControl = block + 10, monday = block + 100 + 100 * 2;
+    // The week program is switched on, so that the day pages show.
+    const uint8_t was = Ws().ParImage.u8(timeControl);
+    Ws().ParImage.setU8(timeControl, 2);
+    BuildDeviceTree();
+    const std::string program1Node = ProbeEntryNode(12), program2Node = ProbeEntryNode(13), mondayNode = ProbeEntryNode(4);
+    Ws().ParImage.setU8(timeControl, was);
+    BuildDeviceTree();
+    // Program 1: step 1 jumps to line 30, the program ends at step 2. Step rows are 2 + the step.
+    PlantedFault jump{"jump past the end", FindingKind::Program, {{timeControl, 2}, {program1, 10}, {program1 + 1, 30}, {program1 + 2, 1}},
+                      program1Node, 3, '-', false, "Step 01"};
     // Program 2: ends at step 1, and step 20 holds a wait step.
-    PlantedFault after{"step after the end", FindingKind::Program, {}, "", -1, '-', false, "Program 2 > Step 20"};
+    PlantedFault after{"step after the end", FindingKind::Program, {}, program2Node, -1, '-', false, "Step 20"};
     for (int step = 2; step <= 30; ++step) jump.bytes.emplace_back(program1 + 4 * (step - 1), 0);
     for (int step = 1; step <= 30; ++step) after.bytes.emplace_back(program1 + 150 + 4 * (step - 1), step == 20 ? 8 : 0);
-    // Monday: 10:00, then 08:00.
+    // Monday: 10:00, then 08:00, both starting once. The button row of point n is 2n - 1.
     PlantedFault order{"switching points out of order", FindingKind::Program,
                        {{monday, 1}, {monday + 1, 1}, {monday + 2, 0}, {monday + 3, 10},
                         {monday + 8, 1}, {monday + 9, 1}, {monday + 10, 0}, {monday + 11, 8}, {monday + 16, 0}},
-                       "", -1, '-', false, "Monday > 02"};
+                       mondayNode, 3, '-', false, "02"};
     return {jump, after, order};
 }
 

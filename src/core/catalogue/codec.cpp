@@ -240,7 +240,10 @@ double ScaleFactor(const TParamEntry& entry) { return entry.scale <= kMaxScale ?
 
 // ---- numbers of the current entry ------------------------------------------------------------------
 
-bool ReadNumber(TIPretSingle& out) {
+namespace {
+
+// Formats the base value `given`, or the stored value when it is null, as the current entry shows it.
+bool NumberShown(const double* given, TIPretSingle& out) {
     // A fresh record, but the unit list keeps its room for the next number read into the same record.
     std::vector<UnitChoice> room = std::move(out.units);
     room.clear();
@@ -253,9 +256,14 @@ bool ReadNumber(TIPretSingle& out) {
     if (!resolved) return false;
     const TMwzArray units = resolved.type->units;
 
-    const Encoding encoding = EncodingOf(entry->flags);
-    double raw = ReadEncoded(ParamOffsetHere(entry->location), encoding);
-    if (IntegerCoded(encoding)) raw /= ScaleFactor(*entry);
+    double raw = 0;
+    if (given != nullptr) {
+        raw = *given;
+    } else {
+        const Encoding encoding = EncodingOf(entry->flags);
+        raw = ReadEncoded(ParamOffsetHere(entry->location), encoding);
+        if (IntegerCoded(encoding)) raw /= ScaleFactor(*entry);
+    }
 
     out.units.reserve(units.size());
     for (const UnitAlternative& unit : units)
@@ -293,6 +301,12 @@ bool ReadNumber(TIPretSingle& out) {
     if (!std::isnan(out.value)) out.text = FormatValue(out.value, format, out.units.size() > 1);
     return true;
 }
+
+}  // namespace
+
+bool ReadNumber(TIPretSingle& out) { return NumberShown(nullptr, out); }
+
+bool ShowNumber(double base, TIPretSingle& out) { return NumberShown(&base, out); }
 
 bool CheckNumber(TICheckValue& check) {
     check.result = kCheckAccepted;

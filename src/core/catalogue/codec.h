@@ -104,6 +104,8 @@ enum CheckResult : int32_t {
 
 // Reads, resolves and formats the number of CurrentParam's entry. False (and "NaN") without a value type.
 bool ReadNumber(TIPretSingle& out);
+// The same for a value in base units that is not stored (what a repair would enter).
+bool ShowNumber(double base, TIPretSingle& out);
 
 // Checks `input` in `unit` against the limits of the entry and its value type; fills every other field.
 // True when the value is accepted as typed.

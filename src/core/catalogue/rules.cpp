@@ -20,9 +20,14 @@ void StampNow(const Location& location, bool bothSets) {
 }
 
 void StampCalibration(const Location& state, uint8_t stateValue, const Location& time) {
+    if (CalibrationStampsHeld()) return;
     SetDefault(state, kPfUInt8, stateValue, true);
     StampNow(time, true);
 }
+
+CalibrationStampHold::CalibrationStampHold() : previous_(Ws().CalibrationStampsHeld) { Ws().CalibrationStampsHeld = true; }
+CalibrationStampHold::~CalibrationStampHold() { Ws().CalibrationStampsHeld = previous_; }
+bool CalibrationStampsHeld() { return Ws().CalibrationStampsHeld; }
 
 void RequestTreeRebuild() { Ws().TreeRebuildRequest = true; }
 

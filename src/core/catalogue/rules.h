@@ -27,7 +27,22 @@ void StampNow(const Location& location, bool bothSets = false);
 
 // The stamp of a calibration: the module's calibration state byte and the device time stamp, both
 // written for both sets as a commit of calibration data writes them.
+// Nothing while the stamps are held (below).
 void StampCalibration(const Location& state, uint8_t stateValue, const Location& time);
+
+// Holds back the calibration stamps while it lives: a repair of calibration data must not make the card
+// look freshly calibrated. Holds nest.
+class CalibrationStampHold {
+public:
+    CalibrationStampHold();
+    ~CalibrationStampHold();
+    CalibrationStampHold(const CalibrationStampHold&) = delete;
+    CalibrationStampHold& operator=(const CalibrationStampHold&) = delete;
+
+private:
+    bool previous_;
+};
+bool CalibrationStampsHeld();
 
 // Asks the action timer to rebuild the device tree once the current event is over.
 void RequestTreeRebuild();

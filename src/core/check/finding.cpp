@@ -31,6 +31,7 @@ const char* KindName(FindingKind kind) {
         case FindingKind::SetsDiffer: return "sets_differ";
         case FindingKind::Identity: return "identity";
         case FindingKind::Program: return "program";
+        case FindingKind::Corrected: return "corrected";
     }
     return "";
 }
@@ -57,6 +58,30 @@ std::string FindingDetail(const Finding& f, int uiLanguage) {
     std::string out = (de ? "gespeichert " : "stored ") + f.stored + (de ? "; zulässig: " : "; accepted: ") + f.accepted;
     if (f.repair.empty()) return out + (de ? "; keine Reparatur" : "; no repair");
     return out + (de ? "; Reparatur: " : "; repair: ") + f.repair;
+}
+
+std::vector<std::string> FindingAlsoLines(const Finding& f, int uiLanguage) {
+    std::vector<std::string> out;
+    for (const ValueChange& change : f.alsoChanges)
+        out.push_back((uiLanguage == 0 ? "auch " : "also ") + change.place + ": " + change.before + " → " + change.after);
+    return out;
+}
+
+std::string FindingRowText(const Finding& f, int uiLanguage) {
+    if (f.row < 0) return "";
+    return (uiLanguage == 0 ? "(Zeile " : "(row ") + std::to_string(f.row) + ")";
+}
+
+std::string CountFindings(std::size_t n, int uiLanguage) {
+    const bool de = uiLanguage == 0;
+    if (n == 0) return de ? "keine Befunde" : "no findings";
+    return std::to_string(n) + (de ? (n == 1 ? " Befund" : " Befunde") : (n == 1 ? " finding" : " findings"));
+}
+
+std::string CountRepairs(std::size_t n, int uiLanguage) {
+    const bool de = uiLanguage == 0;
+    if (n == 0) return de ? "keine Reparaturen" : "no repairs";
+    return std::to_string(n) + (de ? (n == 1 ? " Reparatur" : " Reparaturen") : (n == 1 ? " repair" : " repairs"));
 }
 
 Finding DeviceFinding(FindingKind kind, std::string path, std::string label, Severity severity) {

@@ -24,7 +24,12 @@ Finding Identity(std::string path, std::string label, Severity severity = Severi
     return DeviceFinding(FindingKind::Identity, std::move(path), std::move(label), severity);
 }
 
-std::string SlotName(int s) { return FormatSlotMask(static_cast<uint8_t>(1u << s)); }
+// "[I]", without the blank that FormatSlotMask leaves for a name to follow.
+std::string SlotName(int s) {
+    std::string name = FormatSlotMask(static_cast<uint8_t>(1u << s));
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    return name;
+}
 
 bool ThroughIModule(uint8_t attach) { return attach == 24 || attach == 28; }
 
@@ -72,6 +77,8 @@ void CheckIdentity(std::vector<Finding>& out) {
         f.repair = Say("kein Rechenblock", "no calculation block");
         f.target.possible = true;
         f.target.clearAt = at;
+        f.at = at;
+        f.width = 1;
         out.push_back(std::move(f));
     }
 

@@ -9,7 +9,9 @@
 #include <span>
 
 #include "core/catalogue/codec.h"
+#include "core/catalogue/events.h"
 #include "core/catalogue/fixed_text.h"
+#include "core/check/changes.h"
 #include "core/check/check_parts.h"
 #include "core/families/opmode/slot_init.h"
 #include "core/page/page_edit.h"
@@ -110,25 +112,40 @@ bool Beyond(double value, float limit, bool above) {
 
 class PageChecker {
 public:
-    PageChecker(bool activeSetB, std::vector<Finding>& out) : activeSetB_(activeSetB), out_(out) {}
+    PageChecker(bool activeSetB, ValuePlaces& places, std::vector<Finding>& out)
+        : activeSetB_(activeSetB), places_(places), out_(out), original_(StoredImages()) {}
 
     void visit(int node, char set, const PageModel& page) {
         node_ = node;
         for (const PageRow& row : page.rows) {
             if (row.heading) continue;
             const TParamEntry* entry = MakeRowCurrent(row.row);
-            if (entry == nullptr || !entry->location.hasValue() || entry->location.section == Section::Scratch) continue;
-            if (!HasPlace(entry->location, Ws().CurrentParam.slot)) continue;
+            if (entry == nullptr || !entry->location.hasValue()) continue;
+            const uint8_t slot = Ws().CurrentParam.slot;
+            if (!HasPlace(entry->location, slot)) continue;
             const long long offset = CurrentValueOffset();
-            if (offset <= 0 || offset >= static_cast<long long>(kScratchBegin)) continue;
+            if (offset <= 0) continue;
             Finding base;
-            base.set = set;
             base.row = row.row;
             base.label = row.label;
-            // A value kept once (a fixed section) is the same byte in both sets: it is checked once.
-            if (checked_.insert(offset).second) checkValue(row, *entry, offset, base);
+            // A working byte of the scratch area stands for a value kept elsewhere, alike in both sets (the
+            // control-system bits of a Purgon controller): its row is checked once, as the page shows it.
+            if (offset >= static_cast<long long>(kScratchBegin)) {
+                base.set = '-';
+                if (set == 'A' && scratchRows_.insert({node, row.row}).second) checkValue(row, *entry, offset, base);
+                continue;
+            }
+            const bool perSet = ParamOffset(entry->location, slot, false) != ParamOffset(entry->location, slot, true);
+            base.set = perSet ? set : '-';
+            base.at = offset;
+            base.width = StoredWidth(*entry);
+            if (checked_.insert(offset).second) {
+                places_.add({offset, base.width, node, row.row, base.set, row.label, Ws().CurrentParam});
+                checkValue(row, *entry, offset, base);
+            }
             if (set == 'A') checkBothSets(row, *entry, base);
         }
+        checkCorrectedWhenShown(set, page);
     }
 
 private:
@@ -142,6 +159,41 @@ private:
         out_.push_back(std::move(f));
     }
 
+    // Building the page for reading wrote into the stored images (a rule that corrects a value whenever
+    // its row is asked whether it is shown): the analyser would use the corrected value. The walk puts
+    // the bytes back; the repair opens the page as the window does.
+    void checkCorrectedWhenShown(char set, const PageModel& page) {
+        const ParImageBuffer& image = Ws().ParImage;
+        const auto stored = image.all().first(kStoredImageEnd);
+        if (std::equal(stored.begin(), stored.end(), original_.begin())) return;
+        std::vector<ValueChange> changes = DescribeChanges(original_, places_, nullptr);
+        if (changes.empty()) return;
+        // The finding stands at the first changed value that a row of this page shows, else at the first change.
+        Finding f;
+        f.set = set;
+        std::size_t at = 0;
+        for (std::size_t i = 0; i < original_.size() && f.row < 0; ++i) {
+            if (original_[i] == image.u8(static_cast<long long>(i))) continue;
+            const ValuePlace* place = places_.covering(static_cast<long long>(i));
+            if (place == nullptr || place->node != node_ || page.find(place->row) == nullptr) continue;
+            const std::string text = PlaceText(*place);
+            for (std::size_t k = 0; k < changes.size(); ++k)
+                if (changes[k].place == text) at = k;
+            f.row = place->row;
+            f.label = place->label;
+            f.set = place->set;
+        }
+        const ValueChange first = changes[at];
+        changes.erase(changes.begin() + static_cast<std::ptrdiff_t>(at));
+        if (f.row < 0) f.label = first.place;
+        f.stored = first.before;
+        f.accepted = Say("was die Seite zeigt", "what the page shows");
+        f.repair = first.after;
+        f.alsoChanges = std::move(changes);
+        f.target.openPage = true;
+        add(std::move(f), FindingKind::Corrected, Severity::ShownOtherwise);
+    }
+
     void checkValue(const PageRow& row, const TParamEntry& entry, long long offset, Finding f) {
         switch (row.kind) {
             case kKindChoice:
@@ -149,11 +201,17 @@ private:
                 // A one-item list shows its item over any stored byte, as the analyser does.
                 if (!row.active || row.items.size() < 2) return;
                 const int code = ReadU8(offset);
-                if (Offers(row, code)) return;
-                const int fallback = DefaultBytes(entry, 1)[0];
-                f.target.code = Offers(row, fallback) ? fallback : row.items.front().code;
-                f.stored = std::to_string(code);
-                f.accepted = OfferedCodes(row);
+                TEvParRec verdict;
+                verdict.number = code;
+                AskRow(entry, kEvCheckCode, verdict);
+                if (verdict.number == kCodeAccepted) return;
+                const bool refused = verdict.number == kCodeRefused;
+                if (!refused && Offers(row, code)) return;
+                const bool working = entry.location.section == Section::Scratch;
+                const int fallback = refused ? 0 : working ? row.items.front().code : DefaultBytes(entry, 1)[0];
+                f.target.code = Offers(row, fallback) && fallback != code ? fallback : row.items.front().code;
+                f.stored = ItemText(row, code);
+                f.accepted = refused ? verdict.text : OfferedCodes(row);
                 f.repair = ItemText(row, f.target.code);
                 add(std::move(f), FindingKind::ListCode, Severity::Refused);
                 return;
@@ -170,7 +228,7 @@ private:
                     f.target.value = BaseValue(Decode(DefaultBytes(entry, width), encoding), entry, encoding);
                     f.stored = std::isnan(value) ? "NaN" : value > 0 ? "+Inf" : "-Inf";
                     f.accepted = Say("eine Zahl", "a number");
-                    f.repair = NumberText(f.target.value, shown) + inUnit;
+                    f.repair = NumberText(f.target.value);
                     add(std::move(f), FindingKind::NotANumber, Severity::Refused);
                     return;
                 }
@@ -231,12 +289,18 @@ private:
         const long long kept = activeSetB_ ? setA + 0x2000 : setA;
         const long long taken = activeSetB_ ? setA : setA + 0x2000;
         f.set = activeSetB_ ? 'A' : 'B';
+        f.at = setA;
+        f.width = width;
+        f.bothHalves = true;
         switch (row.kind) {
             case kKindNumber: {
                 const Encoding encoding = EncodingOf(entry.flags);
                 f.target.value = BaseValue(ReadEncoded(kept, encoding), entry, encoding);
-                f.stored = FormatStored(BaseValue(ReadEncoded(taken, encoding), entry, encoding));
-                f.repair = FormatStored(f.target.value);
+                const double other = BaseValue(ReadEncoded(taken, encoding), entry, encoding);
+                // A half that is not a number is a finding of its own, whose repair writes both halves.
+                if (!std::isfinite(f.target.value) || !std::isfinite(other)) return;
+                f.stored = NumberText(other);
+                f.repair = NumberText(f.target.value);
                 break;
             }
             case kKindText:
@@ -260,16 +324,12 @@ private:
         add(std::move(f), FindingKind::SetsDiffer, Severity::ShownOtherwise);
     }
 
-    static std::string FormatStored(double value) {
-        char text[32];
-        std::snprintf(text, sizeof text, "%.7g", value);
-        return text;
-    }
-
-    // A number in the unit shown, as the edit shows it.
-    static std::string NumberText(double base, const TIPretSingle& shown) {
-        const double factor = shown.unitIndex >= 0 ? shown.units[shown.unitIndex].factor : 1.0;
-        return FormatStored(base / factor);
+    // A number of the current row in base units, as the row shows it: its format and its unit.
+    static std::string NumberText(double base) {
+        TIPretSingle shown;
+        if (!ShowNumber(base, shown)) return "";
+        const std::string unit = shown.unitIndex >= 0 ? shown.units[static_cast<std::size_t>(shown.unitIndex)].text : "";
+        return shown.text + (unit.empty() ? "" : " " + unit);
     }
 
     // The device blank shown as "·" is a typed blank.
@@ -288,14 +348,17 @@ private:
 
     bool activeSetB_;
     int node_ = -1;  // the node of the page being visited
+    ValuePlaces& places_;
     std::vector<Finding>& out_;
+    const std::vector<uint8_t> original_;  // the stored images before any page was built
     std::set<long long> checked_;
+    std::set<std::pair<int, int>> scratchRows_;  // node and row
 };
 
 }  // namespace
 
-void CheckPageValues(bool activeSetB, std::vector<Finding>& out) {
-    PageChecker checker(activeSetB, out);
+void CheckPageValues(bool activeSetB, ValuePlaces& places, std::vector<Finding>& out) {
+    PageChecker checker(activeSetB, places, out);
     ForEachPage(SetChoice::Both, [&](int node, char set, const PageModel& page) { checker.visit(node, set, page); });
 }
 

@@ -1,7 +1,9 @@
-// The Purgon controller's programs in program block A: a "Goto line" step must land on a line of its
-// program, no step follows the end marker, and a day's switching points follow each other in time. These
-// are reported; what the controller should do instead is the user's decision. A switching point's time
-// beyond 23:59 is repaired to 23:59 through the day page's switching-point editor.
+// The Purgon controller's programs in program block A: every step holds a function that the step editor
+// offers, a "Goto line" step lands on a line of its program, no step follows the end marker, and a day's
+// switching points have a mode the switching-point editor offers and follow each other in time. Program
+// findings are reported at their page's node and row; what the controller should do instead is the
+// user's decision. A switching point's time beyond 23:59 is repaired to 23:59, and a point without an
+// offered mode is made to start once, both through the day page's switching-point editor.
 
 #include <algorithm>
 #include <cstdio>
@@ -18,6 +20,7 @@
 #include "core/page/page_edit.h"
 #include "core/page/row_values.h"
 #include "core/page/sub_page.h"
+#include "core/settings/page_walk.h"
 #include "core/settings/snapshot.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
@@ -43,45 +46,76 @@ std::string Two(int n) {
     return text;
 }
 
-// The menu entries of the days in MenuProbe: Monday .. Friday are entries 4..8, Saturday and Sunday 9, 10.
+// The menu entries of the days in MenuProbe: Monday .. Friday are entries 4..8, Saturday and Sunday 9, 10;
+// program k is entry 11 + k.
 const TMenuEntry& DayEntry(int day) { return MenuProbe[day >= 2 ? day + 2 : day + 9]; }
+const TMenuEntry& ProgramEntry(int program) { return MenuProbe[11 + program]; }
 
-// The node of a day's page; -1 when the tree does not show it (no week program).
-int DayNode(int day) {
+// The node of a menu entry's page; -1 when the tree does not show it.
+int EntryNode(const TMenuEntry& entry) {
     const DeviceTreeState& tree = Ws().Tree;
     for (int node : NodesInOrder()) {
         const TreeNode& n = tree.nodes[static_cast<std::size_t>(node)];
-        if (n.level > 0 && n.record >= 0 && tree.records[static_cast<std::size_t>(n.record)].entry == &DayEntry(day))
-            return node;
+        if (n.level > 0 && n.record >= 0 && tree.records[static_cast<std::size_t>(n.record)].entry == &entry) return node;
     }
     return -1;
 }
 
-// The switching-point editor's rows: 1 the time of a single start (mode 1), 2 start and 3 end (mode 2).
-constexpr int kEditorStartOnce = 1, kEditorStart = 2, kEditorEnd = 3;
+// The step row of step n on its program page, and the button row of switching point n on its day page.
+constexpr int StepRow(int n) { return 2 + n; }
+constexpr int PointButtonRow(int n) { return 2 * n - 1; }
 
-Finding Program(std::string path, std::string label, Severity severity) {
-    return DeviceFinding(FindingKind::Program, std::move(path), std::move(label), severity);
+// The switching-point editor's rows: 0 the mode, 1 the time of a single start (mode 1), 2 start and 3 end
+// (mode 2).
+constexpr int kEditorMode = 0, kEditorStartOnce = 1, kEditorStart = 2, kEditorEnd = 3;
+
+// A finding of a program page or a day page: at the node the tree shows for it, with the tree's own
+// titles, and at its row; the place by name alone when the tree does not show the page.
+Finding Program(const TMenuEntry& entry, const std::string& fallbackPath, int row, std::string label, Severity severity) {
+    Finding f = DeviceFinding(FindingKind::Program, fallbackPath, std::move(label), severity);
+    const int node = EntryNode(entry);
+    if (node >= 0) {
+        f.path = NodeTitlePath(node);
+        f.node = NodePath(node);
+        f.row = row;
+    }
+    return f;
 }
+
+std::string ProgramPath(int program) {
+    return Say("Purgon > Programmablauf > Programm ", "Purgon > Program flow > Program ") + std::to_string(program);
+}
+
+std::string DayPath(int day) { return Say("Purgon > Wochenprogramm > ", "Purgon > Week program > ") + DayName(day); }
 
 void CheckProgram(int program, std::vector<Finding>& out) {
     const purgon::Steps steps = purgon::ReadProgram(program);
     auto code = [&](int n) { return steps[static_cast<std::size_t>(kStepBytes * (n - 1))]; };
     const int end = purgon::EndLine(steps);
     const int lastLine = purgon::LastGotoTarget(steps);
-    const std::string path = Say("Purgon > Programmablauf > Programm ", "Purgon > Program flow > Program ") + std::to_string(program);
+    const TMenuEntry& entry = ProgramEntry(program);
+    // The step editor offers the functions whose condition holds for the open program.
+    purgon::LoadProgramIntoWork(program);
     for (int n = 1; n < end; ++n) {
+        const purgon::StepFunction* function = purgon::FindStepFunction(code(n));
+        if (function == nullptr || !function->available()) {
+            Finding f = Program(entry, ProgramPath(program), StepRow(n), Say("Schritt ", "Step ") + Two(n), Severity::Refused);
+            f.stored = Say("Funktion ", "function ") + std::to_string(code(n));
+            f.accepted = Say("eine Funktion, die der Schritt-Editor anbietet", "a function the step editor offers");
+            out.push_back(std::move(f));
+            continue;
+        }
         if (code(n) != purgon::kStepGoto) continue;
         const int target = steps[static_cast<std::size_t>(kStepBytes * (n - 1) + 1)];
         if (target <= lastLine) continue;
-        Finding f = Program(path, Say("Schritt ", "Step ") + Two(n) + ": Goto", Severity::Refused);
+        Finding f = Program(entry, ProgramPath(program), StepRow(n), Say("Schritt ", "Step ") + Two(n) + ": Goto", Severity::Refused);
         f.stored = std::to_string(target);
         f.accepted = "0 .. " + std::to_string(lastLine);
         out.push_back(std::move(f));
     }
     for (int n = end + 1; n <= kStepsPerProgram; ++n) {
         if (code(n) == purgon::kStepEnd) continue;
-        Finding f = Program(path, Say("Schritt ", "Step ") + Two(n), Severity::Cosmetic);
+        Finding f = Program(entry, ProgramPath(program), -1, Say("Schritt ", "Step ") + Two(n), Severity::Cosmetic);
         f.stored = Say("Schritt nach dem Programmende (Zeile ", "step after the program end (line ") + std::to_string(end) + ")";
         f.accepted = Say("nichts nach dem Programmende", "nothing after the program end");
         out.push_back(std::move(f));
@@ -89,11 +123,15 @@ void CheckProgram(int program, std::vector<Finding>& out) {
     }
 }
 
+// The image offset of a switching point's byte.
+long long PointByte(int day, int n, int offset) {
+    return ParamOffsetSetA(purgon::Block(static_cast<uint16_t>(purgon::PointOffset(day, n) + offset)));
+}
+
 // A time of switching point n beyond 23:59.
 void CheckPointTime(int day, int n, int hour, int minute, int editorRow, std::vector<Finding>& out) {
     if (hour <= 23 && minute <= 59) return;
-    const int node = DayNode(day);
-    Finding f = Program(Say("Purgon > Wochenprogramm > ", "Purgon > Week program > ") + DayName(day),
+    Finding f = Program(DayEntry(day), DayPath(day), PointButtonRow(n),
                         Two(n) + (editorRow == kEditorEnd ? Say(": Ende", ": End") : Say(": Start", ": Start")),
                         Severity::Refused);
     f.kind = FindingKind::Time;
@@ -101,13 +139,32 @@ void CheckPointTime(int day, int n, int hour, int minute, int editorRow, std::ve
     f.accepted = "00:00 .. 23:59";
     f.target.hour = std::min(hour, 23);
     f.target.minute = std::min(minute, 59);
-    if (node >= 0) {
-        f.path = NodeTitlePath(node);
-        f.node = NodePath(node);
-        f.row = 2 * n - 1;  // the point's button row
+    f.at = PointByte(day, n, editorRow == kEditorEnd ? 4 : 2);
+    f.width = 2;
+    if (!f.node.empty()) {
         f.repair = Two(f.target.hour) + ":" + Two(f.target.minute);
         f.target.possible = true;
         f.target.editorRow = editorRow;
+    }
+    out.push_back(std::move(f));
+}
+
+// A mode that the switching-point editor does not offer (a point made with mode 0): the analyser knows
+// neither when nor how often to start it. The repair starts it once, at its start time.
+void CheckPointMode(int day, int n, int mode, std::vector<Finding>& out) {
+    if (mode == purgon::kModeOnce || mode == purgon::kModeInterval) return;
+    Finding f = Program(DayEntry(day), DayPath(day), PointButtonRow(n), Two(n) + ": " + EntryName(&purgon::kTxtPointMode),
+                        Severity::Refused);
+    f.kind = FindingKind::ListCode;
+    f.stored = std::to_string(mode);
+    f.accepted = Say("1 Einzelstart, 2 Intervall", "1 Individual start, 2 Interval");
+    f.at = PointByte(day, n, 1);
+    f.width = 1;
+    if (!f.node.empty()) {
+        f.repair = Say("1 Einzelstart", "1 Individual start");
+        f.target.possible = true;
+        f.target.pointDay = day;
+        f.target.pointNumber = n;
     }
     out.push_back(std::move(f));
 }
@@ -117,13 +174,14 @@ void CheckDay(int day, std::vector<Finding>& out) {
     for (int n = 1; n <= kPointsPerDay; ++n) {
         const purgon::SwitchingPoint point = purgon::ReadPoint(day, n);
         if (point.program == 0 || point.program > kProgramRows) return;
-        const bool interval = point.mode == 2;
+        CheckPointMode(day, n, point.mode, out);
+        const bool interval = point.mode == purgon::kModeInterval;
         CheckPointTime(day, n, point.startHour, point.startMinute, interval ? kEditorStart : kEditorStartOnce, out);
         if (interval) CheckPointTime(day, n, point.endHour, point.endMinute, kEditorEnd, out);
         const int start = point.startHour * 60 + point.startMinute;
         if (start < previous) {
-            Finding f = Program(Say("Purgon > Wochenprogramm > ", "Purgon > Week program > ") + DayName(day),
-                                Two(n) + Say(": Programm", ": Program"), Severity::ShownOtherwise);
+            Finding f = Program(DayEntry(day), DayPath(day), PointButtonRow(n), Two(n) + Say(": Programm", ": Program"),
+                                Severity::ShownOtherwise);
             f.stored = Two(point.startHour) + ":" + Two(point.startMinute);
             f.accepted = Say("nicht vor ", "not before ") + Two(previous / 60) + ":" + Two(previous % 60);
             out.push_back(std::move(f));
@@ -132,9 +190,10 @@ void CheckDay(int day, std::vector<Finding>& out) {
     }
 }
 
-}  // namespace
-
-bool RepairSwitchingPointTime(const Finding& f) {
+// Opens the switching-point editor of the finding's point from its day page, as its button does; the
+// editor is closed with OK after `edit` when that returns true, else cancelled.
+template <typename Edit>
+bool EditPoint(const Finding& f, Edit edit) {
     const int node = NodeAtPath(f.node);
     if (node < 0 || NodeTitlePath(node) != f.path) return false;
     DeviceTreeChange(node);
@@ -143,20 +202,44 @@ bool RepairSwitchingPointTime(const Finding& f) {
     if (pressed.subPage != &ProbePointEditor) return false;
     SubPageSession session(*pressed.subPage, f.row);
     PageModel editor = session.build();
-    // The editor shows a stored 25:70 as 23:59, and leaving a time as shown stores nothing: the row is
-    // told the time it holds, so that entering 23:59 is the change it is.
-    PageRow* row = editor.find(f.target.editorRow);
-    if (row == nullptr || MakeRowCurrent(f.target.editorRow) == nullptr) return false;
-    const long long at = CurrentValueOffset();
-    row->minute = ReadU8(at);
-    row->hour = ReadU8(at + 1);
-    const bool stored = CommitTime(editor, f.target.editorRow, f.target.hour, f.target.minute).stored;
+    const bool stored = edit(editor);
     session.close(stored, page);
     return stored;
 }
 
+}  // namespace
+
+bool RepairSwitchingPointMode(const Finding& f) {
+    return EditPoint(f, [](PageModel& editor) {
+        PageRow* row = editor.find(kEditorMode);
+        if (row == nullptr) return false;
+        for (std::size_t i = 0; i < row->items.size(); ++i)
+            if (row->items[i].code == purgon::kModeOnce) {
+                // The list shows nothing for the stored 0: choosing "Individual start" is the change it is.
+                row->selected = -1;
+                CommitChoice(editor, kEditorMode, static_cast<int>(i));
+                return true;
+            }
+        return false;
+    });
+}
+
+bool RepairSwitchingPointTime(const Finding& f) {
+    return EditPoint(f, [&](PageModel& editor) {
+        // The editor shows a stored 25:70 as 23:59, and leaving a time as shown stores nothing: the row is
+        // told the time it holds, so that entering 23:59 is the change it is.
+        PageRow* row = editor.find(f.target.editorRow);
+        if (row == nullptr || MakeRowCurrent(f.target.editorRow) == nullptr) return false;
+        const long long at = CurrentValueOffset();
+        row->minute = ReadU8(at);
+        row->hour = ReadU8(at + 1);
+        return CommitTime(editor, f.target.editorRow, f.target.hour, f.target.minute).stored;
+    });
+}
+
 void CheckPurgonPrograms(std::vector<Finding>& out) {
     if (Ws().ParImage.u8(kPresentAt) == 0 || Ws().Device.Purgon.TypeCode == 0) return;
+    const PageContextKeeper keeper;  // the working bytes of the program pages
     for (int program = 1; program <= kPrograms; ++program) CheckProgram(program, out);
     for (int day = 0; day < kDays; ++day) CheckDay(day, out);
 }

@@ -45,6 +45,13 @@ enum Event : int {
     kEvButtonSubPage = 35,    // true: object = the menu entry to show
     kEvButtonHint = 36,
     kEvPicture = 40,          // object = a 50 x 50 canvas
+    // The tool's own question, asked by the data-set check of a list row: `number` in = the stored code
+    // (0..255); out = the same code when the list decides (a handler leaves it), kCodeAccepted (the
+    // analyser takes a code its list does not offer) or kCodeRefused (the list offers the code, but the
+    // device lacks what it names; `text` says what is accepted then).
+    kEvCheckCode = 50,
 };
+
+enum CodeVerdict : int32_t { kCodeAccepted = -2, kCodeRefused = -3 };
 
 }  // namespace tessalin

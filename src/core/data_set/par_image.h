@@ -18,6 +18,8 @@ inline constexpr std::size_t kFrontOffset = 0;
 inline constexpr std::size_t kFrontSize = 16384;
 inline constexpr std::size_t kPurgonOffset = 16384;
 inline constexpr std::size_t kPurgonSize = 9100;
+// The bytes that go to files: FRONT and Purgon, 0..25483.
+inline constexpr std::size_t kStoredImageEnd = kPurgonOffset + kPurgonSize;
 inline constexpr std::size_t kScratchBegin = 0x7000;
 inline constexpr std::size_t kScratchEnd = 0x73FF;  // inclusive
 inline constexpr std::size_t kSetBDistance = 0x2000;

@@ -4,6 +4,7 @@
 // row; a row without one is a parameter row (possibly all empty, as after a matrix).
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ struct DocTable {
     static const std::array<int, kDocColumns>& ScreenWidths();  // 40, 160, 140, 100, 60 pixels
 
     std::vector<DocRow> rows;                   // the data rows, without the header
+    // The rows from this one on are the findings of the data-set check: their long places and details
+    // wrap inside their columns on the report pages. rows.size() and beyond: none.
+    std::size_t findingsFrom = static_cast<std::size_t>(-1);
 
     static bool IsMenuRow(const DocRow& row) { return !row[kColLevel].empty(); }
 };

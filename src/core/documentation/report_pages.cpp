@@ -20,6 +20,9 @@ constexpr long long kNoteOffset = 0x130;
 constexpr std::size_t kFirstPageTextLength = 16;
 constexpr int kPathLevels = 6;  // menu levels 0..5 of the device tree
 constexpr double kHeadingFontSize = 12;
+constexpr double kTextColumn = 140;   // the parameter's name
+constexpr double kValueColumn = 280;  // its value and unit
+constexpr double kColumnGap = 6;
 
 double LineHeightOf(double size) {
     if (size == 10) return 13;
@@ -172,11 +175,63 @@ private:
         if (lastLevel_ != -1) y_ += 3;
         lastLevel_ = -1;
         SetFont(10);
+        if (nextRow_ >= content_.table.findingsFrom) return FindingRow(row);
         if (y_ + lineHeight_ > kContentHeight) return false;
-        Draw(140, row[kColText]);
-        Draw(280, row[kColUnit].empty() ? row[kColParameter] : row[kColParameter] + "  " + row[kColUnit]);
+        Draw(kTextColumn, row[kColText]);
+        Draw(kValueColumn, row[kColUnit].empty() ? row[kColParameter] : row[kColParameter] + "  " + row[kColUnit]);
         y_ += lineHeight_;
         return true;
+    }
+
+    // A finding: its place wraps between the text column and the value column, what was stored,
+    // accepted and repaired (with the severity) between the value column and the page's right edge.
+    bool FindingRow(const DocRow& row) {
+        const std::vector<std::string> place = Wrapped(row[kColText], kValueColumn - kTextColumn - kColumnGap);
+        const std::vector<std::string> detail =
+            Wrapped(row[kColUnit].empty() ? row[kColParameter] : row[kColParameter] + "  " + row[kColUnit], kRuleWidth - kValueColumn);
+        const std::size_t lines = std::max(place.size(), detail.size());
+        if (y_ + lineHeight_ * static_cast<double>(lines) > kContentHeight) return false;
+        for (std::size_t i = 0; i < lines; ++i) {
+            if (i < place.size()) Draw(kTextColumn, place[i]);
+            if (i < detail.size()) Draw(kValueColumn, detail[i]);
+            y_ += lineHeight_;
+        }
+        return true;
+    }
+
+    // The text in lines no wider than `width` in the current font, broken between words, and inside a
+    // word only where the word alone is wider.
+    std::vector<std::string> Wrapped(const std::string& text, double width) const {
+        std::vector<std::string> lines;
+        std::string line;
+        const auto fits = [&](const std::string& candidate) { return page_->TextWidth(candidate, font_) <= width; };
+        std::size_t i = 0;
+        while (i < text.size()) {
+            const std::size_t blank = text.find(' ', i);
+            const std::string word = text.substr(i, blank == std::string::npos ? std::string::npos : blank - i);
+            i = blank == std::string::npos ? text.size() : blank + 1;
+            const std::string joined = line.empty() ? word : line + " " + word;
+            if (fits(joined)) {
+                line = joined;
+                continue;
+            }
+            if (!line.empty()) lines.push_back(line);
+            line.clear();
+            for (std::size_t k = 0; k < word.size();) {
+                // Whole UTF-8 characters: a continuation byte stays with the byte before it.
+                std::size_t next = k + 1;
+                while (next < word.size() && (static_cast<unsigned char>(word[next]) & 0xC0) == 0x80) ++next;
+                const std::string piece = word.substr(k, next - k);
+                if (!line.empty() && !fits(line + piece)) {
+                    lines.push_back(line);
+                    line.clear();
+                }
+                line += piece;
+                k = next;
+            }
+        }
+        if (!line.empty() || lines.empty()) lines.push_back(line);
+        return lines;
     }
 
     bool MenuRow(const DocRow& row) {

@@ -31,7 +31,7 @@ namespace tessalin {
 
 // The stored images: FRONT and Purgon, 0..25483. The working area above them is never stored and is not
 // part of a step.
-inline constexpr std::size_t kHistoryImageEnd = kPurgonOffset + kPurgonSize;
+inline constexpr std::size_t kHistoryImageEnd = kStoredImageEnd;
 
 // Where a change was made: the selected node's index path ("" without), the parameter set shown and the
 // row of the page (-1 for the page as a whole).

@@ -1,5 +1,6 @@
 #include "core/settings/page_walk.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/tree/device_tree.h"
@@ -43,9 +44,24 @@ PageContextKeeper::~PageContextKeeper() {
     ws.PageRebuildRequest = s.rebuildRequest;
 }
 
+StoredImageKeeper::StoredImageKeeper() {
+    const auto stored = Ws().ParImage.all().first(kStoredImageEnd);
+    original_.assign(stored.begin(), stored.end());
+}
+
+bool StoredImageKeeper::changed() const {
+    const auto stored = Ws().ParImage.all().first(kStoredImageEnd);
+    return !std::equal(stored.begin(), stored.end(), original_.begin());
+}
+
+void StoredImageKeeper::putBack() {
+    if (changed()) Ws().ParImage.writeBytes(0, original_);
+}
+
 void ForEachPage(SetChoice sets, const std::function<void(int node, char set, const PageModel& page)>& visit) {
     Workspace& ws = Ws();
     const PageContextKeeper keeper;
+    StoredImageKeeper images;
     std::vector<char> setLetters;
     if (sets != SetChoice::B) setLetters.push_back('A');
     if (sets != SetChoice::A) setLetters.push_back('B');
@@ -60,6 +76,7 @@ void ForEachPage(SetChoice sets, const std::function<void(int node, char set, co
             DeviceTreeChange(id);
             const PageModel page = BuildFormpage();
             visit(id, set, page);
+            images.putBack();
         }
     }
 }

@@ -71,17 +71,14 @@ void CheckPanel::ApplyTexts() {
     for (std::size_t i = 0; i < findings_.size(); ++i) {
         const check::Finding& f = findings_[i];
         const QString place = QString::fromStdString(check::FindingPlace(f, ui));
-        const QString detail = QString::fromStdString(check::FindingDetail(f, ui));
+        QString detail = QString::fromStdString(check::FindingDetail(f, ui));
+        for (const std::string& also : check::FindingAlsoLines(f, ui)) detail += "\n    " + QString::fromStdString(also);
         auto* item = new QListWidgetItem(place + "\n" + detail, list_);
         item->setData(kFindingRole, static_cast<int>(i));
         item->setForeground(SeverityColour(f.severity));
         item->setToolTip(QString::fromStdString(check::SeverityText(f.severity, ui)) + ": " + place + "\n" + detail);
     }
-    const int count = static_cast<int>(findings_.size());
-    const QString counted = count == 0 ? Pick(texts::CheckNone)
-                            : count == 1 ? Pick(texts::CheckOne)
-                                         : Pick(texts::CheckMany).arg(count);
-    header_->setText("<b>" + Pick(texts::CheckHeader) + "</b>: " + counted);
+    header_->setText("<b>" + Pick(texts::CheckHeader) + "</b>: " + QString::fromStdString(check::CountFindings(findings_.size(), ui)));
     repairAll_->setText(Pick(texts::CheckRepairAll));
     repairAll_->setEnabled(std::any_of(findings_.begin(), findings_.end(),
                                        [](const check::Finding& f) { return f.target.possible; }));

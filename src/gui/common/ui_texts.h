@@ -51,15 +51,13 @@ inline constexpr TextPair CompareNotShown{"nicht angezeigt", "not shown"};
 
 // Checking the data set.
 inline constexpr TextPair CheckHeader{"Datensatz prüfen", "Check data set"};
-inline constexpr TextPair CheckNone{"keine Befunde", "no findings"};
-inline constexpr TextPair CheckOne{"1 Befund", "1 finding"};
-inline constexpr TextPair CheckMany{"%1 Befunde", "%1 findings"};
 inline constexpr TextPair CheckRepairAll{"Alle reparieren", "Repair all"};
 inline constexpr TextPair CheckClose{"Schließen", "Close"};
 // The status bar after opening a data set with findings, and after "Alle reparieren".
-inline constexpr TextPair CheckLoaded{"Der Datensatz hat %1 Befund(e): Datei > Datensatz prüfen...",
-                                      "The data set has %1 finding(s): File > Check data set..."};
-inline constexpr TextPair CheckRepaired{"%1 repariert, %2 Befund(e) übrig", "%1 repaired, %2 finding(s) left"};
+// %1 and %2 are counts in words ("1 Befund", "3 findings", "2 Reparaturen").
+inline constexpr TextPair CheckLoaded{"Der Datensatz hat %1: Datei > Datensatz prüfen...",
+                                      "The data set has %1: File > Check data set..."};
+inline constexpr TextPair CheckRepaired{"%1, %2 übrig", "%1, %2 left"};
 // The edit history: the "Bearbeiten" items name the step they take back, and the steps the window
 // itself makes.
 inline constexpr TextPair UndoItem{"Rückgängig: %1", "Undo %1"};

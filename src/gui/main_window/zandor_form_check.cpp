@@ -79,9 +79,10 @@ void TZandorForm::RepairAllFindings() {
     findings_ = report.remaining;
     checkStamp_.Take();
     checkPanel_->ShowFindings(findings_);
+    const int ui = Ws().UiLanguage;
     statusPanel1_->setText(" " + Pick(texts::CheckRepaired)
-                                     .arg(static_cast<int>(report.repaired.size()))
-                                     .arg(static_cast<int>(report.remaining.size())));
+                                     .arg(QString::fromStdString(check::CountRepairs(report.repaired.size(), ui)))
+                                     .arg(QString::fromStdString(check::CountFindings(report.remaining.size(), ui))));
 }
 
 void TZandorForm::CloseCheck() {
@@ -98,7 +99,8 @@ void TZandorForm::ReportLoadedFindings() {
     }
     checkStamp_.Take();
     checkPanel_->ShowFindings(findings_);
-    if (!findings_.empty()) statusPanel1_->setText(" " + Pick(texts::CheckLoaded).arg(static_cast<int>(findings_.size())));
+    if (!findings_.empty())
+        statusPanel1_->setText(" " + Pick(texts::CheckLoaded).arg(QString::fromStdString(check::CountFindings(findings_.size(), Ws().UiLanguage))));
 }
 
 std::map<int, QString> TZandorForm::FindingMarks() const {
@@ -108,9 +110,10 @@ std::map<int, QString> TZandorForm::FindingMarks() const {
     const std::string node = NodePath(selected);
     const char set = Ws().ActiveParamSet ? 'B' : 'A';
     for (const check::Finding& f : findings_) {
-        if (f.node != node || f.set != set || f.row < 0) continue;
+        if (f.node != node || (f.set != set && f.set != '-') || f.row < 0) continue;
         QString& mark = marks[f.row];
         mark += (mark.isEmpty() ? "" : "\n") + QString::fromStdString(check::FindingDetail(f, Ws().UiLanguage));
+        for (const std::string& also : check::FindingAlsoLines(f, Ws().UiLanguage)) mark += "\n" + QString::fromStdString(also);
     }
     return marks;
 }

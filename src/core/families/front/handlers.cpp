@@ -219,6 +219,18 @@ bool RowCalcBlock(int e, TEvParRec& r) {
         r.text = BlockList();
         return true;
     }
+    if (e == kEvCheckCode) {
+        // A definition that still fits the modules, while the device no longer has its block (a repair or
+        // a change of configuration removed it): the analyser calculates nothing there.
+        const int c = Ws().CurrentParam.param->location == kBlockChoice[0] ? 0 : 1;
+        const auto table = CalcBlockTable();
+        if (r.number > 0 && r.number < static_cast<int>(table.size()) &&
+            Ws().Device.CalcBlock[c].Code != table[static_cast<std::size_t>(r.number)].blockType) {
+            r.number = kCodeRefused;
+            r.text = "0 " + EntryName(&kTxtBlockOff);
+        }
+        return true;
+    }
     if (e != kEvCommitted) return DefaultHandler(e, r);
     const Location at = Ws().CurrentParam.param->location;
     ApplyBlockChoice(at == kBlockChoice[0] ? 0 : 1);

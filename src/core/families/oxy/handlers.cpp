@@ -202,8 +202,10 @@ void OperatingTimeDefault() {
 
 // Every commit of calibration data marks the slot as calibrated now, whether or not the value changed.
 void CalibrationStamp() {
-    PutByte(kCalState, kCalibrated);
-    StampNow(kCalTime, true);
+    if (!CalibrationStampsHeld()) {
+        PutByte(kCalState, kCalibrated);
+        StampNow(kCalTime, true);
+    }
     PutFloat(kCalCurrentInput, kCurrentInputDefault);
     if (SwFrom6()) CurrentInputDefaults(kCurrentInputDefault);
 }

@@ -201,7 +201,10 @@ bool RowPointProgram(int event, TEvParRec& rec) {
             rec.text = EntryList(&kTxtEndPrefix) + ProgramNamesList();
             return true;
         case kEvCommitted:
-            if (ReadPoint(day, point).program == 0) ClearPointsAfter(day, point);
+            if (ReadPoint(day, point).program == 0)
+                ClearPointsAfter(day, point);
+            else
+                KeepOfferedMode(day, point);
             return true;
         default:
             return DefaultHandler(event, rec);

@@ -61,9 +61,10 @@ const StepFunction kStepFunctions[] = {
 
 constexpr int kMediumCharSet = 6;
 
-// A medium name as the step list shows it. Bytes outside the name field's character set are stored back
-// as "." so that the device shows the name as it is listed here; they are shown as blanks.
-std::string MediumName(int medium) {
+// A medium name as the step editor's list and the step labels show it: bytes outside the name field's
+// character set are shown as blanks. With `mend` (the step editor's list, opened by the user) they are
+// stored back as "." so that the device shows the name as it is listed there; a label only reads.
+std::string MediumName(int medium, bool mend) {
     const long long at = BlockAt(kMediumName[medium]);
     const std::string_view allowed = CharSetTable()[kMediumCharSet].chars;
     std::array<uint8_t, kNameLength> shown{};
@@ -72,11 +73,18 @@ std::string MediumName(int medium) {
         if (byte == 0) break;
         shown[i] = byte;
         if (allowed.find(static_cast<char>(byte)) == std::string_view::npos) {
-            WriteU8(at + i, '.');
+            if (mend) WriteU8(at + i, '.');
             shown[i] = ' ';
         }
     }
     return DisplayText(shown);
+}
+
+std::string FunctionName(const StepFunction& function, bool mend) {
+    std::string name = function.name != nullptr ? EntryName(function.name) : MediumName(function.medium, mend);
+    if (function.flags & kSfOn) name += EntryName(&kTxtSuffixOn);
+    if (function.flags & kSfOff) name += EntryName(&kTxtSuffixOff);
+    return name;
 }
 
 }  // namespace
@@ -96,6 +104,11 @@ SwitchingPoint ReadPoint(int day, int point) {
     p.endHour = BlockByte(at + 5);
     p.interval = ReadU16(BlockAt(at + 6));
     return p;
+}
+
+void KeepOfferedMode(int day, int point) {
+    const int mode = ReadPoint(day, point).mode;
+    if (mode != kModeOnce && mode != kModeInterval) WriteU8(BlockAt(PointOffset(day, point) + 1), kModeOnce);
 }
 
 void ClearPointsAfter(int day, int point) {
@@ -204,19 +217,14 @@ const StepFunction* FindStepFunction(int code) {
     return nullptr;
 }
 
-std::string StepFunctionName(const StepFunction& function) {
-    std::string name = function.name != nullptr ? EntryName(function.name) : MediumName(function.medium);
-    if (function.flags & kSfOn) name += EntryName(&kTxtSuffixOn);
-    if (function.flags & kSfOff) name += EntryName(&kTxtSuffixOff);
-    return name;
-}
+std::string StepFunctionName(const StepFunction& function) { return FunctionName(function, false); }
 
 std::string StepFunctionList() {
     std::string list;
     for (const StepFunction& f : kStepFunctions) {
         if (!f.available()) continue;
         if (!list.empty()) list += '|';
-        list += std::to_string(f.code) + '|' + StepFunctionName(f);
+        list += std::to_string(f.code) + '|' + FunctionName(f, true);
     }
     return list;
 }

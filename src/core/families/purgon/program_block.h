@@ -63,6 +63,10 @@ struct SwitchingPoint {
 };
 
 SwitchingPoint ReadPoint(int day, int point);
+inline constexpr int kModeOnce = 1;
+inline constexpr int kModeInterval = 2;
+// A point whose mode is none that the editor offers (a new point holds 0) is made to start once.
+void KeepOfferedMode(int day, int point);
 // Clears the program byte of every point after `point` of the day.
 void ClearPointsAfter(int day, int point);
 // Copies the point's bytes 1..7 into the working bytes, and back.
@@ -127,9 +131,10 @@ struct StepFunction {
 
 // The row of the step function table with `code`, or null.
 const StepFunction* FindStepFunction(int code);
-// The function's name in the device language, with "On"/"Off" as its flags say.
+// The function's name in the device language, with "On"/"Off" as its flags say; only reads.
 std::string StepFunctionName(const StepFunction& function);
-// "code|name|code|name" of every function whose condition holds for the open program.
+// "code|name|code|name" of every function whose condition holds for the open program, for the step
+// editor: a medium name's bytes outside its character set are stored back as ".".
 std::string StepFunctionList();
 // "nn: name", then its duration, goto target and cycles, or its monitoring as the flags say.
 std::string StepLabel(int number, std::span<const uint8_t, kStepBytes> step);

@@ -297,6 +297,8 @@ bool RowMaintenanceTravels(int event, TEvParRec& rec) { return Travels(event, re
 
 // ---- media ----------------------------------------------------------------------------------------
 
+constexpr int kPortThreeOwnMedia = 3;
+
 bool RowMediaPort(int event, TEvParRec& rec) {
     if (event != kEvRowVisible) return DefaultHandler(event, rec);
     const int port = MediaArgOf() / 16;
@@ -306,6 +308,12 @@ bool RowMediaPort(int event, TEvParRec& rec) {
     // Port III also carries media of its own (3); the volume rows belong to the metering pump alone.
     const bool inUse = use == 2 || (port == 2 && use == 3);
     return RoleShown(role, inUse, use == 2, BlockValue(at + 4));
+}
+
+bool RowPortThreeUse(int event, TEvParRec& rec) {
+    if (event != kEvCheckCode) return DefaultHandler(event, rec);
+    if (rec.number == kPortThreeOwnMedia) rec.number = kCodeAccepted;
+    return true;
 }
 
 bool RowAddMedium(int event, TEvParRec& rec) {

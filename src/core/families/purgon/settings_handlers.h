@@ -47,7 +47,9 @@ bool RowMaintenanceTravels(int event, TEvParRec& rec);
 enum MediaRole : int { kRoleInUse = 0, kRoleVolume = 1, kRolePh = 2, kRoleCelsius = 3 };
 bool RowMediaPort(int event, TEvParRec& rec);
 bool RowAddMedium(int event, TEvParRec& rec);
-bool RowRinseWater(int event, TEvParRec& rec);  // MediaArg(0, role) for the pH or the °C rows
+bool RowRinseWater(int event, TEvParRec& rec);
+// The use of port III: besides the listed codes it takes 3, media of its own that the steps 149 and 150 run.
+bool RowPortThreeUse(int event, TEvParRec& rec);  // MediaArg(0, role) for the pH or the °C rows
 
 constexpr int32_t MediaArg(int index, MediaRole role) { return index * 16 + role; }
 

@@ -230,7 +230,7 @@ constexpr auto kMediaAdapterRows = [] {
     std::array<Row, 29> rows{};
     for (int g = 0; g < 3; ++g) {
         Row* r = &rows[10 * g];
-        r[0] = List(Block(Port(g, 0)), 0, kPfRebuildPage, DefaultHandler, kTxtPort[g]);
+        r[0] = List(Block(Port(g, 0)), 0, kPfRebuildPage, g == 2 ? RowPortThreeUse : DefaultHandler, kTxtPort[g]);
         r[1] = Tagged(Text(Block(kMediumName[g]), RowMediaPort, kTxtMedium, TextArg(6, kNameLength)), MediaArg(g, kRoleInUse));
         r[2] = Tagged(List(Block(Port(g, 1)), 1, 0, RowMediaPort, kTxtDisplacedVolume), MediaArg(g, kRoleVolume));
         r[3] = Tagged(List(Block(Port(g, 2)), 0, 0, RowMediaPort, kTxtResidualVolume), MediaArg(g, kRoleVolume));
@@ -243,7 +243,7 @@ constexpr auto kMediaAdapterRows = [] {
 }();
 
 constexpr Row kMediaAdapterControl3Rows[] = {
-    List(Block(Port(2, 0)), 0, kPfRebuildPage, DefaultHandler, kTxtMeteringPump),
+    List(Block(Port(2, 0)), 0, kPfRebuildPage, RowPortThreeUse, kTxtMeteringPump),
     Tagged(Text(Block(kMediumName[2]), RowMediaPort, kTxtMedium, TextArg(6, kNameLength)), MediaArg(2, kRoleInUse)),
     Tagged(List(Block(Port(2, 1)), 1, 0, RowMediaPort, kTxtDisplacedVolume), MediaArg(2, kRoleVolume)),
     Tagged(List(Block(Port(2, 2)), 0, 0, RowMediaPort, kTxtResidualVolume), MediaArg(2, kRoleVolume)),
