@@ -9,6 +9,7 @@
 #include "core/page/formpage.h"
 #include "core/page/row_values.h"
 #include "core/range_error.h"
+#include "core/settings/page_walk.h"
 #include "core/tree/device_tree.h"
 #include "core/workspace.h"
 
@@ -158,6 +159,9 @@ const std::array<int, kDocColumns>& DocTable::ScreenWidths() {
 }
 
 DocTable BuildDocumentationTable() {
+    // Documenting reads only: what a handler writes while its page is asked is put back.
+    const StoredImageKeeper images;
+    const PageContextKeeper context;
     Workspace& ws = Ws();
     const TTabPtrRec savedPage = ws.CurrentPage;
     const TParamRef savedParam = ws.CurrentParam;
