@@ -191,6 +191,11 @@ private:
         f.repair = first.after;
         f.alsoChanges = std::move(changes);
         f.target.openPage = true;
+        // A page shown in both sets corrects a value kept once in each of them: one finding.
+        f.path = NodeTitlePath(node_);
+        f.node = NodePath(node_);
+        f.kind = FindingKind::Corrected;
+        if (std::any_of(out_.begin(), out_.end(), [&](const Finding& g) { return g.samePlace(f); })) return;
         add(std::move(f), FindingKind::Corrected, Severity::ShownOtherwise);
     }
 

@@ -1,6 +1,7 @@
 // The Purgon controller's programs in program block A: every step holds a function that the step editor
-// offers, a "Goto line" step lands on a line of its program, no step follows the end marker, and a day's
-// switching points have a mode the switching-point editor offers and follow each other in time. Program
+// offers with the fields that editor takes (duration, monitoring), a "Goto line" step lands on a line of its
+// program, no step follows the end marker, and a day's switching points have a mode and an interval the
+// switching-point editor takes and follow each other in time. Program
 // findings are reported at their page's node and row; what the controller should do instead is the
 // user's decision. A switching point's time beyond 23:59 is repaired to 23:59, and a point without an
 // offered mode is made to start once, both through the day page's switching-point editor.
@@ -17,6 +18,7 @@
 #include "core/families/purgon/purgon.h"
 #include "core/families/purgon/texts.h"
 #include "core/catalogue/codec.h"
+#include "core/catalogue/number_text.h"
 #include "core/page/page_edit.h"
 #include "core/page/row_values.h"
 #include "core/page/sub_page.h"
@@ -36,7 +38,9 @@ using purgon::kStepBytes;
 using purgon::kStepsPerProgram;
 
 constexpr long long kPresentAt = static_cast<long long>(kPurgonOffset) + 2;
-constexpr int kProgramRows = 6;  // the program rows a switching point can start
+constexpr int kProgramRows = 6;        // the program rows a switching point can start
+constexpr int kLongestDuration = 9999;  // seconds of a step, as its editor takes them
+constexpr int kLongestInterval = 240;   // tenths of an hour between the starts of a point, as its editor takes them
 
 std::string DayName(int day) { return EntryName(&purgon::kTxtDay[day]); }
 
@@ -88,6 +92,24 @@ std::string ProgramPath(int program) {
 
 std::string DayPath(int day) { return Say("Purgon > Wochenprogramm > ", "Purgon > Week program > ") + DayName(day); }
 
+const uint8_t* StepOf(const purgon::Steps& steps, int n) { return &steps[static_cast<std::size_t>(kStepBytes * (n - 1))]; }
+
+// The fields the step editor shows for the step's function, against what the editor takes.
+void CheckStepFields(int program, int n, const purgon::StepFunction& function, const uint8_t* step, std::vector<Finding>& out) {
+    const auto field = [&](const std::string& name, std::string stored, std::string accepted) {
+        Finding f = Program(ProgramEntry(program), ProgramPath(program), StepRow(n),
+                            Say("Schritt ", "Step ") + Two(n) + ": " + name, Severity::Refused);
+        f.stored = std::move(stored);
+        f.accepted = std::move(accepted);
+        out.push_back(std::move(f));
+    };
+    const int duration = step[1] | (step[2] << 8);
+    if ((function.flags & (purgon::kSfRunTime | purgon::kSfExposure)) && duration > kLongestDuration)
+        field(Say("Dauer", "duration"), std::to_string(duration) + " s", "0 .. " + std::to_string(kLongestDuration) + " s");
+    if ((function.flags & purgon::kSfMonitoring) && step[3] != purgon::kMonitoringOn && step[3] != purgon::kMonitoringOff)
+        field(EntryName(&purgon::kTxtStepMonitoring), std::to_string(step[3]), Say("1 Ein, 2 Aus", "1 On, 2 Off"));
+}
+
 void CheckProgram(int program, std::vector<Finding>& out) {
     const purgon::Steps steps = purgon::ReadProgram(program);
     auto code = [&](int n) { return steps[static_cast<std::size_t>(kStepBytes * (n - 1))]; };
@@ -105,6 +127,7 @@ void CheckProgram(int program, std::vector<Finding>& out) {
             out.push_back(std::move(f));
             continue;
         }
+        CheckStepFields(program, n, *function, StepOf(steps, n), out);
         if (code(n) != purgon::kStepGoto) continue;
         const int target = steps[static_cast<std::size_t>(kStepBytes * (n - 1) + 1)];
         if (target <= lastLine) continue;
@@ -178,6 +201,13 @@ void CheckDay(int day, std::vector<Finding>& out) {
         const bool interval = point.mode == purgon::kModeInterval;
         CheckPointTime(day, n, point.startHour, point.startMinute, interval ? kEditorStart : kEditorStartOnce, out);
         if (interval) CheckPointTime(day, n, point.endHour, point.endMinute, kEditorEnd, out);
+        if (interval && point.interval > kLongestInterval) {
+            Finding f = Program(DayEntry(day), DayPath(day), PointButtonRow(n), Two(n) + ": " + EntryName(&purgon::kTxtIntervalTime),
+                                Severity::Refused);
+            f.stored = FormatFixed(point.interval / 10.0, 1) + " h";
+            f.accepted = "0.0 .. " + FormatFixed(kLongestInterval / 10.0, 1) + " h";
+            out.push_back(std::move(f));
+        }
         const int start = point.startHour * 60 + point.startMinute;
         if (start < previous) {
             Finding f = Program(DayEntry(day), DayPath(day), PointButtonRow(n), Two(n) + Say(": Programm", ": Program"),

@@ -3,6 +3,7 @@
 // marked; "Alle reparieren" enters every repair through the page's commits as one change. Opening a data
 // set with findings says so in the status bar, without a dialog.
 #include <QLabel>
+#include <QScreen>
 #include <QSplitter>
 #include <QTreeWidget>
 
@@ -22,19 +23,31 @@ namespace tessalin::gui {
 
 namespace {
 constexpr int kCheckPanelWidth = 380;
+constexpr int kTreeKeeps = 160;  // the tree gives room to the panel down to this width
 }  // namespace
 
 void TZandorForm::DatensatzPruefen1Click() {
     ShowCheckFindings();
     checkPanel_->show();
-    // The panel takes its width from the page beside it.
+    // The page keeps its room: the window grows by the panel's width where the screen has room for it, and
+    // what is still missing comes from the tree.
     QList<int> sizes = MainSplitter_->sizes();
-    if (sizes.size() == 3 && sizes[2] < kCheckPanelWidth) {
-        const int taken = std::min(kCheckPanelWidth - sizes[2], sizes[1] / 2);
-        sizes[1] -= taken;
-        sizes[2] += taken;
-        MainSplitter_->setSizes(sizes);
+    if (sizes.size() != 3 || sizes[2] >= kCheckPanelWidth) return;
+    int missing = kCheckPanelWidth - sizes[2];
+    if (!isMaximized() && !isFullScreen()) {
+        const QScreen* display = screen();
+        const int room = display != nullptr ? display->availableGeometry().right() - frameGeometry().right() : 0;
+        const int grow = std::clamp(room, 0, missing);
+        if (grow > 0) {
+            resize(width() + grow, height());
+            sizes[2] += grow;
+            missing -= grow;
+        }
     }
+    const int fromTree = std::clamp(sizes[0] - kTreeKeeps, 0, missing);
+    sizes[0] -= fromTree;
+    sizes[2] += fromTree;
+    MainSplitter_->setSizes(sizes);
 }
 
 void TZandorForm::ShowCheckFindings() {

@@ -95,7 +95,7 @@ TEST_F(Lint, ADamagedCopyGivesThePlantedFindingsAndFixRepairsOnlyThem) {
 
     const CliRun fixed = RunCli({"lint", damagedFront_, damagedPurgon_, "--fix", "-o", fixedFront_, fixedPurgon_});
     EXPECT_EQ(fixed.exitCode, 0) << fixed.out << fixed.err;
-    EXPECT_NE(fixed.out.find(std::to_string(faults.size()) + " repairs, 0 findings left; written"), std::string::npos)
+    EXPECT_NE(fixed.out.find(std::to_string(faults.size()) + " repairs, no findings left; written"), std::string::npos)
         << fixed.out;
 
     const CliRun again = RunCli({"lint", fixedFront_, fixedPurgon_});
@@ -151,8 +151,39 @@ TEST_F(Lint, TheDocumentationEndsWithTheFindingsWhenAsked) {
     EXPECT_EQ(withFindings.exitCode, 0) << withFindings.err;
     const std::size_t section = withFindings.out.find("[Check of the data set]");
     ASSERT_NE(section, std::string::npos) << withFindings.out;
-    EXPECT_NE(withFindings.out.find("Program 1", section), std::string::npos) << withFindings.out.substr(section);
+    EXPECT_NE(withFindings.out.find("Step 01", section), std::string::npos) << withFindings.out.substr(section);
     EXPECT_NE(withFindings.out.find("Monday", section), std::string::npos) << withFindings.out.substr(section);
+
+    // Without findings the section's heading says so, and no line stands empty behind a colon.
+    const CliRun clean = RunCli({"doc", front_, purgon_, "--findings"});
+    EXPECT_NE(clean.out.find("[Check of the data set: no findings]"), std::string::npos) << clean.out;
+    EXPECT_EQ(clean.out.find("no findings: "), std::string::npos);
+}
+
+TEST_F(Lint, FixRepairsWhatCanBeRepairedAndListsWhatIsLeft) {
+    const std::vector<PlantedFault> faults = LoadAndFind(false);
+    const std::vector<PlantedFault> programs = ProgramFaults();
+    std::vector<PlantedFault> all = faults;
+    all.insert(all.end(), programs.begin(), programs.end());
+    MakeDamaged(all);
+
+    const CliRun fixed = RunCli({"lint", damagedFront_, damagedPurgon_, "--fix", "-o", fixedFront_, fixedPurgon_});
+    EXPECT_EQ(fixed.exitCode, 1) << fixed.out << fixed.err;  // findings are left
+    EXPECT_NE(fixed.out.find("not repaired "), std::string::npos) << fixed.out;
+    EXPECT_NE(fixed.out.find(" repairs, 3 findings left; written"), std::string::npos) << fixed.out;
+    const CliRun again = RunCli({"lint", fixedFront_, fixedPurgon_, "--json"});
+    EXPECT_EQ(nlohmann::json::parse(again.out)["findings"].size(), programs.size()) << again.out;
+}
+
+TEST_F(Lint, TheTextsFollowTheLanguage) {
+    const std::vector<PlantedFault> faults = LoadAndFind(true);
+    MakeDamaged(faults);
+    const CliRun german = RunCli({"lint", damagedFront_, damagedPurgon_, "--lang", "0"});
+    EXPECT_EQ(german.exitCode, 1);
+    for (const char* word : {"vom Analysator abgelehnt: ", "(Zeile ", "3 Befunde\n", "keine Reparatur"})
+        EXPECT_NE(german.out.find(word), std::string::npos) << word << "\n" << german.out;
+    for (const char* word : {"refused:", "(row ", "findings", "[set A]", "[Satz A]", "  >"})
+        EXPECT_EQ(german.out.find(word), std::string::npos) << word << "\n" << german.out;
 }
 
 }  // namespace

@@ -154,15 +154,23 @@ TEST_F(CheckValues, ARepairOfCalibrationDataStampsNothingAndListsEveryOtherValue
 TEST_F(CheckValues, SwitchingPointsAndStepsOfThePurgonProgramsAreChecked) {
     WeekProgram();
     MondayPoint(1, 1, 0, 8, 0);  // mode 0: the editor offers 1 and 2
-    const long long step = BlockAt(800);
-    Ws().ParImage.setU8(step, 77);  // no step function has the code 77
-    Ws().ParImage.setU8(step + 4, 0);
+    MondayPoint(2, 1, 2, 9, 0);  // every 25.0 h from 09:00 to 10:00: the editor takes up to 24.0 h
+    const long long interval = BlockAt(100 + 200 + 8 + 4);
+    Ws().ParImage.setU8(interval, 0);
+    Ws().ParImage.setU8(interval + 1, 10);
+    Ws().ParImage.setU16(interval + 2, 250);
+    // Program 1: no step function has the code 77; a wait of 10000 s; rinse water with monitoring 0.
+    const uint8_t steps1[] = {77, 0, 0, 2, 8, 0x10, 0x27, 2, 3, 10, 0, 0, 0, 0, 0, 2};
+    for (int i = 0; i < 16; ++i) Ws().ParImage.setU8(BlockAt(800 + i), steps1[i]);
     test::Redecode();
     const std::vector<Finding> findings = CheckReadingOnly();
     const std::vector<Finding> modes = OfKind(findings, FindingKind::ListCode);
     const std::vector<Finding> steps = OfKind(findings, FindingKind::Program);
     ASSERT_EQ(modes.size(), 1u) << test::Describe(findings);
-    ASSERT_EQ(steps.size(), 1u) << test::Describe(findings);
+    ASSERT_EQ(steps.size(), 4u) << test::Describe(findings);
+    EXPECT_EQ(steps[1].stored, "10000 s");
+    EXPECT_EQ(steps[2].stored, "0");
+    EXPECT_EQ(steps[3].stored, "25.0 h");
     EXPECT_EQ(modes[0].row, 1);
     EXPECT_FALSE(modes[0].node.empty());
     // The program finding stands at its page and row, under the tree's own title of the program.
@@ -192,6 +200,25 @@ TEST_F(CheckValues, ANewSwitchingPointStartsOnAModeItsEditorOffers) {
     ASSERT_GE(item, 0);
     CommitChoice(page, 0, item);
     EXPECT_EQ(Ws().ParImage.u8(BlockAt(100 + 200 + 1)), 1);
+}
+
+TEST_F(CheckValues, AValueItsPageCorrectsWhenShownIsFoundWithEverythingTheCorrectionWrites) {
+    Ws().ParImage.setU8(8193, 1);           // brand 1, software A, without the Dolovan option
+    Ws().ParImage.setU8(BlockAt(2303), 1);  // probe type Dolovan: the probe page makes it Vorlix
+    Ws().ParImage.setU16(BlockAt(2304), 40);
+    test::Redecode();
+    const std::vector<Finding> findings = OfKind(CheckReadingOnly(), FindingKind::Corrected);
+    ASSERT_EQ(findings.size(), 1u) << test::Describe(findings);
+    EXPECT_EQ(findings[0].label, "Probe type");
+    EXPECT_EQ(findings[0].stored, "1 Dolovan");
+    EXPECT_EQ(findings[0].repair, "3 Vorlix");
+    ASSERT_EQ(findings[0].alsoChanges.size(), 1u);
+    EXPECT_EQ(findings[0].alsoChanges[0].before, "40 s");
+    EXPECT_EQ(findings[0].alsoChanges[0].after, "15 s");
+    check::RepairAll();
+    EXPECT_EQ(Ws().ParImage.u8(BlockAt(2303)), 3);
+    EXPECT_EQ(Ws().ParImage.u16(BlockAt(2304)), 15);
+    EXPECT_TRUE(OfKind(check::CheckDataSet(), FindingKind::Corrected).empty());
 }
 
 TEST(CheckCalcBlocks, AFrontBlockChoiceNamingABlockTheDeviceLacksIsFoundAndSwitchedOff) {

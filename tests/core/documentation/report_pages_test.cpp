@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/documentation/report_pages.h"
 #include "core/workspace.h"
 
@@ -170,6 +172,47 @@ TEST_F(ReportPagesTest, FirstPageContentThatRunsLongContinuesOnTheNextPage) {
     EXPECT_FALSE(Texts(pages[0], "slot line 41").empty());
     EXPECT_TRUE(Texts(pages[1], "slot line 41").empty());
     EXPECT_EQ(BandY(pages[2], "Front unit"), 2);  // the table still starts on a page of its own
+}
+
+TEST_F(ReportPagesTest, FindingsWrapInsideTheirColumnsAndStayOnThePage) {
+    const std::string place = "Slot [II] > Conductivity module > Sensor monitoring details > Sensocheck polarisation "
+                              "limit [set B] (row 17)";
+    const std::string detail = "stored 3000000000 µS/cm; accepted: 0.000 .. 9999 mS/cm; repair: 9999 mS/cm";
+    content.table.rows = {Menu(0, "Check of the data set")};
+    content.table.findingsFrom = content.table.rows.size();
+    content.table.rows.push_back({"", "", place, detail, "refused by the analyser"});
+    content.table.rows.push_back(Param("after", "1"));
+    const std::vector<PageDescription> pages = LayOutReport(content);
+    ASSERT_EQ(pages.size(), 2u);
+    // The words of the place and of the detail, in order, whatever the lines they were broken into.
+    const auto words = [](std::string text) {
+        text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
+        return text;
+    };
+    std::string placeText, detailText;
+    int placeLines = 0;
+    double lastY = -1;
+    for (const DrawCommand& c : pages[1].Commands()) {
+        if (c.kind != DK::Text || c.y < kTop + 20 || c.y > kTop + report::kContentHeight) continue;
+        const double right = c.x + pages[1].TextWidth(c.text, c.font);
+        EXPECT_LE(right, kLeft + report::kRuleWidth) << c.text;
+        if (c.x < kLeft + 280) {
+            EXPECT_LE(right, kLeft + 280) << c.text << ": the place runs into the value column";
+            if (c.text == "after") continue;
+            placeText += c.text;
+            ++placeLines;
+        } else if (c.text != "1") {
+            detailText += c.text;
+        } else {
+            continue;
+        }
+        lastY = std::max(lastY, c.y);
+    }
+    EXPECT_EQ(words(placeText), words(place));
+    EXPECT_EQ(words(detailText), words(detail + "refused by the analyser"));
+    EXPECT_GE(placeLines, 2) << "the place is wider than its column";
+    // The row after the finding starts below its last line.
+    EXPECT_GT(BandY(pages[1], "after") + kTop, lastY);
 }
 
 TEST(ReportContentTest, FirstPageTextsOfTheActiveSet) {

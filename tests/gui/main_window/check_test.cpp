@@ -27,7 +27,7 @@ protected:
         MainWindowTest::SetUp();
         // A pH module with a Purgon controller and a conductivity module, damaged as a card could be.
         ASSERT_TRUE(tessalin::test::Configure({{1, 4, 5, 79}, {"optLPAR"}}));
-        faults_ = tessalin::test::RepairableFaults();
+        faults_ = Faults();
         ParImageBuffer image = Ws().ParImage;
         for (const auto& fault : faults_) tessalin::test::Plant(image, fault);
         StoreFreshCrc(image, ImageKind::Front);
@@ -40,6 +40,8 @@ protected:
         form_->AktionsTimerTimer();
         ASSERT_EQ(Ws().FrontFileName, front_);
     }
+
+    virtual std::vector<tessalin::test::PlantedFault> Faults() { return tessalin::test::RepairableFaults(); }
 
     tessalin::test::TempDir dir_;
     const std::string front_ = dir_.file("BACKUP01.PAR"), purgon_ = dir_.file("BACKUP02.PAR");
@@ -85,6 +87,29 @@ TEST_F(CheckTest, ThePanelListsTheFindingsAClickShowsTheRowAndRepairAllRepairsTh
     form_->AktionsTimerTimer();
     EXPECT_EQ(list->count(), static_cast<int>(faults_.size()));
     EXPECT_TRUE(repair->isEnabled());
+}
+
+// Faults of the Purgon programs: each finding stands at its program or day page.
+class ProgramCheckTest : public CheckTest {
+protected:
+    std::vector<tessalin::test::PlantedFault> Faults() override { return tessalin::test::ProgramFaults(); }
+};
+
+TEST_F(ProgramCheckTest, AClickOnAProgramFindingShowsItsPageAndRow) {
+    Find<QAction>("DatensatzPruefen1")->trigger();
+    auto* list = Find<QListWidget>("FindingList");
+    ASSERT_EQ(list->count(), static_cast<int>(faults_.size()));
+    const std::vector<check::Finding> findings = check::CheckDataSet();
+    for (int i = 0; i < list->count(); ++i) {
+        SCOPED_TRACE(findings[static_cast<std::size_t>(i)].label);
+        ASSERT_FALSE(findings[static_cast<std::size_t>(i)].node.empty());
+        list->scrollToItem(list->item(i));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(i)).center());
+        form_->AktionsTimerTimer();
+        EXPECT_EQ(NodePath(Ws().Tree.selected), findings[static_cast<std::size_t>(i)].node);
+        if (findings[static_cast<std::size_t>(i)].row >= 0)
+            EXPECT_TRUE(RowMarked(form_->Page().Formpage, findings[static_cast<std::size_t>(i)].row));
+    }
 }
 
 }  // namespace
