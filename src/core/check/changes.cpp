@@ -48,8 +48,11 @@ struct RawRun {
 }  // namespace
 
 const ValuePlace* ValuePlaces::covering(long long offset) const {
+    const long long mirror = offset - static_cast<long long>(kSetBDistance);
     for (const ValuePlace& place : places_)
         if (offset >= place.at && offset < place.at + place.width) return &place;
+    for (const ValuePlace& place : places_)
+        if (place.mirrored && mirror >= place.at && mirror < place.at + place.width) return &place;
     return nullptr;
 }
 

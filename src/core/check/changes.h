@@ -19,6 +19,7 @@ struct ValuePlace {
     int node = -1;
     int row = -1;
     char set = '-';    // 'A' or 'B' where the sets have places of their own, else '-'
+    bool mirrored = false;  // a value kept once whose copy 0x2000 above is written with it
     std::string label;
     TParamRef ref;     // the row's context (module, slot, position, entry)
 };
@@ -26,7 +27,7 @@ struct ValuePlace {
 class ValuePlaces {
 public:
     void add(ValuePlace place) { places_.push_back(std::move(place)); }
-    // The first place that holds the byte, or null.
+    // The first place that holds the byte (or whose mirror does), or null.
     const ValuePlace* covering(long long offset) const;
 
 private:

@@ -135,12 +135,16 @@ public:
                 if (set == 'A' && scratchRows_.insert({node, row.row}).second) checkValue(row, *entry, offset, base);
                 continue;
             }
-            const bool perSet = ParamOffset(entry->location, slot, false) != ParamOffset(entry->location, slot, true);
+            const long long setA = ParamOffset(entry->location, slot, false);
+            const bool perSet = setA != ParamOffset(entry->location, slot, true);
+            // A row kept alike in both sets is written at its set-A place and 0x2000 above: both are its own.
+            const bool bothHalves = (entry->flags & kPfBothSets) && WrittenInBothSets(entry->location.section);
             base.set = perSet ? set : '-';
-            base.at = offset;
+            base.at = bothHalves ? setA : offset;
             base.width = StoredWidth(*entry);
+            base.bothHalves = bothHalves;
             if (checked_.insert(offset).second) {
-                places_.add({offset, base.width, node, row.row, base.set, row.label, Ws().CurrentParam});
+                places_.add({offset, base.width, node, row.row, base.set, bothHalves && !perSet, row.label, Ws().CurrentParam});
                 checkValue(row, *entry, offset, base);
             }
             if (set == 'A') checkBothSets(row, *entry, base);

@@ -27,14 +27,14 @@ constexpr int kTreeKeeps = 160;  // the tree gives room to the panel down to thi
 }  // namespace
 
 void TZandorForm::DatensatzPruefen1Click() {
+    // The page keeps the room it has: the window grows by the panel's width where the screen has room for
+    // it, and what is still missing comes from the tree.
+    QList<int> sizes = MainSplitter_->sizes();  // the panel's is 0 while it is hidden
     ShowCheckFindings();
     checkPanel_->show();
-    // The page keeps its room: the window grows by the panel's width where the screen has room for it, and
-    // what is still missing comes from the tree.
-    QList<int> sizes = MainSplitter_->sizes();
-    if (sizes.size() != 3 || sizes[2] >= kCheckPanelWidth) return;
-    int missing = kCheckPanelWidth - sizes[2];
-    if (!isMaximized() && !isFullScreen()) {
+    if (sizes.size() != 3) return;
+    int missing = std::max(kCheckPanelWidth - sizes[2], 0);
+    if (missing > 0 && !isMaximized() && !isFullScreen()) {
         const QScreen* display = screen();
         const int room = display != nullptr ? display->availableGeometry().right() - frameGeometry().right() : 0;
         const int grow = std::clamp(room, 0, missing);
