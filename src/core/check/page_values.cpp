@@ -14,6 +14,7 @@
 #include "core/check/changes.h"
 #include "core/check/check_parts.h"
 #include "core/families/opmode/slot_init.h"
+#include "core/families/purgon/purgon.h"
 #include "core/page/page_edit.h"
 #include "core/page/row_values.h"
 #include "core/settings/page_walk.h"
@@ -110,6 +111,11 @@ bool Beyond(double value, float limit, bool above) {
     return above ? value > limit + tolerance : value < limit - tolerance;
 }
 
+bool OnPurgonPage() {
+    const TMenuEntry* entry = Ws().CurrentPage.entry;
+    return entry >= &MenuProbe[0] && entry < &MenuProbe[kMenuProbeEnd];
+}
+
 class PageChecker {
 public:
     PageChecker(bool activeSetB, ValuePlaces& places, std::vector<Finding>& out)
@@ -128,11 +134,13 @@ public:
             Finding base;
             base.row = row.row;
             base.label = row.label;
-            // A working byte of the scratch area stands for a value kept elsewhere, alike in both sets (the
-            // control-system bits of a Purgon controller): its row is checked once, as the page shows it.
+            // A working byte of the scratch area stands for a value kept elsewhere. On the Purgon
+            // controller's pages that is a value of its image, alike in both sets (the control-system bits):
+            // its row is checked once, as the page shows it.
             if (offset >= static_cast<long long>(kScratchBegin)) {
                 base.set = '-';
-                if (set == 'A' && scratchRows_.insert({node, row.row}).second) checkValue(row, *entry, offset, base);
+                if (set == 'A' && OnPurgonPage() && scratchRows_.insert({node, row.row}).second)
+                    checkValue(row, *entry, offset, base);
                 continue;
             }
             const long long setA = ParamOffset(entry->location, slot, false);
