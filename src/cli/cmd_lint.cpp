@@ -25,8 +25,8 @@ constexpr const char* kHelp =
     "changes (\"also ...\"). Checking reads only. Texts follow --lang (German with 0).\n"
     "--fix enters every repair that exists as leaving the field in the window would (rules run; a repair of\n"
     "calibration data does not stamp the module as calibrated now), reports each with every value it\n"
-    "changed, lists the findings left, and writes the data set when anything was repaired; --dry-run\n"
-    "writes nothing and shows the same.\n"
+    "changed, lists the findings left, and writes the data set when anything was repaired or nothing is\n"
+    "left; --dry-run writes nothing and shows the same.\n"
     "Exit codes: 0 no findings (or all repaired), 1 findings left, 2 usage error, 3 the data set refused,\n"
     "4 the data set not written.\n";
 
@@ -106,7 +106,8 @@ int Run(const std::vector<std::string>& original) {
         }
         // Every repair that exists is made; the findings without one stay and are listed.
         const check::RepairReport report = check::RepairAll();
-        const bool write = !report.repaired.empty() && !dryRun;
+        // Written when a repair changed it, or when nothing is left to repair (the copy asked for).
+        const bool write = !dryRun && (!report.repaired.empty() || report.allRepaired());
         // The report tells what happened to the data set, so it follows the save.
         const int saved = write ? SaveOutputs("lint", inPlace, output) : kExitOk;
         const bool written = write && saved == kExitOk;
@@ -121,7 +122,7 @@ int Run(const std::vector<std::string>& original) {
             for (const check::Finding& f : report.remaining)
                 std::fputs(Line(de ? "nicht repariert " : "not repaired ", f).c_str(), stdout);
             const std::string verdict = dryRun                     ? (de ? "Probelauf, nichts geschrieben" : "dry run, nothing written")
-                                        : report.repaired.empty() ? (de ? "nichts geschrieben" : "nothing written")
+                                        : !write                  ? (de ? "nichts geschrieben" : "nothing written")
                                         : written                 ? (de ? "geschrieben" : "written")
                                                                   : (de ? "nichts geschrieben (das Speichern schlug fehl)"
                                                                         : "nothing written (the save failed)");
