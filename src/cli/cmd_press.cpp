@@ -26,8 +26,8 @@ constexpr const char* kHelp =
     "operating mode with REFRESH (the device tree then shows the new modules). Each\n"
     "--with first commits VALUE to row ROW of the page as 'set' does (the day a copy row copies to). When the\n"
     "button opens a sub-page, each --sub commits VALUE to row ROW of the sub-page as 'set' does, in order,\n"
-    "and the sub-page is closed with OK (with --cancel, with Cancel). Prints the page afterwards, then writes\n"
-    "the data set.\n"
+    "and the sub-page is closed with OK (with --cancel, with Cancel). Writes the data set, then prints the\n"
+    "page as it is afterwards.\n"
     "Exit codes: 0 done, 2 usage error (a value not stored included), 3 the data set refused, 4 the data\n"
     "set not written.\n";
 
@@ -93,6 +93,7 @@ int Run(const std::vector<std::string>& original) {
     PageModel page;
     if (const int code = OpenNodePage("press", args, page); code != kExitOk) return code;
     Ws().PageRebuildRequest = false;  // the page is built: only the edits below can ask for it again
+    PageModel after;
 
     try {
         const TTabPtrRec shown = Ws().CurrentPage;
@@ -119,12 +120,15 @@ int Run(const std::vector<std::string>& original) {
             RedecodeKeepSelection();
         else
             Ws().CurrentPage = shown;
-        PrintPage(BuildFormpage(), args.has("json"));
+        after = BuildFormpage();
     } catch (const RangeError& e) {
         std::fprintf(stderr, "tessalin-cli press: %s\n", e.what());
         return kExitRefused;
     }
-    return SaveOutputs("press", inPlace, output);
+    // The page is shown once the save went through, so a failed save prints no page that was not stored.
+    if (const int code = SaveOutputs("press", inPlace, output); code != kExitOk) return code;
+    PrintPage(after, args.has("json"));
+    return kExitOk;
 }
 
 const CommandRegistration registration("press", "press a button of a page (and fill its sub-page), then save", Run);

@@ -18,6 +18,11 @@ namespace {
 // The modules that can carry a Purgon controller's connection in slot [II] or [III].
 bool CarriesPurgon(uint8_t code) { return code == 153 || code == 189; }
 
+// A command of the command-line tool changing the data set finishes first, so its save is seen by the
+// changed-file question below. The window waits for it a few seconds at most: a command that hangs must
+// not freeze the window, and the question still guards a save it made meanwhile.
+FileLock WaitForOtherSaves(const std::string& front) { return FileLock::WaitAtMost(front, std::chrono::seconds(5)); }
+
 CommandResult Outcome(CommandOutcome outcome) { return CommandResult{outcome, {}, {}, {}, {}}; }
 
 // A written data set is the saved step of the edit history.
@@ -119,8 +124,7 @@ CommandResult SaveCommand(SaveDialogs& dialogs, const SaveContext& context) {
             if (chosen) purgonPath = ws.PurgonSaveName = *chosen;
         }
     }
-    // A command of the command-line tool changing the data set finishes first; its save is then seen.
-    const FileLock lock = FileLock::Wait(ws.FrontFileName);
+    const FileLock lock = WaitForOtherSaves(ws.FrontFileName);
     if (!MayOverwrite(dialogs, ws.FrontFileName, purgonPath)) return Outcome(CommandOutcome::Cancelled);
     return Written(WriteDataSet(ws.FrontFileName, purgonPath));
 }
@@ -143,7 +147,7 @@ CommandResult SaveAsCommand(SaveDialogs& dialogs, const SaveContext& context) {
         purgonPath = ws.PurgonSaveName = *chosen;
     }
 
-    const FileLock lock = FileLock::Wait(front->path);
+    const FileLock lock = WaitForOtherSaves(front->path);
     if (!MayOverwrite(dialogs, front->path, purgonPath)) return Outcome(CommandOutcome::Cancelled);
     // The variant changes only when the command goes ahead, so Cancel leaves the data set as it was.
     SetVariant(variant);
@@ -186,7 +190,7 @@ CommandResult CardSaveCommand(SaveDialogs& dialogs, const std::string& mountPath
 
     const std::string front = CardFilePath(folder.folder, kCardFrontFile);
     const std::string purgon = PurgonAttached() ? CardFilePath(folder.folder, kCardPurgonFile) : std::string();
-    const FileLock lock = FileLock::Wait(front);
+    const FileLock lock = WaitForOtherSaves(front);
     if (!MayOverwrite(dialogs, front, purgon)) return Outcome(CommandOutcome::Cancelled);
     ws.Modified = true;
     SetVariant('B');

@@ -148,7 +148,8 @@ TEST_F(SafeOutputCli, FullDiskLeavesEveryOldOutput) {
     }
 }
 
-// A save that fails is not reported as done: "written", "stored" and "written": true come only after it.
+// A save that fails is not reported as done: "written", "stored", "written": true and the page pressed come
+// only after it.
 TEST_F(SafeOutputCli, ReportsFollowTheSave) {
     const std::string json = File("s.json");
     ASSERT_EQ(RunCli({"export", front_, purgon_, "-o", json}).exitCode, 0);
@@ -171,6 +172,12 @@ TEST_F(SafeOutputCli, ReportsFollowTheSave) {
                                nowhere, nowherePurgon});
     EXPECT_EQ(set.exitCode, 4);
     EXPECT_EQ(set.out.find("stored"), std::string::npos) << set.out;
+
+    // Inserting a step of program "Clean" (node 3/3/0, row 3, button 2): no page shown for a save that failed.
+    const CliRun press = RunCli({"press", front_, purgon_, "--node", "3/3/0", "--row", "3", "--button", "2", "-o",
+                                 nowhere, nowherePurgon});
+    EXPECT_EQ(press.exitCode, 4);
+    EXPECT_EQ(press.out, "") << press.out;
 }
 
 // Only regular files are read: a device, a FIFO or a folder as a settings file or a data set, and a
