@@ -47,20 +47,15 @@ Json RowJson(const PageRow& row) {
     return out;
 }
 
-// "Label: value"; a label that ends in a colon already takes no second one.
-std::string Labelled(const std::string& label, const std::string& value) {
-    return label + (label.ends_with(':') ? " " : ": ") + value;
-}
-
 std::string RowText(const PageRow& row) {
     std::string line = row.row < 10 ? " " : "";
     line += std::to_string(row.row) + "  " + KindName(row) + "  ";
     if (row.heading) {
         if (row.headingLines == 0) line += "--------";
         else if (!row.label.empty()) line += "== " + row.label + " ==";
-        if (row.kind == kKindNumber) line += "  " + Labelled(row.valueLabel, row.value);
+        if (row.kind == kKindNumber) line += "  " + LabelledValue(row.valueLabel, row.value);
     } else {
-        line += Labelled(row.label, ShownValue(row));
+        line += LabelledValue(row.label, ShownValue(row));
     }
     if (row.unitIndex >= 0 && row.unitIndex < static_cast<int>(row.units.size())) line += " " + row.units[row.unitIndex];
     if (row.units.size() > 1) {

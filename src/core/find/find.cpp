@@ -111,8 +111,7 @@ void AddUnlessRepeated(std::vector<FindHit>& hits, FindHit hit) {
 
 std::string FindHit::text() const {
     if (row < 0) return path;
-    std::string out = path + " > " + label;
-    if (!value.empty()) out += ": " + value;
+    std::string out = path + " > " + (value.empty() ? label : LabelledValue(label, value));
     if (!unit.empty()) out += " " + unit;
     if (!item.empty()) out += (Ws().UiLanguage == 0 ? " — bietet " : " — offers ") + item;
     return out;

@@ -42,4 +42,8 @@ const char* CheckMeaning(int result) {
     return result >= 0 && result < static_cast<int>(std::size(kMeanings)) ? kMeanings[result] : "";
 }
 
+std::string LabelledValue(const std::string& label, const std::string& value) {
+    return label + (label.ends_with(':') ? " " : ": ") + value;
+}
+
 }  // namespace tessalin

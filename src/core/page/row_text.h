@@ -20,6 +20,9 @@ std::string ShownValue(const PageRow& row);
 // The unit chosen beside a number, "" without.
 std::string ShownUnit(const PageRow& row);
 
+// "Label: value"; a label that ends in a colon (as "Manual:") takes no second one.
+std::string LabelledValue(const std::string& label, const std::string& value);
+
 // What the check of a typed number found (0 accepted .. 4 above the upper limit), in words.
 const char* CheckMeaning(int result);
 

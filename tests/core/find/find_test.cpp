@@ -65,6 +65,9 @@ TEST_F(Find, HitsNameTheirPathRowAndShownValue) {
     ASSERT_NE(title, hits.end());
     EXPECT_EQ(title->text(), title->path);
     EXPECT_TRUE(title->path.ends_with(" > Zero")) << title->path;
+    // A label that ends in a colon takes no second one.
+    const std::vector<std::string> manual = HitTexts("manual");
+    EXPECT_TRUE(AnyEndsWith(manual, " > Manual: 25.0 \u00b0C")) << ::testing::PrintToString(manual);
 
     const struct {
         const char* query;
