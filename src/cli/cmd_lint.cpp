@@ -32,10 +32,12 @@ constexpr const char* kHelp =
 
 std::string Line(const std::string& prefix, const check::Finding& f) {
     const int ui = Ws().UiLanguage;
-    std::string place = check::FindingPlace(f, ui);
-    if (f.row >= 0) place += " " + check::FindingRowText(f, ui);
-    std::string out = prefix + check::SeverityText(f.severity, ui) + ": " + place + ": " + check::FindingDetail(f, ui) + "\n";
-    for (const std::string& also : check::FindingAlsoLines(f, ui)) out += "    " + also + "\n";
+    // Appended piece by piece: g++ 12 sees a false overflow in `" " + temporary` here.
+    std::string out = prefix;
+    out.append(check::SeverityText(f.severity, ui)).append(": ").append(check::FindingPlace(f, ui));
+    if (f.row >= 0) out.append(" ").append(check::FindingRowText(f, ui));
+    out.append(": ").append(check::FindingDetail(f, ui)).append("\n");
+    for (const std::string& also : check::FindingAlsoLines(f, ui)) out.append("    ").append(also).append("\n");
     return out;
 }
 
