@@ -81,11 +81,12 @@ int Run(const std::vector<std::string>& original) {
     const bool inPlace = args.has("in-place");
     if (inPlace == !output.front.empty()) return UsageError("press", "give either -o OUTFRONT [OUTPURGON] or --in-place");
     int rowNumber = -1, button = 0;
-    if (!args.value("row")) return UsageError("press", "--row R is required");
-    if (!ParseInt(*args.value("row"), rowNumber)) return UsageError("press", "'" + *args.value("row") + "' is not a row number");
-    if (!args.value("button")) return UsageError("press", "--button N is required");
-    if (!ParseInt(*args.value("button"), button))
-        return UsageError("press", "'" + *args.value("button") + "' is not a button number");
+    const auto rowText = args.value("row");
+    const auto buttonText = args.value("button");
+    if (!rowText) return UsageError("press", "--row R is required");
+    if (!ParseInt(*rowText, rowNumber)) return UsageError("press", "'" + *rowText + "' is not a row number");
+    if (!buttonText) return UsageError("press", "--button N is required");
+    if (!ParseInt(*buttonText, button)) return UsageError("press", "'" + *buttonText + "' is not a button number");
 
     if (const int code = RefuseOverlaps("press", DataSetInputs(args.positional()), output); code != kExitOk) return code;
     if (!args.positional().empty()) HoldDataSet(args.positional()[0]);
@@ -102,7 +103,7 @@ int Run(const std::vector<std::string>& original) {
         RefreshButtons(page);
         const PageRow* row = page.find(rowNumber);
         if (row == nullptr || button < 1 || button > static_cast<int>(row->buttons.size()))
-            return UsageError("press", "the page shows no button " + std::to_string(button) + " in row " + *args.value("row"));
+            return UsageError("press", "the page shows no button " + std::to_string(button) + " in row " + *rowText);
         if (!row->buttons[button - 1].enabled) return UsageError("press", "the button is disabled");
         const ButtonOutcome pressed = PressButton(page, rowNumber, button, false);
         if (pressed.subPage != nullptr) {
