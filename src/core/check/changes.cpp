@@ -6,6 +6,7 @@
 #include "core/catalogue/codec.h"
 #include "core/catalogue/fixed_text.h"
 #include "core/page/formpage.h"
+#include "core/page/row_text.h"
 #include "core/page/row_values.h"
 #include "core/settings/page_walk.h"
 #include "core/settings/snapshot.h"
@@ -84,11 +85,8 @@ std::string PlaceValue(const ValuePlace& place) {
         }
         case kKindText:
             return ReadFixedText(place.at, static_cast<std::size_t>(place.width));
-        case kKindTime: {
-            char text[8];
-            std::snprintf(text, sizeof text, "%02d:%02d", ReadU8(place.at + 1), ReadU8(place.at));
-            return text;
-        }
+        case kKindTime:
+            return TimeText(ReadU8(place.at + 1), ReadU8(place.at));
         default:
             return std::to_string(ReadU8(place.at));
     }

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <set>
 #include <span>
@@ -16,6 +15,7 @@
 #include "core/families/opmode/slot_init.h"
 #include "core/families/purgon/purgon.h"
 #include "core/page/page_edit.h"
+#include "core/page/row_text.h"
 #include "core/page/row_values.h"
 #include "core/settings/page_walk.h"
 #include "core/settings/snapshot.h"
@@ -25,12 +25,6 @@
 namespace tessalin::check {
 
 namespace {
-
-std::string TimeText(int hour, int minute) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
-    return text;
-}
 
 // A value of an encoding from little-endian bytes.
 double Decode(std::span<const uint8_t> bytes, Encoding encoding) {

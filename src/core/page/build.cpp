@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cstdio>
 #include <utility>
 
 #include "core/catalogue/charsets.h"
@@ -8,6 +7,7 @@
 #include "core/catalogue/menu_tables.h"
 #include "core/common/texts.h"
 #include "core/page/formpage.h"
+#include "core/page/row_text.h"
 #include "core/page/row_values.h"
 #include "core/range_error.h"
 #include "core/tree/device_tree.h"
@@ -82,9 +82,7 @@ void BuildTime(const TParamEntry& entry, PageRow& row) {
     const long long offset = CurrentValueOffset();
     row.hour = std::min<int>(Ws().ParImage.u8(offset + 1), 23);
     row.minute = std::min<int>(Ws().ParImage.u8(offset), 59);
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d:%02d", row.hour, row.minute);
-    row.value = text;
+    row.value = TimeText(row.hour, row.minute);
     row.enabled = AskCurrent(kEvRowEditable);
 }
 

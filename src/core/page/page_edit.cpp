@@ -252,9 +252,7 @@ NumberOutcome CommitTime(PageModel& page, int row, int hour, int minute) {
     const int clampedMinute = std::clamp(minute, 0, 59);
     if (hour > 23 || minute > 59) out.result = kCheckAbove;
     if (hour < 0 || minute < 0) out.result = kCheckBelow;
-    char text[8];
-    std::snprintf(text, sizeof text, "%02d:%02d", clampedHour, clampedMinute);
-    out.text = text;
+    out.text = TimeText(clampedHour, clampedMinute);
     if (out.result != kCheckAccepted) out.limit = out.text;
     if (clampedHour == shown->hour && clampedMinute == shown->minute) {
         out.unchanged = true;

@@ -1,5 +1,6 @@
 #include "core/page/row_text.h"
 
+#include <cstdio>
 #include <iterator>
 
 namespace tessalin {
@@ -40,6 +41,12 @@ const char* CheckMeaning(int result) {
     static const char* const kMeanings[] = {"accepted", "not a number", "decimal places not allowed",
                                             "below the lower limit", "above the upper limit"};
     return result >= 0 && result < static_cast<int>(std::size(kMeanings)) ? kMeanings[result] : "";
+}
+
+std::string TimeText(int hour, int minute) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
+    return text;
 }
 
 std::string LabelledValue(const std::string& label, const std::string& value) {

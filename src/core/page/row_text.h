@@ -20,6 +20,9 @@ std::string ShownValue(const PageRow& row);
 // The unit chosen beside a number, "" without.
 std::string ShownUnit(const PageRow& row);
 
+// A time of day as every time field shows it, "07:30".
+std::string TimeText(int hour, int minute);
+
 // "Label: value"; a label that ends in a colon (as "Manual:") takes no second one.
 std::string LabelledValue(const std::string& label, const std::string& value);
 
